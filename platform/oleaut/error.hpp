@@ -1,0 +1,53 @@
+#pragma once
+// The error every layer throws inside the library: a number, a description and a source, as the
+// automation error information carries them. Boundaries (dispatch, exported functions) turn it into
+// a failed status; it never crosses a shared-library boundary as an exception.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace oleaut {
+
+// Classic run-time error numbers of the variant arithmetic and conversions.
+enum ErrorNumber : int32_t {
+    kInvalidProcedureCall = 5,  // "Invalid procedure call or argument"
+    kOverflow = 6,              // "Overflow"
+    kDivisionByZero = 11,       // "Division by zero"
+    kTypeMismatch = 13,         // "Type mismatch"
+    kInvalidUseOfNull = 94,     // "Invalid use of Null"
+    kObjectRequired = 424,      // "Object required"
+    kNotImplemented = 445,      // "Object doesn't support this action"
+};
+
+class Error : public std::runtime_error {
+public:
+    Error(int32_t number, std::string description, std::string source = {})
+        : std::runtime_error(description),
+          number_(number),
+          description_(std::move(description)),
+          source_(std::move(source)) {}
+
+    int32_t number() const noexcept { return number_; }
+    const std::string& description() const noexcept { return description_; }
+    const std::string& source() const noexcept { return source_; }
+
+    // The error with its description prefixed by context ("consumer 12: ..."), number kept.
+    Error withContext(const std::string& context) const {
+        return Error(number_, context + ": " + description_, source_);
+    }
+
+private:
+    int32_t number_;
+    std::string description_;
+    std::string source_;
+};
+
+// The classic errors with their classic texts.
+Error overflowError();
+Error divisionByZeroError();
+Error typeMismatchError();
+Error invalidUseOfNullError();
+Error invalidProcedureCallError();
+
+}  // namespace oleaut

@@ -1,0 +1,175 @@
+#pragma once
+// The automation variant: the value every method argument, field and working value of the library
+// is. Its arithmetic, comparisons and conversions follow the classic rules the calculations rely on:
+// Null propagates, comparisons with Null are Null, Empty counts as 0 or "".
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "platform/oleaut/error.hpp"
+
+namespace oleaut {
+
+// Kind numbers as the automation type system numbers them.
+enum class VarType : uint16_t {
+    Empty = 0,
+    Null = 1,
+    Integer = 2,  // 16-bit
+    Long = 3,     // 32-bit
+    Single = 4,
+    Double = 5,
+    Currency = 6,
+    Date = 7,
+    String = 8,
+    Object = 9,
+    Boolean = 11,
+};
+
+// Kind name as scripts print it: "Empty", "Null", "Integer", ...
+const char* typeName(VarType type) noexcept;
+
+// 64-bit integer scaled by 10,000.
+struct Currency {
+    static constexpr int64_t kScale = 10000;
+    int64_t raw = 0;
+
+    // Nearest currency value, halves to the even neighbour; fails with Overflow out of range.
+    static Currency fromDouble(double value);
+    double toDouble() const noexcept { return static_cast<double>(raw) / kScale; }
+    friend bool operator==(Currency, Currency) = default;
+};
+
+// OLE date: days since 30 December 1899, the time of day as the fraction.
+struct Date {
+    double value = 0.0;
+    friend bool operator==(Date, Date) = default;
+};
+
+// Anything a variant can hold as an object (dispatch objects, recordsets, commands).
+class Object {
+public:
+    virtual ~Object() = default;
+};
+using ObjectRef = std::shared_ptr<Object>;
+
+struct NullValue {
+    friend bool operator==(NullValue, NullValue) = default;
+};
+inline constexpr NullValue kNull{};
+
+class Variant {
+public:
+    Variant() noexcept = default;  // Empty
+    Variant(NullValue) noexcept : v_(NullValue{}) {}
+    Variant(bool b) noexcept : v_(b) {}
+    Variant(int16_t i) noexcept : v_(i) {}
+    Variant(int32_t l) noexcept : v_(l) {}
+    Variant(float f) noexcept : v_(f) {}
+    Variant(double d) noexcept : v_(d) {}
+    Variant(Currency c) noexcept : v_(c) {}
+    Variant(Date d) noexcept : v_(d) {}
+    Variant(std::string s) noexcept : v_(std::move(s)) {}
+    Variant(std::string_view s) : v_(std::string(s)) {}
+    Variant(const char* s) : v_(std::string(s)) {}
+    Variant(ObjectRef o) noexcept : v_(std::move(o)) {}
+    // Other integer widths would pick a kind silently: say which one.
+    Variant(int64_t) = delete;
+    Variant(uint32_t) = delete;
+    Variant(uint64_t) = delete;
+
+    VarType type() const noexcept { return kTypes[v_.index()]; }
+    bool isEmpty() const noexcept { return type() == VarType::Empty; }
+    bool isNull() const noexcept { return type() == VarType::Null; }
+    bool isString() const noexcept { return type() == VarType::String; }
+    bool isObject() const noexcept { return type() == VarType::Object; }
+    // Boolean, Integer, Long, Single, Double, Currency or Date.
+    bool isNumeric() const noexcept;
+
+    // The stored value of exactly that kind; any other kind fails with Type mismatch.
+    bool asBool() const { return get<bool>(); }
+    int16_t asInteger() const { return get<int16_t>(); }
+    int32_t asLong() const { return get<int32_t>(); }
+    float asSingle() const { return get<float>(); }
+    double asDouble() const { return get<double>(); }
+    Currency asCurrency() const { return get<Currency>(); }
+    Date asDate() const { return get<Date>(); }
+    const std::string& asString() const { return get<std::string>(); }
+    const ObjectRef& asObject() const { return get<ObjectRef>(); }
+
+    // Same kind and same value (Null equals Null here): for tests and change tracking.
+    friend bool identical(const Variant& a, const Variant& b) { return a.v_ == b.v_; }
+
+private:
+    struct EmptyValue {
+        friend bool operator==(EmptyValue, EmptyValue) = default;
+    };
+    using Storage = std::variant<EmptyValue, NullValue, bool, int16_t, int32_t, float, double,
+                                 Currency, Date, std::string, ObjectRef>;
+    static constexpr VarType kTypes[] = {
+        VarType::Empty,  VarType::Null,     VarType::Boolean, VarType::Integer,
+        VarType::Long,   VarType::Single,   VarType::Double,  VarType::Currency,
+        VarType::Date,   VarType::String,   VarType::Object};
+
+    template <class T>
+    const T& get() const {
+        if (const T* p = std::get_if<T>(&v_)) return *p;
+        throw typeMismatchError();
+    }
+
+    Storage v_;
+};
+
+// Arithmetic. A Null operand gives Null (except concatenation, which treats Null as "" and gives
+// Null only for Null & Null); Empty counts as 0 or "". Integer results that overflow their kind
+// promote as automation does, and fail with Overflow where they cannot; "/" gives Double; an
+// infinite result fails with Overflow, x / 0 with Division by zero, a NaN with Invalid procedure
+// call: no NaN or infinity ever leaves this layer.
+Variant operator+(const Variant& a, const Variant& b);
+Variant operator-(const Variant& a, const Variant& b);
+Variant operator*(const Variant& a, const Variant& b);
+Variant operator/(const Variant& a, const Variant& b);
+Variant operator-(const Variant& a);
+Variant intDiv(const Variant& a, const Variant& b);  // a \ b
+Variant mod(const Variant& a, const Variant& b);     // a Mod b
+Variant pow(const Variant& a, const Variant& b);     // a ^ b
+Variant concat(const Variant& a, const Variant& b);  // a & b
+
+// Three-valued comparisons: Boolean, or Null when either side is Null.
+Variant eq(const Variant& a, const Variant& b);
+Variant ne(const Variant& a, const Variant& b);
+Variant lt(const Variant& a, const Variant& b);
+Variant le(const Variant& a, const Variant& b);
+Variant gt(const Variant& a, const Variant& b);
+Variant ge(const Variant& a, const Variant& b);
+Variant And(const Variant& a, const Variant& b);
+Variant Or(const Variant& a, const Variant& b);
+Variant Not(const Variant& a);
+
+// A condition: Null counts as false, a number is true when non-zero.
+bool isTrue(const Variant& v);
+
+// Conversions. Null fails with Invalid use of Null, a text that is not a number with Type
+// mismatch, a value out of range with Overflow. CInt and CLng send halves to the even neighbour.
+// Text is read with the regional decimal separator.
+double CDbl(const Variant& v);
+float CSng(const Variant& v);
+int16_t CInt(const Variant& v);
+int32_t CLng(const Variant& v);
+Currency CCur(const Variant& v);
+Date CDate(const Variant& v);
+std::string CStr(const Variant& v);
+bool CBool(const Variant& v);
+
+// Round to n decimals, an exact half to the even neighbour (judged on the shortest round-trip
+// decimal text, so 2.675 is a half). Null stays Null; a negative n fails.
+Variant Round(const Variant& v, int decimals = 0);
+double roundHalfEven(double value, int decimals);
+
+Variant Fix(const Variant& v);  // towards zero, kind kept; Null stays Null
+Variant Int(const Variant& v);  // towards minus infinity, kind kept; Null stays Null
+Variant Abs(const Variant& v);
+
+}  // namespace oleaut
