@@ -1,0 +1,79 @@
+#include "library/amount_in_words/letter_case.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/oleaut/error.hpp"
+
+namespace kalvik::amount_words {
+namespace {
+
+struct TextCase {
+    const char* text;
+    const char* expected;
+};
+
+TEST(LetterCaseTest, ProperJudgesEachCharacterByTheLatinLetterBeforeIt) {
+    const TextCase cases[] = {
+        {"john SMITH", "John Smith"},
+        {"o'neil", "O'Neil"},
+        {"иван", "ИВАН"},
+        {"", ""},
+        {"123abc", "123Abc"},
+        {"ёлка Ёж", "ЁЛКА ЁЖ"},
+        {"Жenя", "ЖEnя"},  // e and n are Latin: only what follows a Latin letter is lowered
+        {"xЁx", "XёX"},    // Ё follows x and is lowered; x follows Ё and is raised
+        {"aБВ", "AбВ"},
+        {"мcDONALD", "МCdonald"},
+        {"їжак", "ЇЖАК"},
+        {"ґ", "Ґ"},
+        {"straße", "StraßE"},  // ß has no case and is no Latin letter
+        {"a-b c_d", "A-B C_D"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(properCase(c.text), c.expected) << c.text;
+    }
+}
+
+TEST(LetterCaseTest, ProperCountsCharactersNotBytes) {
+    std::string longest;
+    for (int i = 0; i < 32767; ++i)
+        longest += "ж";
+    EXPECT_EQ(properCase(longest).substr(0, 4), "ЖЖ");
+    try {
+        properCase(longest + "ж");
+        FAIL() << "a text of 32 768 characters was accepted";
+    } catch (const oleaut::Error& e) {
+        EXPECT_EQ(e.number(), oleaut::kOverflow);
+    }
+}
+
+TEST(LetterCaseTest, CaseTableCoversLatinAndCyrillic) {
+    const struct {
+        char32_t lower;
+        char32_t upper;
+    } pairs[] = {
+        {U'a', U'A'}, {U'z', U'Z'}, {U'а', U'А'}, {U'я', U'Я'}, {U'ё', U'Ё'},
+        {U'ж', U'Ж'}, {U'ў', U'Ў'}, {U'і', U'І'}, {U'џ', U'Џ'}, {U'ѐ', U'Ѐ'},
+    };
+    for (const auto& p : pairs) {
+        EXPECT_EQ(upperCase(p.lower), p.upper);
+        EXPECT_EQ(lowerCase(p.upper), p.lower);
+        EXPECT_EQ(upperCase(p.upper), p.upper);
+        EXPECT_EQ(lowerCase(p.lower), p.lower);
+    }
+    for (char32_t c : {U'1', U' ', U'@', U'[', U'`', U'{', U'ß', U'é', U'Ѡ'}) {
+        EXPECT_EQ(upperCase(c), c);
+        EXPECT_EQ(lowerCase(c), c);
+    }
+}
+
+TEST(LetterCaseTest, CapitaliseFirstTouchesOnlyTheFirstCharacter) {
+    const TextCase cases[] = {
+        {"рублей", "Рублей"}, {"ёж ёж", "Ёж ёж"}, {"", ""}, {"one two", "One two"}, {"1 а", "1 а"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(capitaliseFirst(c.text), c.expected) << c.text;
+    }
+}
+
+}  // namespace
+}  // namespace kalvik::amount_words
