@@ -12,8 +12,8 @@ namespace kalvik {
 
 template <class Interface, class Impl>
 class ComObject : public Impl,
-                        public com::IUnknown,
-                        public std::enable_shared_from_this<ComObject<Interface, Impl>> {
+                  public com::IUnknown,
+                  public std::enable_shared_from_this<ComObject<Interface, Impl>> {
   public:
     // IUnknown, IDispatch and the class's interface (and its alias, where it has one) are all
     // answered by the same object.
