@@ -1,8 +1,12 @@
 #include "library/amount_in_words/propiss.hpp"
 
+#include "library/amount_in_words/number_words.hpp"
+#include "library/amount_in_words/rubles_in_words.hpp"
 #include "library/com/not_implemented.hpp"
 
 namespace kalvik {
+
+using namespace amount_words;
 
 oleaut::Variant Propiss::РабочиеДни(const oleaut::Variant&, int16_t) {
     notImplemented("Propiss.РабочиеДни");
@@ -20,32 +24,32 @@ oleaut::Variant Propiss::СумКоп(double&) {
     notImplemented("Propiss.СумКоп");
 }
 
-std::string Propiss::Десятки(int32_t&) {
-    notImplemented("Propiss.Десятки");
+std::string Propiss::Десятки(int32_t& Разряд) {
+    return tensWord(Разряд);
 }
 
-std::string Propiss::Единицы(int32_t&, std::string&) {
-    notImplemented("Propiss.Единицы");
+std::string Propiss::Единицы(int32_t& Разряд, std::string& Род) {
+    return unitsWord(Разряд, genderNamed(Род));
 }
 
-std::string Propiss::Миллионы(int32_t&) {
-    notImplemented("Propiss.Миллионы");
+std::string Propiss::Миллионы(int32_t& Разряд) {
+    return scaleWord(Scale::Millions, Разряд);
 }
 
-std::string Propiss::Рубли(int32_t&) {
-    notImplemented("Propiss.Рубли");
+std::string Propiss::Рубли(int32_t& Разряд) {
+    return scaleWord(Scale::Units, Разряд);
 }
 
-std::string Propiss::Сотни(int32_t&) {
-    notImplemented("Propiss.Сотни");
+std::string Propiss::Сотни(int32_t& Разряд) {
+    return hundredsWord(Разряд);
 }
 
-std::string Propiss::СуммаПрописью(oleaut::Currency&) {
-    notImplemented("Propiss.СуммаПрописью");
+std::string Propiss::СуммаПрописью(oleaut::Currency& СуммаСчета) {
+    return rublesInWords(СуммаСчета);
 }
 
-std::string Propiss::Тысячи(int32_t&) {
-    notImplemented("Propiss.Тысячи");
+std::string Propiss::Тысячи(int32_t& Разряд) {
+    return scaleWord(Scale::Thousands, Разряд);
 }
 
 oleaut::Variant Propiss::Коп(oleaut::Variant&) {
@@ -56,16 +60,16 @@ oleaut::Variant Propiss::Руб_10_11_03(oleaut::Variant&) {
     notImplemented("Propiss.Руб_10_11_03");
 }
 
-std::string Propiss::Триллионы(int32_t&) {
-    notImplemented("Propiss.Триллионы");
+std::string Propiss::Триллионы(int32_t& Разряд) {
+    return scaleWord(Scale::Trillions, Разряд);
 }
 
 oleaut::Variant Propiss::Proper(oleaut::Variant&) {
     notImplemented("Propiss.Proper");
 }
 
-std::string Propiss::Миллиарды(int32_t&) {
-    notImplemented("Propiss.Миллиарды");
+std::string Propiss::Миллиарды(int32_t& Разряд) {
+    return scaleWord(Scale::Billions, Разряд);
 }
 
 }  // namespace kalvik
