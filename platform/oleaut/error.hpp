@@ -21,7 +21,7 @@ enum ErrorNumber : int32_t {
 };
 
 class Error : public std::runtime_error {
-public:
+  public:
     Error(int32_t number, std::string description, std::string source = {})
         : std::runtime_error(description),
           number_(number),
@@ -37,7 +37,7 @@ public:
         return Error(number_, context + ": " + description_, source_);
     }
 
-private:
+  private:
     int32_t number_;
     std::string description_;
     std::string source_;

@@ -1,7 +1,7 @@
 #pragma once
 // The automation variant: the value every method argument, field and working value of the library
-// is. Its arithmetic, comparisons and conversions follow the classic rules the calculations rely on:
-// Null propagates, comparisons with Null are Null, Empty counts as 0 or "".
+// is. Its arithmetic, comparisons and conversions follow the classic rules the calculations rely
+// on: Null propagates, comparisons with Null are Null, Empty counts as 0 or "".
 
 #include <cstdint>
 #include <memory>
@@ -42,15 +42,18 @@ struct Currency {
     friend bool operator==(Currency, Currency) = default;
 };
 
-// OLE date: days since 30 December 1899, the time of day as the fraction.
+// OLE date: days since 30 December 1899, the time of day as the fraction (for days before that
+// date the fraction still counts forward from midnight: -1.25 is 29 December 1899, 06:00).
 struct Date {
+    static constexpr double kMin = -657434.0;  // 1 January 100
+    static constexpr double kEnd = 2958466.0;  // 1 January 10000, excluded
     double value = 0.0;
     friend bool operator==(Date, Date) = default;
 };
 
 // Anything a variant can hold as an object (dispatch objects, recordsets, commands).
 class Object {
-public:
+  public:
     virtual ~Object() = default;
 };
 using ObjectRef = std::shared_ptr<Object>;
@@ -61,16 +64,18 @@ struct NullValue {
 inline constexpr NullValue kNull{};
 
 class Variant {
-public:
+  public:
     Variant() noexcept = default;  // Empty
     Variant(NullValue) noexcept : v_(NullValue{}) {}
     Variant(bool b) noexcept : v_(b) {}
     Variant(int16_t i) noexcept : v_(i) {}
     Variant(int32_t l) noexcept : v_(l) {}
-    Variant(float f) noexcept : v_(f) {}
-    Variant(double d) noexcept : v_(d) {}
+    // A floating value must be finite: infinity fails with Overflow, NaN with Invalid procedure
+    // call, so that neither is ever stored. A date must lie in 100..9999 (Overflow).
+    Variant(float f);
+    Variant(double d);
     Variant(Currency c) noexcept : v_(c) {}
-    Variant(Date d) noexcept : v_(d) {}
+    Variant(Date d);
     Variant(std::string s) noexcept : v_(std::move(s)) {}
     Variant(std::string_view s) : v_(std::string(s)) {}
     Variant(const char* s) : v_(std::string(s)) {}
@@ -102,16 +107,16 @@ public:
     // Same kind and same value (Null equals Null here): for tests and change tracking.
     friend bool identical(const Variant& a, const Variant& b) { return a.v_ == b.v_; }
 
-private:
+  private:
     struct EmptyValue {
         friend bool operator==(EmptyValue, EmptyValue) = default;
     };
     using Storage = std::variant<EmptyValue, NullValue, bool, int16_t, int32_t, float, double,
                                  Currency, Date, std::string, ObjectRef>;
-    static constexpr VarType kTypes[] = {
-        VarType::Empty,  VarType::Null,     VarType::Boolean, VarType::Integer,
-        VarType::Long,   VarType::Single,   VarType::Double,  VarType::Currency,
-        VarType::Date,   VarType::String,   VarType::Object};
+    static constexpr VarType kTypes[] = {VarType::Empty,   VarType::Null,     VarType::Boolean,
+                                         VarType::Integer, VarType::Long,     VarType::Single,
+                                         VarType::Double,  VarType::Currency, VarType::Date,
+                                         VarType::String,  VarType::Object};
 
     template <class T>
     const T& get() const {
@@ -137,7 +142,12 @@ Variant mod(const Variant& a, const Variant& b);     // a Mod b
 Variant pow(const Variant& a, const Variant& b);     // a ^ b
 Variant concat(const Variant& a, const Variant& b);  // a & b
 
-// Three-valued comparisons: Boolean, or Null when either side is Null.
+// The check every floating result goes through.
+double checkedDouble(double value);  // infinity: Overflow; NaN: Invalid procedure call
+
+// Three-valued comparisons: Boolean, or Null when either side is Null. Numbers compare by value
+// (Empty as 0, True as -1), texts ordinally by character codes, Empty against text as "", a text
+// against a number is read as a number (Type mismatch when it is not one); objects do not compare.
 Variant eq(const Variant& a, const Variant& b);
 Variant ne(const Variant& a, const Variant& b);
 Variant lt(const Variant& a, const Variant& b);
@@ -147,13 +157,16 @@ Variant ge(const Variant& a, const Variant& b);
 Variant And(const Variant& a, const Variant& b);
 Variant Or(const Variant& a, const Variant& b);
 Variant Not(const Variant& a);
+Variant Xor(const Variant& a, const Variant& b);
 
-// A condition: Null counts as false, a number is true when non-zero.
+// A condition: Null counts as false, a number is true when non-zero, a text as CBool reads it.
 bool isTrue(const Variant& v);
 
 // Conversions. Null fails with Invalid use of Null, a text that is not a number with Type
 // mismatch, a value out of range with Overflow. CInt and CLng send halves to the even neighbour.
-// Text is read with the regional decimal separator.
+// Text is read with the regional decimal separator (dates with the regional short date, or as
+// YYYY-MM-DD[ HH:MM[:SS]]); numbers are written in the general form of format.hpp, dates in the
+// general-date form of datetime.hpp, Booleans as "True" and "False".
 double CDbl(const Variant& v);
 float CSng(const Variant& v);
 int16_t CInt(const Variant& v);
@@ -167,9 +180,10 @@ bool CBool(const Variant& v);
 // decimal text, so 2.675 is a half). Null stays Null; a negative n fails.
 Variant Round(const Variant& v, int decimals = 0);
 double roundHalfEven(double value, int decimals);
+float roundHalfEven(float value, int decimals);  // judged on the Single's own shortest text
 
 Variant Fix(const Variant& v);  // towards zero, kind kept; Null stays Null
 Variant Int(const Variant& v);  // towards minus infinity, kind kept; Null stays Null
-Variant Abs(const Variant& v);
+Variant Abs(const Variant& v);  // Null stays Null; Integer -32768 becomes Long
 
 }  // namespace oleaut

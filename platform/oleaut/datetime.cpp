@@ -1,0 +1,416 @@
+#include "platform/oleaut/datetime.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace oleaut {
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+constexpr int64_t kEpochShift = 25569;  // days from 30 December 1899 to 1 January 1970
+
+int64_t floorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
+// Days since 1 January 1970 of a proleptic Gregorian date.
+int64_t daysFromCivil(int64_t y, int m, int d) {
+    y -= m <= 2;
+    const int64_t era = floorDiv(y, 400);
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void civilFromDays(int64_t z, int& year, int& month, int& day) {
+    z += 719468;
+    const int64_t era = floorDiv(z, 146097);
+    const int64_t doe = z - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    year = static_cast<int>(yoe + era * 400 + (month <= 2));
+}
+
+bool leapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+int daysInMonth(int y, int m) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && leapYear(y) ? 29 : kDays[m - 1];
+}
+
+int64_t serialDay(int64_t y, int m, int d) {
+    return daysFromCivil(y, m, d) + kEpochShift;
+}
+
+// Seconds on a straight time line (the OLE encoding counts the time of day forwards from
+// midnight also before day 0), rounded to the nearest second.
+int64_t linearSeconds(Date date) {
+    const double whole = std::trunc(date.value);
+    const double linear = date.value >= 0 ? date.value : whole + (whole - date.value);
+    return std::llround(linear * kSecondsPerDay);
+}
+
+Date fromLinearSeconds(int64_t seconds) {
+    const int64_t day = floorDiv(seconds, kSecondsPerDay);
+    const double time = static_cast<double>(seconds - day * kSecondsPerDay) / kSecondsPerDay;
+    const double value = day >= 0 ? day + time : day - time;
+    if (!(value >= Date::kMin && value < Date::kEnd)) throw invalidProcedureCallError();
+    return Date{value};
+}
+
+Date checkedSerial(int64_t day, double time) {
+    if (day < Date::kMin || day >= Date::kEnd) throw invalidProcedureCallError();
+    return Date{day >= 0 ? day + time : day - time};
+}
+
+int expandYear(int year) {
+    if (year >= 0 && year < 30) return year + 2000;
+    if (year >= 30 && year < 100) return year + 1900;
+    return year;
+}
+
+Date addMonths(Date date, int64_t months) {
+    const DateParts p = dateParts(date);
+    const int64_t total = static_cast<int64_t>(p.year) * 12 + (p.month - 1) + months;
+    const int64_t year = floorDiv(total, 12);
+    const int month = static_cast<int>(total - year * 12) + 1;
+    if (year < 100 || year > 9999) throw invalidProcedureCallError();
+    const int day = std::min(p.day, daysInMonth(static_cast<int>(year), month));
+    return checkedSerial(serialDay(year, month, day), timePart(date));
+}
+
+int64_t monthCount(Date date) {
+    const DateParts p = dateParts(date);
+    return static_cast<int64_t>(p.year) * 12 + p.month - 1;
+}
+
+std::string twoDigits(int value) {
+    std::string s = std::to_string(value);
+    return s.size() < 2 ? "0" + s : s;
+}
+
+// One field of a date pattern: a letter repeated `count` times.
+std::string dateField(char letter, size_t count, const DateParts& p) {
+    const auto number = [count](int value) {
+        return count >= 2 ? twoDigits(value) : std::to_string(value);
+    };
+    switch (letter) {
+        case 'd':
+            return number(p.day);
+        case 'M':
+            return number(p.month);
+        case 'y':
+            return count >= 3 ? std::to_string(p.year) : twoDigits(p.year % 100);
+        case 'H':
+            return number(p.hour);
+        case 'h':
+            return number(p.hour % 12 == 0 ? 12 : p.hour % 12);
+        case 'm':
+            return number(p.minute);
+        case 's':
+            return number(p.second);
+        case 't': {
+            const std::string marker = p.hour < 12 ? "AM" : "PM";
+            return count >= 2 ? marker : marker.substr(0, 1);
+        }
+    }
+    return std::string(count, letter);
+}
+
+// A small reader of date and time texts.
+class DateReader {
+  public:
+    DateReader(std::string_view text, const RegionalSettings& settings)
+        : text_(text), settings_(settings) {}
+
+    Date read() {
+        skipBlanks();
+        DateParts parts;
+        bool anyDate = false;
+        const size_t start = pos_;
+        int first = 0;
+        size_t firstDigits = 0;
+        if (!number(first, firstDigits)) fail();
+        if (peek() == ':') {
+            pos_ = start;  // a bare time
+        } else {
+            readDate(first, firstDigits, parts);
+            anyDate = true;
+            if (peek() == 'T' || peek() == ' ') {
+                ++pos_;
+                skipBlanks();
+            }
+        }
+        if (pos_ < text_.size()) readTime(parts);
+        skipBlanks();
+        if (pos_ != text_.size()) fail();
+        if (!anyDate) {
+            parts.year = 1899;
+            parts.month = 12;
+            parts.day = 30;
+        }
+        if (!valid(parts)) fail();
+        return makeDate(parts);
+    }
+
+  private:
+    [[noreturn]] static void fail() { throw typeMismatchError(); }
+
+    char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    void skipBlanks() {
+        while (peek() == ' ')
+            ++pos_;
+    }
+    bool number(int& value, size_t& digits) {
+        value = 0;
+        digits = 0;
+        while (peek() >= '0' && peek() <= '9' && digits < 9) {
+            value = value * 10 + (text_[pos_++] - '0');
+            ++digits;
+        }
+        return digits > 0;
+    }
+    int expectNumber(size_t& digits) {
+        int value = 0;
+        if (!number(value, digits)) fail();
+        return value;
+    }
+
+    void readDate(int first, size_t firstDigits, DateParts& parts) {
+        const char separator = peek();
+        if (separator != '.' && separator != '/' && separator != '-') fail();
+        ++pos_;
+        size_t digits = 0;
+        const int second = expectNumber(digits);
+        if (peek() != separator) fail();
+        ++pos_;
+        size_t lastDigits = 0;
+        const int third = expectNumber(lastDigits);
+        if (firstDigits == 4) {  // year first, as in ISO
+            parts.year = first;
+            parts.month = second;
+            parts.day = third;
+            return;
+        }
+        const std::string& order = settings_.shortDate;
+        const size_t d = order.find('d'), m = order.find('M'), y = order.find('y');
+        int values[3] = {first, second, third};
+        // Rank of each field in the regional short date (missing letters keep d, M, y).
+        const size_t positions[3] = {d, m, y};
+        int rank[3] = {0, 1, 2};
+        for (int i = 0; i < 3; ++i) {
+            rank[i] = 0;
+            for (int j = 0; j < 3; ++j)
+                rank[i] += positions[j] < positions[i];
+        }
+        parts.day = values[rank[0]];
+        parts.month = values[rank[1]];
+        const size_t yearDigits = rank[2] == 0 ? firstDigits : rank[2] == 1 ? digits : lastDigits;
+        parts.year = yearDigits <= 2 ? expandYear(values[rank[2]]) : values[rank[2]];
+    }
+
+    void readTime(DateParts& parts) {
+        size_t digits = 0;
+        parts.hour = expectNumber(digits);
+        if (peek() != ':') fail();
+        ++pos_;
+        parts.minute = expectNumber(digits);
+        if (peek() == ':') {
+            ++pos_;
+            parts.second = expectNumber(digits);
+        }
+        skipBlanks();
+        const std::string_view rest = text_.substr(pos_);
+        const bool am = rest.starts_with("AM") || rest.starts_with("am");
+        const bool pm = rest.starts_with("PM") || rest.starts_with("pm");
+        if (am || pm) {
+            if (parts.hour < 1 || parts.hour > 12) fail();
+            parts.hour = parts.hour % 12 + (pm ? 12 : 0);
+            pos_ += 2;
+        }
+    }
+
+    static bool valid(const DateParts& p) {
+        return p.year >= 100 && p.year <= 9999 && p.month >= 1 && p.month <= 12 && p.day >= 1 &&
+               p.day <= daysInMonth(p.year, p.month) && p.hour >= 0 && p.hour < 24 &&
+               p.minute >= 0 && p.minute < 60 && p.second >= 0 && p.second < 60;
+    }
+
+    std::string_view text_;
+    const RegionalSettings& settings_;
+    size_t pos_ = 0;
+};
+
+std::tm localNow(std::timespec& ts) {
+    clock_gettime(CLOCK_REALTIME, &ts);
+    std::tm tm{};
+    localtime_r(&ts.tv_sec, &tm);
+    return tm;
+}
+
+}  // namespace
+
+Date DateSerial(int year, int month, int day) {
+    const int64_t total = static_cast<int64_t>(expandYear(year)) * 12 + (month - 1);
+    const int64_t y = floorDiv(total, 12);
+    const int m = static_cast<int>(total - y * 12) + 1;
+    if (y < 100 || y > 9999) throw invalidProcedureCallError();
+    return checkedSerial(serialDay(y, m, 1) + day - 1, 0.0);
+}
+
+Date TimeSerial(int hour, int minute, int second) {
+    return fromLinearSeconds(static_cast<int64_t>(hour) * 3600 + static_cast<int64_t>(minute) * 60 +
+                             second);
+}
+
+Date makeDate(const DateParts& p) {
+    if (p.year < 100 || p.year > 9999 || p.month < 1 || p.month > 12 || p.day < 1 ||
+        p.day > daysInMonth(p.year, p.month) || p.hour < 0 || p.hour > 23 || p.minute < 0 ||
+        p.minute > 59 || p.second < 0 || p.second > 59)
+        throw invalidProcedureCallError();
+    const int64_t day = serialDay(p.year, p.month, p.day);
+    return checkedSerial(
+        day, (p.hour * 3600 + p.minute * 60 + p.second) / static_cast<double>(kSecondsPerDay));
+}
+
+DateParts dateParts(Date date) {
+    const int64_t seconds = linearSeconds(date);
+    const int64_t day = floorDiv(seconds, kSecondsPerDay);
+    const int64_t time = seconds - day * kSecondsPerDay;
+    DateParts p;
+    civilFromDays(day - kEpochShift, p.year, p.month, p.day);
+    p.hour = static_cast<int>(time / 3600);
+    p.minute = static_cast<int>(time / 60 % 60);
+    p.second = static_cast<int>(time % 60);
+    return p;
+}
+
+int Year(Date date) {
+    return dateParts(date).year;
+}
+int Month(Date date) {
+    return dateParts(date).month;
+}
+int Day(Date date) {
+    return dateParts(date).day;
+}
+int Hour(Date date) {
+    return dateParts(date).hour;
+}
+int Minute(Date date) {
+    return dateParts(date).minute;
+}
+int Second(Date date) {
+    return dateParts(date).second;
+}
+
+int Weekday(Date date) {
+    const int64_t day = floorDiv(linearSeconds(date), kSecondsPerDay);
+    return static_cast<int>(day + 5 - floorDiv(day + 5, 7) * 7) + 1;  // day 0 was a Saturday
+}
+
+Date datePart(Date date) {
+    return Date{static_cast<double>(floorDiv(linearSeconds(date), kSecondsPerDay))};
+}
+
+double timePart(Date date) {
+    const int64_t seconds = linearSeconds(date);
+    return static_cast<double>(seconds - floorDiv(seconds, kSecondsPerDay) * kSecondsPerDay) /
+           kSecondsPerDay;
+}
+
+Date DateAdd(std::string_view interval, double number, Date date) {
+    const double rounded = std::nearbyint(checkedDouble(number));
+    if (std::fabs(rounded) > 1e9) throw invalidProcedureCallError();
+    const auto n = static_cast<int64_t>(rounded);
+    if (interval == "yyyy") return addMonths(date, 12 * n);
+    if (interval == "q") return addMonths(date, 3 * n);
+    if (interval == "m") return addMonths(date, n);
+    if (interval == "d" || interval == "y" || interval == "w")
+        return fromLinearSeconds(linearSeconds(date) + n * kSecondsPerDay);
+    if (interval == "ww") return fromLinearSeconds(linearSeconds(date) + 7 * n * kSecondsPerDay);
+    if (interval == "h") return fromLinearSeconds(linearSeconds(date) + 3600 * n);
+    if (interval == "n") return fromLinearSeconds(linearSeconds(date) + 60 * n);
+    if (interval == "s") return fromLinearSeconds(linearSeconds(date) + n);
+    throw invalidProcedureCallError();
+}
+
+Date addDays(Date date, double days) {
+    const double value = checkedDouble(date.value + days);
+    if (!(value >= Date::kMin && value < Date::kEnd)) throw overflowError();
+    return Date{value};
+}
+
+int64_t DateDiff(std::string_view interval, Date a, Date b) {
+    const int64_t sa = linearSeconds(a), sb = linearSeconds(b);
+    const auto count = [&](int64_t unit) { return floorDiv(sb, unit) - floorDiv(sa, unit); };
+    if (interval == "d" || interval == "y") return count(kSecondsPerDay);
+    if (interval == "h") return count(3600);
+    if (interval == "n") return count(60);
+    if (interval == "s") return sb - sa;
+    if (interval == "w") return count(kSecondsPerDay) / 7;
+    if (interval == "m") return monthCount(b) - monthCount(a);
+    if (interval == "q") return floorDiv(monthCount(b), 3) - floorDiv(monthCount(a), 3);
+    if (interval == "yyyy") return dateParts(b).year - dateParts(a).year;
+    throw invalidProcedureCallError();
+}
+
+std::string formatDate(Date date, std::string_view pattern) {
+    const DateParts p = dateParts(date);
+    std::string out;
+    for (size_t i = 0; i < pattern.size();) {
+        const char c = pattern[i];
+        size_t run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
+        if (std::string_view("dMyHhmst").find(c) != std::string_view::npos) {
+            out += dateField(c, run, p);
+        } else {
+            out.append(run, c);
+        }
+        i += run;
+    }
+    return out;
+}
+
+std::string dateText(Date date, const RegionalSettings& settings) {
+    const int64_t seconds = linearSeconds(date);
+    const int64_t day = floorDiv(seconds, kSecondsPerDay);
+    const bool midnight = seconds == day * kSecondsPerDay;
+    if (day == 0) return formatDate(date, settings.longTime);
+    std::string text = formatDate(date, settings.shortDate);
+    if (!midnight) text += " " + formatDate(date, settings.longTime);
+    return text;
+}
+
+Date parseDate(std::string_view text, const RegionalSettings& settings) {
+    return DateReader(text, settings).read();
+}
+
+Date Now() {
+    std::timespec ts{};
+    const std::tm tm = localNow(ts);
+    return makeDate({tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
+                     tm.tm_sec > 59 ? 59 : tm.tm_sec});
+}
+
+double Timer() {
+    std::timespec ts{};
+    const std::tm tm = localNow(ts);
+    return tm.tm_hour * 3600.0 + tm.tm_min * 60.0 + tm.tm_sec + ts.tv_nsec / 1e9;
+}
+
+double monotonicSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace oleaut

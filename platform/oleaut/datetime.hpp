@@ -1,0 +1,67 @@
+#pragma once
+// OLE dates: days since 30 December 1899 with the time of day as the fraction, on the proleptic
+// Gregorian calendar (1900 is not a leap year: 1 March 1900 is day 61). Parts of a date are read
+// after rounding to the nearest second.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/oleaut/regional.hpp"
+#include "platform/oleaut/variant.hpp"
+
+namespace oleaut {
+
+struct DateParts {
+    int year = 1899, month = 12, day = 30;
+    int hour = 0, minute = 0, second = 0;
+};
+
+// The date of year, month and day; a month or day beyond its range rolls over into the next (or
+// previous) year or month: DateSerial(2009, 13, 1) is 1 January 2010. Years 0..29 mean 2000..2029
+// and 30..99 mean 1930..1999. Outside 100..9999: Invalid procedure call.
+Date DateSerial(int year, int month, int day);
+Date TimeSerial(int hour, int minute, int second);  // a time of day (days roll over likewise)
+// An exact date and time; fails with Invalid procedure call when a part is out of its range.
+Date makeDate(const DateParts& parts);
+DateParts dateParts(Date date);
+
+int Year(Date date);
+int Month(Date date);
+int Day(Date date);
+int Hour(Date date);
+int Minute(Date date);
+int Second(Date date);
+int Weekday(Date date);  // Monday = 1 .. Sunday = 7
+
+Date datePart(Date date);    // midnight of the date (the date's Fix)
+double timePart(Date date);  // the time of day as a fraction of a day, 0 <= t < 1
+
+// DateAdd(interval, number, date) with the intervals "yyyy", "q", "m" (the day is cut to the end of
+// a shorter month), "d", "y", "w" (days), "ww" (weeks), "h", "n", "s"; number is rounded to a
+// whole count. addDays(date, n) is the plain date + n of the date arithmetic.
+Date DateAdd(std::string_view interval, double number, Date date);
+Date addDays(Date date, double days);
+// DateDiff(interval, a, b): b - a counted in whole intervals: "d" differs the date parts, "h" the
+// whole-hour counts, "n" minutes, "s" seconds, "m" months, "q" quarters, "yyyy" years, "w"
+// whole weeks of seven days.
+int64_t DateDiff(std::string_view interval, Date a, Date b);
+
+// A date written with a pattern of regional.hpp ("dd.MM.yyyy HH:mm:ss").
+std::string formatDate(Date date, std::string_view pattern);
+// General-date text: the short date, a blank and the long time; the time is left out at exactly
+// midnight and the date when it is 30 December 1899 (a bare time).
+std::string dateText(Date date, const RegionalSettings& settings = regionalSettings());
+// Reads "YYYY-MM-DD[( |T)HH:MM[:SS]]", or a date in the order of the regional short date with any
+// of "." "/" "-" between its numbers, optionally followed by a time, or a bare time "HH:MM[:SS]".
+// Anything else: Type mismatch.
+Date parseDate(std::string_view text, const RegionalSettings& settings = regionalSettings());
+
+// The local wall-clock date and time, to the second.
+Date Now();
+// Seconds since local midnight, with fractions (the classic Timer).
+double Timer();
+// Seconds of a steady clock for elapsed times: unaffected by changes of the wall clock.
+double monotonicSeconds();
+
+}  // namespace oleaut

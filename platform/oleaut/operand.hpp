@@ -1,0 +1,31 @@
+#pragma once
+// A variant read as a number for the operators: Empty as Integer 0, Boolean as Integer -1 / 0, a
+// text as the Double it reads as. Null is handled by each operator before.
+
+#include <cstdint>
+
+#include "platform/oleaut/variant.hpp"
+
+namespace oleaut::detail {
+
+struct Operand {
+    VarType kind;       // Integer, Long, Single, Double, Currency or Date
+    int64_t whole = 0;  // Integer, Long; Currency as its scaled raw value
+    double real = 0.0;  // Single, Double, Date
+
+    double toDouble() const;
+    Currency toCurrency() const;
+    // Nearest whole number, halves to even; Overflow outside the 32-bit range.
+    int32_t toLong() const;
+};
+
+Operand operand(const Variant& v);
+
+// A whole result in the narrowest of Integer (when `kind` is Integer) or Long; Integer overflow
+// becomes Long, Long overflow Double.
+Variant wholeResult(int64_t value, VarType kind);
+
+// Nearest whole number of a finite double, halves to even, checked against [low, high].
+int64_t roundToWhole(double value, int64_t low, int64_t high);
+
+}  // namespace oleaut::detail
