@@ -141,7 +141,7 @@ std::string numberText(double value, int significant, const RegionalSettings& se
     const Decimal d = detail::significantDecimal(value, significant);
     if (d.count == 0) return "0";
     const int lead = d.exponent + d.count - 1;
-    if (lead >= 15 || lead < -4) return scientificText(d, settings);
+    if (lead >= significant || lead < -4) return scientificText(d, settings);
     return fixedText(d, FixedLayout{}, settings);
 }
 

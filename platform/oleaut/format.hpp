@@ -12,8 +12,8 @@
 namespace oleaut {
 
 // General form: no grouping, the regional decimal separator, at most `significant` significant
-// digits (15 for Double, 7 for Single), trailing zeros dropped, "1E+20" / "9.5E-07" outside
-// 1E-4 .. 1E15.
+// digits (15 for Double, 7 for Single), trailing zeros dropped; in exponent form ("1E+20",
+// "9.5E-07") below 1E-4 and from 10^significant on.
 std::string numberText(double value, int significant = 15,
                        const RegionalSettings& settings = regionalSettings());
 std::string integerText(int64_t value);
