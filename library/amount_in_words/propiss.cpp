@@ -1,5 +1,7 @@
 #include "library/amount_in_words/propiss.hpp"
 
+#include "library/amount_in_words/kopecks.hpp"
+#include "library/amount_in_words/letter_case.hpp"
 #include "library/amount_in_words/number_words.hpp"
 #include "library/amount_in_words/rubles_in_words.hpp"
 #include "library/com/not_implemented.hpp"
@@ -8,20 +10,31 @@ namespace kalvik {
 
 using namespace amount_words;
 
+namespace {
+
+// The functions that take a variant amount treat Null as 0, and leave that 0 in the caller's
+// variable.
+void replaceNullByZero(oleaut::Variant& value) {
+    if (value.isNull()) value = oleaut::Variant(int16_t{0});
+}
+
+}  // namespace
+
 oleaut::Variant Propiss::РабочиеДни(const oleaut::Variant&, int16_t) {
     notImplemented("Propiss.РабочиеДни");
 }
 
-oleaut::Variant Propiss::КопейкиТекст(double&) {
-    notImplemented("Propiss.КопейкиТекст");
+oleaut::Variant Propiss::КопейкиТекст(double& Данн) {
+    return kopeckWordOf(Данн);
 }
 
-oleaut::Variant Propiss::КопейкиТекст_10_11_03(oleaut::Variant&) {
-    notImplemented("Propiss.КопейкиТекст_10_11_03");
+oleaut::Variant Propiss::КопейкиТекст_10_11_03(oleaut::Variant& Данн) {
+    replaceNullByZero(Данн);
+    return kopeckWordOfLongRubles(Данн);
 }
 
-oleaut::Variant Propiss::СумКоп(double&) {
-    notImplemented("Propiss.СумКоп");
+oleaut::Variant Propiss::СумКоп(double& Данн) {
+    return rublesDashKopecks(Данн);
 }
 
 std::string Propiss::Десятки(int32_t& Разряд) {
@@ -52,20 +65,23 @@ std::string Propiss::Тысячи(int32_t& Разряд) {
     return scaleWord(Scale::Thousands, Разряд);
 }
 
-oleaut::Variant Propiss::Коп(oleaut::Variant&) {
-    notImplemented("Propiss.Коп");
+oleaut::Variant Propiss::Коп(oleaut::Variant& Данн) {
+    replaceNullByZero(Данн);
+    return kopecksTwoDigits(Данн);
 }
 
-oleaut::Variant Propiss::Руб_10_11_03(oleaut::Variant&) {
-    notImplemented("Propiss.Руб_10_11_03");
+oleaut::Variant Propiss::Руб_10_11_03(oleaut::Variant& Данн) {
+    replaceNullByZero(Данн);
+    return rublesWithCarriedRuble(Данн);
 }
 
 std::string Propiss::Триллионы(int32_t& Разряд) {
     return scaleWord(Scale::Trillions, Разряд);
 }
 
-oleaut::Variant Propiss::Proper(oleaut::Variant&) {
-    notImplemented("Propiss.Proper");
+oleaut::Variant Propiss::Proper(oleaut::Variant& anyValue) {
+    if (anyValue.isNull()) return {};
+    return properCase(oleaut::CStr(anyValue));
 }
 
 std::string Propiss::Миллиарды(int32_t& Разряд) {
