@@ -4,7 +4,7 @@
 #include "library/amount_in_words/letter_case.hpp"
 #include "library/amount_in_words/number_words.hpp"
 #include "library/amount_in_words/rubles_in_words.hpp"
-#include "library/com/not_implemented.hpp"
+#include "library/amount_in_words/working_days.hpp"
 
 namespace kalvik {
 
@@ -20,8 +20,8 @@ void replaceNullByZero(oleaut::Variant& value) {
 
 }  // namespace
 
-oleaut::Variant Propiss::РабочиеДни(const oleaut::Variant&, int16_t) {
-    notImplemented("Propiss.РабочиеДни");
+oleaut::Variant Propiss::РабочиеДни(const oleaut::Variant& МояДата, int16_t Выходной) {
+    return workingDaysOfMonth(dateArgument(МояДата), Выходной);
 }
 
 oleaut::Variant Propiss::КопейкиТекст(double& Данн) {
