@@ -1,0 +1,40 @@
+#pragma once
+// The journal lines of a consumption run. A label is set in a text of exactly 80 characters
+// (padded with blanks or cut); an end line appends the elapsed seconds to it.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kalvik::consumption {
+
+inline constexpr std::string_view kSourceStartLabel =
+    "Ras_Calc_Potr. Подготовка исходных начало - 'pr_Isxod_Potr'";
+inline constexpr std::string_view kSourceEndLabel = "Ras_Calc_Potr. Подготовка исходных конец.  ";
+inline constexpr std::string_view kSourceCountLabel = "Кол-во - ";
+inline constexpr std::string_view kVentilationStartLabel =
+    "Ras_Calc_Potr. Сум Qвент. начало - 'pr_Sum_Qvent'";
+inline constexpr std::string_view kVentilationEndLabel =
+    "Ras_Calc_Potr. Сум Qвент. начало - 'pr_Sum_Qvent'. iВент=";
+inline constexpr std::string_view kLoopStartLabel = "Ras_Calc_Potr. Цикл по потребителям - начало ";
+inline constexpr std::string_view kLoopEndLabel = "Ras_Calc_Potr. Цикл по потребителям - Конец ";
+inline constexpr std::string_view kTotalLabel = "Ras_Calc_Potr. Время расчета всего  ";
+
+inline constexpr int kJournalLabelLength = 80;
+
+// The label in a text of exactly 80 characters.
+std::string journalLabel(std::string_view label);
+// The 80-character label, the seconds with two decimals and " сек"; above 60 seconds further
+// " - ", the minutes with two decimals and " мин" (numbers in the regional format).
+std::string journalEndLine(std::string_view label, double seconds);
+
+// Lines 1 to 7 of a run.
+std::string sourceStartLine();
+std::string sourceEndLine(int32_t sourceCount, double seconds);
+std::string ventilationStartLine();
+std::string ventilationEndLine(int32_t ventilationSumCount, double seconds);
+std::string loopStartLine();
+std::string loopEndLine(double seconds);
+std::string totalLine(double seconds);
+
+}  // namespace kalvik::consumption

@@ -1,0 +1,33 @@
+#include "library/consumption/values.hpp"
+
+#include <string>
+
+namespace kalvik::consumption {
+
+namespace {
+
+template <class F>
+auto withColumn(std::string_view column, F convert) {
+    try {
+        return convert();
+    } catch (const oleaut::Error& e) {
+        throw e.withContext("column " + std::string(column));
+    }
+}
+
+}  // namespace
+
+double number(const oleaut::Variant& value, std::string_view column) {
+    if (value.type() == oleaut::VarType::Double) return value.asDouble();
+    return withColumn(column, [&] { return oleaut::CDbl(value); });
+}
+
+int16_t integer(const oleaut::Variant& value, std::string_view column) {
+    return withColumn(column, [&] { return oleaut::CInt(value); });
+}
+
+bool equalsZero(const oleaut::Variant& value) {
+    return oleaut::isTrue(oleaut::eq(value, oleaut::Variant(int16_t{0})));
+}
+
+}  // namespace kalvik::consumption

@@ -1,0 +1,33 @@
+#pragma once
+// Small rules on values that the phases share: a value read as a number with its column named in
+// the error, the "equals 0" test of a field, and copying columns from row to row unchanged.
+
+#include <cstdint>
+#include <string_view>
+
+#include "library/consumption/columns.hpp"
+#include "platform/oleaut/variant.hpp"
+
+namespace kalvik::consumption {
+
+// CDbl / CInt of a value; a failure (Null, a text that is not a number) names the column.
+double number(const oleaut::Variant& value, std::string_view column);
+int16_t integer(const oleaut::Variant& value, std::string_view column);
+
+// The field equals 0; a Null does not.
+bool equalsZero(const oleaut::Variant& value);
+
+// One column copied unchanged (Null included) from a row of one kind to a row of another.
+template <class To, class From>
+struct ColumnCopy {
+    Column<To> to;
+    Column<From> from;
+};
+
+template <class ToRecordset, class FromRecordset, class To, class From, std::size_t N>
+void copyColumns(ToRecordset& to, FromRecordset& from, const ColumnCopy<To, From> (&copies)[N]) {
+    for (const ColumnCopy<To, From>& copy : copies)
+        to.set(copy.to, from[copy.from]);
+}
+
+}  // namespace kalvik::consumption
