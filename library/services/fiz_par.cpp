@@ -1,51 +1,73 @@
 #include "library/services/fiz_par.hpp"
 
-#include "library/com/not_implemented.hpp"
+#include <cstdint>
+
+#include "library/services/air_properties.hpp"
+#include "library/services/saturation_steam.hpp"
+#include "library/services/water_properties.hpp"
 
 namespace kalvik {
+namespace {
 
-float Fiz_par::Ivs(oleaut::Variant&) {
-    notImplemented("Fiz_par.Ivs");
+// A Null argument is replaced in the caller's variable by an Integer value.
+void replaceNull(oleaut::Variant& argument, int16_t value) {
+    if (argument.isNull()) argument = oleaut::Variant(value);
 }
 
-float Fiz_par::Vvs(oleaut::Variant&) {
-    notImplemented("Fiz_par.Vvs");
+}  // namespace
+
+// The arguments are read as numbers: Null fails with Invalid use of Null, Empty counts as 0.
+
+float Fiz_par::Ivs(oleaut::Variant& tv) {
+    return water::Ivs(oleaut::CDbl(tv));
 }
 
-float Fiz_par::Tsp(oleaut::Variant&) {
-    notImplemented("Fiz_par.Tsp");
+float Fiz_par::Vvs(oleaut::Variant& tv) {
+    return water::Vvs(oleaut::CDbl(tv));
 }
 
-float Fiz_par::Isp(oleaut::Variant&) {
-    notImplemented("Fiz_par.Isp");
+float Fiz_par::Tsp(oleaut::Variant& pp) {
+    return steam::Tsp(oleaut::CDbl(pp));
 }
 
-float Fiz_par::Iv(oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Fiz_par.Iv");
+float Fiz_par::Isp(oleaut::Variant& pp) {
+    return steam::Isp(oleaut::CDbl(pp));
 }
 
-float Fiz_par::Vsp(oleaut::Variant&) {
-    notImplemented("Fiz_par.Vsp");
+// A Null pressure becomes 1 kgf/cm² before it is read, a Null temperature 0 °C after the pressure
+// was read: with both arguments one Null variable, the call computes at 1 °C.
+float Fiz_par::Iv(oleaut::Variant& PV, oleaut::Variant& tv) {
+    replaceNull(PV, 1);
+    const double pressure = oleaut::CDbl(PV);
+    replaceNull(tv, 0);
+    return water::Iv(pressure, oleaut::CDbl(tv));
 }
 
-float Fiz_par::Vv(oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Fiz_par.Vv");
+float Fiz_par::Vsp(oleaut::Variant& pp) {
+    return steam::Vsp(oleaut::CDbl(pp));
 }
 
-oleaut::Variant Fiz_par::Muvs(oleaut::Variant&) {
-    notImplemented("Fiz_par.Muvs");
+float Fiz_par::Vv(oleaut::Variant& PV, oleaut::Variant& tv) {
+    replaceNull(PV, 1);
+    const double pressure = oleaut::CDbl(PV);
+    replaceNull(tv, 0);
+    return water::Vv(pressure, oleaut::CDbl(tv));
 }
 
-float Fiz_par::nu_vozd(oleaut::Variant&) {
-    notImplemented("Fiz_par.nu_vozd");
+oleaut::Variant Fiz_par::Muvs(oleaut::Variant& tv) {
+    return oleaut::Variant(steam::Muvs(oleaut::CDbl(tv)));
 }
 
-float Fiz_par::lb_vozd(oleaut::Variant&) {
-    notImplemented("Fiz_par.lb_vozd");
+float Fiz_par::nu_vozd(oleaut::Variant& tvozd) {
+    return air::nu_vozd(oleaut::CDbl(tvozd));
 }
 
-float Fiz_par::Pr_vozd(oleaut::Variant&) {
-    notImplemented("Fiz_par.Pr_vozd");
+float Fiz_par::lb_vozd(oleaut::Variant& tvozd) {
+    return air::lb_vozd(oleaut::CDbl(tvozd));
+}
+
+float Fiz_par::Pr_vozd(oleaut::Variant& tvozd) {
+    return air::Pr_vozd(oleaut::CDbl(tvozd));
 }
 
 }  // namespace kalvik
