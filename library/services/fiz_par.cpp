@@ -14,6 +14,20 @@ void replaceNull(oleaut::Variant& argument, int16_t value) {
     if (argument.isNull()) argument = oleaut::Variant(value);
 }
 
+struct PressureAndTemperature {
+    double PV;
+    double tv;
+};
+
+// A Null pressure becomes 1 kgf/cm² before it is read, a Null temperature 0 °C after the pressure
+// was read: with both arguments one Null variable, the call computes at 1 °C.
+PressureAndTemperature readWaterState(oleaut::Variant& PV, oleaut::Variant& tv) {
+    replaceNull(PV, 1);
+    const double pressure = oleaut::CDbl(PV);
+    replaceNull(tv, 0);
+    return {pressure, oleaut::CDbl(tv)};
+}
+
 }  // namespace
 
 // The arguments are read as numbers: Null fails with Invalid use of Null, Empty counts as 0.
@@ -34,13 +48,9 @@ float Fiz_par::Isp(oleaut::Variant& pp) {
     return steam::Isp(oleaut::CDbl(pp));
 }
 
-// A Null pressure becomes 1 kgf/cm² before it is read, a Null temperature 0 °C after the pressure
-// was read: with both arguments one Null variable, the call computes at 1 °C.
 float Fiz_par::Iv(oleaut::Variant& PV, oleaut::Variant& tv) {
-    replaceNull(PV, 1);
-    const double pressure = oleaut::CDbl(PV);
-    replaceNull(tv, 0);
-    return water::Iv(pressure, oleaut::CDbl(tv));
+    const PressureAndTemperature state = readWaterState(PV, tv);
+    return water::Iv(state.PV, state.tv);
 }
 
 float Fiz_par::Vsp(oleaut::Variant& pp) {
@@ -48,10 +58,8 @@ float Fiz_par::Vsp(oleaut::Variant& pp) {
 }
 
 float Fiz_par::Vv(oleaut::Variant& PV, oleaut::Variant& tv) {
-    replaceNull(PV, 1);
-    const double pressure = oleaut::CDbl(PV);
-    replaceNull(tv, 0);
-    return water::Vv(pressure, oleaut::CDbl(tv));
+    const PressureAndTemperature state = readWaterState(PV, tv);
+    return water::Vv(state.PV, state.tv);
 }
 
 oleaut::Variant Fiz_par::Muvs(oleaut::Variant& tv) {

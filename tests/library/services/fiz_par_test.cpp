@@ -16,11 +16,10 @@ namespace kalvik {
 namespace {
 
 using kalvik::testing::errorNumberOf;
+using kalvik::testing::kSingleTolerance;
 using kalvik::testing::nearRelative;
 using oleaut::Variant;
 using oleaut::VarType;
-
-constexpr double kSingleTolerance = 1e-6;
 
 Variant integer(int16_t value) {
     return Variant(value);

@@ -10,6 +10,11 @@
 
 namespace kalvik::testing {
 
+// Relative tolerance of the values given to single precision.
+inline constexpr double kSingleTolerance = 1e-6;
+// 1 kgf/cm² in MPa, to compare with tables in SI units.
+inline constexpr double kMpaPerKgf = 0.0980665;
+
 // The error number a call fails with, or 0 when it returns.
 template <class Call>
 int32_t errorNumberOf(Call&& call) {

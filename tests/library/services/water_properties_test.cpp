@@ -10,10 +10,9 @@ namespace kalvik::water {
 namespace {
 
 using kalvik::testing::errorNumberOf;
+using kalvik::testing::kMpaPerKgf;
+using kalvik::testing::kSingleTolerance;
 using kalvik::testing::nearRelative;
-
-constexpr double kSingleTolerance = 1e-6;
-constexpr double kMpaPerKgf = 0.0980665;
 
 TEST(WaterCoefficients, PreMultipliedFactorsAreTheProductsOfTheirFactors) {
     struct Case {
