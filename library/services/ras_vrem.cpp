@@ -1,57 +1,65 @@
 #include "library/services/ras_vrem.hpp"
 
-#include "library/com/not_implemented.hpp"
+#include <utility>
+
+#include "library/services/temperature_schedule.hpp"
+#include "library/services/working_time.hpp"
 
 namespace kalvik {
 
-oleaut::Variant Ras_Vrem::ВремяОтключений(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                          oleaut::Variant&, oleaut::Date&, oleaut::Date&,
-                                          oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vrem.ВремяОтключений");
+using oleaut::Date;
+using oleaut::Variant;
+
+Variant Ras_Vrem::ВремяОтключений(Variant& Вр_нед, Variant& Дн_нед, Variant& Нач, Variant& Кон,
+                                  Date& Дт_н, Date& Дт_к, Variant& Дпер_н, Variant& Дпер_к) {
+    return working_time::ВремяОтключений(Вр_нед, Дн_нед, Нач, Кон, Дт_н, Дт_к, Дпер_н, Дпер_к);
 }
 
-oleaut::Variant Ras_Vrem::ВремяРаботы(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                      oleaut::Variant&, oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vrem.ВремяРаботы");
+Variant Ras_Vrem::ВремяРаботы(Variant& Вр_нед, Variant& Дн_нед, Variant& Нач, Variant& Кон,
+                              Variant& Дпер_н, Variant& Дпер_к) {
+    return working_time::ВремяРаботы(Вр_нед, Дн_нед, Нач, Кон, Дпер_н, Дпер_к);
 }
 
-oleaut::Variant Ras_Vrem::РасчВремДлитОткл(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                           oleaut::Variant&) {
-    notImplemented("Ras_Vrem.РасчВремДлитОткл");
+Variant Ras_Vrem::РасчВремДлитОткл(Variant& ДлНач, Variant& ДлКон, Variant& Нач, Variant& Кон) {
+    return working_time::РасчВремДлитОткл(ДлНач, ДлКон, Нач, Кон);
 }
 
-oleaut::Variant Ras_Vrem::ДлитНачало(oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vrem.ДлитНачало");
+Variant Ras_Vrem::ДлитНачало(Variant& ДлНач, Variant& Нач) {
+    return working_time::ДлитНачало(ДлНач, Нач);
 }
 
-oleaut::Variant Ras_Vrem::ДлитКонец(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vrem.ДлитКонец");
+Variant Ras_Vrem::ДлитКонец(Variant& ДлНач, Variant& ДлКон, Variant& Кон) {
+    return working_time::ДлитКонец(ДлНач, ДлКон, Кон);
 }
 
-oleaut::Variant Ras_Vrem::Час_в_месяц(oleaut::Date&) {
-    notImplemented("Ras_Vrem.Час_в_месяц");
+Variant Ras_Vrem::Час_в_месяц(Date& Кон) {
+    return working_time::Час_в_месяц(Кон);
 }
 
-oleaut::Variant Ras_Vrem::ВремяНач(std::string&) {
-    notImplemented("Ras_Vrem.ВремяНач");
+Variant Ras_Vrem::ВремяНач(std::string& Vrem) {
+    return working_time::ВремяНач(Vrem);
 }
 
-oleaut::Variant Ras_Vrem::ВремяКон(std::string&) {
-    notImplemented("Ras_Vrem.ВремяКон");
+Variant Ras_Vrem::ВремяКон(std::string& Vrem) {
+    return working_time::ВремяКон(Vrem);
 }
 
-oleaut::Variant Ras_Vrem::ТемперГрафик(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vrem.ТемперГрафик");
+// The result stays Empty: the caller reads T1 and T2.
+Variant Ras_Vrem::ТемперГрафик(Variant& tv, Variant& tn, Variant& tvr, Variant& tnro, Variant& t1r,
+                               Variant& t2r, Variant& t3r, Variant& T1, Variant& T2) {
+    temperature_schedule::Temperatures t =
+        temperature_schedule::ТемперГрафик(tv, tn, tvr, tnro, t1r, t2r, t3r);
+    T1 = std::move(t.T1);
+    T2 = std::move(t.T2);
+    return {};
 }
 
-oleaut::Variant Ras_Vrem::maxF(const oleaut::Variant&, const oleaut::Variant&) {
-    notImplemented("Ras_Vrem.maxF");
+Variant Ras_Vrem::maxF(const Variant& x1, const Variant& x2) {
+    return working_time::maxF(x1, x2);
 }
 
-oleaut::Variant Ras_Vrem::Nz_f(const oleaut::Variant&) {
-    notImplemented("Ras_Vrem.Nz_f");
+Variant Ras_Vrem::Nz_f(const Variant& x) {
+    return working_time::Nz_f(x);
 }
 
 }  // namespace kalvik

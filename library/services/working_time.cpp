@@ -39,26 +39,28 @@ Weekdays workedWeekdays(const Variant& Дн_нед) {
 // The days of a period: day k (from 1) is the first day + k - 1. The day count is a 16-bit
 // integer, so a period of more than 32,767 days fails with Overflow.
 struct Period {
-    double first;
+    Date first;
     int16_t days;
 
-    double day(int32_t k) const { return first + (k - 1); }
+    Date day(int32_t k) const { return oleaut::addDays(first, k - 1); }
 };
 
 Period periodOf(const Variant& Дпер_н, const Variant& Дпер_к) {
     const Date first = oleaut::CDate(Дпер_н);
     const Date last = oleaut::CDate(Дпер_к);
     const auto days = static_cast<int32_t>(oleaut::DateDiff("d", first, last) + 1);
-    return {first.value, oleaut::CInt(Variant(days))};
+    return {first, oleaut::CInt(Variant(days))};
 }
 
-bool isWorked(const Weekdays& worked, double day) {
-    return worked[oleaut::Weekday(Date{day}) - 1];
+bool isWorked(const Weekdays& worked, Date day) {
+    return worked[oleaut::Weekday(day) - 1];
 }
 
 int32_t countWorkedDays(const Period& period, const Weekdays& worked) {
     int32_t count = 0;
-    for (int32_t k = 1; k <= period.days; ++k) count += isWorked(worked, period.day(k)) ? 1 : 0;
+    for (int32_t k = 1; k <= period.days; ++k) {
+        if (isWorked(worked, period.day(k))) ++count;
+    }
     return count;
 }
 
@@ -78,8 +80,7 @@ struct DateAndTime {
 
 DateAndTime splitMoment(Date moment) {
     const oleaut::DateParts parts = oleaut::dateParts(moment);
-    const Date date = oleaut::makeDate({parts.year, parts.month, parts.day, 0, 0, 0});
-    return {date, (parts.hour * 60 + parts.minute) / 60.0};
+    return {oleaut::datePart(moment), (parts.hour * 60 + parts.minute) / 60.0};
 }
 
 // Outage hours of one day inside the window [Нач, Кон]: the whole window on a day inside the
@@ -114,15 +115,15 @@ Variant ВремяОтключений(const Variant& Вр_нед, const Variant
     const Weekdays worked = workedWeekdays(Дн_нед);
     Variant sum = int16_t{0};
     for (int32_t k = 1; k <= period.days; ++k) {
-        const double day = period.day(k);
-        if (day < start.date.value || day > end.date.value) continue;
+        const Date day = period.day(k);
+        if (day.value < start.date.value || day.value > end.date.value) continue;
         Variant w = int16_t{0};
         if (isWorked(worked, day)) {
             w = Кон - Нач;
             oleaut::CDbl(Вр_нед);  // takes no part, but must be a number
         }
-        sum = sum + outageHoursOfDay(w, Нач, Кон, day == start.date.value,
-                                     day == end.date.value, start.hours, end.hours);
+        sum = sum + outageHoursOfDay(w, Нач, Кон, day == start.date, day == end.date, start.hours,
+                                     end.hours);
     }
     return sum;
 }
@@ -196,6 +197,8 @@ Variant maxF(const Variant& x1, const Variant& x2) {
     return {};
 }
 
-Variant Nz_f(const Variant& x) { return x.isNull() ? Variant(int16_t{0}) : x; }
+Variant Nz_f(const Variant& x) {
+    return x.isNull() ? Variant(int16_t{0}) : x;
+}
 
 }  // namespace kalvik::working_time

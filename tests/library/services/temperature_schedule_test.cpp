@@ -13,8 +13,7 @@ using oleaut::kNull;
 // The schedule 150/70 with 95 entering the installation, indoor 18, design outdoor -26:
 // δ = 80, θ = 25, Δ = (95 + 70) / 2 - 18 = 64.5, so δ - θ/2 = 67.5 and θ/2 = 12.5.
 Temperatures schedule(const Variant& tv, const Variant& tn) {
-    return ТемперГрафик(tv, tn, int16_t{18}, int16_t{-26}, int16_t{150}, int16_t{70},
-                        int16_t{95});
+    return ТемперГрафик(tv, tn, int16_t{18}, int16_t{-26}, int16_t{150}, int16_t{70}, int16_t{95});
 }
 
 TEST(ТемперГрафик, SupplyAndReturnTemperatures) {
@@ -25,10 +24,10 @@ TEST(ТемперГрафик, SupplyAndReturnTemperatures) {
         double T1, T2;
     };
     const Case cases[] = {
-        {-26, 150, 70},                              // Q = 1: the design temperatures
-        {18, 18, 18},                                // Q = 0: indoor temperature
+        {-26, 150, 70},                                       // Q = 1: the design temperatures
+        {18, 18, 18},                                         // Q = 0: indoor temperature
         {-4, 18 + kLoadHalf + 33.75, 18 + kLoadHalf - 6.25},  // Q = 0.5
-        {25, 18, 18},                                // Q < 0: indoor temperature
+        {25, 18, 18},                                         // Q < 0: indoor temperature
         {40, 18, 18},
     };
     for (const Case& c : cases) {

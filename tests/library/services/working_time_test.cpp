@@ -32,8 +32,12 @@ constexpr double k2009_04_30 = 39933;
 constexpr double kHour = 1.0 / 24;
 constexpr double kMinute = kHour / 60;
 
-Variant date(double value) { return oleaut::Date{value}; }
-Variant integer(int16_t value) { return value; }
+Variant date(double value) {
+    return oleaut::Date{value};
+}
+Variant integer(int16_t value) {
+    return value;
+}
 
 int32_t errorNumber(const std::function<void()>& call) {
     try {
@@ -106,11 +110,11 @@ TEST(ВремяРаботы, WeekHoursMustBeANumberOnAWorkedDay) {
         int32_t error;
     };
     const Case cases[] = {
-        {"+++++++", kNull, 94},      // Invalid use of Null
-        {"+++++++", "сорок", 13},    // Type mismatch
-        {"+++++++", "40", 0},        // a number as text
-        {"+++++++", Variant(), 0},   // Empty counts as 0
-        {"-------", kNull, 0},       // no worked day: never converted
+        {"+++++++", kNull, 94},     // Invalid use of Null
+        {"+++++++", "сорок", 13},   // Type mismatch
+        {"+++++++", "40", 0},       // a number as text
+        {"+++++++", Variant(), 0},  // Empty counts as 0
+        {"-------", kNull, 0},      // no worked day: never converted
         {"-------", "сорок", 0},
     };
     for (const Case& c : cases) {
@@ -183,12 +187,25 @@ TEST(ВремяОтключений, OneDayOutageInsideTheWindow) {
         double hours;
     };
     const Case cases[] = {
-        {6, 7.5, 0},  {6, 16, 8},  {6, 18, 9},  {10, 20, 7},  {10, 12, 2},  {18, 20, 0},
+        {6, 7.5, 0},
+        {6, 16, 8},
+        {6, 18, 9},
+        {10, 20, 7},
+        {10, 12, 2},
+        {18, 20, 0},
         // Exact bounds are clipped like any other: the hours inside [8, 17].
-        {6, 8, 0},    {6, 17, 9},  {17, 19, 0}, {8, 17, 9},   {10, 17, 7},  {8, 10, 2},
-        {17, 17, 0},  {8, 8, 0},   {0, 24 - 1.0 / 60, 9},
+        {6, 8, 0},
+        {6, 17, 9},
+        {17, 19, 0},
+        {8, 17, 9},
+        {10, 17, 7},
+        {8, 10, 2},
+        {17, 17, 0},
+        {8, 8, 0},
+        {0, 24 - 1.0 / 60, 9},
         // An end before the start holds no hour.
-        {12, 10, 0},  {20, 18, 0},
+        {12, 10, 0},
+        {20, 18, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.from) + " to " + std::to_string(c.to));
@@ -265,20 +282,17 @@ TEST(ВремяОтключений, CallersDatesBecomeMidnight) {
 }
 
 TEST(ВремяОтключений, NoDayGivesIntegerZero) {
-    const Variant result =
-        outageHours({k2009_01_15 + 10 * kHour, k2009_01_15 + 12 * kHour}, "+++++++",
-                    k2009_02_01, k2009_02_28);
+    const Variant result = outageHours({k2009_01_15 + 10 * kHour, k2009_01_15 + 12 * kHour},
+                                       "+++++++", k2009_02_01, k2009_02_28);
     EXPECT_TRUE(identical(result, integer(0)));
     // A day not worked counts 0 as well.
     EXPECT_TRUE(identical(
-        outageHours({k2009_01_15 + 10 * kHour, k2009_01_15 + 12 * kHour}, "-------"),
-        integer(0)));
+        outageHours({k2009_01_15 + 10 * kHour, k2009_01_15 + 12 * kHour}, "-------"), integer(0)));
 }
 
 TEST(ВремяОтключений, OutageCoveringWholeWindows) {
     // 06:00 on the 15th to 18:00 on the 17th covers the window of all three days.
-    const Variant middle =
-        outageHours({k2009_01_15 + 6 * kHour, k2009_01_17 + 18 * kHour});
+    const Variant middle = outageHours({k2009_01_15 + 6 * kHour, k2009_01_17 + 18 * kHour});
     EXPECT_DOUBLE_EQ(oleaut::CDbl(middle), 27);
 }
 
@@ -320,20 +334,19 @@ TEST(РасчВремДлитОткл, HoursInsideThePeriod) {
         double hours;
     };
     const Case cases[] = {
-        {date(k2008_12_20), kNull, 31 * 24},                   // the whole period
-        {date(k2009_01_10), date(k2009_01_12), 72},             // 10th to 12th
-        {date(k2009_01_10), kNull, 22 * 24},                    // 10th to the end
-        {date(k2009_01_10), date(k2009_02_10), 22 * 24},        // past the end
-        {date(k2008_12_20), date(k2009_01_12), 12 * 24},        // from before the start
-        {date(k2009_01_10 + 0.25), date(k2009_01_12), 66},      // from 06:00 on the 10th
-        {date(k2009_01_31), date(k2009_01_31), 24},             // the last day
+        {date(k2008_12_20), kNull, 31 * 24},                // the whole period
+        {date(k2009_01_10), date(k2009_01_12), 72},         // 10th to 12th
+        {date(k2009_01_10), kNull, 22 * 24},                // 10th to the end
+        {date(k2009_01_10), date(k2009_02_10), 22 * 24},    // past the end
+        {date(k2008_12_20), date(k2009_01_12), 12 * 24},    // from before the start
+        {date(k2009_01_10 + 0.25), date(k2009_01_12), 66},  // from 06:00 on the 10th
+        {date(k2009_01_31), date(k2009_01_31), 24},         // the last day
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(oleaut::CStr(c.from));
         Variant from = c.from;
         Variant to = c.to;
-        const Variant result =
-            РасчВремДлитОткл(from, to, date(k2009_01_01), date(k2009_01_31));
+        const Variant result = РасчВремДлитОткл(from, to, date(k2009_01_01), date(k2009_01_31));
         EXPECT_EQ(result.type(), VarType::Long);
         EXPECT_EQ(oleaut::CDbl(result), c.hours);
     }
@@ -341,8 +354,7 @@ TEST(РасчВремДлитОткл, HoursInsideThePeriod) {
 
 TEST(РасчВремДлитОткл, NullStartFails) {
     EXPECT_EQ(errorNumber([] {
-                  РасчВремДлитОткл(kNull, date(k2009_01_12), date(k2009_01_01),
-                                   date(k2009_01_31));
+                  РасчВремДлитОткл(kNull, date(k2009_01_12), date(k2009_01_01), date(k2009_01_31));
               }),
               94);
 }
@@ -387,8 +399,8 @@ TEST(Час_в_месяц, HoursOfTheMonth) {
         int32_t hours;
     };
     const Case cases[] = {
-        {k2009_01_01, 744},         {k2009_01_15, 744},  {k2009_01_31 + 23 * kHour, 744},
-        {k2009_02_10, 672},         {k2008_02_29, 696},  {k2008_12_31, 744},
+        {k2009_01_01, 744}, {k2009_01_15, 744}, {k2009_01_31 + 23 * kHour, 744},
+        {k2009_02_10, 672}, {k2008_02_29, 696}, {k2008_12_31, 744},
         {k2009_04_30, 720},
     };
     for (const Case& c : cases) {
