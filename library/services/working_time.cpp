@@ -115,7 +115,7 @@ Variant ВремяОтключений(const Variant& Вр_нед, const Variant
     const Weekdays worked = workedWeekdays(Дн_нед);
     Variant sum = int16_t{0};
     for (int32_t k = 1; k <= period.days; ++k) {
-        const Date day = period.day(k);
+        const Date day = oleaut::datePart(period.day(k));
         if (day.value < start.date.value || day.value > end.date.value) continue;
         Variant w = int16_t{0};
         if (isWorked(worked, day)) {

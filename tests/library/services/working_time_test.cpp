@@ -247,6 +247,13 @@ TEST(ВремяОтключений, OutageOverSeveralDays) {
     }
 }
 
+TEST(ВремяОтключений, PeriodBoundsWithATimeCountTheirDates) {
+    // The period from noon of 1 January to noon of 15 January holds the dates 1 to 15.
+    EXPECT_DOUBLE_EQ(oleaut::CDbl(outageHours({k2009_01_15 + 10 * kHour, k2009_01_17 + 12 * kHour},
+                                              "+++++++", k2009_01_01 + 0.5, k2009_01_15 + 0.5)),
+                     7);
+}
+
 TEST(ВремяОтключений, TimesAreTakenInWholeMinutes) {
     // 10:00:40 to 12:00:50 is 10:00 to 12:00; 10:29:59 to 10:59:10 is 10:29 to 10:59.
     EXPECT_DOUBLE_EQ(oleaut::CDbl(outageHours({k2009_01_15 + 10 * kHour + 40 * kMinute / 60,
