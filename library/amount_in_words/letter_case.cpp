@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "library/amount_in_words/utf8.hpp"
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace kalvik::amount_words {
 
@@ -47,20 +47,20 @@ bool isLatinLetter(char32_t c) noexcept {
 }
 
 std::string capitaliseFirst(const std::string& text) {
-    std::u32string chars = decodeUtf8(text);
+    std::u32string chars = oleaut::decodeUtf8(text);
     if (!chars.empty()) chars.front() = upperCase(chars.front());
-    return encodeUtf8(chars);
+    return oleaut::encodeUtf8(chars);
 }
 
 std::string properCase(const std::string& text) {
-    const std::u32string original = decodeUtf8(text);
+    const std::u32string original = oleaut::decodeUtf8(text);
     if (original.size() > kLongestText) throw oleaut::overflowError();
     std::u32string result(original.size(), U'\0');
     for (std::size_t i = 0; i < original.size(); ++i) {
         const bool followsLetter = i > 0 && isLatinLetter(original[i - 1]);
         result[i] = followsLetter ? lowerCase(original[i]) : upperCase(original[i]);
     }
-    return encodeUtf8(result);
+    return oleaut::encodeUtf8(result);
 }
 
 }  // namespace kalvik::amount_words

@@ -2,23 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/oleaut/error.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace kalvik::amount_words {
 namespace {
 
+using test::errorNumberOf;
+
 oleaut::Currency cur(int64_t raw) {
     return oleaut::Currency{raw};
-}
-
-template <class F>
-int32_t errorNumberOf(F&& call) {
-    try {
-        call();
-    } catch (const oleaut::Error& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(KopecksTest, WordAgreesWithTheLastTwoDigits) {

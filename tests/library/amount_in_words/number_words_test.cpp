@@ -81,37 +81,5 @@ TEST(NumberWordsTest, TensAndHundreds) {
     }
 }
 
-struct ScaleCase {
-    int64_t count;
-    const char* rubles;
-    const char* thousands;
-    const char* millions;
-    const char* billions;
-    const char* trillions;
-};
-
-TEST(NumberWordsTest, ScaleWordsAgreeWithTheCount) {
-    const ScaleCase cases[] = {
-        {1, "рубль", "тысяча ", "миллион ", "миллиард ", "триллион "},
-        {2, "рубля", "тысячи ", "миллиона ", "миллиарда ", "триллиона "},
-        {3, "рубля", "тысячи ", "миллиона ", "миллиарда ", "триллиона "},
-        {4, "рубля", "тысячи ", "миллиона ", "миллиарда ", "триллиона "},
-        {5, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-        {0, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-        {11, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-        {12, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-        {14, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-        {21, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-        {-1, "рублей", "тысяч ", "миллионов ", "миллиардов ", "триллионов "},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(scaleWord(Scale::Units, c.count), c.rubles) << c.count;
-        EXPECT_EQ(scaleWord(Scale::Thousands, c.count), c.thousands) << c.count;
-        EXPECT_EQ(scaleWord(Scale::Millions, c.count), c.millions) << c.count;
-        EXPECT_EQ(scaleWord(Scale::Billions, c.count), c.billions) << c.count;
-        EXPECT_EQ(scaleWord(Scale::Trillions, c.count), c.trillions) << c.count;
-    }
-}
-
 }  // namespace
 }  // namespace kalvik::amount_words

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "library/amount_in_words/propiss.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace kalvik {
 namespace {
 
 using oleaut::Variant;
 using oleaut::VarType;
+using test::errorNumberOf;
 
 void expectString(const Variant& v, const char* text) {
     ASSERT_EQ(v.type(), VarType::String);
@@ -99,23 +101,15 @@ TEST(PropissShortTextsTest, ProperOfNullIsEmptyAndOfOtherKindsItsText) {
 
 TEST(PropissShortTextsTest, Failures) {
     Propiss p;
-    const auto numberOf = [](auto&& call) {
-        try {
-            call();
-        } catch (const oleaut::Error& e) {
-            return e.number();
-        }
-        return 0;
-    };
     Variant big(3e9);
-    EXPECT_EQ(numberOf([&] { p.КопейкиТекст_10_11_03(big); }), oleaut::kOverflow);
-    EXPECT_EQ(numberOf([&] { p.Руб_10_11_03(big); }), oleaut::kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { p.КопейкиТекст_10_11_03(big); }), oleaut::kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { p.Руб_10_11_03(big); }), oleaut::kOverflow);
     Variant edge(2147483647.999);
-    EXPECT_EQ(numberOf([&] { p.Руб_10_11_03(edge); }), oleaut::kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { p.Руб_10_11_03(edge); }), oleaut::kOverflow);
     Variant longText(std::string(32768, 'a'));
-    EXPECT_EQ(numberOf([&] { p.Proper(longText); }), oleaut::kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { p.Proper(longText); }), oleaut::kOverflow);
     Variant notANumber("abc");
-    EXPECT_EQ(numberOf([&] { p.Коп(notANumber); }), oleaut::kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([&] { p.Коп(notANumber); }), oleaut::kTypeMismatch);
 }
 
 }  // namespace
