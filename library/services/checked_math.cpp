@@ -35,9 +35,10 @@ double finite(double x) {
 }
 
 float single(double x) {
-    const float rounded = static_cast<float>(finite(x));
-    if (std::isinf(rounded)) throw oleaut::overflowError();
-    return rounded;
+    // From half an ulp above the largest single on, rounding would give infinity.
+    constexpr double kFirstOutOfRange = 0x1.ffffffp127;
+    if (std::abs(finite(x)) >= kFirstOutOfRange) throw oleaut::overflowError();
+    return static_cast<float>(x);
 }
 
 }  // namespace kalvik::checked

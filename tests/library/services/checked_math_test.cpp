@@ -42,6 +42,7 @@ TEST(CheckedMath, FaultsBecomeTheVariantErrors) {
         {"Exp(1000)", [] { exponential(1000.0); }, oleaut::kOverflow},
         {"CSng(1e39)", [] { single(1e39); }, oleaut::kOverflow},
         {"CSng(-2 * FLT_MAX)", [] { single(-2.0 * FLT_MAX); }, oleaut::kOverflow},
+        {"CSng(2^128 - 2^103)", [] { single(0x1.ffffffp127); }, oleaut::kOverflow},
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorNumberOf(c.call), c.number) << c.what;
@@ -51,6 +52,8 @@ TEST(CheckedMath, SingleRoundsToNearest) {
     EXPECT_EQ(single(0.1), 0.1f);
     EXPECT_EQ(single(1.0 + 1e-9), 1.0f);
     EXPECT_EQ(single(FLT_MAX), FLT_MAX);
+    EXPECT_EQ(single(0x1.fffffefffffffp127), FLT_MAX);  // just below the midpoint to infinity
+    EXPECT_EQ(single(-0x1.fffffefffffffp127), -FLT_MAX);
 }
 
 }  // namespace
