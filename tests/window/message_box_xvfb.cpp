@@ -1,0 +1,110 @@
+// Message boxes as modal FLTK windows on the virtual display the test script starts.
+
+#include "platform/ui/message_box.hpp"
+#include "platform/ui/mode.hpp"
+#include "tests/window/screenshot.hpp"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+
+namespace window_tests {
+namespace {
+
+Fl_Window* windowTitled(const std::string& title) {
+    for (Fl_Window* w = Fl::first_window(); w != nullptr; w = Fl::next_window(w)) {
+        if (w->label() != nullptr && title == w->label()) return w;
+    }
+    return nullptr;
+}
+
+Fl_Widget* childLabelled(Fl_Window* window, const char* label) {
+    for (int i = 0; i < window->children(); ++i) {
+        Fl_Widget* child = window->child(i);
+        if (child->label() != nullptr && std::strcmp(child->label(), label) == 0) return child;
+    }
+    return nullptr;
+}
+
+// What the "user" does once the box titled `title` is on the screen.
+struct User {
+    std::string title;
+    std::function<void(Fl_Window*)> act;
+    bool acted = false;
+};
+
+void actWhenShown(void* data) {
+    auto* user = static_cast<User*>(data);
+    Fl_Window* window = windowTitled(user->title);
+    if (window == nullptr || !window->visible()) {
+        Fl::repeat_timeout(0.05, actWhenShown, data);
+        return;
+    }
+    user->acted = true;
+    user->act(window);
+}
+
+ui::Answer ask(const ui::MessageBoxRequest& request, std::function<void(Fl_Window*)> act) {
+    User user{request.title, std::move(act)};
+    Fl::add_timeout(0.05, actWhenShown, &user);
+    const ui::Answer answer = ui::messageBox(request);
+    Fl::remove_timeout(actWhenShown, &user);
+    EXPECT_TRUE(user.acted);
+    return answer;
+}
+
+class MessageBoxWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { ui::setMode(ui::Mode::Window); }
+    ui::ScopedResponder noResponder{ui::Responder{}};
+};
+
+TEST_F(MessageBoxWindow, ReturnsTheButtonPressed) {
+    const ui::MessageBoxRequest request{
+        "Потребители Отсутствуют. Проверьте!!?\r\nОбновление не выполнено!!?\r\n",
+        ui::Buttons::YesNo, ui::Icon::Critical, "Проверка исходных"};
+    const ui::Answer answer = ask(request, [](Fl_Window* window) {
+        savePng(grabScreen(), "message_box_critical");
+        ASSERT_NE(childLabelled(window, "Yes"), nullptr);
+        Fl_Widget* no = childLabelled(window, "No");
+        ASSERT_NE(no, nullptr);
+        no->do_callback();
+    });
+    EXPECT_EQ(answer, ui::Answer::No);
+}
+
+TEST_F(MessageBoxWindow, ClosingAnOkBoxAnswersOk) {
+    const ui::MessageBoxRequest request{"Вентиляция отсутствует", ui::Buttons::OkOnly,
+                                        ui::Icon::NoIcon, "Kalvik_dll"};
+    const ui::Answer answer = ask(request, [](Fl_Window* window) {
+        savePng(grabScreen(), "message_box_plain");
+        window->do_callback();  // the window's close button
+    });
+    EXPECT_EQ(answer, ui::Answer::Ok);
+}
+
+TEST_F(MessageBoxWindow, AYesNoBoxCannotBeClosedWithoutAnAnswer) {
+    const ui::MessageBoxRequest request{"Продолжить?", ui::Buttons::YesNo, ui::Icon::Information,
+                                        "Вопрос"};
+    const ui::Answer answer = ask(request, [](Fl_Window* window) {
+        savePng(grabScreen(), "message_box_information");
+        window->do_callback();
+        EXPECT_TRUE(window->shown()) << "closing is refused";
+        childLabelled(window, "Yes")->do_callback();
+    });
+    EXPECT_EQ(answer, ui::Answer::Yes);
+}
+
+TEST_F(MessageBoxWindow, ClosingABoxWithCancelAnswersCancel) {
+    const ui::MessageBoxRequest request{"Повторить?", ui::Buttons::RetryCancel, ui::Icon::NoIcon,
+                                        "Повтор"};
+    const ui::Answer answer = ask(request, [](Fl_Window* window) { window->do_callback(); });
+    EXPECT_EQ(answer, ui::Answer::Cancel);
+}
+
+}  // namespace
+}  // namespace window_tests
