@@ -3,6 +3,8 @@
 // shows a modal window, else prints the title and text to standard error and takes the default
 // button.
 
+#include "platform/ui/scoped_install.hpp"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,15 +44,6 @@ using Responder = std::function<Answer(const MessageBoxRequest&)>;
 Responder setResponder(Responder responder);
 
 // Installs a responder for as long as it lives, then puts the previous one back.
-class ScopedResponder {
-  public:
-    explicit ScopedResponder(Responder responder) : previous_(setResponder(std::move(responder))) {}
-    ~ScopedResponder() { setResponder(std::move(previous_)); }
-    ScopedResponder(const ScopedResponder&) = delete;
-    ScopedResponder& operator=(const ScopedResponder&) = delete;
-
-  private:
-    Responder previous_;
-};
+using ScopedResponder = ScopedInstall<Responder, setResponder>;
 
 }  // namespace ui

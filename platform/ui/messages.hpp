@@ -2,6 +2,8 @@
 // "Let the host process its pending window messages": repaints our windows and lets the host's own
 // windows respond, then returns at once. It never runs an event loop of its own.
 
+#include "platform/ui/scoped_install.hpp"
+
 #include <functional>
 
 namespace ui {
@@ -16,15 +18,6 @@ void processPendingMessages();
 MessageHook setMessageHook(MessageHook hook);
 
 // Installs a hook for as long as it lives, then puts the previous one back.
-class ScopedMessageHook {
-  public:
-    explicit ScopedMessageHook(MessageHook hook) : previous_(setMessageHook(std::move(hook))) {}
-    ~ScopedMessageHook() { setMessageHook(std::move(previous_)); }
-    ScopedMessageHook(const ScopedMessageHook&) = delete;
-    ScopedMessageHook& operator=(const ScopedMessageHook&) = delete;
-
-  private:
-    MessageHook previous_;
-};
+using ScopedMessageHook = ScopedInstall<MessageHook, setMessageHook>;
 
 }  // namespace ui

@@ -55,9 +55,11 @@ Mode mode() {
     return *chosen();
 }
 
-void setMode(Mode mode) {
+Mode setMode(Mode mode) {
     if (mode == Mode::Window && !detail::openDisplay()) throw noDisplayError();
+    const Mode previous = ui::mode();
     chosen() = mode;
+    return previous;
 }
 
 std::string_view modeName(Mode mode) {

@@ -2,6 +2,8 @@
 // How windows are presented in this process: real windows on a display, a one-line progress bar on
 // the terminal, or nothing at all. Chosen once, on first use.
 
+#include "platform/ui/scoped_install.hpp"
+
 #include <optional>
 #include <string_view>
 
@@ -25,9 +27,12 @@ Mode defaultMode(bool displayOpens, bool stderrIsTerminal);
 // opens is an error.
 Mode mode();
 
-// Sets the mode for the rest of the process (a host that knows better, tests). Choosing the window
-// opens the display and fails when it cannot.
-void setMode(Mode mode);
+// Sets the mode for the rest of the process (a host that knows better, tests) and returns the one
+// it replaces. Choosing the window opens the display and fails when it cannot.
+Mode setMode(Mode mode);
+
+// Sets the mode for as long as it lives, then puts the previous one back.
+using ScopedMode = ScopedInstall<Mode, setMode>;
 
 std::string_view modeName(Mode mode);
 

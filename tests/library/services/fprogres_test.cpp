@@ -1,6 +1,6 @@
 #include "library/services/fprogres.hpp"
 
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 class FProgres : public ::testing::Test {
   protected:
-    testing_support::ScopedUiMode headless{ui::Mode::Headless};
+    ui::ScopedMode headless{ui::Mode::Headless};
 };
 
 // Reaches the form through the controls' own rectangles: fProgres keeps its form private.

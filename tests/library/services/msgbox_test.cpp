@@ -1,6 +1,6 @@
 #include "library/services/msgbox.hpp"
 
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace kalvik {
 namespace {
 
 TEST(MsgBox, WithoutATitleCarriesTheApplicationTitle) {
-    testing_support::ScopedUiMode headless{ui::Mode::Headless};
+    ui::ScopedMode headless{ui::Mode::Headless};
     std::vector<ui::MessageBoxRequest> asked;
     ui::ScopedResponder responder([&](const ui::MessageBoxRequest& r) {
         asked.push_back(r);

@@ -1,7 +1,7 @@
 #include "library/services/row_progress.hpp"
 
 #include "platform/ui/messages.hpp"
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ std::ostream& operator<<(std::ostream& out, const Seen& s) {
 
 class RowProgressRun : public ::testing::Test {
   protected:
-    testing_support::ScopedUiMode headless{ui::Mode::Headless};
+    ui::ScopedMode headless{ui::Mode::Headless};
 };
 
 // The loop of a calculation over `rows` consumers numbered from 501, failing at row `failAt`.

@@ -1,7 +1,7 @@
 #include "platform/ui/form.hpp"
 
 #include "platform/oleaut/error.hpp"
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 class UiForm : public ::testing::Test {
   protected:
-    testing_support::ScopedUiMode headless{Mode::Headless};
+    ui::ScopedMode headless{Mode::Headless};
 };
 
 TEST_F(UiForm, ShowsAndUnloads) {

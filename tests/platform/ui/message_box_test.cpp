@@ -1,7 +1,7 @@
 #include "platform/ui/message_box.hpp"
 
 #include "platform/oleaut/error.hpp"
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 class UiMessageBox : public ::testing::Test {
   protected:
-    testing_support::ScopedUiMode headless{Mode::Headless};
+    ui::ScopedMode headless{Mode::Headless};
     ScopedResponder noResponder{Responder{}};
 };
 

@@ -1,6 +1,6 @@
 #include "platform/ui/messages.hpp"
 
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 class UiMessages : public ::testing::Test {
   protected:
-    testing_support::ScopedUiMode headless{Mode::Headless};
+    ui::ScopedMode headless{Mode::Headless};
 };
 
 TEST_F(UiMessages, WithoutAHookReturnsAtOnce) {

@@ -57,5 +57,19 @@ TEST(UiMode, NamesRoundTrip) {
     }
 }
 
+TEST(UiMode, AScopedModePutsThePreviousOneBack) {
+    const Mode before = mode();
+    {
+        ScopedMode terminal{Mode::Terminal};
+        EXPECT_EQ(mode(), Mode::Terminal);
+        {
+            ScopedMode headless{Mode::Headless};
+            EXPECT_EQ(mode(), Mode::Headless);
+        }
+        EXPECT_EQ(mode(), Mode::Terminal);
+    }
+    EXPECT_EQ(mode(), before);
+}
+
 }  // namespace
 }  // namespace ui

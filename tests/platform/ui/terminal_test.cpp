@@ -1,6 +1,6 @@
 #include "platform/ui/terminal.hpp"
 
-#include "tests/support/scoped_ui_mode.hpp"
+#include "platform/ui/mode.hpp"
 
 #include <gtest/gtest.h>
 
@@ -101,7 +101,7 @@ class UiTerminalMode : public ::testing::Test {
     void SetUp() override { setTerminalRefreshInterval(std::chrono::milliseconds(0)); }
     void TearDown() override { setTerminalRefreshInterval(interval_); }
 
-    testing_support::ScopedUiMode terminal_{Mode::Terminal};
+    ui::ScopedMode terminal_{Mode::Terminal};
     std::chrono::milliseconds interval_ = terminalRefreshInterval();
 };
 
