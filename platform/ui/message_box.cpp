@@ -5,6 +5,8 @@
 #include "platform/ui/mode.hpp"
 #include "platform/ui/window_message_box.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 #include <utility>
@@ -18,6 +20,8 @@ Responder& installedResponder() {
 }
 
 void printToStandardError(const MessageBoxRequest& request) {
+    // On a terminal a progress line may stand where the cursor is: wipe it first.
+    if (mode() == Mode::Terminal && isatty(STDERR_FILENO) == 1) std::cerr << "\r\x1b[K";
     std::cerr << request.title << ": " << detail::plainText(request.text) << std::endl;
 }
 

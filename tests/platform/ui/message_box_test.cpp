@@ -2,11 +2,13 @@
 
 #include "platform/oleaut/error.hpp"
 #include "platform/ui/mode.hpp"
+#include "tests/support/standard_error.hpp"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
+#include <unistd.h>
+
+#include <string>
 
 namespace ui {
 namespace {
@@ -15,18 +17,6 @@ class UiMessageBox : public ::testing::Test {
   protected:
     ui::ScopedMode headless{Mode::Headless};
     ScopedResponder noResponder{Responder{}};
-};
-
-// Standard error captured for the life of the object.
-class CapturedStderr {
-  public:
-    CapturedStderr() : previous_(std::cerr.rdbuf(captured_.rdbuf())) {}
-    ~CapturedStderr() { std::cerr.rdbuf(previous_); }
-    std::string text() const { return captured_.str(); }
-
-  private:
-    std::ostringstream captured_;
-    std::streambuf* previous_;
 };
 
 TEST_F(UiMessageBox, AnswersAreNumberedAsTheClassicBox) {
@@ -56,7 +46,7 @@ TEST_F(UiMessageBox, TheResponderAnswersAndSeesTheRequest) {
             asked.push_back(r);
             return c.answer;
         });
-        CapturedStderr err;
+        testing_support::CapturedCerr err;
         EXPECT_EQ(messageBox(c.request), c.answer);
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked[0], c.request);
@@ -89,14 +79,14 @@ TEST_F(UiMessageBox, HeadlessPrintsTitleAndTextAndTakesTheDefault) {
         {Buttons::RetryCancel, Answer::Retry},
     };
     for (const Case& c : cases) {
-        CapturedStderr err;
+        testing_support::CapturedCerr err;
         EXPECT_EQ(messageBox({"Текст", c.buttons, Icon::NoIcon, "Заголовок"}), c.answer);
         EXPECT_EQ(err.text(), "Заголовок: Текст\n");
     }
 }
 
 TEST_F(UiMessageBox, HeadlessPrintsWindowsLineEndsAsLines) {
-    CapturedStderr err;
+    testing_support::CapturedCerr err;
     const std::string text =
         "Потребители Отсутствуют. Проверьте!!?\r\nОбновление не выполнено!!?\r\n";
     EXPECT_EQ(messageBox({text, Buttons::OkOnly, Icon::Critical, "Проверка исходных"}), Answer::Ok);
@@ -112,6 +102,31 @@ TEST_F(UiMessageBox, AScopedResponderPutsThePreviousOneBack) {
         EXPECT_EQ(messageBox({"q", Buttons::YesNo, Icon::NoIcon, "t"}), Answer::Yes);
     }
     EXPECT_EQ(messageBox({"q", Buttons::YesNo, Icon::NoIcon, "t"}), Answer::No);
+}
+
+TEST_F(UiMessageBox, OnATerminalTheBoxStartsOnAClearedLine) {
+    // A progress line may stand on the terminal: the box's text wipes it first.
+    ScopedMode terminal{Mode::Terminal};
+    testing_support::Pty pty;
+    ASSERT_GE(pty.slave, 0);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    struct Case {
+        int fd;
+        std::string printed;
+    };
+    const Case cases[] = {
+        {pty.slave, "\r\x1b[KЗаголовок: Текст\n"},
+        {pipeEnds[1], "Заголовок: Текст\n"},
+    };
+    for (const Case& c : cases) {
+        testing_support::RedirectedStderr redirected(c.fd);
+        testing_support::CapturedCerr err;
+        EXPECT_EQ(messageBox({"Текст", Buttons::OkOnly, Icon::NoIcon, "Заголовок"}), Answer::Ok);
+        EXPECT_EQ(err.text(), c.printed);
+    }
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
 }
 
 }  // namespace

@@ -1,21 +1,21 @@
 #include "platform/ui/terminal.hpp"
 
 #include "platform/ui/mode.hpp"
+#include "tests/support/standard_error.hpp"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <functional>
 #include <string>
 
 namespace ui {
 namespace {
+
+using testing_support::Pty;
+using testing_support::readAvailable;
+using testing_support::RedirectedStderr;
 
 struct Layout {
     Form form{{}};
@@ -56,31 +56,6 @@ TEST(UiTerminalLine, ShowsTextsCounterBarAndPercentage) {
     }
 }
 
-// Standard error pointed at another file for the life of the object.
-class RedirectedStderr {
-  public:
-    explicit RedirectedStderr(int fd) : saved_(dup(STDERR_FILENO)) { dup2(fd, STDERR_FILENO); }
-    ~RedirectedStderr() {
-        dup2(saved_, STDERR_FILENO);
-        close(saved_);
-    }
-
-  private:
-    int saved_;
-};
-
-std::string readAvailable(int fd) {
-    std::string text;
-    char buffer[4096];
-    pollfd p{fd, POLLIN, 0};
-    while (poll(&p, 1, 100) > 0 && (p.revents & POLLIN)) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n <= 0) break;
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
-    return text;
-}
-
 // A three-row run as a calculation performs it, with the form shown in terminal mode.
 void runThreeRows() {
     Layout layout;
@@ -103,24 +78,6 @@ class UiTerminalMode : public ::testing::Test {
 
     ui::ScopedMode terminal_{Mode::Terminal};
     std::chrono::milliseconds interval_ = terminalRefreshInterval();
-};
-
-struct Pty {
-    Pty() {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return;
-        slave = open(ptsname(master), O_RDWR | O_NOCTTY);
-        termios raw{};
-        tcgetattr(slave, &raw);
-        cfmakeraw(&raw);
-        tcsetattr(slave, TCSANOW, &raw);
-    }
-    ~Pty() {
-        if (slave >= 0) close(slave);
-        if (master >= 0) close(master);
-    }
-    int master = -1;
-    int slave = -1;
 };
 
 TEST_F(UiTerminalMode, DrawsItsLineOnATerminalInPlace) {
