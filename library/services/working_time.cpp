@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/oleaut/datetime.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace kalvik::working_time {
 
@@ -13,16 +14,13 @@ using oleaut::isTrue;
 
 namespace {
 
-// True for each of the first N characters of a mask that is "+". Characters are counted, not
-// bytes: a mask may hold Cyrillic letters.
+// True for each of the first N characters of a mask that is "+" (characters, not bytes: a mask may
+// hold Cyrillic letters).
 template <std::size_t N>
 std::array<bool, N> plusMarks(std::string_view mask) {
     std::array<bool, N> marks{};
-    std::size_t index = 0;
-    for (const char c : mask) {
-        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) continue;  // inside a character
-        if (index == N) break;
-        marks[index++] = c == '+';
+    for (std::size_t i = 0; i < N; ++i) {
+        marks[i] = oleaut::Mid(mask, static_cast<int32_t>(i + 1), 1) == "+";
     }
     return marks;
 }

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <functional>
+#include "tests/support/error_number.hpp"
 
 namespace kalvik::temperature_schedule {
 namespace {
@@ -58,24 +57,15 @@ TEST(ТемперГрафик, NullLoadGivesNull) {
     }
 }
 
-int32_t errorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const oleaut::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(ТемперГрафик, Failures) {
     // Design indoor equal to design outdoor.
-    EXPECT_EQ(errorNumber([] {
+    EXPECT_EQ(test::errorNumberOf([] {
                   ТемперГрафик(int16_t{18}, int16_t{-4}, int16_t{18}, int16_t{18}, int16_t{150},
                                int16_t{70}, int16_t{95});
               }),
               11);
     // A design temperature that is no number, even where the load is 0.
-    EXPECT_EQ(errorNumber([] {
+    EXPECT_EQ(test::errorNumberOf([] {
                   ТемперГрафик(int16_t{18}, int16_t{18}, int16_t{18}, int16_t{-26}, "сто",
                                int16_t{70}, int16_t{95});
               }),

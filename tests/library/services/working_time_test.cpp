@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+
+#include "tests/support/error_number.hpp"
 
 namespace kalvik::working_time {
 namespace {
@@ -37,15 +38,6 @@ Variant date(double value) {
 }
 Variant integer(int16_t value) {
     return value;
-}
-
-int32_t errorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const oleaut::Error& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -119,7 +111,7 @@ TEST(ВремяРаботы, WeekHoursMustBeANumberOnAWorkedDay) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.mask);
-        EXPECT_EQ(errorNumber([&] {
+        EXPECT_EQ(test::errorNumberOf([&] {
                       ВремяРаботы(c.weekHours, c.mask, integer(0), integer(24), date(k2009_01_01),
                                   date(k2009_01_31));
                   }),
@@ -128,12 +120,12 @@ TEST(ВремяРаботы, WeekHoursMustBeANumberOnAWorkedDay) {
 }
 
 TEST(ВремяРаботы, WindowMustBeANumberOnAWorkedDay) {
-    EXPECT_EQ(errorNumber([] {
+    EXPECT_EQ(test::errorNumberOf([] {
                   ВремяРаботы(integer(40), "+++++++", kNull, integer(24), date(k2009_01_01),
                               date(k2009_01_31));
               }),
               94);
-    EXPECT_EQ(errorNumber([] {
+    EXPECT_EQ(test::errorNumberOf([] {
                   ВремяРаботы(integer(40), "-------", kNull, integer(24), date(k2009_01_01),
                               date(k2009_01_31));
               }),
@@ -150,7 +142,7 @@ TEST(ВремяРаботы, DayCounterIsSixteenBits) {
         {32767, 6},  // 32,768 days: Overflow
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(errorNumber([&] {
+        EXPECT_EQ(test::errorNumberOf([&] {
                       ВремяРаботы(integer(40), "-------", integer(0), integer(24), date(0),
                                   date(c.last));
                   }),
@@ -159,7 +151,7 @@ TEST(ВремяРаботы, DayCounterIsSixteenBits) {
 }
 
 TEST(ВремяРаботы, NullPeriodBoundFails) {
-    EXPECT_EQ(errorNumber([] {
+    EXPECT_EQ(test::errorNumberOf([] {
                   ВремяРаботы(integer(40), "+++++++", integer(0), integer(24), kNull,
                               date(k2009_01_31));
               }),
@@ -316,7 +308,7 @@ TEST(ВремяОтключений, WeekHoursMustBeANumberOnAWorkedDayOfTheOuta
     for (const Case& c : cases) {
         oleaut::Date start{k2009_01_15 + 10 * kHour};
         oleaut::Date end{k2009_01_15 + 12 * kHour};
-        EXPECT_EQ(errorNumber([&] {
+        EXPECT_EQ(test::errorNumberOf([&] {
                       ВремяОтключений(c.weekHours, c.mask, integer(8), integer(17), start, end,
                                       date(k2009_01_01), date(k2009_01_31));
                   }),
@@ -360,7 +352,7 @@ TEST(РасчВремДлитОткл, HoursInsideThePeriod) {
 }
 
 TEST(РасчВремДлитОткл, NullStartFails) {
-    EXPECT_EQ(errorNumber([] {
+    EXPECT_EQ(test::errorNumberOf([] {
                   РасчВремДлитОткл(kNull, date(k2009_01_12), date(k2009_01_01), date(k2009_01_31));
               }),
               94);
