@@ -2,6 +2,7 @@
 
 #include "library/amount_in_words/propiss.hpp"
 #include "library/com/com_object.hpp"
+#include "library/com/dispatch_tables.hpp"
 #include "library/com/type_library.hpp"
 #include "library/consumption/ras_potr.hpp"
 #include "library/load_update/poteri_vneshn.hpp"

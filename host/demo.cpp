@@ -1,0 +1,134 @@
+// kalvik demo: until the demonstration database exists, lists the registered classes and runs one
+// call of each method that needs no database; a method not built yet says so.
+
+#include <iostream>
+
+#include "host/commands.hpp"
+#include "host/values.hpp"
+#include "platform/com/inproc_server.hpp"
+
+namespace host {
+namespace {
+
+struct SampleCall {
+    const char* className;
+    const char* method;
+    std::vector<std::string> words;
+};
+
+// A January outage of a 24-hour consumer, heating at -10 °C, money amounts in words.
+const SampleCall kSampleCalls[] = {
+    {"Fiz_par", "Ivs", {"70"}},
+    {"Fiz_par", "Vvs", {"70"}},
+    {"Fiz_par", "Tsp", {"7"}},
+    {"Fiz_par", "Isp", {"7"}},
+    {"Fiz_par", "Iv", {"7", "150"}},
+    {"Fiz_par", "Vsp", {"7"}},
+    {"Fiz_par", "Vv", {"7", "150"}},
+    {"Fiz_par", "Muvs", {"70"}},
+    {"Fiz_par", "nu_vozd", {"20"}},
+    {"Fiz_par", "lb_vozd", {"20"}},
+    {"Fiz_par", "Pr_vozd", {"20"}},
+    {"Ras_Vrem",
+     "ВремяОтключений",
+     {"8", "str:+++++--", "8", "17", "date:2009-01-13T10:30", "date:2009-01-14T12:00", "2009-01-01",
+      "2009-01-31"}},
+    {"Ras_Vrem", "ВремяРаботы", {"24", "str:+++++++", "0", "24", "2009-01-01", "2009-01-31"}},
+    {"Ras_Vrem", "РасчВремДлитОткл", {"2008-12-20", "2009-01-10", "2009-01-01", "2009-01-31"}},
+    {"Ras_Vrem", "ДлитНачало", {"2008-12-20", "2009-01-01"}},
+    {"Ras_Vrem", "ДлитКонец", {"2008-12-20", "null", "2009-01-31"}},
+    {"Ras_Vrem", "Час_в_месяц", {"date:2009-02-01"}},
+    {"Ras_Vrem", "ВремяНач", {"str:--------++++++++++------"}},
+    {"Ras_Vrem", "ВремяКон", {"str:--------++++++++++------"}},
+    {"Ras_Vrem", "ТемперГрафик", {"18", "-10", "18", "-26", "150", "70", "95", "empty", "empty"}},
+    {"Ras_Vrem", "maxF", {"3", "5"}},
+    {"Ras_Vrem", "Nz_f", {"null"}},
+    {"Propiss", "РабочиеДни", {"2009-02-01", "int:1"}},
+    {"Propiss", "КопейкиТекст", {"double:1234.56"}},
+    {"Propiss", "КопейкиТекст_10_11_03", {"1234.56"}},
+    {"Propiss", "СумКоп", {"double:1234.56"}},
+    {"Propiss", "Десятки", {"long:45"}},
+    {"Propiss", "Единицы", {"long:2", "str:м"}},
+    {"Propiss", "Миллионы", {"long:2"}},
+    {"Propiss", "Рубли", {"long:21"}},
+    {"Propiss", "Сотни", {"long:345"}},
+    {"Propiss", "СуммаПрописью", {"cy:1234.56"}},
+    {"Propiss", "Тысячи", {"long:21"}},
+    {"Propiss", "Коп", {"1234.56"}},
+    {"Propiss", "Руб_10_11_03", {"1234.56"}},
+    {"Propiss", "Триллионы", {"long:1"}},
+    {"Propiss", "Proper", {"str:иванов иван"}},
+    {"Propiss", "Миллиарды", {"long:3"}},
+    {"Potr", "SQ_Потр_пот", {"int:1", "double:0.1", "double:2.5"}},
+    {"Ras_Vent",
+     "ФРасчВент_Pr",
+     {"0.5", "-10", "18", "-26", "-15", "8", "16", "8", "0", "0", "0", "0"}},
+    {"Ras_Vent",
+     "ФРасчВентТ12",
+     {"0.5", "-10", "18", "-26", "-15", "8", "16", "8", "0", "0", "0", "0", "150", "70", "150",
+      "70", "150", "70"}},
+};
+
+bool notBuilt(const oleaut::Error& e) {
+    return e.number() == oleaut::kNotImplemented && e.description().starts_with("not implemented:");
+}
+
+com::Registry registeredRegistry() {
+    com::Registry registry = com::Registry::load(com::registryPath());
+    if (!com::findClassIdentifier(registry, "Kalvik_dll.Ras_Potr")) {
+        com::InprocServer(defaultLibraryFile()).registerServer();
+        std::cout << "registered " << defaultLibraryFile().string() << '\n';
+        registry = com::Registry::load(com::registryPath());
+    }
+    return registry;
+}
+
+void listClasses(const com::Registry& registry) {
+    std::cout << "Classes registered in " << com::registryPath().string() << ":\n";
+    for (const auto& [key, clsid] : registry.entries()) {
+        if (!key.ends_with("\\CLSID") || key.find('\\') != key.rfind('\\')) continue;
+        const std::string identifier = key.substr(0, key.size() - 6);
+        const auto file = registry.value("CLSID\\" + clsid + "\\InprocServer32");
+        std::cout << "  " << identifier << "  " << clsid << "  " << file.value_or("?") << '\n';
+    }
+}
+
+void runSample(const com::Registry& registry, const SampleCall& sample) {
+    std::cout << sample.className << "." << sample.method;
+    for (const std::string& word : sample.words)
+        std::cout << ' ' << word;
+    std::cout << '\n';
+    std::vector<oleaut::Variant> variables;
+    for (const std::string& word : sample.words)
+        variables.push_back(parseArgument(word));
+    try {
+        const oleaut::Variant result =
+            callMethod(registry, sample.className, sample.method, variables);
+        printOutcome(std::cout, result, variables, "    ");
+    } catch (const oleaut::Error& e) {
+        if (notBuilt(e)) {
+            std::cout << "    not built yet\n";
+        } else {
+            std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+        }
+    }
+}
+
+}  // namespace
+
+int runDemo() {
+    try {
+        const com::Registry registry = registeredRegistry();
+        listClasses(registry);
+        std::cout << "\nOne call of each method that needs no database:\n";
+        for (const SampleCall& sample : kSampleCalls)
+            runSample(registry, sample);
+        std::cout << "\nThe calculations (Ras_Potr, Ras_Vent, Ras_Potr_Par, Vent, Potr, "
+                     "Poteri_vneshn) and Open_RST need the demonstration database.\n";
+        return 0;
+    } catch (...) {
+        return reportError();
+    }
+}
+
+}  // namespace host

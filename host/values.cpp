@@ -1,0 +1,148 @@
+#include "host/values.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+#include "platform/oleaut/datetime.hpp"
+
+namespace host {
+namespace {
+
+// The whole word as a number of type T; nullopt when it is not one (or out of range).
+template <class T>
+std::optional<T> wholeNumber(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    // from_chars takes no "+", and reads "inf" and "nan", which are no arguments.
+    if (text.front() == '+') text.remove_prefix(1);
+    const bool digitFirst = !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) ||
+                                              text[0] == '.' || text[0] == '-');
+    if (!digitFirst) return std::nullopt;
+    T value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if constexpr (std::is_floating_point_v<T>) {
+        if (!std::isfinite(value)) return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> digits(std::string_view text, size_t at, size_t count) {
+    if (at + count > text.size()) return std::nullopt;
+    int value = 0;
+    for (size_t i = at; i < at + count; ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// YYYY-MM-DD, optionally followed by THH:MM or THH:MM:SS.
+std::optional<oleaut::Date> dateOf(std::string_view text, bool timeAllowed) {
+    oleaut::DateParts parts;
+    const auto year = digits(text, 0, 4), month = digits(text, 5, 2), day = digits(text, 8, 2);
+    if (text.size() < 10 || !year || !month || !day || text[4] != '-' || text[7] != '-')
+        return std::nullopt;
+    parts.year = *year;
+    parts.month = *month;
+    parts.day = *day;
+    if (text.size() > 10) {
+        const bool shape = timeAllowed && (text.size() == 16 || text.size() == 19) &&
+                           text[10] == 'T' && text[13] == ':' &&
+                           (text.size() == 16 || text[16] == ':');
+        const auto hour = digits(text, 11, 2), minute = digits(text, 14, 2);
+        const auto second = text.size() == 19 ? digits(text, 17, 2) : std::optional<int>(0);
+        if (!shape || !hour || !minute || !second) return std::nullopt;
+        parts.hour = *hour;
+        parts.minute = *minute;
+        parts.second = *second;
+    }
+    try {
+        return oleaut::makeDate(parts);
+    } catch (const oleaut::Error&) {
+        return std::nullopt;
+    }
+}
+
+template <class T>
+T required(std::string_view word, std::optional<T> value) {
+    if (!value) throw UsageError("not a valid argument: " + std::string(word));
+    return *value;
+}
+
+template <class T>
+std::string shortest(T value) {
+    char text[64];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, end);
+}
+
+std::string currencyDigits(oleaut::Currency value) {
+    const int64_t scale = oleaut::Currency::kScale;
+    const bool negative = value.raw < 0;
+    // Magnitude in unsigned arithmetic, so that the smallest value has one too.
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value.raw) : value.raw;
+    std::string text = (negative ? "-" : "") + std::to_string(magnitude / scale);
+    std::string fraction = std::to_string(magnitude % scale + scale).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty()) text += "." + fraction;
+    return text;
+}
+
+}  // namespace
+
+oleaut::Variant parseArgument(std::string_view word) {
+    if (word == "null") return oleaut::kNull;
+    if (word == "empty") return oleaut::Variant();
+    if (word == "true") return true;
+    if (word == "false") return false;
+    const size_t colon = word.find(':');
+    if (colon != std::string_view::npos) {
+        const std::string_view kind = word.substr(0, colon), text = word.substr(colon + 1);
+        if (kind == "str") return oleaut::Variant(text);
+        if (kind == "int") return required(word, wholeNumber<int16_t>(text));
+        if (kind == "long") return required(word, wholeNumber<int32_t>(text));
+        if (kind == "single") return required(word, wholeNumber<float>(text));
+        if (kind == "double") return required(word, wholeNumber<double>(text));
+        if (kind == "date") return required(word, dateOf(text, true));
+        if (kind == "cy") {
+            const double value = required(word, wholeNumber<double>(text));
+            try {
+                return oleaut::Currency::fromDouble(value);
+            } catch (const oleaut::Error&) {
+                throw UsageError("not a valid argument: " + std::string(word));
+            }
+        }
+    }
+    if (const auto number = wholeNumber<double>(word)) return *number;
+    if (const auto date = dateOf(word, false)) return *date;
+    return oleaut::Variant(word);
+}
+
+std::string describe(const oleaut::Variant& value) {
+    const std::string type = oleaut::typeName(value.type());
+    switch (value.type()) {
+        case oleaut::VarType::Boolean:
+            return type + (value.asBool() ? " True" : " False");
+        case oleaut::VarType::Integer:
+            return type + " " + std::to_string(value.asInteger());
+        case oleaut::VarType::Long:
+            return type + " " + std::to_string(value.asLong());
+        case oleaut::VarType::Single:
+            return type + " " + shortest(value.asSingle());
+        case oleaut::VarType::Double:
+            return type + " " + shortest(value.asDouble());
+        case oleaut::VarType::Currency:
+            return type + " " + currencyDigits(value.asCurrency());
+        case oleaut::VarType::Date:
+            return type + " " + oleaut::formatDate(value.asDate(), "yyyy-MM-dd HH:mm:ss");
+        case oleaut::VarType::String:
+            return type + " " + value.asString();
+        default:
+            return type;
+    }
+}
+
+}  // namespace host

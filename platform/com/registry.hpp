@@ -1,0 +1,40 @@
+#pragma once
+// The class registry: a plain-text file of "KEY = VALUE" lines, keys written as paths with
+// backslashes like the system registry's ("CLSID\{...}\InprocServer32"). Registration of a library
+// writes its entries; a client reads them to find the library file of a class.
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace com {
+
+// $KALVIK_REGISTRY when set, else ${XDG_CONFIG_HOME:-$HOME/.config}/kalvik/registry.
+std::filesystem::path registryPath();
+
+class Registry {
+  public:
+    // The entries of file; a missing file is an empty registry. A malformed line fails.
+    static Registry load(const std::filesystem::path& file);
+    // Writes the entries to file (creating its folder), replacing it as a whole.
+    void save(const std::filesystem::path& file) const;
+
+    std::optional<std::string> value(std::string_view key) const;
+    void set(std::string_view key, std::string_view value);
+    // Removes key and every key below it.
+    void removeTree(std::string_view key);
+
+    const std::map<std::string, std::string>& entries() const noexcept { return entries_; }
+
+  private:
+    std::map<std::string, std::string> entries_;
+};
+
+// The registered class identifier ("Kalvik_dll.Ras_Potr") that name means: itself when it has a
+// point, else the one registered class identifier ending in "." + name; names compare
+// case-insensitively. nullopt when there is none (or more than one).
+std::optional<std::string> findClassIdentifier(const Registry& registry, std::string_view name);
+
+}  // namespace com
