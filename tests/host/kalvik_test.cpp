@@ -1,0 +1,141 @@
+// The kalvik command end to end: the built executable, a temporary registry file, the library
+// loaded through the registry with dlopen.
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "tests/support/temporary_directory.hpp"
+
+namespace {
+
+using testing_support::TemporaryDirectory;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string contents(const std::filesystem::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+}
+
+class KalvikCommand : public ::testing::Test {
+  protected:
+    TemporaryDirectory folder;
+    std::filesystem::path registry = folder.path() / "registry";
+
+    Outcome run(const std::vector<std::string>& words) {
+        std::string command = "KALVIK_REGISTRY='" + registry.string() + "' '" KALVIK_HOST_FILE "'";
+        for (const std::string& word : words)
+            command += " '" + word + "'";
+        const auto out = folder.path() / "out", err = folder.path() / "err";
+        command += " >'" + out.string() + "' 2>'" + err.string() + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(out), contents(err)};
+    }
+};
+
+TEST_F(KalvikCommand, CallsReachTheLibraryThroughTheRegistry) {
+    const Outcome registered = run({"register"});
+    ASSERT_EQ(registered.status, 0) << registered.err;
+    EXPECT_NE(registered.out.find("registered "), std::string::npos);
+
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{"call", "Kalvik_dll.Potr", "Calc_Potr", "str:x", "int:0", "str:y", "empty"},
+         1,
+         "",
+         "error 445: not implemented: Potr.Calc_Potr\n"},
+        {{"call", "Potr", "calc_potr", "str:x", "-26", "y", "null"},
+         1,
+         "",
+         "error 445: not implemented: Potr.Calc_Potr\n"},
+        {{"call", "{91A777E5-670F-406B-9E4D-4E1D43BDEEF8}", "Calc_Potr", "x", "0", "y", "empty"},
+         1,
+         "",
+         "error 445: not implemented: Potr.Calc_Potr\n"},
+        // Words after METHOD are arguments even when they look like options.
+        {{"call", "Potr", "Calc_Potr", "str:x", "--help", "str:y", "empty"},
+         1,
+         "",
+         "error 13: Potr.Calc_Potr argument 2: Type mismatch\n"},
+        {{"call", "Potr", "Calc_Potr", "str:x"},
+         1,
+         "",
+         "error 450: Wrong number of arguments or invalid property assignment: Potr.Calc_Potr "
+         "takes 4, given 1\n"},
+        {{"call", "Potr", "Nothing"},
+         1,
+         "",
+         "error 438: Object doesn't support this property or method: Nothing\n"},
+        {{"call", "Kalvik_dll.Nothing", "Calc_Potr"},
+         1,
+         "",
+         "error 429: ActiveX component can't create object: Kalvik_dll.Nothing is not "
+         "registered\n"},
+        // Working days of February 2009 (from Sunday the 1st): Monday to Friday 20.
+        {{"call", "Propiss", "РабочиеДни", "2009-02-01", "int:2"},
+         0,
+         "result: Integer 20\narg 1: Date 2009-02-01 00:00:00\narg 2: Integer 2\n",
+         ""},
+        // An in/out Double: the caller's Integer comes back as the declared Double.
+        {{"call", "Propiss", "СумКоп", "int:5"}, 0, "result: String 5-00\narg 1: Double 5\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words[2]);
+        const Outcome outcome = run(c.words);
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.out, c.out);
+        EXPECT_EQ(outcome.err, c.err);
+    }
+
+    ASSERT_EQ(run({"unregister"}).status, 0);
+    const Outcome gone = run({"call", "Potr", "Calc_Potr", "x", "0", "y", "empty"});
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_EQ(gone.err,
+              "error 429: ActiveX component can't create object: Potr is not registered\n");
+}
+
+TEST_F(KalvikCommand, UsageErrorsExitWithTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"call"},
+        {"call", "Potr"},
+        {"call", "Potr", "Calc_Potr", "int:99999"},
+        {"call", "Potr", "Calc_Potr", "int:x"},
+        {"call", "Potr", "Calc_Potr", "single:1e39"},
+        {"call", "Potr", "Calc_Potr", "date:2009-02-30"},
+        {"call", "Potr", "Calc_Potr", "date:2009-02-01T25:00"},
+        {"call", "Potr", "Calc_Potr", "cy:abc"},
+        {"register", "a", "b"},
+    };
+    for (const auto& words : cases) {
+        const Outcome outcome = run(words);
+        EXPECT_EQ(outcome.status, 2) << testing::PrintToString(words);
+        EXPECT_NE(outcome.err.find("Usage"), std::string::npos) << outcome.err;
+    }
+}
+
+TEST_F(KalvikCommand, AMissingLibraryIsAClearError) {
+    const std::string missing = (folder.path() / "libkalvik.so").string();
+    const Outcome registered = run({"register", missing});
+    EXPECT_EQ(registered.status, 1);
+    EXPECT_EQ(registered.err, "error 429: ActiveX component can't create object: library file " +
+                                  missing + " is missing\n");
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+#include "platform/com/registry.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tests/support/error_number.hpp"
+#include "tests/support/temporary_directory.hpp"
+
+namespace {
+
+using testing_support::ScopedEnvironment;
+using testing_support::TemporaryDirectory;
+
+TEST(Registry, FileLocationFromTheEnvironment) {
+    struct Case {
+        std::optional<std::string> registry, xdg, home;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"/r/file", "/x", "/h", "/r/file"},
+        {std::nullopt, "/x", "/h", "/x/kalvik/registry"},
+        {"", "/x", "/h", "/x/kalvik/registry"},
+        {std::nullopt, std::nullopt, "/h", "/h/.config/kalvik/registry"},
+        {std::nullopt, "", "/h", "/h/.config/kalvik/registry"},
+    };
+    for (const Case& c : cases) {
+        ScopedEnvironment registry("KALVIK_REGISTRY", c.registry);
+        ScopedEnvironment xdg("XDG_CONFIG_HOME", c.xdg);
+        ScopedEnvironment home("HOME", c.home);
+        EXPECT_EQ(com::registryPath(), c.expected);
+    }
+}
+
+TEST(Registry, KeepsEntriesThroughTheFile) {
+    TemporaryDirectory folder;
+    const auto file = folder.path() / "sub" / "registry";
+    EXPECT_TRUE(com::Registry::load(file).entries().empty());
+    com::Registry registry;
+    registry.set("A\\CLSID", "{1}");
+    registry.set("A", "value with = sign and blanks ");
+    registry.set("CLSID\\{1}\\InprocServer32", "/path with blanks/lib.so");
+    registry.save(file);
+    const com::Registry read = com::Registry::load(file);
+    EXPECT_EQ(read.entries(), registry.entries());
+    EXPECT_EQ(read.value("A"), "value with = sign and blanks ");
+    EXPECT_EQ(read.value("B"), std::nullopt);
+}
+
+TEST(Registry, RemovesAKeyWithEverythingBelowItOnly) {
+    com::Registry registry;
+    for (const char* key : {"CLSID\\{1}", "CLSID\\{1}\\InprocServer32", "CLSID\\{1}\\A\\B",
+                            "CLSID\\{1}X", "CLSID\\{2}", "Other"})
+        registry.set(key, "v");
+    registry.removeTree("CLSID\\{1}");
+    std::vector<std::string> left;
+    for (const auto& entry : registry.entries())
+        left.push_back(entry.first);
+    EXPECT_EQ(left, (std::vector<std::string>{"CLSID\\{1}X", "CLSID\\{2}", "Other"}));
+    registry.removeTree("Absent");
+    EXPECT_EQ(registry.entries().size(), 3u);
+}
+
+TEST(Registry, MalformedLineFails) {
+    TemporaryDirectory folder;
+    const auto file = folder.path() / "registry";
+    std::ofstream(file) << "# comment\n\nA = 1\nno separator here\n";
+    EXPECT_EQ(kalvik::test::errorNumberOf([&] { com::Registry::load(file); }), 75);
+}
+
+TEST(Registry, ClassIdentifierOfABareOrQualifiedName) {
+    com::Registry registry;
+    registry.set("Kalvik_dll.Ras_Vrem\\CLSID", "{1}");
+    registry.set("Kalvik_dll.Ras_Vrem", "Ras_Vrem");
+    registry.set("Kalvik_dll.Potr\\CLSID", "{2}");
+    registry.set("Other.Potr\\CLSID", "{3}");
+    registry.set("CLSID\\{9}\\CLSID", "{9}");
+    struct Case {
+        const char* name;
+        std::optional<std::string> expected;
+    };
+    const Case cases[] = {
+        {"Kalvik_dll.Ras_Vrem", "Kalvik_dll.Ras_Vrem"},
+        {"kalvik_dll.ras_vrem", "Kalvik_dll.Ras_Vrem"},
+        {"Ras_Vrem", "Kalvik_dll.Ras_Vrem"},
+        {"Vrem", std::nullopt},
+        {"Potr", std::nullopt},  // two libraries have one: the name is ambiguous
+        {"Other.Potr", "Other.Potr"},
+        {"Kalvik_dll.Nothing", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(com::findClassIdentifier(registry, c.name), c.expected) << c.name;
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+#include "tests/support/temporary_directory.hpp"
+
+#include <stdlib.h>
+
+#include <stdexcept>
+
+namespace testing_support {
+
+TemporaryDirectory::TemporaryDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kalvik-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+    path_ = pattern;
+}
+
+TemporaryDirectory::~TemporaryDirectory() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+namespace {
+
+void setVariable(const std::string& name, const std::optional<std::string>& value) {
+    if (value) {
+        setenv(name.c_str(), value->c_str(), 1);
+    } else {
+        unsetenv(name.c_str());
+    }
+}
+
+}  // namespace
+
+ScopedEnvironment::ScopedEnvironment(std::string name, std::optional<std::string> value)
+    : name_(std::move(name)) {
+    if (const char* previous = getenv(name_.c_str())) previous_ = previous;
+    setVariable(name_, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    setVariable(name_, previous_);
+}
+
+}  // namespace testing_support

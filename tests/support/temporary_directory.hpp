@@ -1,0 +1,37 @@
+#pragma once
+// A fresh folder for one test, removed with everything in it afterwards; and an environment
+// variable set (or unset) for one test.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+class TemporaryDirectory {
+  public:
+    TemporaryDirectory();
+    ~TemporaryDirectory();
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+class ScopedEnvironment {
+  public:
+    // value nullopt: the variable is unset.
+    ScopedEnvironment(std::string name, std::optional<std::string> value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    std::string name_;
+    std::optional<std::string> previous_;
+};
+
+}  // namespace testing_support
