@@ -4,11 +4,12 @@
 
 #include "platform/oleaut/error.hpp"
 #include "tests/library/services/property_test_support.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace kalvik::air {
 namespace {
 
-using kalvik::testing::errorNumberOf;
+using kalvik::test::errorNumberOf;
 using kalvik::testing::nearRelative;
 
 struct Case {

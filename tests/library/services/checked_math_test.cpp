@@ -6,11 +6,12 @@
 
 #include "platform/oleaut/error.hpp"
 #include "tests/library/services/property_test_support.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace kalvik::checked {
 namespace {
 
-using kalvik::testing::errorNumberOf;
+using kalvik::test::errorNumberOf;
 
 TEST(CheckedMath, PowersOfNegativeAndZeroBases) {
     struct Case {

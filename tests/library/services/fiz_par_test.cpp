@@ -11,11 +11,12 @@
 #include "library/com/service.hpp"
 #include "platform/oleaut/error.hpp"
 #include "tests/library/services/property_test_support.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace kalvik {
 namespace {
 
-using kalvik::testing::errorNumberOf;
+using kalvik::test::errorNumberOf;
 using kalvik::testing::kSingleTolerance;
 using kalvik::testing::nearRelative;
 using oleaut::Variant;

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-
-#include "platform/oleaut/error.hpp"
 
 namespace kalvik::testing {
 
@@ -14,17 +11,6 @@ namespace kalvik::testing {
 inline constexpr double kSingleTolerance = 1e-6;
 // 1 kgf/cm² in MPa, to compare with tables in SI units.
 inline constexpr double kMpaPerKgf = 0.0980665;
-
-// The error number a call fails with, or 0 when it returns.
-template <class Call>
-int32_t errorNumberOf(Call&& call) {
-    try {
-        call();
-    } catch (const oleaut::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // got within a relative tolerance of expected.
 inline ::testing::AssertionResult nearRelative(double got, double expected, double tolerance) {

@@ -5,11 +5,12 @@
 #include "library/services/water_coefficients.hpp"
 #include "platform/oleaut/error.hpp"
 #include "tests/library/services/property_test_support.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace kalvik::water {
 namespace {
 
-using kalvik::testing::errorNumberOf;
+using kalvik::test::errorNumberOf;
 using kalvik::testing::kMpaPerKgf;
 using kalvik::testing::kSingleTolerance;
 using kalvik::testing::nearRelative;
