@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "tests/support/temporary_directory.hpp"
@@ -21,12 +19,6 @@ struct Outcome {
     std::string err;
 };
 
-std::string contents(const std::filesystem::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
-}
-
 class KalvikCommand : public ::testing::Test {
   protected:
     TemporaryDirectory folder;
@@ -39,7 +31,8 @@ class KalvikCommand : public ::testing::Test {
         const auto out = folder.path() / "out", err = folder.path() / "err";
         command += " >'" + out.string() + "' 2>'" + err.string() + "'";
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(out), contents(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::fileContents(out),
+                testing_support::fileContents(err)};
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include <stdlib.h>
 
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace testing_support {
@@ -15,6 +17,12 @@ TemporaryDirectory::TemporaryDirectory() {
 TemporaryDirectory::~TemporaryDirectory() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+std::string fileContents(const std::filesystem::path& file) {
+    std::ostringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// A fresh folder for one test, removed with everything in it afterwards; and an environment
-// variable set (or unset) for one test.
+// A fresh folder for one test, removed with everything in it afterwards; reading a file whole;
+// and an environment variable set (or unset) for one test.
 
 #include <filesystem>
 #include <optional>
@@ -20,6 +20,9 @@ class TemporaryDirectory {
   private:
     std::filesystem::path path_;
 };
+
+// The whole text of file ("" when it cannot be read).
+std::string fileContents(const std::filesystem::path& file);
 
 class ScopedEnvironment {
   public:

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "platform/com/inproc_server.hpp"
 #include "tests/library/com/class_rows.hpp"
 #include "tests/support/temporary_directory.hpp"
@@ -18,12 +15,6 @@ using testing_support::ScopedEnvironment;
 using testing_support::TemporaryDirectory;
 
 constexpr char kLibraryId[] = "{C5347967-9617-47D9-B556-EB53C351AD57}";
-
-std::string contents(const std::filesystem::path& file) {
-    std::ostringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
-}
 
 class Registration : public ::testing::Test {
   protected:
@@ -67,9 +58,9 @@ TEST_F(Registration, RegisterTwiceUnregisterAndRegisterAgain) {
     other.save(registryFile);
 
     library.registerServer();
-    const std::string once = contents(registryFile);
+    const std::string once = testing_support::fileContents(registryFile);
     library.registerServer();
-    EXPECT_EQ(contents(registryFile), once);
+    EXPECT_EQ(testing_support::fileContents(registryFile), once);
 
     library.unregisterServer();
     const com::Registry afterUnregister = com::Registry::load(registryFile);
@@ -79,7 +70,7 @@ TEST_F(Registration, RegisterTwiceUnregisterAndRegisterAgain) {
     EXPECT_EQ(com::Registry::load(registryFile).entries(), other.entries());
 
     library.registerServer();
-    EXPECT_EQ(contents(registryFile), once);
+    EXPECT_EQ(testing_support::fileContents(registryFile), once);
 }
 
 TEST_F(Registration, ObjectsAreCreatedThroughTheRegistryAndCountedForUnloading) {
