@@ -6,17 +6,14 @@
 
 #include "library/com/iras_vrem.hpp"
 #include "library/com/service.hpp"
+#include "tests/library/services/calendar_2009.hpp"
 
 namespace kalvik {
 namespace {
 
+using namespace calendar_2009;
 using oleaut::Date;
 using oleaut::Variant;
-
-constexpr double k2009_01_01 = 39814;  // Thursday
-constexpr double k2009_01_15 = 39828;
-constexpr double k2009_01_17 = 39830;
-constexpr double k2009_01_31 = 39844;
 
 TEST(Ras_Vrem, OutageWritesBackMidnightOfItsDates) {
     Service<IRas_Vrem> ras_vrem;
