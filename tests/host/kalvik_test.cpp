@@ -1,40 +1,14 @@
 // The kalvik command end to end: the built executable, a temporary registry file, the library
 // loaded through the registry with dlopen.
 
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "tests/support/temporary_directory.hpp"
+#include "tests/host/kalvik_command.hpp"
 
 namespace {
 
-using testing_support::TemporaryDirectory;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class KalvikCommand : public ::testing::Test {
-  protected:
-    TemporaryDirectory folder;
-    std::filesystem::path registry = folder.path() / "registry";
-
-    Outcome run(const std::vector<std::string>& words) {
-        std::string command = "KALVIK_REGISTRY='" + registry.string() + "' '" KALVIK_HOST_FILE "'";
-        for (const std::string& word : words)
-            command += " '" + word + "'";
-        const auto out = folder.path() / "out", err = folder.path() / "err";
-        command += " >'" + out.string() + "' 2>'" + err.string() + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::fileContents(out),
-                testing_support::fileContents(err)};
-    }
-};
+using kalvik_host_test::KalvikCommand;
+using kalvik_host_test::Outcome;
 
 TEST_F(KalvikCommand, CallsReachTheLibraryThroughTheRegistry) {
     const Outcome registered = run({"register"});
