@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/oleaut/math.hpp"
 #include "platform/oleaut/operand.hpp"
 #include "platform/oleaut/variant.hpp"
 
@@ -174,7 +175,7 @@ Variant mod(const Variant& a, const Variant& b) {
 
 Variant pow(const Variant& a, const Variant& b) {
     if (a.isNull() || b.isNull()) return kNull;
-    return Variant(checkedDouble(std::pow(operand(a).toDouble(), operand(b).toDouble())));
+    return Variant(power(operand(a).toDouble(), operand(b).toDouble()));
 }
 
 Variant concat(const Variant& a, const Variant& b) {

@@ -63,6 +63,8 @@ Variant::Variant(Date d) : v_(d) {
     }
 }
 
+Variant::~Variant() = default;
+
 bool Variant::isNumeric() const noexcept {
     switch (type()) {
         case VarType::Boolean:

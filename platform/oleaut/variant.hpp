@@ -80,6 +80,12 @@ class Variant {
     Variant(std::string_view s) : v_(std::string(s)) {}
     Variant(const char* s) : v_(std::string(s)) {}
     Variant(ObjectRef o) noexcept : v_(std::move(o)) {}
+    // Out of line: keeps the destruction of the string and object members in one place.
+    ~Variant();
+    Variant(const Variant&) = default;
+    Variant(Variant&&) noexcept = default;
+    Variant& operator=(const Variant&) = default;
+    Variant& operator=(Variant&&) noexcept = default;
     // Other integer widths would pick a kind silently: say which one.
     Variant(int64_t) = delete;
     Variant(uint32_t) = delete;
