@@ -1,0 +1,80 @@
+// Heating heat, heating losses and heating leaks of a consumer's month.
+
+#include "library/consumption/heating_heat.hpp"
+
+#include "library/consumption/values.hpp"
+#include "library/services/checked_math.hpp"
+#include "platform/oleaut/datetime.hpp"
+
+namespace kalvik::consumption {
+
+using oleaut::Variant;
+
+double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, double Тнро_рт) {
+    if (t12Switch != 0) {
+        const double Т1 = number(t.Т1, "Т1");
+        const double Т2 = number(t.Т2, "Т2");
+        const double Т1_р = number(t.Т1_р, "Т1_р");
+        const double Т2_р = number(t.Т2_р, "Т2_р");
+        return checked::quotient(Т1 - Т2, Т1_р - Т2_р);
+    }
+    const double Твн = number(t.Твн, "Твн TVNUT");
+    const double Тн = number(t.Тн, "Тн");
+    return checked::quotient(Твн - Тн, Твн - Тнро_рт);
+}
+
+double heatingFactor(double ratio, const Variant& Тн, double Тнро_нач, bool Ot_leto, double PAR,
+                     double QHEAT26_pr) {
+    double factor = 0;
+    if (oleaut::isTrue(oleaut::lt(Тн, Тнро_нач)))
+        factor = ratio;
+    else
+        factor = Ot_leto ? ratio : 0;
+    if (factor < 0) factor = 0;
+
+    if (PAR == 0) return factor * QHEAT26_pr;
+    if (QHEAT26_pr == 0) return 1;
+    return factor * QHEAT26_pr;
+}
+
+bool warmMonth(const Variant& Тн, const Variant& Твн) {
+    return oleaut::isTrue(oleaut::ge(Тн, Твн));
+}
+
+double constructionHours(oleaut::Date Нач, oleaut::Date Кон, const Variant& start,
+                         const Variant& end) {
+    const oleaut::Date from =
+        start.isNull() || oleaut::isTrue(oleaut::lt(start, Нач)) ? Нач : oleaut::CDate(start);
+    const oleaut::Date to =
+        end.isNull() || !oleaut::isTrue(oleaut::lt(end, Кон)) ? Кон : oleaut::CDate(end);
+    const int64_t hours = oleaut::DateDiff("h", from, oleaut::addDays(to, 1));
+    return hours < 0 ? 0 : static_cast<double>(hours);
+}
+
+namespace {
+
+// A surcharge counts when it is a non-zero number; Null counts as 0.
+bool surcharged(const Variant& percent) {
+    return oleaut::isTrue(oleaut::ne(percent, int16_t{0}));
+}
+
+double surchargeFactor(const Variant& percent, const char* column, double hours,
+                       double monthHours) {
+    return 1 + number(percent, column) * (hours / monthHours) / 100;
+}
+
+}  // namespace
+
+ConstructionFactors constructionFactors(const Construction& c, oleaut::Date Нач, oleaut::Date Кон,
+                                        double monthHours) {
+    ConstructionFactors f;
+    if (!surcharged(c.Стр_проц) && !surcharged(c.Стр_проц_подкл)) return f;
+    const double hours = constructionHours(Нач, Кон, c.Дат_нач_стр, c.Дат_кон_стр);
+    if (surcharged(c.Стр_проц))
+        f.construction = surchargeFactor(c.Стр_проц, "Стр_проц", hours, monthHours);
+    if (surcharged(c.Стр_проц_подкл))
+        f.connection = surchargeFactor(c.Стр_проц_подкл, "Стр_проц_подкл", hours, monthHours);
+    return f;
+}
+
+}  // namespace kalvik::consumption
