@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/decimal.hpp"
 
 namespace oleaut {
@@ -172,6 +173,7 @@ std::string formatFixed(double value, int decimals, bool grouping,
 std::string Format(const Variant& value, std::string_view pattern,
                    const RegionalSettings& settings) {
     if (value.isNull() || value.isEmpty()) return "";
+    if (value.type() == VarType::Date) return formatDate(value.asDate(), pattern);
     double number = 0.0;
     if (value.isString()) {
         try {

@@ -26,6 +26,7 @@ std::string formatFixed(double value, int decimals, bool grouping = true,
 
 // Format(x, pattern) for numeric patterns built of "0", "#", "," and "." with literal text before
 // and after ("#,##0.00", "0.000", "#.##", "0 сек"), and the named forms "Fixed" and "Standard".
+// A Date is written with the pattern as a date pattern (datetime.hpp: "dd.MM.yyyy HH:mm").
 // Null and Empty give "", a text that is not a number is returned as it is.
 std::string Format(const Variant& value, std::string_view pattern,
                    const RegionalSettings& settings = regionalSettings());

@@ -62,6 +62,7 @@ TEST(Format, Patterns) {
         {Variant(kNull), "0.00", ""},
         {Variant(), "0.00", ""},
         {Variant(1234567), "#,##0", "1,234,567"},
+        {Variant(Date{39828.75}), "dd.MM.yyyy HH:mm", "15.01.2009 18:00"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Format(c.value, c.pattern, kDotComma), c.text)

@@ -1,5 +1,6 @@
 #pragma once
-// Readable variants in test failure messages, and a fixture with pinned regional settings.
+// Readable variants in test failure messages, a fixture with pinned regional settings, and the
+// shared error-number helper.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 
 #include "platform/oleaut/regional.hpp"
 #include "platform/oleaut/variant.hpp"
+#include "tests/support/error_number.hpp"
 
 namespace oleaut {
 
@@ -53,15 +55,6 @@ class PinnedRegional : public ::testing::Test {
     ScopedRegionalSettings regional_{RegionalSettings::invariant()};
 };
 
-// The error number a call fails with, or 0 when it does not fail.
-template <class F>
-int errorNumberOf(F&& f) {
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using kalvik::test::errorNumberOf;
 
 }  // namespace oleaut
