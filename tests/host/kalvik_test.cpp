@@ -7,6 +7,7 @@
 
 namespace {
 
+using kalvik_host_test::Expected;
 using kalvik_host_test::KalvikCommand;
 using kalvik_host_test::Outcome;
 
@@ -15,13 +16,7 @@ TEST_F(KalvikCommand, CallsReachTheLibraryThroughTheRegistry) {
     ASSERT_EQ(registered.status, 0) << registered.err;
     EXPECT_NE(registered.out.find("registered "), std::string::npos);
 
-    struct Case {
-        std::vector<std::string> words;
-        int status;
-        std::string out;
-        std::string err;
-    };
-    const Case cases[] = {
+    const Expected cases[] = {
         {{"call", "Kalvik_dll.Potr", "Calc_Potr", "str:x", "int:0", "str:y", "empty"},
          1,
          "",
@@ -61,13 +56,7 @@ TEST_F(KalvikCommand, CallsReachTheLibraryThroughTheRegistry) {
         // An in/out Double: the caller's Integer comes back as the declared Double.
         {{"call", "Propiss", "СумКоп", "int:5"}, 0, "result: String 5-00\narg 1: Double 5\n", ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.words[2]);
-        const Outcome outcome = run(c.words);
-        EXPECT_EQ(outcome.status, c.status);
-        EXPECT_EQ(outcome.out, c.out);
-        EXPECT_EQ(outcome.err, c.err);
-    }
+    expectOutcomes({}, cases);
 
     ASSERT_EQ(run({"unregister"}).status, 0);
     const Outcome gone = run({"call", "Potr", "Calc_Potr", "x", "0", "y", "empty"});

@@ -7,18 +7,12 @@
 
 namespace {
 
+using kalvik_host_test::Expected;
 using kalvik_host_test::KalvikCommand;
-using kalvik_host_test::Outcome;
 
 TEST_F(KalvikCommand, RasVrem) {
     ASSERT_EQ(run({"register"}).status, 0);
-    struct Case {
-        std::vector<std::string> words;
-        int status;
-        std::string out;
-        std::string err;
-    };
-    const Case cases[] = {
+    const Expected cases[] = {
         // 10:00 on the 15th to 12:00 on the 17th, window 8 to 17: 7 + 9 + 4; the outage's dates
         // come back as midnight.
         {{"ВремяОтключений", "int:40", "str:+++++++", "int:8", "int:17", "2009-01-15T10:00",
@@ -57,15 +51,7 @@ TEST_F(KalvikCommand, RasVrem) {
          "",
          "error 11: Division by zero\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.words[0]);
-        std::vector<std::string> words = {"call", "Kalvik_dll.Ras_Vrem"};
-        words.insert(words.end(), c.words.begin(), c.words.end());
-        const Outcome outcome = run(words);
-        EXPECT_EQ(outcome.status, c.status);
-        EXPECT_EQ(outcome.out, c.out);
-        EXPECT_EQ(outcome.err, c.err);
-    }
+    expectOutcomes({"call", "Kalvik_dll.Ras_Vrem"}, cases);
 }
 
 }  // namespace
