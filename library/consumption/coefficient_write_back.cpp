@@ -1,0 +1,23 @@
+#include "library/consumption/coefficient_write_back.hpp"
+
+namespace kalvik::consumption {
+
+std::array<CoefficientValue, 9> coefficientWriteBack(const ConsumerContext& c) {
+    namespace K = coef_row;
+    const HotWaterFlows& f = c.flows;
+    const double Qгвс = c.hotWater.Qгвс;
+    const double Qтехгвс = c.technology.Qтехгвс;
+    return {{
+        {K::Q_gvs_K_G_gvs_r, Qгвс},
+        {K::G_gvs_K_G_gvs_r, f.coefficientHotWater},
+        {K::Q_texgvs_K_G_gvs_r, Qтехгвс},
+        {K::G_texgvs_K_G_gvs_r, f.coefficientTechnologicalHotWater},
+        {K::Q_gvs_пр_r, Qгвс},
+        {K::G_gvs_пр_r, f.loadBasedHotWater},
+        {K::Q_texgvs_пр_r, Qтехгвс},
+        {K::G_texgvs_пр_r, f.loadBasedTechnologicalHotWater},
+        {K::K_G_fiz, (c.hotWater.enthalpy - f.coldEnthalpy) / 1000},
+    }};
+}
+
+}  // namespace kalvik::consumption

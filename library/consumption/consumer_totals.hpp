@@ -1,0 +1,51 @@
+#pragma once
+// The consumer's month totals and its connected load: "Всего Гкал" and `Всего_тн`, the connected
+// losses chosen by the connection mode "Подкл с потерями", and the connected load. Each connected
+// value comes plain and corrected (`_корр`): the corrected one weights every load by the share of
+// the month it was not under a long outage, and the network share and the additional losses by
+// the period share. A duplicate load adds nothing to the connected values.
+
+#include <cstdint>
+
+#include "library/consumption/consumer_context.hpp"
+#include "library/consumption/run_parameters.hpp"
+#include "platform/oleaut/variant.hpp"
+
+namespace kalvik::consumption {
+
+// "Всего Гкал": ventilation, heating, hot water, second hot water, technology, technological hot
+// water, the row's losses, flushing heat and withdrawal heat, summed in this order, unrounded.
+double totalHeat(const ConsumerContext& c);
+
+// `Всего_тн`: the row's leak total plus the technological hot-water flow, the hot-water flow and
+// the flushing water, plus the withdrawal water; unrounded, Null when the leak total is Null.
+oleaut::Variant totalTonnes(const oleaut::Variant& Утечки_м3, const ConsumerContext& c);
+
+// The source columns of the connected load, as the source row holds them.
+struct ConnectionSource {
+    oleaut::Variant Птот_п, Птгвс_п, Пттех_п, ПттехГВС_п;  // hourly losses per load
+    oleaut::Variant QHEAT26, QGV_Пс, QTS;                  // design loads
+    oleaut::Variant ДоляПотерьТсетях;                      // share of the network losses
+    oleaut::Variant Доп_потери;                            // additional losses
+    bool duplicateHotWater = false;                        // `Дубль_ГВС`
+    bool duplicateTechnology = false;                      // `Дубль_Тех`
+    bool duplicateTechnologicalHotWater = false;           // `Дубль_ТехГВС`
+    int16_t mode = 0;  // "Подкл с потерями", 0 to 3 (checked by the caller)
+};
+
+// The four connected values as they go into the main row. Zeros of the loss columns are the
+// integer 0; a Null network share or additional loss stays Null where no number is needed.
+struct ConnectedLoad {
+    oleaut::Variant ТПподкл;
+    oleaut::Variant ТПподкл_корр;
+    oleaut::Variant SQподкл;
+    double SQподкл_корр = 0;
+};
+
+// The connected losses by the mode, then the connected load on the losses as rounded. With
+// `Okryg` 0 all four values are rounded to `Qpk_znk` decimals. A Null that must become a number
+// fails naming its column.
+ConnectedLoad connectedLoad(const ConnectionSource& s, const ConsumerContext& c, double periodShare,
+                            const RunParameters& p);
+
+}  // namespace kalvik::consumption
