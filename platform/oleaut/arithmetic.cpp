@@ -57,10 +57,8 @@ Variant singleResult(double value) {
 }
 
 Currency currencyProduct(Currency a, Currency b) {
-    const __int128 p = static_cast<__int128>(a.raw) * b.raw;
-    __int128 q = p / Currency::kScale, r = p % Currency::kScale;
-    const __int128 twice = 2 * (r < 0 ? -r : r);
-    if (twice > Currency::kScale || (twice == Currency::kScale && q % 2 != 0)) q += r < 0 ? -1 : 1;
+    const __int128 q =
+        detail::divideHalfEven(static_cast<__int128>(a.raw) * b.raw, Currency::kScale);
     if (q < std::numeric_limits<int64_t>::min() || q > std::numeric_limits<int64_t>::max())
         throw overflowError();
     return Currency{static_cast<int64_t>(q)};

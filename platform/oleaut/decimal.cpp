@@ -8,6 +8,18 @@
 namespace oleaut::detail {
 namespace {
 
+// Moves trailing zero digits into the exponent; zero has no sign.
+void dropTrailingZeros(Decimal& d) {
+    while (d.count > 0 && d.digits[d.count - 1] == '0') {
+        --d.count;
+        ++d.exponent;
+    }
+    if (d.count == 0) {
+        d.negative = false;
+        d.exponent = 0;
+    }
+}
+
 // Reads "d.ddde+XX" as printed by std::to_chars in scientific form.
 Decimal fromScientific(const char* text, const char* end, bool negative) {
     Decimal d;
@@ -19,14 +31,7 @@ Decimal fromScientific(const char* text, const char* end, bool negative) {
     int exponent = 0;
     if (p != end) std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
     d.exponent = exponent - (d.count - 1);
-    while (d.count > 0 && d.digits[d.count - 1] == '0') {
-        --d.count;
-        ++d.exponent;
-    }
-    if (d.count == 0) {
-        d.negative = false;
-        d.exponent = 0;
-    }
+    dropTrailingZeros(d);
     return d;
 }
 
@@ -76,14 +81,7 @@ void roundDecimal(Decimal& d, int decimals, HalfRule rule) {
             ++d.count;
         }
     }
-    while (d.count > 0 && d.digits[d.count - 1] == '0') {
-        --d.count;
-        ++d.exponent;
-    }
-    if (d.count == 0) {
-        d.negative = false;
-        d.exponent = 0;
-    }
+    dropTrailingZeros(d);
 }
 
 double toDouble(const Decimal& d) {

@@ -39,11 +39,7 @@ int32_t Operand::toLong() const {
         case VarType::Long:
             return static_cast<int32_t>(whole);
         case VarType::Currency: {
-            // Whole units, halves to even, on the exact scaled value.
-            int64_t q = whole / Currency::kScale, r = whole % Currency::kScale;
-            if (2 * std::abs(r) > Currency::kScale ||
-                (2 * std::abs(r) == Currency::kScale && q % 2 != 0))
-                q += r < 0 ? -1 : 1;
+            const __int128 q = divideHalfEven(whole, Currency::kScale);
             if (q < low || q > high) throw overflowError();
             return static_cast<int32_t>(q);
         }
@@ -88,6 +84,14 @@ Variant wholeResult(int64_t value, VarType kind) {
         value <= std::numeric_limits<int32_t>::max())
         return Variant(static_cast<int32_t>(value));
     return Variant(static_cast<double>(value));
+}
+
+__int128 divideHalfEven(__int128 value, int64_t divisor) {
+    __int128 q = value / divisor;
+    const __int128 r = value % divisor;
+    const __int128 twice = 2 * (r < 0 ? -r : r);
+    if (twice > divisor || (twice == divisor && q % 2 != 0)) q += r < 0 ? -1 : 1;
+    return q;
 }
 
 int64_t roundToWhole(double value, int64_t low, int64_t high) {

@@ -25,6 +25,10 @@ Operand operand(const Variant& v);
 // becomes Long, Long overflow Double.
 Variant wholeResult(int64_t value, VarType kind);
 
+// value / divisor (divisor > 0) to the nearest whole number, halves to even: the exact rounding of
+// scaled currency values.
+__int128 divideHalfEven(__int128 value, int64_t divisor);
+
 // Nearest whole number of a finite double, halves to even, checked against [low, high].
 int64_t roundToWhole(double value, int64_t low, int64_t high);
 

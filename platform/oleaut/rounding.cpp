@@ -20,10 +20,9 @@ Currency roundCurrency(Currency c, int decimals) {
     int64_t step = 1;
     for (int i = decimals; i < 4; ++i)
         step *= 10;
-    int64_t q = c.raw / step, r = c.raw % step;
-    const int64_t twice = 2 * (r < 0 ? -r : r);
-    if (twice > step || (twice == step && q % 2 != 0)) q += r < 0 ? -1 : 1;
-    return Currency{q * step};
+    const __int128 rounded = detail::divideHalfEven(c.raw, step) * step;
+    if (rounded > std::numeric_limits<int64_t>::max()) throw overflowError();  // the top value
+    return Currency{static_cast<int64_t>(rounded)};
 }
 
 // Whole-number rounding of a whole or currency operand towards zero or minus infinity.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/oleaut/variant.hpp"
 #include "tests/platform/oleaut/variant_printing.hpp"
 
@@ -37,6 +39,8 @@ TEST(Rounding, KindsNullAndNegativeDecimals) {
     EXPECT_TRUE(identical(Round(Variant(Currency{12345}), 3), Variant(Currency{12340})));
     EXPECT_TRUE(identical(Round(Variant(Currency{12355}), 3), Variant(Currency{12360})));
     EXPECT_TRUE(identical(Round(Variant(Currency{-15000})), Variant(Currency{-20000})));
+    // 922337203685477.5807 rounds up to a whole number beyond the largest Currency.
+    EXPECT_EQ(errorNumberOf([] { Round(Variant(Currency{INT64_MAX}), 0); }), 6);
     EXPECT_EQ(errorNumberOf([] { Round(Variant(1.5), -1); }), 5);
     EXPECT_EQ(errorNumberOf([] { Round(Variant(kNull), -1); }), 5);
     EXPECT_EQ(errorNumberOf([] { roundHalfEven(1.5, -2); }), 5);
