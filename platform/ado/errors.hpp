@@ -1,0 +1,22 @@
+#pragma once
+// Errors raised by the database layer: ADO's numbers, a description that names the object
+// concerned, and the ADO object as the source.
+
+#include <string>
+
+#include "platform/ado/constants.hpp"
+#include "platform/oleaut/error.hpp"
+
+namespace ado {
+
+inline oleaut::Error adoError(ErrorNumberEnum number, std::string description,
+                              std::string source = "ADODB") {
+    return oleaut::Error(number, std::move(description), std::move(source));
+}
+
+// Text quoted for a message: «name» reads unambiguously whatever blanks the name holds.
+inline std::string inQuotes(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+}  // namespace ado

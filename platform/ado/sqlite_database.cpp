@@ -1,0 +1,131 @@
+#include "platform/ado/sqlite_database.hpp"
+
+#include <map>
+#include <system_error>
+
+#include "platform/ado/errors.hpp"
+
+namespace ado::sqlite {
+namespace {
+
+constexpr int kBusyTimeoutMs = 30000;      // journal rows of other workstations do not block us
+constexpr int kProgressEveryOps = 1000;    // how often a running statement checks its deadline
+constexpr size_t kMaxCachedBatches = 512;  // texts built per call must not grow the cache forever
+
+[[noreturn]] void failOpen(const std::filesystem::path& file, const std::string& why) {
+    throw adoError(adErrProviderFailed,
+                   "cannot open database " + inQuotes(file.string()) + ": " + why, "SQLite");
+}
+
+int interruptPastDeadline(void* database) {
+    return static_cast<Database*>(database)->pastDeadline() ? 1 : 0;
+}
+
+void execOrFail(sqlite3* db, const std::filesystem::path& file, const char* sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        std::string why = message ? message : "unknown error";
+        sqlite3_free(message);
+        if (sqlite3_errcode(db) == SQLITE_NOTADB) why = "the file is not a database";
+        failOpen(file, why);
+    }
+}
+
+sqlite3* openHandle(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) failOpen(file, "the file does not exist");
+    if (std::filesystem::is_directory(file, ec)) failOpen(file, "it is a folder");
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close_v2(db);
+        failOpen(file, why);
+    }
+    try {
+        execOrFail(db, file, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    return db;
+}
+
+}  // namespace
+
+sqlite3_stmt* Batch::statement(sqlite3* db, size_t index) {
+    while (index >= statements_.size() && !complete_) {
+        const char* begin = text_.c_str() + preparedTo_;
+        const char* tail = nullptr;
+        sqlite3_stmt* raw = nullptr;
+        const int rc = sqlite3_prepare_v3(db, begin, static_cast<int>(text_.size() - preparedTo_),
+                                          SQLITE_PREPARE_PERSISTENT, &raw, &tail);
+        if (rc != SQLITE_OK) raise(db, rc, "preparing " + inQuotes(text_));
+        if (raw) statements_.emplace_back(raw);
+        const size_t next = tail ? static_cast<size_t>(tail - text_.c_str()) : text_.size();
+        // An empty statement (";") prepares to nothing; the text goes on after it.
+        complete_ = next >= text_.size() || (!raw && next == preparedTo_);
+        preparedTo_ = next;
+    }
+    return index < statements_.size() ? statements_[index].get() : nullptr;
+}
+
+std::shared_ptr<Database> Database::acquire(const std::filesystem::path& file) {
+    thread_local std::map<std::string, std::weak_ptr<Database>> pool;
+    std::error_code ec;
+    std::filesystem::path key = std::filesystem::weakly_canonical(file, ec);
+    if (ec) key = std::filesystem::absolute(file);
+    for (auto it = pool.begin(); it != pool.end();) {
+        it = it->second.expired() ? pool.erase(it) : std::next(it);
+    }
+    if (auto found = pool.find(key.string()); found != pool.end()) {
+        if (auto shared = found->second.lock()) return shared;
+    }
+    auto database = std::make_shared<Database>(openHandle(key), key);
+    registerFunctions(*database);
+    pool[key.string()] = database;
+    return database;
+}
+
+Database::Database(sqlite3* db, std::filesystem::path file) : db_(db), file_(std::move(file)) {}
+
+Database::~Database() {
+    batches_.clear();
+    if (transactionLevel_ > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db_);
+}
+
+Batch& Database::batch(const std::string& sql) {
+    auto found = batches_.find(sql);
+    if (found != batches_.end()) return *found->second;
+    if (batches_.size() >= kMaxCachedBatches) batches_.clear();
+    return *batches_.emplace(sql, std::make_unique<Batch>(sql)).first->second;
+}
+
+Database::Running::Running(Database& db, const SessionIdentity& identity, int32_t timeoutSeconds)
+    : db_(db) {
+    db_.identity_ = &identity;
+    db_.hasDeadline_ = timeoutSeconds > 0;
+    if (db_.hasDeadline_) {
+        db_.deadline_ = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+        sqlite3_progress_handler(db_.db_, kProgressEveryOps, interruptPastDeadline, &db_);
+    }
+}
+
+Database::Running::~Running() {
+    if (db_.hasDeadline_) sqlite3_progress_handler(db_.db_, 0, nullptr, nullptr);
+    db_.hasDeadline_ = false;
+    db_.identity_ = nullptr;
+}
+
+void raise(sqlite3* db, int code, const std::string& doing) {
+    if ((code & 0xff) == SQLITE_INTERRUPT) {
+        throw adoError(adErrQueryTimeout, "Query timeout expired while " + doing, "SQLite");
+    }
+    throw adoError(adErrCommandFailed, std::string(sqlite3_errmsg(db)) + " (while " + doing + ")",
+                   "SQLite");
+}
+
+}  // namespace ado::sqlite
