@@ -31,6 +31,7 @@ int runCall(const std::string& className, const std::string& method,
             const std::vector<std::string>& words);
 int runRegister(const std::filesystem::path& libraryFile);
 int runUnregister(const std::filesystem::path& libraryFile);
-int runDemo();
+// Builds the demonstration database in the file and runs the library on it.
+int runDemo(const std::string& databaseFile);
 
 }  // namespace host

@@ -1,10 +1,13 @@
-// kalvik demo: until the demonstration database exists, lists the registered classes and runs one
-// call of each method that needs no database; a method not built yet says so.
+// kalvik demo: builds the demonstration database, then runs through the registered library what
+// it can run so far, printing each step and where its results are; a method not built yet says so.
 
+#include <filesystem>
 #include <iostream>
 
+#include "demo/builder.hpp"
 #include "host/commands.hpp"
 #include "host/values.hpp"
+#include "platform/ado/recordset.hpp"
 #include "platform/com/inproc_server.hpp"
 
 namespace host {
@@ -114,17 +117,50 @@ void runSample(const com::Registry& registry, const SampleCall& sample) {
     }
 }
 
+// Calls a method of the library with text arguments, printing the call.
+void callWithTexts(const com::Registry& registry, const char* className, const char* method,
+                   const std::vector<std::string>& texts) {
+    std::vector<oleaut::Variant> variables(texts.begin(), texts.end());
+    callMethod(registry, className, method, variables);
+}
+
+int32_t journalRows(const std::string& connectionString) {
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(connectionString);
+    return oleaut::CLng(connection->Execute("SELECT count(*) FROM FSB")->Fields(0).Value());
+}
+
 }  // namespace
 
-int runDemo() {
+int runDemo(const std::string& databaseFile) {
     try {
+        const std::string file = std::filesystem::absolute(databaseFile).string();
+        std::cout << "Building the demonstration database " << file << '\n';
+        const std::string connectionString = kalvik::demo::buildDemoDatabase(file);
+
         const com::Registry registry = registeredRegistry();
         listClasses(registry);
+
+        std::cout << "\nJournal: Open_RST.LogFileVs_FSB, S_Vs_FSB and LogFileVs\n";
+        callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
+                      {connectionString, "kalvik demo. начало", ""});
+        callWithTexts(registry, "Open_RST", "S_Vs_FSB",
+                      {connectionString, "kalvik demo", "kalvik", "demo", ""});
+        callWithTexts(registry, "Open_RST", "LogFileVs",
+                      {connectionString, "kalvik demo: a line of the text log"});
+        std::cout << "    text log: LogFile_Vs.Log in $KALVIK_LOG_DIR, else in "
+                     "${XDG_STATE_HOME:-~/.local/state}/kalvik\n";
+
         std::cout << "\nOne call of each method that needs no database:\n";
         for (const SampleCall& sample : kSampleCalls)
             runSample(registry, sample);
         std::cout << "\nThe calculations (Ras_Potr, Ras_Vent, Ras_Potr_Par, Vent, Potr, "
-                     "Poteri_vneshn) and Open_RST need the demonstration database.\n";
+                     "Poteri_vneshn) are not built yet.\n";
+
+        callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
+                      {connectionString, "kalvik demo. конец", ""});
+        std::cout << "\nJournal: " << journalRows(connectionString) << " rows in table FSB of "
+                  << file << '\n';
         return 0;
     } catch (...) {
         return reportError();

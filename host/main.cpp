@@ -44,8 +44,10 @@ int main(int argc, char** argv) {
     reg->add_option("LIBRARY", library, "library file (default: libkalvik.so beside kalvik)");
     CLI::App* unreg = app.add_subcommand("unregister", "remove the library's classes");
     unreg->add_option("LIBRARY", library, "library file (default: libkalvik.so beside kalvik)");
-    CLI::App* demo = app.add_subcommand(
-        "demo", "list the registered classes and run one call of each built method");
+    std::string database = "kalvik-demo.db";
+    CLI::App* demo =
+        app.add_subcommand("demo", "build the demonstration database and run the library on it");
+    demo->add_option("--db", database, "database file (default: kalvik-demo.db here)");
 
     try {
         app.parse(parsed, argv);
@@ -62,6 +64,6 @@ int main(int argc, char** argv) {
     }
     if (*reg) return host::runRegister(library);
     if (*unreg) return host::runUnregister(library);
-    if (*demo) return host::runDemo();
+    if (*demo) return host::runDemo(database);
     return kUsageError;
 }

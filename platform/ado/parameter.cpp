@@ -3,19 +3,12 @@
 #include "platform/ado/connection_string.hpp"
 #include "platform/ado/data_types.hpp"
 #include "platform/ado/errors.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace ado {
 namespace {
 
 constexpr const char* kSource = "ADODB.Parameter";
-
-size_t characterCount(const std::string& text) {
-    size_t count = 0;
-    for (unsigned char byte : text) {
-        if ((byte & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
 
 bool hasLimitedLength(DataTypeEnum type) {
     return type == adVarChar || type == adVarWChar || type == adChar || type == adWChar;
@@ -44,8 +37,7 @@ Binding Parameter::binding() const {
                        kSource);
     }
     oleaut::Variant value = coerce(value_, type_);
-    if (hasLimitedLength(type_) && value.isString() &&
-        characterCount(value.asString()) > static_cast<size_t>(size_)) {
+    if (hasLimitedLength(type_) && value.isString() && oleaut::Len(value.asString()) > size_) {
         throw adoError(adErrInvalidParamInfo,
                        "parameter " + inQuotes(name_) + ": the value " +
                            inQuotes(value.asString()) + " is longer than its Size of " +

@@ -1,0 +1,20 @@
+#pragma once
+// Builds the demonstration database from the SQL files of demo/ (see demo/README.md): the table
+// procedures(name, body) first, then over every subject folder the table files, procedures.sql
+// and data.sql, in that order.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kalvik::demo {
+
+// Builds the database afresh in the file (an existing one is replaced) and returns its connection
+// string. With largeConsumers, every subject's generate.sql then adds that many consumers.
+std::string buildDemoDatabase(const std::string& file,
+                              std::optional<int32_t> largeConsumers = std::nullopt);
+
+// "Provider=SQLite;Data Source=FILE".
+std::string demoConnectionString(const std::string& file);
+
+}  // namespace kalvik::demo

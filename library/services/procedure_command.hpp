@@ -1,0 +1,50 @@
+#pragma once
+// The stored-procedure command of the calculations: a connection opened from ConnString_Fin with
+// ADO's defaults, a command of type stored procedure on it with the procedure's timeout (1200
+// seconds for the heavy source procedures, 600 for every other one) and its input parameters.
+// Hand command() to Open_RST_otkl_Proc_Prm or Open_RST_Proc_Prm; close() releases the parameters
+// and the command and closes the connection (the destructor does it when not done).
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ado/command.hpp"
+
+namespace kalvik {
+
+struct ProcedureParameter {
+    std::string name;
+    ado::DataTypeEnum type;
+    int32_t size;
+    oleaut::Variant value;
+};
+
+// "План" (adInteger), "@dog" (adVarChar of 10), "Npotr" (adInteger).
+ProcedureParameter planParameter(int16_t plan);
+ProcedureParameter contractParameter(const std::string& dog);
+ProcedureParameter consumerParameter(int32_t npotr);
+
+// 1200 seconds for pr_Isxod_Potr, pr_Isx_Vent_Potr and pr_Потребитель_K_G_gvs, 600 for others.
+int32_t procedureTimeout(std::string_view procedure);
+
+class ProcedureCommand {
+  public:
+    ProcedureCommand(const std::string& connString, const std::string& procedure,
+                     const std::vector<ProcedureParameter>& parameters = {});
+    ~ProcedureCommand();
+    ProcedureCommand(const ProcedureCommand&) = delete;
+    ProcedureCommand& operator=(const ProcedureCommand&) = delete;
+
+    // The command as the cmd argument of Open_RST.
+    oleaut::ObjectRef command() const { return command_; }
+    void close();
+
+  private:
+    std::shared_ptr<ado::Connection> connection_;
+    std::shared_ptr<ado::Command> command_;
+};
+
+}  // namespace kalvik

@@ -1,0 +1,16 @@
+#pragma once
+// The text log of Open_RST.LogFileVs: LogFile_Vs.Log in $KALVIK_LOG_DIR, else in
+// ${XDG_STATE_HOME:-~/.local/state}/kalvik; created when missing, only ever appended to.
+
+#include <filesystem>
+#include <string>
+
+namespace kalvik {
+
+std::filesystem::path textLogFile();
+
+// Appends the line and a carriage return and line feed; fails with error 75 naming the file when
+// it cannot be opened for appending.
+void appendTextLogLine(const std::string& line);
+
+}  // namespace kalvik

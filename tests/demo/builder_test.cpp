@@ -1,0 +1,58 @@
+#include "demo/builder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "demo/demo_files.hpp"
+#include "platform/ado/recordset.hpp"
+#include "tests/support/temporary_directory.hpp"
+
+namespace {
+
+using testing_support::TemporaryDirectory;
+
+TEST(DemoDatabase, HoldsTheJournalAndItsProcedure) {
+    TemporaryDirectory folder;
+    const std::string connString =
+        kalvik::demo::buildDemoDatabase((folder.path() / "d.db").string());
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(connString);
+    auto host = connection->Execute("exec pr_Hst_NM");
+    ASSERT_EQ(host->RecordCount(), 1);
+    for (const char* column : {"H_Nm", "SST_US", "NM_Pril"}) {
+        EXPECT_TRUE(host->Fields(column).Value().isString()) << column;
+    }
+    auto journal = connection->Execute("SELECT FSB.* From FSB WHERE (((FSB.id) Is Null));");
+    EXPECT_EQ(journal->RecordCount(), 0);
+    for (const char* column : {"id", "Имя_Проц_Форм", "Арм", "Users", "Parole"}) {
+        EXPECT_NO_THROW(journal->Fields(column)) << column;
+    }
+}
+
+TEST(DemoDatabase, IsBuiltAfreshOverAnOldFile) {
+    TemporaryDirectory folder;
+    const std::string file = (folder.path() / "d.db").string();
+    const std::string connString = kalvik::demo::buildDemoDatabase(file);
+    {
+        ado::Connection connection;
+        connection.Open(connString);
+        connection.Execute("INSERT INTO FSB(Арм) VALUES ('старая строка')");
+    }
+    kalvik::demo::buildDemoDatabase(file);
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(connString);
+    EXPECT_EQ(connection->Execute("SELECT * FROM FSB")->RecordCount(), 0);
+}
+
+TEST(DemoDatabase, EmbedsEverySqlFileOnce) {
+    const auto& files = kalvik::demo::demoFiles();
+    ASSERT_FALSE(files.empty());
+    for (size_t i = 1; i < files.size(); ++i)
+        EXPECT_LT(files[i - 1].path, files[i].path);
+    EXPECT_TRUE(std::any_of(files.begin(), files.end(), [](const kalvik::demo::DemoFile& f) {
+        return f.path == "journal/procedures.sql";
+    }));
+}
+
+}  // namespace
