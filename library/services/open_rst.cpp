@@ -73,6 +73,20 @@ HostTexts readHostTexts(ado::Connection& connection) {
     return texts;
 }
 
+// One journal row through the always-empty selection, opened with the class's own
+// Open_RST_no_Otkl and saved at once.
+void appendJournalRow(IOpen_RST& self, const std::string& connString,
+                      std::initializer_list<std::pair<const char*, const std::string&>> fields) {
+    auto journal = std::make_shared<ado::Recordset>();
+    int32_t count = 0;
+    self.Open_RST_no_Otkl(journal, connString, kJournalSelection, count);
+    journal->AddNew();
+    for (const auto& [name, value] : fields)
+        journal->Fields(name).Value(value);
+    journal->Update();
+    journal->Close();
+}
+
 std::shared_ptr<ado::Connection> openConnection(const std::string& connString) {
     auto connection = std::make_shared<ado::Connection>();
     connection->ConnectionString(connString);
@@ -89,14 +103,7 @@ void Open_RST::LogFileVs_FSB(const std::string& ConnString_Fin, const std::strin
     // "*Basic*" as Like compares: case counts, so "BASIC" does not match.
     const std::string& workstation =
         oleaut::Like(host.application, "*Basic*") ? host.application : ARM;
-    auto journal = std::make_shared<ado::Recordset>();
-    int32_t count = 0;
-    Open_RST_no_Otkl(journal, ConnString_Fin, kJournalSelection, count);
-    journal->AddNew();
-    journal->Fields("Имя_Проц_Форм").Value(msg);
-    journal->Fields("Арм").Value(workstation);
-    journal->Update();
-    journal->Close();
+    appendJournalRow(*this, ConnString_Fin, {{"Имя_Проц_Форм", msg}, {"Арм", workstation}});
     connection->Close();
 }
 
@@ -175,16 +182,8 @@ void Open_RST::Open_RST_otkl_Update(oleaut::ObjectRef& Rst, const std::string& C
 
 void Open_RST::S_Vs_FSB(const std::string& ConnString_Fin, const std::string& msg,
                         const std::string& ARM, const std::string& User, const std::string& Parol) {
-    auto journal = std::make_shared<ado::Recordset>();
-    int32_t count = 0;
-    Open_RST_no_Otkl(journal, ConnString_Fin, kJournalSelection, count);
-    journal->AddNew();
-    journal->Fields("Имя_Проц_Форм").Value(msg);
-    journal->Fields("Арм").Value(ARM);
-    journal->Fields("Users").Value(User);
-    journal->Fields("Parole").Value(Parol);
-    journal->Update();
-    journal->Close();
+    appendJournalRow(*this, ConnString_Fin,
+                     {{"Имя_Проц_Форм", msg}, {"Арм", ARM}, {"Users", User}, {"Parole", Parol}});
 }
 
 }  // namespace kalvik

@@ -586,10 +586,9 @@ void Recordset::complete(Completion completion) {
     rows_.accept(completion.row);
 }
 
-Recordset::Completion Recordset::sendNew(size_t row) {
+std::vector<std::string> Recordset::changedTables(size_t row) const {
     const auto& columns = rows_.columns();
-    std::string table;
-    std::vector<ColumnValue> values;
+    std::vector<std::string> tables;
     for (size_t c = 0; c < columns.size(); ++c) {
         if (!rows_.changed(row, c)) continue;
         if (columns[c].baseTable.empty()) {
@@ -598,40 +597,53 @@ Recordset::Completion Recordset::sendNew(size_t row) {
                                " is an expression and cannot be saved",
                            kSource);
         }
-        if (!table.empty() && !equalsIgnoringAsciiCase(table, columns[c].baseTable)) {
-            throw adoError(adErrIllegalOperation,
-                           "a new row of " + sourceName() + " can go to one table only: field " +
-                               inQuotes(columns[c].name) + " belongs to " +
-                               inQuotes(columns[c].baseTable) + ", others to " + inQuotes(table),
-                           kSource);
-        }
-        table = columns[c].baseTable;
-        values.push_back({columns[c].baseColumn, rows_.at(row, c)});
+        const bool known = std::any_of(tables.begin(), tables.end(), [&](const std::string& t) {
+            return equalsIgnoringAsciiCase(t, columns[c].baseTable);
+        });
+        if (!known) tables.push_back(columns[c].baseTable);
     }
-    if (table.empty()) {  // nothing set: the only table of the rows takes a row of defaults
-        for (const ColumnInfo& column : columns) {
-            if (column.baseTable.empty()) continue;
-            if (!table.empty() && !equalsIgnoringAsciiCase(table, column.baseTable)) {
-                throw adoError(adErrIllegalOperation,
-                               "a new row of " + sourceName() +
-                                   " sets no field, and its fields "
-                                   "belong to several tables",
-                               kSource);
-            }
-            table = column.baseTable;
+    return tables;
+}
+
+std::string Recordset::soleTable(const std::string& action) const {
+    std::string table;
+    for (const ColumnInfo& column : rows_.columns()) {
+        if (column.baseTable.empty()) continue;
+        if (!table.empty() && !equalsIgnoringAsciiCase(table, column.baseTable)) {
+            throw adoError(
+                adErrIllegalOperation,
+                "cannot " + action + ": the rows of " + sourceName() + " join several tables",
+                kSource);
         }
-        if (table.empty()) {
-            throw adoError(adErrIllegalOperation,
-                           "a new row of " + sourceName() + " has no table to go to", kSource);
-        }
+        table = column.baseTable;
     }
+    if (table.empty()) {
+        throw adoError(adErrIllegalOperation,
+                       "cannot " + action + ": the rows of " + sourceName() + " have no table",
+                       kSource);
+    }
+    return table;
+}
+
+Recordset::Completion Recordset::sendNew(size_t row) {
+    const auto& columns = rows_.columns();
+    const std::vector<std::string> tables = changedTables(row);
+    if (tables.size() > 1) {
+        throw adoError(adErrIllegalOperation,
+                       "a new row of " + sourceName() + " can go to one table only, not to " +
+                           inQuotes(tables[0]) + " and " + inQuotes(tables[1]),
+                       kSource);
+    }
+    // A row that sets no field takes the defaults of the only table of the rows.
+    const std::string table = tables.empty() ? soleTable("add a row of defaults") : tables[0];
+    std::vector<ColumnValue> values;
     std::vector<ColumnInfo> readBack;
     std::vector<size_t> readColumns;
     for (size_t c = 0; c < columns.size(); ++c) {
-        if (equalsIgnoringAsciiCase(columns[c].baseTable, table)) {
-            readBack.push_back(columns[c]);
-            readColumns.push_back(c);
-        }
+        if (!equalsIgnoringAsciiCase(columns[c].baseTable, table)) continue;
+        if (rows_.changed(row, c)) values.push_back({columns[c].baseColumn, rows_.at(row, c)});
+        readBack.push_back(columns[c]);
+        readColumns.push_back(c);
     }
     std::vector<oleaut::Variant> stored =
         connection_->session().insertRow(table, values, readBack, writeTimeout());
@@ -674,21 +686,7 @@ std::vector<ColumnValue> Recordset::keyOf(size_t row, const std::string& table,
 Recordset::Completion Recordset::sendChanges(size_t row) {
     const auto& columns = rows_.columns();
     // Each changed field goes to its own base table, by that table's key.
-    std::vector<std::string> tables;
-    for (size_t c = 0; c < columns.size(); ++c) {
-        if (!rows_.changed(row, c)) continue;
-        if (columns[c].baseTable.empty()) {
-            throw adoError(adErrIllegalOperation,
-                           "field " + inQuotes(columns[c].name) + " of " + sourceName() +
-                               " is an expression and cannot be saved",
-                           kSource);
-        }
-        const bool known = std::any_of(tables.begin(), tables.end(), [&](const std::string& t) {
-            return equalsIgnoringAsciiCase(t, columns[c].baseTable);
-        });
-        if (!known) tables.push_back(columns[c].baseTable);
-    }
-    for (const std::string& table : tables) {
+    for (const std::string& table : changedTables(row)) {
         std::vector<ColumnValue> match = keyOf(row, table, "update");
         std::vector<ColumnValue> values;
         for (size_t c = 0; c < columns.size(); ++c) {
@@ -710,21 +708,7 @@ Recordset::Completion Recordset::sendChanges(size_t row) {
 }
 
 Recordset::Completion Recordset::sendDelete(size_t row) {
-    std::string table;
-    for (const ColumnInfo& column : rows_.columns()) {
-        if (column.baseTable.empty()) continue;
-        if (!table.empty() && !equalsIgnoringAsciiCase(table, column.baseTable)) {
-            throw adoError(
-                adErrIllegalOperation,
-                "a row of " + sourceName() + " joins several tables and cannot be deleted",
-                kSource);
-        }
-        table = column.baseTable;
-    }
-    if (table.empty()) {
-        throw adoError(adErrIllegalOperation,
-                       "a row of " + sourceName() + " has no table to be deleted from", kSource);
-    }
+    const std::string table = soleTable("delete a row");
     const std::vector<ColumnValue> match = keyOf(row, table, "delete from");
     if (connection_->session().deleteRows(table, match, writeTimeout()) == 0) {
         throw adoError(adErrRowNotFoundForUpdate,

@@ -155,6 +155,10 @@ class Recordset : public oleaut::Object {
         std::vector<std::pair<size_t, oleaut::Variant>> stored;
     };
     Completion send(size_t row);
+    // The base tables of a row's changed fields; an expression among them fails.
+    std::vector<std::string> changedTables(size_t row) const;
+    // The one base table of the rows, for what needs a single table.
+    std::string soleTable(const std::string& action) const;
     Completion sendNew(size_t row);
     Completion sendChanges(size_t row);
     Completion sendDelete(size_t row);
