@@ -1,19 +1,9 @@
 #include "library/consumption/journal_lines.hpp"
 
+#include "library/services/journal_text.hpp"
 #include "platform/oleaut/format.hpp"
-#include "platform/oleaut/text.hpp"
 
 namespace kalvik::consumption {
-
-std::string journalLabel(std::string_view label) {
-    return oleaut::fixedLength(label, kJournalLabelLength);
-}
-
-std::string journalEndLine(std::string_view label, double seconds) {
-    std::string line = journalLabel(label) + oleaut::formatFixed(seconds, 2) + " сек";
-    if (seconds > 60) line += " - " + oleaut::formatFixed(seconds / 60, 2) + " мин";
-    return line;
-}
 
 std::string sourceStartLine() {
     return journalLabel(kSourceStartLabel);

@@ -1,6 +1,5 @@
 #pragma once
-// The journal lines of a consumption run. A label is set in a text of exactly 80 characters
-// (padded with blanks or cut); an end line appends the elapsed seconds to it.
+// The journal lines of a consumption run.
 
 #include <cstdint>
 #include <string>
@@ -20,15 +19,8 @@ inline constexpr std::string_view kLoopStartLabel = "Ras_Calc_Potr. Цикл п�
 inline constexpr std::string_view kLoopEndLabel = "Ras_Calc_Potr. Цикл по потребителям - Конец ";
 inline constexpr std::string_view kTotalLabel = "Ras_Calc_Potr. Время расчета всего  ";
 
-inline constexpr int kJournalLabelLength = 80;
-
-// The label in a text of exactly 80 characters.
-std::string journalLabel(std::string_view label);
-// The 80-character label, the seconds with two decimals and " сек"; above 60 seconds further
-// " - ", the minutes with two decimals and " мин" (numbers in the regional format).
-std::string journalEndLine(std::string_view label, double seconds);
-
-// Lines 1 to 7 of a run.
+// Lines 1 to 7 of a run: labels of 80 characters, end lines with the elapsed seconds
+// (library/services/journal_text.hpp).
 std::string sourceStartLine();
 std::string sourceEndLine(int32_t sourceCount, double seconds);
 std::string ventilationStartLine();

@@ -1,7 +1,7 @@
 #pragma once
-// The database objects of a consumption run: its procedures with their parameters and command
-// timeouts, and the variant rule that chooses the result tables and the outage, ventilation-sum
-// and flushing procedures by `План` and `Дог`.
+// The database objects of a consumption run: its procedures, and the variant rule that chooses
+// the result tables and the outage, ventilation-sum and flushing procedures by `План` and `Дог`.
+// The procedures' parameters and timeouts are those of library/services/procedure_command.hpp.
 
 #include <cstdint>
 #include <string>
@@ -9,23 +9,14 @@
 
 namespace kalvik::consumption {
 
-// Source rows, one per consumer; parameter "План" (adInteger).
+// Source rows, one per consumer; parameter "План".
 inline constexpr std::string_view kSourceProcedure = "pr_Isxod_Potr";
-inline constexpr std::string_view kPlanParameter = "План";
 // Long outages: the same procedure in every variant.
 inline constexpr std::string_view kLongOutagesProcedure = "pr_Potr_Dl_Otkl";
-// The consumer's coefficient row; parameter "Npotr" (adInteger). Opened updatable.
+// The consumer's coefficient row; parameter "Npotr". Opened updatable.
 inline constexpr std::string_view kCoefficientProcedure = "pr_Потребитель_K_G_gvs";
-inline constexpr std::string_view kConsumerParameter = "Npotr";
-// The contract switch of the plan ventilation sums (adVarChar, size 10).
-inline constexpr std::string_view kDogParameter = "@dog";
-inline constexpr int32_t kDogParameterSize = 10;
 // The value of `Дог` that selects the contract tables (compared exactly, case included).
 inline constexpr std::string_view kContractDog = "Дог";
-
-// Command timeouts, seconds: the heavy source procedures and every other procedure.
-inline constexpr int32_t kHeavyCommandTimeout = 1200;
-inline constexpr int32_t kCommandTimeout = 600;
 
 // Client-side filters that narrow an auxiliary recordset to one consumer: the text is followed by
 // the consumer's number.

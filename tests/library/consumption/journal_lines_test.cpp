@@ -39,11 +39,6 @@ TEST(JournalLines, LabelsArePaddedToEightyCharactersAndTimesFollowDirectly) {
         EXPECT_EQ(c.line, c.expected);
 }
 
-TEST(JournalLines, ALongLabelIsCutAtEightyCharacters) {
-    const std::string label = std::string(70, 'x') + "ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ";  // 85 characters
-    EXPECT_EQ(journalLabel(label), std::string(70, 'x') + "ЖЖЖЖЖЖЖЖЖЖ");
-}
-
 TEST(JournalLines, NumbersFollowTheRegionalSettings) {
     oleaut::RegionalSettings comma = oleaut::RegionalSettings::invariant();
     comma.decimalSeparator = ",";

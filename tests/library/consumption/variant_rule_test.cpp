@@ -64,9 +64,6 @@ TEST(VariantRule, AppendingSelectionIsTheAlwaysEmptySelectionOfTheTable) {
 TEST(VariantRule, ConsumerFiltersAndParameters) {
     EXPECT_EQ(kConsumerFilter, "[Npotr] = ");
     EXPECT_EQ(kFlushingConsumerFilter, "[NNпотр пром] = ");
-    EXPECT_EQ(kHeavyCommandTimeout, 1200);
-    EXPECT_EQ(kCommandTimeout, 600);
-    EXPECT_EQ(kDogParameterSize, 10);
 }
 
 }  // namespace

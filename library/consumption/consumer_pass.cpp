@@ -1,0 +1,77 @@
+// One consumer's pass: its coefficient row, the numbers read at the top, the phases in their
+// order, the first save of the main row, the hours row linked to it, and the second save.
+// A new phase is called here at its place in the order.
+
+#include "library/consumption/phases.hpp"
+#include "library/services/procedure_command.hpp"
+#include "platform/oleaut/datetime.hpp"
+
+namespace kalvik::consumption {
+
+using oleaut::Variant;
+namespace M = main_row;
+namespace H = hours_row;
+namespace S = src;
+
+void Run::pass(ConsumerContext& c) {
+    openCoefficientRow(c);
+    c.PAR = source_.number(S::PAR);
+    c.Qgvs = source_.number(S::Qgvs);
+    c.Qtgvs = source_.number(S::Qtgvs);
+
+    MainRecordset& row = mainTable_;
+    row.addNew();
+    workingHours(*this, c, row);
+    outages(*this, c, row);
+    longOutages(*this, c, row);
+    flushingSums(*this, c, row);
+    mainRowCopies(*this, c, row);
+    // To come here, in this order: heating; hot water; technology; the hot-water enthalpy;
+    // ventilation; hot-water flows; leak and loss totals; consumer totals and connected loads;
+    // load hours and copied loads; the write-back of the coefficient row.
+    closeCoefficientRow();
+
+    // To come here: the closing columns and the remark.
+    row.set(M::План, parameters_.План);
+    row.update();  // first save: the database assigns the row's key
+
+    beginHoursRow();
+    // To come here: the used and actual hours of the hours row, their maxima and the main row's
+    // `Время_тс`.
+    row.update();  // second save
+    hoursTable_.update();
+}
+
+void Run::openCoefficientRow(ConsumerContext& c) {
+    coefficientCommand_ = std::make_unique<ProcedureCommand>(
+        parameters_.ConnString_Fin, std::string(kCoefficientProcedure),
+        std::vector<ProcedureParameter>{consumerParameter(oleaut::CLng(source_[S::Npotr]))});
+    int32_t count = 0;
+    openRst_->Open_RST_Proc_Prm(coefficientCommand_->command(), coefficientRow_.object(),
+                                parameters_.ConnString_Fin, count);
+    c.K_G_gvs = coefficientRow_.eof() ? 0 : coefficientRow_.number(coef_row::K_G_gvs);
+}
+
+void Run::closeCoefficientRow() {
+    coefficientRow_.release();
+    coefficientCommand_.reset();
+}
+
+void Run::beginHoursRow() {
+    static constexpr ColumnCopy<HoursRow, MainRow> kFromMainRow[] = {
+        {H::NNрасчТепл, M::NNрасчТепл}, {H::NDOG, M::NDOG},   {H::Главная, M::Главная},
+        {H::Nobkt, M::Nobkt},           {H::Npotr, M::Npotr},
+    };
+    static constexpr ColumnCopy<HoursRow, MainRow> kPeriod[] = {
+        {H::Период_н_табл, M::Период_н_табл},
+        {H::Период_к_табл, M::Период_к_табл},
+    };
+    hoursTable_.addNew();
+    copyColumns(hoursTable_, mainTable_, kFromMainRow);
+    hoursTable_.set(H::План, parameters_.План);
+    copyColumns(hoursTable_, mainTable_, kPeriod);
+    hoursTable_.set(H::Год, static_cast<int16_t>(oleaut::Year(parameters_.Кон)));
+    hoursTable_.set(H::Месяц, static_cast<int16_t>(oleaut::Month(parameters_.Кон)));
+}
+
+}  // namespace kalvik::consumption

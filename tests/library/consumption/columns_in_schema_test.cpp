@@ -1,0 +1,76 @@
+// Every column the calculation reads or writes exists, spelled the same, in the demonstration
+// schema: the procedures' rows and the result tables of every variant.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "library/consumption/variant_rule.hpp"
+#include "library/services/procedure_command.hpp"
+#include "tests/library/consumption/consumption_fixture.hpp"
+
+namespace kalvik::consumption::test {
+namespace {
+
+std::set<std::string> columnsOf(ado::Recordset& rows) {
+    std::set<std::string> names;
+    for (int32_t i = 0; i < rows.Fields().Count(); ++i)
+        names.insert(rows.Fields(i).Name());
+    return names;
+}
+
+template <class Row>
+void expectColumns(const std::set<std::string>& have, const std::string& where) {
+    for (std::string_view name : Row::kNames)
+        EXPECT_TRUE(have.count(std::string(name))) << where << " lacks \"" << name << "\"";
+}
+
+// The columns of a procedure's rows.
+std::set<std::string> procedureColumns(const ConsumptionDatabase& db, std::string_view procedure,
+                                       const std::vector<ProcedureParameter>& parameters = {}) {
+    ProcedureCommand command(db.connectionString(), std::string(procedure), parameters);
+    auto rows = std::dynamic_pointer_cast<ado::Command>(command.command())->Execute();
+    return columnsOf(*rows);
+}
+
+std::set<std::string> tableColumns(const ConsumptionDatabase& db, std::string_view table) {
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(db.connectionString());
+    auto rows = connection->Execute(appendingSelection(table));
+    return columnsOf(*rows);
+}
+
+TEST(ColumnsInSchema, TheProceduresGiveEveryColumnRead) {
+    ConsumptionDatabase db;
+    expectColumns<SourceRow>(procedureColumns(db, kSourceProcedure, {planParameter(0)}),
+                             "pr_Isxod_Potr");
+    for (int16_t plan : {int16_t{0}, int16_t{1}}) {
+        const RunVariant v = chooseVariant(plan, "Дог");
+        expectColumns<OutageRow>(procedureColumns(db, v.outagesProcedure),
+                                 std::string(v.outagesProcedure));
+        expectColumns<FlushingRow>(procedureColumns(db, v.flushingsProcedure),
+                                   std::string(v.flushingsProcedure));
+        expectColumns<VentilationSumRow>(
+            v.ventilationSumsTakeDog
+                ? procedureColumns(db, v.ventilationSumsProcedure, {contractParameter("Дог")})
+                : procedureColumns(db, v.ventilationSumsProcedure),
+            std::string(v.ventilationSumsProcedure));
+    }
+    expectColumns<LongOutageRow>(procedureColumns(db, kLongOutagesProcedure),
+                                 std::string(kLongOutagesProcedure));
+    expectColumns<CoefficientRow>(
+        procedureColumns(db, kCoefficientProcedure, {consumerParameter(1)}),
+        std::string(kCoefficientProcedure));
+}
+
+TEST(ColumnsInSchema, TheResultTablesHaveEveryColumnWritten) {
+    ConsumptionDatabase db;
+    for (auto [plan, dog] : {std::pair{0, ""}, std::pair{1, "Дог"}, std::pair{1, ""}}) {
+        const RunVariant v = chooseVariant(static_cast<int16_t>(plan), dog);
+        expectColumns<MainRow>(tableColumns(db, v.mainTable), std::string(v.mainTable));
+        expectColumns<HoursRow>(tableColumns(db, v.hoursTable), std::string(v.hoursTable));
+    }
+}
+
+}  // namespace
+}  // namespace kalvik::consumption::test

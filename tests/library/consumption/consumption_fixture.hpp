@@ -1,0 +1,97 @@
+#pragma once
+// The demonstration database, emptied of the consumption calculation's rows for each test to add
+// the rows it needs, and a run over it that keeps every consumer's working values.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "demo/builder.hpp"
+#include "library/consumption/run.hpp"
+#include "platform/oleaut/datetime.hpp"
+#include "tests/platform/ado/temp_database.hpp"
+
+namespace kalvik::consumption::test {
+
+// SQL of an OLE date: julianday(...) - 2415018.5.
+inline std::string oleDate(const char* isoDate) {
+    return std::string("(julianday('") + isoDate + "') - 2415018.5)";
+}
+
+class ConsumptionDatabase : public kalvik_test::TempDatabase {
+  public:
+    // The demonstration database; unless `demoData`, without the consumption calculation's rows,
+    // for a test to add its own.
+    explicit ConsumptionDatabase(bool demoData = false) {
+        kalvik::demo::buildDemoDatabase(path());
+        if (demoData) return;
+        for (const char* table :
+             {"Потребители", "ПериодРасчета", "Тарифы", "ОтключенияПотр", "ДлитОтключенияПотр",
+              "Промывки", "Потребитель_K_G_gvs", "РезультатыВентиляция",
+              "РезультатыВентиляция_План", "РезультатыВентиляция_Дог"}) {
+            execute("DELETE FROM \"" + std::string(table) + "\"");
+        }
+    }
+
+    // A current period with winter figures (actual and plan rows).
+    void addPeriod(const char* first, const char* last) {
+        for (int plan : {0, 1}) {
+            execute(
+                "INSERT INTO \"ПериодРасчета\" (\"План\", \"Текущий\", \"Период_н\", "
+                "\"Период_к\", \"Тн\", \"Тгр\", \"Т1\", \"Т2\", \"Т1_р\", \"Т2_р\", \"Тгв\", "
+                "\"Тхв\", \"Тхвот\", \"Тнро_рт\", \"Тнро_нач\", \"КотоплМО\", \"TMO\", "
+                "\"TMO_СНиП\", \"КоэффГВС\", \"КоэффГВС_СНиП\") VALUES (" +
+                std::to_string(plan) + ", 1, " + oleDate(first) + ", " + oleDate(last) +
+                ", -3, 150, 80, 60, 95, 70, 60, 5, 5, -26, 8, 1, -3, -3, 1, 1)");
+        }
+        execute(
+            "INSERT OR IGNORE INTO \"Тарифы\" (\"NTAX\", \"Стоимость 1 Гкал\") VALUES (1, 1000)");
+    }
+
+    // A consumer of the default kind with the columns given ("\"QHEAT26\", \"Qgvs\"" and
+    // "0.3, 0"); NDOG and Nobkt follow the consumer number.
+    void addConsumer(int npotr, const std::string& columns = {}, const std::string& values = {}) {
+        const std::string n = std::to_string(npotr);
+        execute("INSERT INTO \"Потребители\" (\"Npotr\", \"NDOG\", \"Nobkt\"" +
+                (columns.empty() ? "" : ", " + columns) + ") VALUES (" + n + ", " + n + "0, " + n +
+                (values.empty() ? "" : ", " + values) + ")");
+    }
+
+    int64_t count(const std::string& table, const std::string& where = "1") const {
+        return oleaut::CLng(scalar("SELECT COUNT(*) FROM \"" + table + "\" WHERE " + where));
+    }
+};
+
+// Run arguments for a period given as ISO dates; rounding switched off unless a test sets it.
+inline RunParameters runParameters(const ConsumptionDatabase& db, oleaut::Date first,
+                                   oleaut::Date last) {
+    RunParameters p;
+    p.ConnString_Fin = db.connectionString();
+    p.Okryg = 1;
+    p.Qpk_znk = 3;
+    p.Q_znk = 3;
+    p.G_znk = 3;
+    p.D_NDS_p = 0.18;
+    p.D_Cpec_N_p = 0.05;
+    p.Нач = first;
+    p.Кон = last;
+    return p;
+}
+
+// Runs the phases built so far.
+inline void runOnce(const RunParameters& p) {
+    Run run(p);
+    run.execute();
+}
+
+// Runs the phases built so far and returns every consumer's working values by `Npotr`.
+inline std::map<int, ConsumerContext> runAndKeep(const RunParameters& p) {
+    std::map<int, ConsumerContext> kept;
+    Run run(p);
+    run.observePasses([&](int32_t npotr, const ConsumerContext& c) { kept[npotr] = c; });
+    run.execute();
+    return kept;
+}
+
+}  // namespace kalvik::consumption::test
