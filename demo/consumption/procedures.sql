@@ -31,45 +31,11 @@ INSERT INTO procedures (name, body) VALUES ('pr_Promyvki_Plan', '
 SELECT * FROM "Промывки" WHERE "План" <> 0 ORDER BY "NNпотр пром", "id"');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Sum_Qvent', '
-SELECT "Npotr",
-    SUM("Qвент12") AS "Sum-Qвент12",
-    SUM("Qвент26") AS "Sum-Qвент26",
-    SUM("Потери") AS "Sum-Потери",
-    SUM("ТПвподкл") AS "Sum-ТПвподкл",
-    SUM("Qвподкл") AS "Sum-Qвподкл",
-    SUM("ТПвподкл_корр") AS "Sum-ТПвподкл_корр",
-    SUM("Qвподкл_корр") AS "Sum-Qвподкл_корр",
-    MAX("Твент") AS "Твент",
-    MAX("Твент") AS "Max_Tvent_tc",
-    SUM("ВрмРабЧас") AS "Sum-ВрмРабЧас",
-    SUM("ВрмОтклЧас") AS "Sum-ВрмОтклЧас",
-    COUNT("NNрасчТеплВент") AS "Count-NNрасчТеплВент",
-    SUM("Утвент26_п") AS "Sum-Утвент26_п",
-    SUM("Утвент12_п") AS "Sum-Утвент12_п"
-FROM "РезультатыВентиляция"
-GROUP BY "Npotr"
-ORDER BY "Npotr"');
+SELECT * FROM "СуммыВентиляции" WHERE "Вариант" = ''Факт'' ORDER BY "Npotr"');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Sum_Qvent_Dog_Plan', '
-SELECT "Npotr",
-    SUM("Qвент12") AS "Sum-Qвент12",
-    SUM("Qвент26") AS "Sum-Qвент26",
-    SUM("Потери") AS "Sum-Потери",
-    SUM("ТПвподкл") AS "Sum-ТПвподкл",
-    SUM("Qвподкл") AS "Sum-Qвподкл",
-    SUM("ТПвподкл_корр") AS "Sum-ТПвподкл_корр",
-    SUM("Qвподкл_корр") AS "Sum-Qвподкл_корр",
-    MAX("Твент") AS "Твент",
-    MAX("Твент") AS "Max_Tvent_tc",
-    SUM("ВрмРабЧас") AS "Sum-ВрмРабЧас",
-    SUM("ВрмОтклЧас") AS "Sum-ВрмОтклЧас",
-    COUNT("NNрасчТеплВент") AS "Count-NNрасчТеплВент",
-    SUM("Утвент26_п") AS "Sum-Утвент26_п",
-    SUM("Утвент12_п") AS "Sum-Утвент12_п"
-FROM (SELECT * FROM "РезультатыВентиляция_Дог" WHERE @dog = ''Дог''
-      UNION ALL
-      SELECT * FROM "РезультатыВентиляция_План" WHERE @dog IS NOT ''Дог'')
-GROUP BY "Npotr"
+SELECT * FROM "СуммыВентиляции"
+WHERE "Вариант" = CASE WHEN @dog = ''Дог'' THEN ''Дог'' ELSE ''План'' END
 ORDER BY "Npotr"');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Потребитель_K_G_gvs', '

@@ -127,3 +127,26 @@ CREATE TABLE "РезультатыВентиляция_Дог" (
     "Месяц_Прасч" INTEGER
 );
 CREATE INDEX "РезультатыВентиляция_Дог_Npotr" ON "РезультатыВентиляция_Дог" ("Npotr");
+
+-- The ventilation results of each variant summed per consumer, as the consumption calculation
+-- reads them.
+CREATE VIEW "СуммыВентиляции" AS
+SELECT "Вариант", "Npotr",
+    SUM("Qвент12") AS "Sum-Qвент12",
+    SUM("Qвент26") AS "Sum-Qвент26",
+    SUM("Потери") AS "Sum-Потери",
+    SUM("ТПвподкл") AS "Sum-ТПвподкл",
+    SUM("Qвподкл") AS "Sum-Qвподкл",
+    SUM("ТПвподкл_корр") AS "Sum-ТПвподкл_корр",
+    SUM("Qвподкл_корр") AS "Sum-Qвподкл_корр",
+    MAX("Твент") AS "Твент",
+    MAX("Твент") AS "Max_Tvent_tc",
+    SUM("ВрмРабЧас") AS "Sum-ВрмРабЧас",
+    SUM("ВрмОтклЧас") AS "Sum-ВрмОтклЧас",
+    COUNT("NNрасчТеплВент") AS "Count-NNрасчТеплВент",
+    SUM("Утвент26_п") AS "Sum-Утвент26_п",
+    SUM("Утвент12_п") AS "Sum-Утвент12_п"
+FROM (SELECT 'Факт' AS "Вариант", * FROM "РезультатыВентиляция"
+      UNION ALL SELECT 'План', * FROM "РезультатыВентиляция_План"
+      UNION ALL SELECT 'Дог', * FROM "РезультатыВентиляция_Дог")
+GROUP BY "Вариант", "Npotr";
