@@ -2,7 +2,9 @@
 // The commands of the kalvik host. Each returns the process's exit status: 0 success, 1 a failed
 // call or a missing registration, library, class or method (one error line on standard error).
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -31,7 +33,8 @@ int runCall(const std::string& className, const std::string& method,
             const std::vector<std::string>& words);
 int runRegister(const std::filesystem::path& libraryFile);
 int runUnregister(const std::filesystem::path& libraryFile);
-// Builds the demonstration database in the file and runs the library on it.
-int runDemo(const std::string& databaseFile);
+// Builds the demonstration database in the file, with that many generated consumers more when
+// given, and runs the library on it.
+int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers);
 
 }  // namespace host

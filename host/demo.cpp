@@ -132,11 +132,16 @@ int32_t journalRows(const std::string& connectionString) {
 
 }  // namespace
 
-int runDemo(const std::string& databaseFile) {
+int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers) {
     try {
         const std::string file = std::filesystem::absolute(databaseFile).string();
         std::cout << "Building the demonstration database " << file << '\n';
-        const std::string connectionString = kalvik::demo::buildDemoDatabase(file);
+        const std::string connectionString =
+            kalvik::demo::buildDemoDatabase(file, generatedConsumers);
+        if (generatedConsumers) {
+            std::cout << "    with " << *generatedConsumers
+                      << " generated consumers, their outages, flushings and ventilation\n";
+        }
 
         const com::Registry registry = registeredRegistry();
         listClasses(registry);

@@ -48,6 +48,10 @@ int main(int argc, char** argv) {
     CLI::App* demo =
         app.add_subcommand("demo", "build the demonstration database and run the library on it");
     demo->add_option("--db", database, "database file (default: kalvik-demo.db here)");
+    int32_t consumers = 0;
+    demo->add_option("--consumers", consumers,
+                     "add N generated consumers with their outages, flushings and ventilation")
+        ->check(CLI::PositiveNumber);
 
     try {
         app.parse(parsed, argv);
@@ -64,6 +68,10 @@ int main(int argc, char** argv) {
     }
     if (*reg) return host::runRegister(library);
     if (*unreg) return host::runUnregister(library);
-    if (*demo) return host::runDemo(database);
+    if (*demo) {
+        return host::runDemo(database, demo->count("--consumers") > 0
+                                           ? std::optional<int32_t>(consumers)
+                                           : std::nullopt);
+    }
     return kUsageError;
 }

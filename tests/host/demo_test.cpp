@@ -32,3 +32,38 @@ TEST(KalvikDemo, BuildsTheDatabaseAndWritesJournalRows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(KalvikDemo, GeneratesConsumersOnRequest) {
+    TemporaryDirectory folder;
+    const auto database = folder.path() / "large.db";
+    const std::string command = "cd '" + folder.path().string() + "' && KALVIK_REGISTRY='" +
+                                (folder.path() / "registry").string() + "' KALVIK_LOG_DIR='" +
+                                (folder.path() / "log").string() +
+                                "' '" KALVIK_HOST_FILE
+                                "' demo --db large.db --consumers 40 >out 2>err";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open("Provider=SQLite;Data Source=" + database.string());
+    auto count = [&](const char* sql) {
+        return oleaut::CLng(connection->Execute(sql)->Fields(0).Value());
+    };
+    // The fifteen consumers of the small data set and forty generated ones, each of these with
+    // one to three outages, flushings and ventilation units.
+    EXPECT_EQ(count("SELECT count(*) FROM Потребители"), 55);
+    EXPECT_EQ(count("SELECT count(DISTINCT Npotr) FROM ОтключенияПотр WHERE Npotr > 100000"), 40);
+    EXPECT_EQ(count("SELECT max(n) FROM (SELECT count(*) AS n FROM ОтключенияПотр "
+                    "WHERE Npotr > 100000 GROUP BY Npotr)"),
+              3);
+    EXPECT_EQ(count("SELECT count(DISTINCT \"NNпотр пром\") FROM Промывки "
+                    "WHERE \"NNпотр пром\" > 100000"),
+              40);
+    EXPECT_EQ(count("SELECT count(DISTINCT Npotr) FROM РезультатыВентиляция WHERE Npotr > 100000"),
+              40);
+}
+
+}  // namespace
