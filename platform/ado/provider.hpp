@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ado/cell_blocks.hpp"
 #include "platform/ado/connection_string.hpp"
 #include "platform/ado/constants.hpp"
 #include "platform/oleaut/variant.hpp"
@@ -26,8 +27,8 @@ struct ColumnInfo {
 // Rows as a provider hands them over, each value already of its column's kind.
 struct RowSet {
     std::vector<ColumnInfo> columns;
-    std::vector<oleaut::Variant> cells;  // row after row
-    bool returnsRows = false;            // false when no statement returned rows
+    CellBlocks cells;          // row after row
+    bool returnsRows = false;  // false when no statement returned rows
     int64_t recordsAffected = 0;
 
     size_t rowCount() const { return columns.empty() ? 0 : cells.size() / columns.size(); }

@@ -224,7 +224,7 @@ void Recordset::openRows(RowSet rows, std::shared_ptr<Connection> connection, st
     if (rows.returnsRows) adopt(std::move(rows.columns), std::move(rows.cells));
 }
 
-void Recordset::adopt(std::vector<ColumnInfo> columns, std::vector<oleaut::Variant> cells) {
+void Recordset::adopt(std::vector<ColumnInfo> columns, CellBlocks cells) {
     rows_.assign(std::move(columns), std::move(cells));
     names_.clear();
     for (size_t i = 0; i < rows_.columnCount(); ++i)

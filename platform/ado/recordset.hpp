@@ -142,7 +142,7 @@ class Recordset : public oleaut::Object {
     bool immediate() const noexcept;
     std::string sourceName() const;
 
-    void adopt(std::vector<ColumnInfo> columns, std::vector<oleaut::Variant> cells);
+    void adopt(std::vector<ColumnInfo> columns, CellBlocks cells);
     void showAll();
     void applyFilter(const std::vector<Condition>& conditions);
     void finishEdit();

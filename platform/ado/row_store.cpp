@@ -4,7 +4,7 @@
 
 namespace ado {
 
-void RowStore::assign(std::vector<ColumnInfo> columns, std::vector<oleaut::Variant> cells) {
+void RowStore::assign(std::vector<ColumnInfo> columns, CellBlocks cells) {
     columns_ = std::move(columns);
     cells_ = std::move(cells);
     status_.assign(columns_.empty() ? 0 : cells_.size() / columns_.size(), RowStatus::Unchanged);
@@ -33,8 +33,8 @@ RowStore::Changes& RowStore::changesOf(size_t row) {
     if (status_[row] == RowStatus::New) {
         changes.original.assign(width, oleaut::kNull);
     } else {
-        const auto first = cells_.begin() + static_cast<ptrdiff_t>(row * width);
-        changes.original.assign(first, first + static_cast<ptrdiff_t>(width));
+        for (size_t c = 0; c < width; ++c)
+            changes.original.push_back(cells_[row * width + c]);
     }
     changes.changed.assign(width, false);
     return changes_.emplace(row, std::move(changes)).first->second;
@@ -48,7 +48,7 @@ void RowStore::set(size_t row, size_t column, oleaut::Variant value) {
 }
 
 size_t RowStore::addRow() {
-    cells_.resize(cells_.size() + columns_.size(), oleaut::kNull);
+    cells_.append(columns_.size(), oleaut::kNull);
     status_.push_back(RowStatus::New);
     const size_t row = status_.size() - 1;
     changesOf(row);
@@ -87,8 +87,8 @@ std::vector<size_t> RowStore::pendingRows() const {
 RowStore::Snapshot RowStore::snapshot(size_t row) const {
     Snapshot snapshot;
     snapshot.row = row;
-    const auto first = cells_.begin() + static_cast<ptrdiff_t>(row * columns_.size());
-    snapshot.values.assign(first, first + static_cast<ptrdiff_t>(columns_.size()));
+    for (size_t c = 0; c < columns_.size(); ++c)
+        snapshot.values.push_back(at(row, c));
     snapshot.status = status_[row];
     if (const auto found = changes_.find(row); found != changes_.end()) {
         snapshot.original = found->second.original;
@@ -99,8 +99,9 @@ RowStore::Snapshot RowStore::snapshot(size_t row) const {
 
 void RowStore::restore(Snapshot snapshot) {
     const size_t row = snapshot.row;
-    std::move(snapshot.values.begin(), snapshot.values.end(),
-              cells_.begin() + static_cast<ptrdiff_t>(row * columns_.size()));
+    for (size_t c = 0; c < snapshot.values.size(); ++c) {
+        cells_[row * columns_.size() + c] = std::move(snapshot.values[c]);
+    }
     status_[row] = snapshot.status;
     if (snapshot.original) {
         changes_[row] = Changes{std::move(*snapshot.original), std::move(snapshot.changed)};

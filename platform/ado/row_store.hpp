@@ -21,7 +21,7 @@ enum class RowStatus : uint8_t {
 
 class RowStore {
   public:
-    void assign(std::vector<ColumnInfo> columns, std::vector<oleaut::Variant> cells);
+    void assign(std::vector<ColumnInfo> columns, CellBlocks cells);
     void clear();
 
     const std::vector<ColumnInfo>& columns() const noexcept { return columns_; }
@@ -81,7 +81,7 @@ class RowStore {
     Changes& changesOf(size_t row);
 
     std::vector<ColumnInfo> columns_;
-    std::vector<oleaut::Variant> cells_;
+    CellBlocks cells_;
     std::vector<RowStatus> status_;
     std::unordered_map<size_t, Changes> changes_;
 };

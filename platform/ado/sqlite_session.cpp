@@ -198,7 +198,10 @@ class SqliteSession final : public Session {
                            "the row added to " + inQuotes(table) + " cannot be read back",
                            "SQLite");
         }
-        return std::move(stored.cells);
+        std::vector<oleaut::Variant> row;
+        for (size_t i = 0; i < stored.cells.size(); ++i)
+            row.push_back(std::move(stored.cells[i]));
+        return row;
     }
 
     int64_t updateRows(const std::string& table, const std::vector<ColumnValue>& values,

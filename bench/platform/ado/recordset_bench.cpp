@@ -67,6 +67,7 @@ std::shared_ptr<ado::Recordset> openMonth(const std::string& sql) {
 
 // Fetching the month's rows into a disconnected recordset.
 void BM_OpenMonthRows(benchmark::State& state) {
+    MonthDatabase::get();
     for (auto _ : state) {
         auto rows = openMonth("SELECT * FROM Откл");
         benchmark::DoNotOptimize(rows->RecordCount());

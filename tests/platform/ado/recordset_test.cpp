@@ -323,3 +323,29 @@ TEST(Recordset, WritesOfAThreadsConnectionsShareItsTransaction) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Recordset, ManyRowsSpanSeveralValueBlocks) {
+    TempDatabase db(
+        "CREATE TABLE big(id INTEGER PRIMARY KEY, n INT);"
+        "WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM s WHERE i < 20000) "
+        "INSERT INTO big SELECT i, i % 1000 FROM s;");
+    auto rows = openRows(db, "SELECT * FROM big ORDER BY id", ado::adLockBatchOptimistic);
+    rows->ActiveConnection(nullptr);
+    EXPECT_EQ(rows->RecordCount(), 20000);  // 40,000 values: three blocks of 16,384
+    rows->MoveLast();
+    EXPECT_TRUE(identical(rows->Fields("id").Value(), int32_t{20000}));
+    rows->Filter(Variant("[n] = 384"));
+    EXPECT_EQ(rows->RecordCount(), 20);
+    rows->MoveLast();
+    EXPECT_TRUE(identical(rows->Fields("id").Value(), int32_t{19384}));
+    rows->Filter(Variant(""));
+    rows->AddNew();
+    rows->Fields("n").Value(int32_t{384});
+    rows->Update();
+    rows->Filter(Variant("[n] = 384"));
+    EXPECT_EQ(rows->RecordCount(), 21);
+}
+
+}  // namespace
