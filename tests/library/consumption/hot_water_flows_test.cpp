@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/library/consumption/expect_failure.hpp"
 #include "tests/support/error_number.hpp"
 
 namespace kalvik::consumption {
@@ -82,13 +83,7 @@ TEST(HotWaterFlows, Failures) {
     nullMultiplier.QTGVS_pr = kNull;
     EXPECT_EQ(errorNumberOf([&] { openSystemFlows(equalEnthalpies); }), 11);
     EXPECT_EQ(errorNumberOf([&] { openSystemFlows(consumerAtCold); }), 11);
-    try {
-        openSystemFlows(nullMultiplier);
-        FAIL();
-    } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), 94);
-        EXPECT_NE(e.description().find("QTGVS_pr"), std::string::npos) << e.description();
-    }
+    expectFailure([&] { openSystemFlows(nullMultiplier); }, 94, {"QTGVS_pr"});
 }
 
 }  // namespace
