@@ -26,9 +26,15 @@ void Run::pass(ConsumerContext& c) {
     longOutages(*this, c, row);
     flushingSums(*this, c, row);
     mainRowCopies(*this, c, row);
-    // To come here, in this order: heating; hot water; technology; the hot-water enthalpy;
-    // ventilation; hot-water flows; leak and loss totals; consumer totals and connected loads;
-    // load hours and copied loads; the write-back of the coefficient row.
+    heatingHeat(*this, c, row);
+    hotWaterHeat(*this, c, row);
+    technologyHeat(*this, c, row);
+    hotWaterEnthalpy(*this, c, row);
+    ventilationHeat(*this, c, row);
+    hotWaterFlows(*this, c, row);
+    leakAndLossTotals(*this, c, row);
+    // To come here, in this order: consumer totals and connected loads; load hours and copied
+    // loads; the write-back of the coefficient row.
     closeCoefficientRow();
 
     // To come here: the closing columns and the remark.

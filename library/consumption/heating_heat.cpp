@@ -2,6 +2,9 @@
 
 #include "library/consumption/heating_heat.hpp"
 
+#include "library/consumption/phases.hpp"
+#include "library/consumption/products.hpp"
+#include "library/consumption/row_rounding.hpp"
 #include "library/consumption/values.hpp"
 #include "library/services/checked_math.hpp"
 #include "platform/oleaut/datetime.hpp"
@@ -9,6 +12,8 @@
 namespace kalvik::consumption {
 
 using oleaut::Variant;
+namespace M = main_row;
+namespace S = src;
 
 double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, double Тнро_рт) {
     if (t12Switch != 0) {
@@ -75,6 +80,44 @@ ConstructionFactors constructionFactors(const Construction& c, oleaut::Date На
     if (surcharged(c.Стр_проц_подкл))
         f.connection = surchargeFactor(c.Стр_проц_подкл, "Стр_проц_подкл", hours, monthHours);
     return f;
+}
+
+// The phase: writes `Qот`, `Птот_п_р` and `Утот_п`, keeps the construction factors and the final
+// `Qот`.
+void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
+    SourceRecordset& s = run.source();
+    const RunParameters& p = run.parameters();
+    const SourceCoefficients& k = c.coefficients;
+
+    const HeatingTemperatures t{s[S::Тн], s[S::Твн_TVNUT], s[S::Т1],
+                                s[S::Т2], s[S::Т1_р],      s[S::Т2_р]};
+    const double ratio = heatingRatio(k.t12Switch, t, k.Тнро_рт);
+    const double factor =
+        heatingFactor(ratio, t.Тн, k.Тнро_нач, k.Ot_leto, c.PAR, s.number(S::QHEAT26_pr));
+    row.set(M::Qот, product(factor, s[S::QHEAT26]));
+    row.set(M::Птот_п_р, product(factor, s[S::Птот_п]));
+
+    const ConstructionFactors construction = constructionFactors(
+        {s[S::Стр_проц], s[S::Стр_проц_подкл], s[S::Дат_нач_стр], s[S::Дат_кон_стр]}, p.Нач, p.Кон,
+        run.values().monthHours);
+    c.heating.constructionFactor = construction.construction;
+    c.heating.connectionConstructionFactor = construction.connection;
+
+    if (warmMonth(t.Тн, t.Твн)) {
+        row.set(M::Qот, int16_t{0});
+        row.set(M::Птот_п_р, int16_t{0});
+    }
+
+    const double hours = c.netHours.heating;
+    for (const Column<MainRow> column : {M::Qот, M::Птот_п_р}) {
+        row.set(column, product(row[column], hours, k.Кцирк, k.Кбал_кот, row[M::КциркМО],
+                                k.heatingSeasonКотоплМО, row[M::Коэфф_Перетопа_Потр],
+                                construction.construction, k.K_Q_sn_ny));
+    }
+    row.set(M::Утот_п, product(s[S::Утот_п], hours, k.heatingSeasonКотоплМО,
+                               construction.construction, k.Кбал_G, k.K_G_sn_ny));
+
+    c.heating.Qот = roundLoad(run, row, {M::Qот, M::Птот_п_р, M::Утот_п});
 }
 
 }  // namespace kalvik::consumption

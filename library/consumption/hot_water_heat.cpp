@@ -2,6 +2,9 @@
 
 #include "library/consumption/hot_water_heat.hpp"
 
+#include "library/consumption/phases.hpp"
+#include "library/consumption/products.hpp"
+#include "library/consumption/row_rounding.hpp"
 #include "library/consumption/values.hpp"
 #include "library/consumption/variant_rule.hpp"
 #include "platform/oleaut/text.hpp"
@@ -9,6 +12,8 @@
 namespace kalvik::consumption {
 
 using oleaut::Variant;
+namespace M = main_row;
+namespace S = src;
 
 InterHeatingRule interHeatingRule(int16_t План, std::string_view Дог, std::string_view Пл_Сн,
                                   double КотоплМО, const Variant& TMO, const Variant& TMO_СНиП) {
@@ -36,6 +41,108 @@ double hotWaterTemperatureFactor(const Variant& Тгв, const Variant& Тхв, c
 
 bool normInTonnes(const Variant& Ed_izm_Gk) {
     return oleaut::isTrue(oleaut::likeOrNull(Ed_izm_Gk, Variant(kTonneUnit)));
+}
+
+namespace {
+
+// `Птгвс_п_р` and `Утгвс_п` over a time: the hot-water hours (with the temperature factor on the
+// losses) or the share of the month's hours (without it).
+void hotWaterLossesAndLeak(Run& run, ConsumerContext& c, MainRecordset& row, double time,
+                           bool withTemperatureFactor) {
+    SourceRecordset& s = run.source();
+    const SourceCoefficients& k = c.coefficients;
+    Variant losses = product(s[S::Птгвс_п], time);
+    if (withTemperatureFactor) losses = product(losses, c.hotWater.temperatureFactor);
+    row.set(M::Птгвс_п_р,
+            product(losses, row[M::К_Сн_ГВС], k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny, s[S::QGVS_pr]));
+    row.set(M::Утгвс_п,
+            product(s[S::Утгвс_п], row[M::К_Сн_ГВС], time, k.Кбал_G, k.K_G_sn_ny, s[S::QGVS_pr]));
+}
+
+// `Qгвс` × hours (or share) × the heat coefficients × `QGVS_pr`, on the value the row holds.
+void scaleHotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row, double time) {
+    const SourceCoefficients& k = c.coefficients;
+    row.set(M::Qгвс, product(row[M::Qгвс], time, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny,
+                             run.source()[S::QGVS_pr]));
+}
+
+// By the design load: `К_Сн_ГВС` × (`Qgvs` × temperature factor) over the hot-water hours.
+void loadBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
+    const double hours = c.netHours.hotWater;
+    row.set(M::Qгвс, product(row[M::К_Сн_ГВС], product(c.Qgvs, c.hotWater.temperatureFactor)));
+    scaleHotWaterHeat(run, c, row, hours);
+    hotWaterLossesAndLeak(run, c, row, hours, true);
+}
+
+// By a consumption norm per unit over the share of the month's hours; a norm in tonnes goes
+// through the consumer's coefficient. The one step in which the revision of 21.04.08 differs: its
+// losses and leak take the share where the current method takes the hours, and its losses no
+// temperature factor.
+void normBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
+    SourceRecordset& s = run.source();
+    const double hours = c.netHours.hotWater;
+    const double share = hours / run.values().monthHours;
+    row.set(M::Qгвс, product(s[S::QUS], s[S::Norma_Gk], row[M::К_Сн_ГВС]));
+    if (c.K_G_gvs != 0 && normInTonnes(s[S::Ed_izm_Gk])) {
+        c.hotWater.tonneNorm = number(product(s[S::QUS], s[S::Norma_Gk]), "QUS × Norma_Gk");
+        row.set(M::Qгвс, product(row[M::К_Сн_ГВС], c.hotWater.tonneNorm, c.K_G_gvs));
+    }
+    scaleHotWaterHeat(run, c, row, share);
+    switch (run.parameters().revision) {
+        case Revision::Current:
+            hotWaterLossesAndLeak(run, c, row, hours, true);
+            break;
+        case Revision::Of21_04_08:
+            hotWaterLossesAndLeak(run, c, row, share, false);
+            break;
+    }
+}
+
+// The second kind of hot water: no temperature factor and no reduction, the hot-water factor
+// instead, over its own hours.
+void secondHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
+    SourceRecordset& s = run.source();
+    const SourceCoefficients& k = c.coefficients;
+    const Variant& factor = c.hotWater.factor;
+    const double hours = c.netHours.secondHotWater;
+    row.set(M::Qгвс_пс, product(factor, s[S::QGV_Пс]));
+    row.set(M::Qгвс_пс,
+            product(row[M::Qгвс_пс], hours, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny, s[S::QGV_Пс_pr]));
+    row.set(M::Птгвс_Пс_п_р, product(s[S::Птгвс_Пс_п], hours, factor, k.Кцирк, k.Кбал_кот,
+                                     k.K_Q_sn_ny, s[S::QGV_Пс_pr]));
+    row.set(M::Утгвс_Пс_п,
+            product(s[S::Утгвс_Пс_п], hours, factor, k.Кбал_G, k.K_G_sn_ny, s[S::QGV_Пс_pr]));
+    c.hotWater.Qгвс_пс = roundLoad(run, row, {M::Qгвс_пс, M::Птгвс_Пс_п_р, M::Утгвс_Пс_п});
+}
+
+}  // namespace
+
+// The phase: the reduction `К_Сн_ГВС` of the month, `Qгвс` with its losses and leak, and the
+// second hot water; keeps the factors and the final heats.
+void hotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
+    SourceRecordset& s = run.source();
+    const RunParameters& p = run.parameters();
+    HotWaterValues& hw = c.hotWater;
+
+    const InterHeatingRule rule = interHeatingRule(p.План, p.Дог, p.Пл_Сн, c.coefficients.КотоплМО,
+                                                   s[S::TMO], s[S::TMO_СНиП]);
+    if (rule.applies) {
+        hw.factor = interHeatingFactor(s[S::ГВС_в_меж_отоп]);
+        row.set(M::К_Сн_ГВС, hw.factor);
+        if (oleaut::isTrue(s[S::К_сниж_ГВС_K3]))
+            row.set(M::К_Сн_ГВС, product(s[rule.coefficient], hw.factor));
+    }
+
+    hw.temperatureFactor = hotWaterTemperatureFactor(s[S::Тгв], s[S::Тхв], s[S::Т_гв_потр],
+                                                     c.coefficients.Тхвот, p.Ras_GVS);
+    if (equalsZero(s[S::Norma_Gk]))
+        loadBasedHotWater(run, c, row);
+    else
+        normBasedHotWater(run, c, row);
+
+    hw.Qгвс = roundLoad(run, row, {M::Qгвс, M::Птгвс_п_р, M::Утгвс_п});
+
+    secondHotWater(run, c, row);
 }
 
 }  // namespace kalvik::consumption

@@ -21,5 +21,19 @@ void longOutages(Run& run, ConsumerContext& c, MainRecordset& row);
 void flushingSums(Run& run, ConsumerContext& c, MainRecordset& row);
 // main_row_copies.cpp: the main row's copied and derived columns and the source coefficients.
 void mainRowCopies(Run& run, ConsumerContext& c, MainRecordset& row);
+// heating_heat.cpp: heating heat, losses and leak; the construction factors.
+void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row);
+// hot_water_heat.cpp: hot-water heat, losses and leaks of both kinds; the hot-water factors.
+void hotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row);
+// technology_heat.cpp: technology and technological hot-water heat, losses and leaks.
+void technologyHeat(Run& run, ConsumerContext& c, MainRecordset& row);
+// hot_water_enthalpy.cpp: the enthalpy of the hot water.
+void hotWaterEnthalpy(Run& run, ConsumerContext& c, MainRecordset& row);
+// ventilation_heat.cpp: ventilation from the summed ventilation results.
+void ventilationHeat(Run& run, ConsumerContext& c, MainRecordset& row);
+// hot_water_flows.cpp: hot-water flows of an open system.
+void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row);
+// leak_loss_totals.cpp: leak and loss totals, the loss mode, flushings and withdrawals.
+void leakAndLossTotals(Run& run, ConsumerContext& c, MainRecordset& row);
 
 }  // namespace kalvik::consumption

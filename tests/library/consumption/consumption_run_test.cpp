@@ -101,8 +101,10 @@ TEST_F(ConsumptionRun, ANegativePlanTakesTheActualOutages) {
 
 TEST_F(ConsumptionRun, JournalsItsSevenLines) {
     db.execute(
-        "INSERT INTO \"РезультатыВентиляция\" (\"Npotr\", \"Qвент26\", \"ВрмРабЧас\") "
-        "VALUES (7, 1, 744)");
+        "INSERT INTO \"РезультатыВентиляция\" (\"Npotr\", \"Qвент12\", \"Qвент26\", \"Потери\", "
+        "\"ТПвподкл\", \"Qвподкл\", \"ТПвподкл_корр\", \"Qвподкл_корр\", \"ВрмРабЧас\", "
+        "\"ВрмОтклЧас\", \"Твент\", \"Утвент26_п\", \"Утвент12_п\") "
+        "VALUES (7, 0, 1, 0, 0, 0, 0, 0, 744, 0, 744, 0, 0)");
     runOnce(january(db));
     auto line = [&](int n) {
         return oleaut::CStr(
