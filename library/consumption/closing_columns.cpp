@@ -1,5 +1,6 @@
 #include "library/consumption/closing_columns.hpp"
 
+#include "library/consumption/phases.hpp"
 #include "platform/oleaut/format.hpp"
 
 namespace kalvik::consumption {
@@ -13,6 +14,19 @@ std::string remark(const LoadHours& hours, double ventilationHours) {
     text += "ВрТех= " + numberText(hours.technology) + " ";
     text += "ВрТехГвс= " + numberText(hours.technologicalHotWater);
     return text;
+}
+
+void closingColumns(Run& run, ConsumerContext& c, MainRecordset& row) {
+    namespace M = main_row;
+    SourceRecordset& s = run.source();
+    copyColumns(row, s, kConnectionCopies);
+    const oleaut::Variant zero(int16_t{0});
+    for (const Column<MainRow>& column : kClearedColumns)
+        row.set(column, zero);
+    row.set(M::PAR, s[src::PAR]);
+    for (const Column<MainRow>& column : kClearedTonneColumns)
+        row.set(column, zero);
+    row.set(M::Примечание, remark(c.netHours, c.ventilation.hours));
 }
 
 }  // namespace kalvik::consumption

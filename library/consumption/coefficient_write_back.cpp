@@ -1,8 +1,10 @@
 #include "library/consumption/coefficient_write_back.hpp"
 
+#include "library/consumption/phases.hpp"
+
 namespace kalvik::consumption {
 
-std::array<CoefficientValue, 9> coefficientWriteBack(const ConsumerContext& c) {
+std::array<CoefficientValue, 9> coefficientRowValues(const ConsumerContext& c) {
     namespace K = coef_row;
     const HotWaterFlows& f = c.flows;
     const double Qгвс = c.hotWater.Qгвс;
@@ -18,6 +20,16 @@ std::array<CoefficientValue, 9> coefficientWriteBack(const ConsumerContext& c) {
         {K::G_texgvs_пр_r, f.loadBasedTechnologicalHotWater},
         {K::K_G_fiz, (c.hotWater.enthalpy - f.coldEnthalpy) / 1000},
     }};
+}
+
+// Saved at once: the coefficient row's recordset stays connected. A consumer without a
+// coefficient (or without a row) is not written.
+void coefficientWriteBack(Run& run, ConsumerContext& c, MainRecordset&) {
+    if (c.K_G_gvs == 0.0) return;
+    CoefficientRecordset& row = run.coefficientRow();
+    for (const CoefficientValue& v : coefficientRowValues(c))
+        row.set(v.column, v.value);
+    row.update();
 }
 
 }  // namespace kalvik::consumption

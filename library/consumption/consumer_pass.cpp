@@ -33,17 +33,17 @@ void Run::pass(ConsumerContext& c) {
     ventilationHeat(*this, c, row);
     hotWaterFlows(*this, c, row);
     leakAndLossTotals(*this, c, row);
-    // To come here, in this order: consumer totals and connected loads; load hours and copied
-    // loads; the write-back of the coefficient row.
+    consumerTotals(*this, c, row);
+    loadHours(*this, c, row);
+    coefficientWriteBack(*this, c, row);
     closeCoefficientRow();
 
-    // To come here: the closing columns and the remark.
+    closingColumns(*this, c, row);
     row.set(M::План, parameters_.План);
     row.update();  // first save: the database assigns the row's key
 
     beginHoursRow();
-    // To come here: the used and actual hours of the hours row, their maxima and the main row's
-    // `Время_тс`.
+    hoursRow(*this, c, row);
     row.update();  // second save
     hoursTable_.update();
 }

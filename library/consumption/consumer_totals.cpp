@@ -4,6 +4,8 @@
 #include <string>
 
 #include "library/consumption/columns.hpp"
+#include "library/consumption/loss_mode.hpp"
+#include "library/consumption/phases.hpp"
 #include "library/consumption/values.hpp"
 
 namespace kalvik::consumption {
@@ -117,6 +119,35 @@ ConnectedLoad connectedLoad(const ConnectionSource& s, const ConsumerContext& c,
     }
     r.SQподкл_корр = corrected;
     return r;
+}
+
+void consumerTotals(Run& run, ConsumerContext& c, MainRecordset& row) {
+    namespace M = main_row;
+    namespace S = src;
+    SourceRecordset& s = run.source();
+    row.set(M::Всего_Гкал, totalHeat(c));
+    row.set(M::Всего_тн, totalTonnes(row[M::Утечки_м3], c));
+
+    const ConnectionSource source{
+        s[S::Птот_п],
+        s[S::Птгвс_п],
+        s[S::Пттех_п],
+        s[S::ПттехГВС_п],
+        s[S::QHEAT26],
+        s[S::QGV_Пс],
+        s[S::QTS],
+        s[S::ДоляПотерьТсетях],
+        s[S::Доп_потери],
+        oleaut::isTrue(s[S::Дубль_ГВС]),
+        oleaut::isTrue(s[S::Дубль_Тех]),
+        oleaut::isTrue(s[S::Дубль_ТехГВС]),
+        lossMode(s[S::Подкл_с_потерями], S::Подкл_с_потерями.name),
+    };
+    const ConnectedLoad load = connectedLoad(source, c, run.values().periodShare, run.parameters());
+    row.set(M::ТПподкл, load.ТПподкл);
+    row.set(M::ТПподкл_корр, load.ТПподкл_корр);
+    row.set(M::SQподкл, load.SQподкл);
+    row.set(M::SQподкл_корр, load.SQподкл_корр);
 }
 
 }  // namespace kalvik::consumption

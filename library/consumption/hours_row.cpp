@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "library/consumption/phases.hpp"
+
 namespace kalvik::consumption {
 
 namespace {
@@ -38,6 +40,34 @@ ActualHours actualHours(const ConsumerContext& c, double periodHours) {
 HourMaxima hourMaxima(const ActualHours& a) {
     return {largest({a.heating, a.ventilation, a.technology}),
             largest({a.hotWater, a.technologicalHotWater})};
+}
+
+// The hours row after its identity columns: the hours the calculation used, the actual hours and
+// their maxima; the larger maximum becomes the main row's `Время_тс`.
+void hoursRow(Run& run, ConsumerContext& c, MainRecordset& row) {
+    namespace H = hours_row;
+    HoursRecordset& h = run.hoursTable();
+    const LoadHours& used = c.netHours;
+    h.set(H::Тотоп_r, used.heating);
+    h.set(H::Твент_r, c.ventilation.hours);
+    h.set(H::Тгвс_r, used.hotWater);
+    h.set(H::Тгвс_Пс_r, used.secondHotWater);
+    h.set(H::Ттех_r, used.technology);
+    h.set(H::ТтехГВС_r, used.technologicalHotWater);
+
+    const ActualHours actual = actualHours(c, run.values().periodHours);
+    h.set(H::Тотоп, actual.heating);
+    h.set(H::Твент, actual.ventilation);
+    h.set(H::Тгвс, actual.hotWater);
+    h.set(H::Тгвс_Пс, actual.secondHotWater);
+    h.set(H::Ттех, actual.technology);
+    h.set(H::ТтехГВС, actual.technologicalHotWater);
+
+    const HourMaxima maxima = hourMaxima(actual);
+    h.set(H::t_max_ot, maxima.heating);
+    h.set(H::t_max_gv, maxima.hotWater);
+    h.set(H::t_max, run.rasVrem().maxF(maxima.heating, maxima.hotWater));
+    row.set(main_row::Время_тс, h[H::t_max]);
 }
 
 }  // namespace kalvik::consumption

@@ -35,5 +35,15 @@ void ventilationHeat(Run& run, ConsumerContext& c, MainRecordset& row);
 void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row);
 // leak_loss_totals.cpp: leak and loss totals, the loss mode, flushings and withdrawals.
 void leakAndLossTotals(Run& run, ConsumerContext& c, MainRecordset& row);
+// consumer_totals.cpp: "Всего Гкал", `Всего_тн` and the connected losses and loads.
+void consumerTotals(Run& run, ConsumerContext& c, MainRecordset& row);
+// load_hours.cpp: the hours of each load, the connection shares and the copied loads.
+void loadHours(Run& run, ConsumerContext& c, MainRecordset& row);
+// coefficient_write_back.cpp: the coefficient row written back and saved.
+void coefficientWriteBack(Run& run, ConsumerContext& c, MainRecordset& row);
+// closing_columns.cpp: the copied connection values, the cleared columns and the remark.
+void closingColumns(Run& run, ConsumerContext& c, MainRecordset& row);
+// hours_row.cpp: the used and actual hours of the hours row, their maxima and `Время_тс`.
+void hoursRow(Run& run, ConsumerContext& c, MainRecordset& row);
 
 }  // namespace kalvik::consumption

@@ -52,7 +52,7 @@ TEST(CoefficientWriteBack, HeatFlowsByBothWaysAndThePhysicalCoefficient) {
         c.flows.loadBasedTechnologicalHotWater = k.technologicalByEnthalpy;
         c.hotWater.enthalpy = k.hot;
         c.flows.coldEnthalpy = k.cold;
-        const auto values = coefficientWriteBack(c);
+        const auto values = coefficientRowValues(c);
         for (std::size_t i = 0; i < values.size(); ++i) {
             EXPECT_EQ(values[i].column.name, columns[i]);
             EXPECT_DOUBLE_EQ(values[i].value, k.expected[i]) << columns[i];
