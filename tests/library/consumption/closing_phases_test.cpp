@@ -180,5 +180,25 @@ TEST_F(ClosingPhases, OnlyANonZeroCoefficientIsWrittenBack) {
     EXPECT_EQ(db.count("Потребитель_K_G_gvs", "\"Q_gvs_K_G_gvs_r\" IS NOT NULL"), 3);
 }
 
+// A Null heating load is not 0 to the working hours, but the heat and the connected load need it
+// as a number: the run ends, naming the consumer, and keeps nothing of that consumer.
+TEST(ConnectedLoadFailure, ANullHeatingLoadEndsTheRunNamingTheConsumer) {
+    ConsumptionDatabase db;
+    db.addPeriod("2009-01-01", "2009-01-31");
+    db.addConsumer(1);
+    db.addConsumer(2, "\"QHEAT26\", \"Qgvs\"", "NULL, 0");
+    try {
+        runOnce(runParameters(db, DateSerial(2009, 1, 1), DateSerial(2009, 1, 31)));
+        ADD_FAILURE() << "the run did not fail";
+    } catch (const oleaut::Error& e) {
+        EXPECT_EQ(e.number(), 94);
+        const std::string text = e.what();
+        EXPECT_NE(text.find("consumer 2"), std::string::npos) << text;
+    }
+    EXPECT_EQ(db.count("РезультатыПотребитель"), 1);
+    EXPECT_EQ(db.count("РезультатыПотребитель", "\"Npotr\" = 2"), 0);
+    EXPECT_EQ(db.count("РезультатыПотребитель_Время"), 1);
+}
+
 }  // namespace
 }  // namespace kalvik::consumption::test
