@@ -29,6 +29,24 @@ TEST(KalvikDemo, BuildsTheDatabaseAndWritesJournalRows) {
     ASSERT_GE(journal->RecordCount(), 2);
     EXPECT_TRUE(identical(journal->Fields("Имя_Проц_Форм").Value(), "kalvik demo. начало"));
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "log" / "LogFile_Vs.Log"));
+
+    // The consumption calculation for each variant, and the revision on the actual figures: a
+    // main and an hours row per consumer and run.
+    auto count = [&](const std::string& table) {
+        return oleaut::CLng(
+            connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
+    };
+    EXPECT_EQ(count("РезультатыПотребитель"), 30);
+    EXPECT_EQ(count("РезультатыПотребитель_Время"), 30);
+    EXPECT_EQ(count("РезультатыПотребитель_План"), 15);
+    EXPECT_EQ(count("РезультатыПотребитель_План_Время"), 15);
+    EXPECT_EQ(count("РезультатыПотребитель_Дог"), 15);
+    EXPECT_EQ(count("РезультатыПотребитель_Дог_Время"), 15);
+    const std::string out = testing_support::fileContents((folder.path() / "out").string());
+    EXPECT_NE(out.find("Ras_Potr.Ras_Calc_Potr_21_04_08 (actual)\n    15 consumers, 30 result "
+                       "rows in РезультатыПотребитель and РезультатыПотребитель_Время, "),
+              std::string::npos)
+        << out;
 }
 
 }  // namespace
@@ -64,6 +82,8 @@ TEST(KalvikDemo, GeneratesConsumersOnRequest) {
               40);
     EXPECT_EQ(count("SELECT count(DISTINCT Npotr) FROM РезультатыВентиляция WHERE Npotr > 100000"),
               40);
+    // Every consumer, generated ones too, went through each calculation.
+    EXPECT_EQ(count("SELECT count(*) FROM РезультатыПотребитель_Дог_Время"), 55);
 }
 
 }  // namespace

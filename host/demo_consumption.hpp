@@ -1,0 +1,15 @@
+#pragma once
+// The consumption calculation of kalvik demo: Ras_Potr over the demonstration database's current
+// period for each variant and for the revision of 21.04.08.
+
+#include <string>
+
+#include "platform/com/registry.hpp"
+
+namespace host {
+
+// Runs each calculation through the registered library and prints per run the consumers, the
+// result rows written and the elapsed time; a failed run prints its error. False when one failed.
+bool runConsumptionDemo(const com::Registry& registry, const std::string& connectionString);
+
+}  // namespace host
