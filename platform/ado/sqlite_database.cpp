@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "platform/ado/errors.hpp"
+#include "platform/ado/sqlite_values.hpp"
 
 namespace ado::sqlite {
 namespace {
@@ -70,6 +71,18 @@ sqlite3_stmt* Batch::statement(sqlite3* db, size_t index) {
         preparedTo_ = next;
     }
     return index < statements_.size() ? statements_[index].get() : nullptr;
+}
+
+const std::vector<ColumnInfo>& Batch::columns(size_t index) {
+    sqlite3_stmt* statement = statements_.at(index).get();
+    if (descriptions_.size() <= index) descriptions_.resize(index + 1);
+    Description& description = descriptions_[index];
+    const int compilations = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_REPREPARE, 0);
+    if (description.compilations != compilations) {
+        description.columns = describeColumns(statement);
+        description.compilations = compilations;
+    }
+    return description.columns;
 }
 
 std::shared_ptr<Database> Database::acquire(const std::filesystem::path& file) {

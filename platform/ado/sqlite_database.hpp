@@ -29,11 +29,21 @@ class Batch {
     // The statement at index, prepared on first use; null past the last one.
     sqlite3_stmt* statement(sqlite3* db, size_t index);
 
+    // The columns the statement at index (already prepared) returns. Kept until SQLite compiles
+    // the statement again after a change of the schema, which may change its columns.
+    const std::vector<ColumnInfo>& columns(size_t index);
+
   private:
+    struct Description {
+        int compilations = -1;  // the statement's recompile count when described; -1: never
+        std::vector<ColumnInfo> columns;
+    };
+
     std::string text_;
     size_t preparedTo_ = 0;  // offset of the text not prepared yet
     bool complete_ = false;
     std::vector<Statement> statements_;
+    std::vector<Description> descriptions_;  // one per statement
 };
 
 class Database {

@@ -192,8 +192,8 @@ class SqliteSession final : public Session {
         }
         RowSet stored =
             run("SELECT " + columns + " FROM " + target + " WHERE rowid = ?", {{{}, rowid}},
-                timeoutSeconds, "reading back the row added to " + inQuotes(table));
-        if (stored.rowCount() != 1) {
+                timeoutSeconds, "reading back the row added to " + inQuotes(table), Described::no);
+        if (stored.cells.size() != readBack.size()) {
             throw adoError(adErrCommandFailed,
                            "the row added to " + inQuotes(table) + " cannot be read back",
                            "SQLite");
@@ -282,9 +282,13 @@ class SqliteSession final : public Session {
         return run(*body, request.bindings, request.timeoutSeconds, "procedure " + inQuotes(name));
     }
 
+    // Whether a result carries the description of its columns; a caller that knows them reads
+    // only the values.
+    enum class Described { yes, no };
+
     // Runs every statement of a text; the rows of the last one that returned rows.
     RowSet run(const std::string& sql, const std::vector<Binding>& bindings, int32_t timeoutSeconds,
-               const std::string& what) {
+               const std::string& what, Described described = Described::yes) {
         sqlite3* db = database_->handle();
         Database::Running running(*database_, identity_, timeoutSeconds);
         sqlite::Batch& batch = database_->batch(sql);
@@ -296,21 +300,25 @@ class SqliteSession final : public Session {
             if (!statement) break;
             StatementReset reset(statement);
             sqlite::bindParameters(statement, bindings, &nextPositional, what);
+            // The first step recompiles a statement the schema changed under; its columns are
+            // known only after it.
+            int rc = sqlite3_step(statement);
+            if (rc != SQLITE_ROW && rc != SQLITE_DONE) sqlite::raise(db, rc, "running " + what);
             const bool returnsRows = sqlite3_column_count(statement) > 0;
+            const std::vector<ColumnInfo>* columns = nullptr;
             if (returnsRows) {
-                result.columns = sqlite::describeColumns(statement);
+                columns = &batch.columns(index);
+                if (described == Described::yes) result.columns = *columns;
                 result.cells.clear();
                 result.returnsRows = true;
             }
-            for (;;) {
-                const int rc = sqlite3_step(statement);
-                if (rc == SQLITE_DONE) break;
-                if (rc != SQLITE_ROW) sqlite::raise(db, rc, "running " + what);
+            for (; rc == SQLITE_ROW; rc = sqlite3_step(statement)) {
                 if (!returnsRows) continue;
-                for (int i = 0; i < static_cast<int>(result.columns.size()); ++i) {
-                    result.cells.push_back(sqlite::readValue(statement, i, result.columns[i]));
+                for (int i = 0; i < static_cast<int>(columns->size()); ++i) {
+                    result.cells.push_back(sqlite::readValue(statement, i, (*columns)[i]));
                 }
             }
+            if (rc != SQLITE_DONE) sqlite::raise(db, rc, "running " + what);
         }
         result.recordsAffected = sqlite3_total_changes64(db) - changesBefore;
         return result;

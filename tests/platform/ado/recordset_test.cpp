@@ -348,4 +348,39 @@ TEST(Recordset, ManyRowsSpanSeveralValueBlocks) {
     EXPECT_EQ(rows->RecordCount(), 21);
 }
 
+// The same text opened again after the schema changed describes the columns the table has now,
+// though the handle keeps the text's prepared statement and its columns between opens.
+TEST(Recordset, ASchemaChangeBetweenTwoOpensGivesTheNewColumns) {
+    struct Case {
+        const char* change;
+        int32_t count;
+        const char* column;
+        ado::DataTypeEnum type;
+    };
+    const Case cases[] = {
+        {"ALTER TABLE Коэф ADD COLUMN Прим TEXT", 5, "Прим", ado::adVarChar},
+        {"DROP TABLE Коэф; CREATE TABLE Коэф(Nk INTEGER PRIMARY KEY, K_G_fiz MONEY)", 2, "K_G_fiz",
+         ado::adCurrency},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        TempDatabase db(kSchema);
+        auto connection = std::make_shared<ado::Connection>();
+        connection->Open(db.connectionString());
+        auto open = [&] {
+            auto rows = std::make_shared<ado::Recordset>();
+            rows->CursorLocation(ado::adUseClient);
+            rows->ActiveConnection(connection);
+            rows->Open(Variant("SELECT * FROM Коэф"), {}, ado::adOpenStatic, ado::adLockOptimistic,
+                       ado::adCmdText);
+            return rows;
+        };
+        EXPECT_EQ(open()->Fields().Count(), 4);
+        connection->Execute(c.change);
+        auto rows = open();
+        EXPECT_EQ(rows->Fields().Count(), c.count);
+        EXPECT_EQ(rows->Fields(c.column).Type(), c.type);
+    }
+}
+
 }  // namespace
