@@ -94,22 +94,25 @@ int32_t Connection::BeginTrans() {
     return level;
 }
 
-void Connection::CommitTrans() {
+void Connection::endTransaction(bool commit) {
     if (ownTransactions_ == 0) {
         throw adoError(adErrIllegalOperation, "No transaction is active on this connection",
                        kSource);
     }
-    session().commitTransaction();
+    if (commit) {
+        session().commitTransaction();
+    } else {
+        session().rollbackTransaction();
+    }
     --ownTransactions_;
 }
 
+void Connection::CommitTrans() {
+    endTransaction(true);
+}
+
 void Connection::RollbackTrans() {
-    if (ownTransactions_ == 0) {
-        throw adoError(adErrIllegalOperation, "No transaction is active on this connection",
-                       kSource);
-    }
-    session().rollbackTransaction();
-    --ownTransactions_;
+    endTransaction(false);
 }
 
 }  // namespace ado

@@ -49,6 +49,9 @@ class Connection : public oleaut::Object, public std::enable_shared_from_this<Co
     Session& session() const;
 
   private:
+    // Ends the innermost transaction begun through this connection.
+    void endTransaction(bool commit);
+
     std::string connectionString_;
     int32_t commandTimeout_ = kDefaultCommandTimeout;
     std::unique_ptr<Session> session_;
