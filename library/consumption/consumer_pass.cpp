@@ -48,10 +48,16 @@ void Run::pass(ConsumerContext& c) {
     hoursTable_.update();
 }
 
+// One command for the whole run: each consumer executes it again with its own number.
 void Run::openCoefficientRow(ConsumerContext& c) {
-    coefficientCommand_ = std::make_unique<ProcedureCommand>(
-        parameters_.ConnString_Fin, std::string(kCoefficientProcedure),
-        std::vector<ProcedureParameter>{consumerParameter(oleaut::CLng(source_[S::Npotr]))});
+    const int32_t npotr = oleaut::CLng(source_[S::Npotr]);
+    if (coefficientCommand_) {
+        coefficientCommand_->setParameter(consumerParameter(npotr));
+    } else {
+        coefficientCommand_ = std::make_unique<ProcedureCommand>(
+            parameters_.ConnString_Fin, std::string(kCoefficientProcedure),
+            std::vector<ProcedureParameter>{consumerParameter(npotr)});
+    }
     int32_t count = 0;
     openRst_->Open_RST_Proc_Prm(coefficientCommand_->command(), coefficientRow_.object(),
                                 parameters_.ConnString_Fin, count);
@@ -60,7 +66,6 @@ void Run::openCoefficientRow(ConsumerContext& c) {
 
 void Run::closeCoefficientRow() {
     coefficientRow_.release();
-    coefficientCommand_.reset();
 }
 
 void Run::beginHoursRow() {

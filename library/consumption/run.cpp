@@ -166,6 +166,7 @@ void Run::end() {
     progress_.reset();
     longOutages_.close();
     hoursTable_.close();
+    coefficientCommand_.reset();
     transactions_->Close();
 
     const double loop = loopClock_.seconds();

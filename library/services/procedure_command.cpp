@@ -45,6 +45,10 @@ ProcedureCommand::ProcedureCommand(const std::string& connString, const std::str
     }
 }
 
+void ProcedureCommand::setParameter(const ProcedureParameter& parameter) {
+    command_->Parameters().Item(parameter.name)->Value(parameter.value);
+}
+
 ProcedureCommand::~ProcedureCommand() {
     try {
         close();

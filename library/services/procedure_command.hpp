@@ -40,6 +40,8 @@ class ProcedureCommand {
 
     // The command as the cmd argument of Open_RST.
     oleaut::ObjectRef command() const { return command_; }
+    // A new value of one of its parameters (found by name), for the next execution.
+    void setParameter(const ProcedureParameter& parameter);
     void close();
 
   private:
