@@ -207,17 +207,9 @@ TEST(ConnectedLoad, TheConnectionConstructionFactorRaisesTheHeatingTerms) {
 TEST(ConnectedLoad, RoundingTakesTheRoundedLossesIntoTheLoad) {
     // A heating consumer: losses 0.002 + 0.0005 = 0.0025, a half, rounded to the even 0.002;
     // the load 0.002 + 0.2 + 0.0004 = 0.2024 rounded to 0.202.
-    ConnectionSource s;
-    s.Птот_п = 0.002;
-    s.Птгвс_п = 0.0005;
-    s.Пттех_п = 0;
-    s.ПттехГВС_п = 0;
-    s.QHEAT26 = 0.2;
-    s.QGV_Пс = 0;
-    s.QTS = 0;
-    s.ДоляПотерьТсетях = 0.001;
+    ConnectionSource s = everyLoad(2);
+    s.Пттех_п = s.ПттехГВС_п = s.QGV_Пс = s.QTS = 0.0;
     s.Доп_потери = 0.0004;
-    s.mode = 2;
     ConsumerContext c;
     c.monthShares = {1, 1, 1, 1};
 

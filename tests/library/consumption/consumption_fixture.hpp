@@ -6,9 +6,11 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "demo/builder.hpp"
 #include "library/consumption/run.hpp"
+#include "platform/ado/recordset.hpp"
 #include "platform/oleaut/datetime.hpp"
 #include "tests/platform/ado/temp_database.hpp"
 
@@ -60,6 +62,23 @@ class ConsumptionDatabase : public kalvik_test::TempDatabase {
 
     int64_t count(const std::string& table, const std::string& where = "1") const {
         return oleaut::CLng(scalar("SELECT COUNT(*) FROM \"" + table + "\" WHERE " + where));
+    }
+
+    // Every row a query returns, each as its values by column name.
+    using Row = std::map<std::string, oleaut::Variant>;
+    std::vector<Row> rows(const std::string& sql) const {
+        auto connection = std::make_shared<ado::Connection>();
+        connection->Open(connectionString());
+        auto rs = connection->Execute(sql);
+        std::vector<Row> result;
+        for (; !rs->EndOfFile(); rs->MoveNext()) {
+            Row row;
+            ado::Fields fields = rs->Fields();
+            for (int32_t i = 0; i < fields.Count(); ++i)
+                row[fields.Item(i).Name()] = fields.Item(i).Value();
+            result.push_back(std::move(row));
+        }
+        return result;
     }
 };
 

@@ -17,6 +17,7 @@
 
 #include "library/com/ifiz_par.hpp"
 #include "library/com/service.hpp"
+#include "library/consumption/closing_columns.hpp"
 #include "platform/oleaut/regional.hpp"
 #include "tests/library/consumption/consumption_fixture.hpp"
 
@@ -26,9 +27,9 @@ namespace {
 using oleaut::DateSerial;
 using oleaut::Variant;
 
-// An expected value: a number, a text or Null.
+// An expected value: a number or a text.
 struct Value {
-    enum class Kind { Number, Text, Null } kind;
+    enum class Kind { Number, Text } kind;
     double number = 0;
     std::string text;
 };
@@ -38,10 +39,9 @@ Value n(double v) {
 Value t(std::string v) {
     return {Value::Kind::Text, 0, std::move(v)};
 }
-const Value kNullValue{Value::Kind::Null, 0, {}};
 
 using Expected = std::map<std::string, Value>;
-using Row = std::map<std::string, Variant>;
+using Row = ConsumptionDatabase::Row;
 
 void set(Expected& e, std::initializer_list<std::pair<const std::string, Value>> values) {
     for (const auto& [column, value] : values)
@@ -50,19 +50,8 @@ void set(Expected& e, std::initializer_list<std::pair<const std::string, Value>>
 
 // The rows of a table for one consumer, in the order they were written.
 std::vector<Row> rowsOf(const ConsumptionDatabase& db, const std::string& table, int npotr) {
-    auto connection = std::make_shared<ado::Connection>();
-    connection->Open(db.connectionString());
-    auto rs = connection->Execute("SELECT * FROM \"" + table + "\" WHERE \"Npotr\" = " +
-                                  std::to_string(npotr) + " ORDER BY \"NNрасчТепл\"");
-    std::vector<Row> rows;
-    for (; !rs->EndOfFile(); rs->MoveNext()) {
-        Row row;
-        ado::Fields fields = rs->Fields();
-        for (int32_t i = 0; i < fields.Count(); ++i)
-            row[fields.Item(i).Name()] = fields.Item(i).Value();
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return db.rows("SELECT * FROM \"" + table + "\" WHERE \"Npotr\" = " + std::to_string(npotr) +
+                   " ORDER BY \"NNрасчТепл\"");
 }
 
 // Every column of the row but the key is expected, and has its value.
@@ -76,9 +65,6 @@ void expectRow(const Row& actual, const Expected& expected) {
             continue;
         }
         switch (e->second.kind) {
-            case Value::Kind::Null:
-                EXPECT_TRUE(value.isNull()) << oleaut::CStr(value);
-                break;
             case Value::Kind::Text:
                 EXPECT_EQ(oleaut::CStr(value), e->second.text) << oleaut::typeName(value.type());
                 break;
@@ -196,62 +182,10 @@ Expected januaryMainRow(int npotr) {
                                "Ттех",          "ТтехГВС",        "Тотоп_ЖСК",    "Твент_ЖСК",
                                "Тгвс_ЖСК",      "Время_тс"})
         e[column] = n(0);
-    for (const char* column : {"QотУз",
-                               "QвентУз",
-                               "QгвсУз",
-                               "QтехУз",
-                               "Qгвс_псУз",
-                               "QтехгвсУз",
-                               "SQпоузлууч",
-                               "Потери в тсетях",
-                               "УчетПлат",
-                               "ДоляУтечекТсетях",
-                               "ДоляТПУтечекТсетях",
-                               "ДоляТПотерьТсетях",
-                               "Y_potr_Yz",
-                               "Q_Y_potr_Yz",
-                               "Y_potr_Sn",
-                               "Q_Y_potr_Sn",
-                               "Y_potr_sum",
-                               "Q_Y_potr_sum",
-                               "Y_ot_pt",
-                               "Y_vent_pt",
-                               "Y_gvs_pt",
-                               "Y_gvs_ps_pt",
-                               "Y_tex_pt",
-                               "Y_texgvs_pt",
-                               "Y_sum_pt",
-                               "Q_Y_ot_pt",
-                               "Q_Y_vent_pt",
-                               "Q_Y_gvs_pt",
-                               "Q_Y_gvs_ps_pt",
-                               "Q_Y_tex_pt",
-                               "Q_Y_texgvs_pt",
-                               "Q_Y_sum_pt",
-                               "Y_tc_pt",
-                               "Q_tc_sum_pt",
-                               "Gгвс_уз_pt",
-                               "Gтехгвс_уз_pt",
-                               "Q_sn_ny",
-                               "G_sn_ny",
-                               "Pot_mest",
-                               "Yt_mest",
-                               "Pot_mest_do",
-                               "Yt_mest_do",
-                               "Pot_ts_do",
-                               "Yt_ts_do",
-                               "Y_sn_yz",
-                               "Qот_Тн",
-                               "Qвент12_Тн",
-                               "Qвент26_Тн",
-                               "Qтех_Тн",
-                               "Qгвс_пс_Тн",
-                               "Qот_уз_Тн",
-                               "Qвент12_уз_Тн",
-                               "Qвент26_уз_Тн",
-                               "Qтех_уз_Тн",
-                               "Qгвс_пс_уз_Тн"})
-        e[column] = n(0);
+    for (const Column<MainRow>& column : kClearedColumns)
+        e[std::string(column.name)] = n(0);
+    for (const Column<MainRow>& column : kClearedTonneColumns)
+        e[std::string(column.name)] = n(0);
     return e;
 }
 
@@ -525,15 +459,10 @@ TEST_F(ConsumptionResults, OpenSystemWithACoefficientVentilationOutageAndFlushin
 TEST_F(ConsumptionResults, TheCoefficientRowIsWrittenBackOnlyForANonZeroCoefficient) {
     runOnce(january());
     auto coefficientRow = [&](int npotr) {
-        auto connection = std::make_shared<ado::Connection>();
-        connection->Open(db.connectionString());
-        auto rs = connection->Execute("SELECT * FROM \"Потребитель_K_G_gvs\" WHERE \"Npotr\" = " +
-                                      std::to_string(npotr));
-        Row row;
-        ado::Fields fields = rs->Fields();
-        for (int32_t i = 0; i < fields.Count(); ++i)
-            row[fields.Item(i).Name()] = fields.Item(i).Value();
-        return row;
+        return db
+            .rows("SELECT * FROM \"Потребитель_K_G_gvs\" WHERE \"Npotr\" = " +
+                  std::to_string(npotr))
+            .at(0);
     };
     // 101: 37.2 Gcal of hot water; 595.2 t by its coefficient, 37.2 / (hot − cold) × 1000 t by
     // the enthalpies, which give (hot − cold) / 1000 Gcal/t.

@@ -19,22 +19,13 @@ namespace {
 using oleaut::DateSerial;
 using oleaut::Variant;
 
-using Row = std::map<std::string, Variant>;
+using Row = ConsumptionDatabase::Row;
 
 // The main rows of the table by `Npotr`, in the order the runs wrote them.
 std::map<int, std::vector<Row>> mainRows(const ConsumptionDatabase& db) {
-    auto connection = std::make_shared<ado::Connection>();
-    connection->Open(db.connectionString());
-    auto rs =
-        connection->Execute("SELECT * FROM \"РезультатыПотребитель\" ORDER BY \"NNрасчТепл\"");
     std::map<int, std::vector<Row>> rows;
-    for (; !rs->EndOfFile(); rs->MoveNext()) {
-        Row row;
-        ado::Fields fields = rs->Fields();
-        for (int32_t i = 0; i < fields.Count(); ++i)
-            row[fields.Item(i).Name()] = fields.Item(i).Value();
+    for (Row& row : db.rows("SELECT * FROM \"РезультатыПотребитель\" ORDER BY \"NNрасчТепл\""))
         rows[oleaut::CLng(row.at("Npotr"))].push_back(std::move(row));
-    }
     return rows;
 }
 
