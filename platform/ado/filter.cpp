@@ -264,32 +264,41 @@ std::vector<Condition> parseFilter(std::string_view filter,
 EqualityIndex::EqualityIndex(const RowStore& rows, size_t column) {
     for (size_t row = 0; row < rows.rowCount(); ++row) {
         if (!rows.shown(row)) continue;
-        const Variant& cell = rows.at(row, column);
+        const Variant cell = rows.at(row, column);
         if (cell.isString()) {
-            texts_[cell.asString()].push_back(static_cast<uint32_t>(row));
+            texts_.emplace_back(cell.asString(), static_cast<uint32_t>(row));
         } else if (cell.isNumeric()) {
-            numbers_[numberOf(cell)].push_back(static_cast<uint32_t>(row));
+            numbers_.emplace_back(numberOf(cell), static_cast<uint32_t>(row));
         }
     }
+    std::sort(numbers_.begin(), numbers_.end());
+    std::sort(texts_.begin(), texts_.end());
 }
 
+namespace {
+
+// The rows of the entries whose value is key, in row order (entries sort by value, then row).
+template <class Entry, class Key>
+std::vector<uint32_t> rowsWith(const std::vector<Entry>& entries, const Key& key) {
+    const auto first = std::lower_bound(entries.begin(), entries.end(), key,
+                                        [](const Entry& e, const Key& k) { return e.first < k; });
+    std::vector<uint32_t> rows;
+    for (auto it = first; it != entries.end() && it->first == key; ++it)
+        rows.push_back(it->second);
+    return rows;
+}
+
+}  // namespace
+
 std::vector<uint32_t> EqualityIndex::find(const Condition& condition) const {
-    static const std::vector<uint32_t> none;
-    const std::vector<uint32_t>* byNumber = &none;
-    const std::vector<uint32_t>* byText = &none;
-    if (condition.number) {
-        if (auto found = numbers_.find(*condition.number); found != numbers_.end()) {
-            byNumber = &found->second;
-        }
-    }
-    if (condition.text) {
-        if (auto found = texts_.find(*condition.text); found != texts_.end())
-            byText = &found->second;
-    }
-    if (byText->empty()) return *byNumber;
-    if (byNumber->empty()) return *byText;
+    std::vector<uint32_t> byNumber;
+    std::vector<uint32_t> byText;
+    if (condition.number) byNumber = rowsWith(numbers_, *condition.number);
+    if (condition.text) byText = rowsWith(texts_, std::string_view(*condition.text));
+    if (byText.empty()) return byNumber;
+    if (byNumber.empty()) return byText;
     std::vector<uint32_t> both;
-    std::merge(byNumber->begin(), byNumber->end(), byText->begin(), byText->end(),
+    std::merge(byNumber.begin(), byNumber.end(), byText.begin(), byText.end(),
                std::back_inserter(both));
     return both;
 }

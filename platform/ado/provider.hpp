@@ -3,35 +3,30 @@
 // a session runs requests and the row writes of recordsets. The SQLite provider is the embedded
 // one; a server provider implements the same interface without touching anything above it.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "platform/ado/cell_blocks.hpp"
+#include "platform/ado/cell_store.hpp"
+#include "platform/ado/column_set.hpp"
 #include "platform/ado/connection_string.hpp"
 #include "platform/ado/constants.hpp"
 #include "platform/oleaut/variant.hpp"
 
 namespace ado {
 
-// A column of a row set and where its values come from.
-struct ColumnInfo {
-    std::string name;
-    DataTypeEnum type = adVariant;  // adVariant: an expression, each value keeps its own kind
-    std::string baseTable;          // empty for an expression
-    std::string baseColumn;
-};
-
 // Rows as a provider hands them over, each value already of its column's kind.
 struct RowSet {
-    std::vector<ColumnInfo> columns;
-    CellBlocks cells;          // row after row
+    std::shared_ptr<const ColumnSet> columns = std::make_shared<const ColumnSet>();
+    CellStore cells;           // row after row
     bool returnsRows = false;  // false when no statement returned rows
     int64_t recordsAffected = 0;
 
-    size_t rowCount() const { return columns.empty() ? 0 : cells.size() / columns.size(); }
+    size_t rowCount() const { return columns->empty() ? 0 : cells.size() / columns->size(); }
 };
 
 // A parameter value: a named one binds "@name" (the "@" may be left out), an unnamed one the next
@@ -60,9 +55,23 @@ struct SessionIdentity {
     std::string applicationName;  // "Application Name" of the connection string
 };
 
+// Adds rows of one shape to one table, prepared once for many rows.
+class RowInserter {
+  public:
+    virtual ~RowInserter() = default;
+    // Inserts a row with the values of the set columns, in their order. Returns what the
+    // database itself gave the row, by position among the prepared columns: the key it assigned,
+    // the defaults of columns the row did not set, and whatever else it changed.
+    virtual std::vector<std::pair<size_t, oleaut::Variant>> insert(
+        const std::vector<oleaut::Variant>& values, int32_t timeoutSeconds) = 0;
+};
+
 class Session {
   public:
     virtual ~Session() = default;
+
+    // Tells sessions apart for the life of the process, as an address may be reused.
+    uint64_t serial() const noexcept { return serial_; }
 
     // Runs a request: the rows of its last statement that returned rows.
     virtual RowSet execute(const Request& request) = 0;
@@ -70,12 +79,11 @@ class Session {
     // The primary key columns of a table, in key order; fails when it has none.
     virtual const std::vector<std::string>& primaryKey(const std::string& table) = 0;
 
-    // Inserts a row and returns the values the table then holds in the columns of readBack
-    // (the key the database assigned and the defaults included).
-    virtual std::vector<oleaut::Variant> insertRow(const std::string& table,
-                                                   const std::vector<ColumnValue>& values,
-                                                   const std::vector<ColumnInfo>& readBack,
-                                                   int32_t timeoutSeconds) = 0;
+    // Prepares the adding of rows to a table: columns are the table's columns a row carries
+    // (baseColumn names each), set says which of them the rows set.
+    virtual std::unique_ptr<RowInserter> prepareInsert(const std::string& table,
+                                                       const std::vector<ColumnInfo>& columns,
+                                                       const std::vector<bool>& set) = 0;
 
     // Changes the rows whose columns hold the values of match (Null matching Null); returns how
     // many rows changed.
@@ -88,6 +96,13 @@ class Session {
     virtual int32_t beginTransaction() = 0;
     virtual void commitTransaction() = 0;
     virtual void rollbackTransaction() = 0;
+
+  private:
+    static uint64_t nextSerial() noexcept {
+        static std::atomic<uint64_t> next{1};
+        return next++;
+    }
+    uint64_t serial_ = nextSerial();
 };
 
 // Opens a session for a parsed connection string whose provider is this one.

@@ -29,10 +29,6 @@ oleaut::Error openError() {
     return adoError(adErrObjectOpen, "Operation is not allowed when the object is open.", kSource);
 }
 
-char lowerAscii(char c) noexcept {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
 }  // namespace
 
 // ---- Field and Fields ----
@@ -82,19 +78,6 @@ Field Fields::Item(int32_t index) const {
                        kSource);
     }
     return Field(recordset_, static_cast<size_t>(index), recordset_->generation_);
-}
-
-size_t Recordset::NameHash::operator()(std::string_view name) const noexcept {
-    size_t hash = 14695981039346656037ull;
-    for (char c : name) {
-        hash ^= static_cast<unsigned char>(lowerAscii(c));
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-bool Recordset::NameEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-    return equalsIgnoringAsciiCase(a, b);
 }
 
 // ---- properties ----
@@ -185,7 +168,7 @@ void Recordset::Open(const oleaut::Variant& source, const oleaut::Variant& activ
             if (!activeConnection.isEmpty()) ActiveConnection(activeConnection);
             source_ = other->source_;
             sourceText_ = other->sourceText_;
-            adopt(other->rows_.columns(), {});
+            adopt(other->rows_.sharedColumns(), {});
             rows_ = other->rows_;
             showAll();
             return;
@@ -224,11 +207,9 @@ void Recordset::openRows(RowSet rows, std::shared_ptr<Connection> connection, st
     if (rows.returnsRows) adopt(std::move(rows.columns), std::move(rows.cells));
 }
 
-void Recordset::adopt(std::vector<ColumnInfo> columns, CellBlocks cells) {
+void Recordset::adopt(std::shared_ptr<const ColumnSet> columns, CellStore cells) {
     rows_.assign(std::move(columns), std::move(cells));
-    names_.clear();
-    for (size_t i = 0; i < rows_.columnCount(); ++i)
-        names_.emplace(rows_.columns()[i].name, i);
+    writer_.forget();
     open_ = true;
     ++generation_;
     showAll();
@@ -245,8 +226,8 @@ void Recordset::Close() {
     open_ = false;
     ++generation_;
     rows_.clear();
-    names_.clear();
-    view_.clear();
+    writer_.forget();
+    cursor_.show({});
     indexes_.clear();
     editMode_ = adEditNone;
     editBackup_.reset();
@@ -287,22 +268,21 @@ std::string Recordset::sourceName() const {
 
 size_t Recordset::currentRow() const {
     requireOpen();
-    if (beforeFirst_ || position_ >= view_.size() || currentDeleted_) {
-        throw noCurrentRecordError(sourceName());
-    }
-    return view_[position_];
+    const auto row = cursor_.current();
+    if (!row) throw noCurrentRecordError(sourceName());
+    return *row;
 }
 
 size_t Recordset::columnIndex(std::string_view name) const {
-    const auto found = names_.find(name);
-    if (found == names_.end()) {
+    const auto found = rows_.columnSet().find(name);
+    if (!found) {
         throw adoError(adErrItemNotFound,
                        "Item cannot be found in the collection corresponding to the requested "
                        "name or ordinal: there is no field " +
                            inQuotes(std::string(name)) + " in " + sourceName(),
                        kSource);
     }
-    return found->second;
+    return *found;
 }
 
 void Recordset::checkField(const Field& field) const {
@@ -317,12 +297,12 @@ void Recordset::checkField(const Field& field) const {
 
 bool Recordset::EndOfFile() const {
     requireOpen();
-    return view_.empty() || (!beforeFirst_ && position_ >= view_.size());
+    return cursor_.eof();
 }
 
 bool Recordset::BOF() const {
     requireOpen();
-    return beforeFirst_ || view_.empty();
+    return cursor_.bof();
 }
 
 void Recordset::MoveFirst() {
@@ -330,60 +310,42 @@ void Recordset::MoveFirst() {
     finishEdit();
     // An empty recordset stays at BOF and EOF: the calculations move to the first row of rows
     // that may be empty.
-    position_ = 0;
-    beforeFirst_ = false;
-    currentDeleted_ = false;
+    cursor_.first();
 }
 
 void Recordset::MoveLast() {
     requireOpen();
     finishEdit();
-    position_ = view_.empty() ? 0 : view_.size() - 1;
-    beforeFirst_ = false;
-    currentDeleted_ = false;
+    cursor_.last();
 }
 
 void Recordset::MoveNext() {
     requireOpen();
     if (EndOfFile()) throw noCurrentRecordError(sourceName());
     finishEdit();
-    if (beforeFirst_) {
-        beforeFirst_ = false;
-        position_ = 0;
-    } else if (currentDeleted_) {
-        currentDeleted_ = false;  // the row after the deleted one already stands at position_
-    } else {
-        ++position_;
-    }
+    cursor_.next();
 }
 
 void Recordset::MovePrevious() {
     requireOpen();
     if (BOF()) throw noCurrentRecordError(sourceName());
     finishEdit();
-    currentDeleted_ = false;
-    if (position_ == 0) {
-        beforeFirst_ = true;
-    } else {
-        --position_;
-    }
+    cursor_.previous();
 }
 
 int32_t Recordset::RecordCount() const {
     requireOpen();
-    return static_cast<int32_t>(view_.size());
+    return static_cast<int32_t>(cursor_.count());
 }
 
 // ---- filter ----
 
 void Recordset::showAll() {
-    view_.clear();
+    std::vector<uint32_t> shown;
     for (size_t row = 0; row < rows_.rowCount(); ++row) {
-        if (rows_.shown(row)) view_.push_back(static_cast<uint32_t>(row));
+        if (rows_.shown(row)) shown.push_back(static_cast<uint32_t>(row));
     }
-    position_ = 0;
-    beforeFirst_ = false;
-    currentDeleted_ = false;
+    cursor_.show(std::move(shown));
 }
 
 void Recordset::Filter(const oleaut::Variant& filter) {
@@ -402,13 +364,11 @@ void Recordset::Filter(const oleaut::Variant& filter) {
     if (group == adFilterNone) {
         showAll();
     } else if (group == adFilterPendingRecords) {
-        view_.clear();
+        std::vector<uint32_t> pending;
         for (size_t row : rows_.pendingRows()) {
-            if (rows_.shown(row)) view_.push_back(static_cast<uint32_t>(row));
+            if (rows_.shown(row)) pending.push_back(static_cast<uint32_t>(row));
         }
-        position_ = 0;
-        beforeFirst_ = false;
-        currentDeleted_ = false;
+        cursor_.show(std::move(pending));
     } else {
         throw adoError(adErrInvalidArgument,
                        "Filter takes a text, adFilterNone or adFilterPendingRecords", kSource);
@@ -433,17 +393,15 @@ void Recordset::applyFilter(const std::vector<Condition>& conditions) {
             if (rows_.shown(row)) candidates.push_back(static_cast<uint32_t>(row));
         }
     }
-    view_.clear();
+    std::vector<uint32_t> passing;
     for (uint32_t row : candidates) {
         const bool passes =
             std::all_of(conditions.begin(), conditions.end(), [&](const Condition& c) {
                 return &c == answeredByIndex || c.matches(rows_.at(row, c.column));
             });
-        if (passes) view_.push_back(row);
+        if (passes) passing.push_back(row);
     }
-    position_ = 0;
-    beforeFirst_ = false;
-    currentDeleted_ = false;
+    cursor_.show(std::move(passing));
 }
 
 // ---- editing ----
@@ -463,20 +421,16 @@ void Recordset::setValue(size_t column, const oleaut::Variant& value) {
 void Recordset::AddNew() {
     requireUpdatable();
     finishEdit();
-    positionBeforeAdd_ = position_;
     const size_t row = rows_.addRow();
     forgetIndexes();
-    view_.push_back(static_cast<uint32_t>(row));
-    position_ = view_.size() - 1;
-    beforeFirst_ = false;
-    currentDeleted_ = false;
+    positionBeforeAdd_ = cursor_.append(static_cast<uint32_t>(row));
     editMode_ = adEditAdd;
 }
 
 void Recordset::Update() {
     requireOpen();
     if (editMode_ == adEditNone) return;
-    if (immediate()) complete(send(currentRow()));
+    if (immediate()) complete(writer_.send(writeTarget(), currentRow()));
     editMode_ = adEditNone;
     editBackup_.reset();
 }
@@ -488,9 +442,8 @@ void Recordset::finishEdit() {
 void Recordset::CancelUpdate() {
     requireOpen();
     if (editMode_ == adEditAdd) {
-        rows_.markGone(view_[position_]);
-        view_.erase(view_.begin() + static_cast<ptrdiff_t>(position_));
-        position_ = std::min(positionBeforeAdd_, view_.size());
+        rows_.markGone(currentRow());
+        cursor_.dropCurrent(positionBeforeAdd_);
     } else if (editMode_ == adEditInProgress && editBackup_) {
         rows_.restore(std::move(*editBackup_));
         forgetIndexes();
@@ -511,25 +464,19 @@ void Recordset::Delete(AffectEnum affect) {
     if (editMode_ == adEditInProgress) CancelUpdate();
     const size_t row = currentRow();
     if (immediate()) {
-        sendDelete(row);
+        writer_.sendDelete(writeTarget(), row);
         rows_.markGone(row);
     } else {
         rows_.markDeleted(row);
     }
     forgetIndexes();
-    view_.erase(view_.begin() + static_cast<ptrdiff_t>(position_));
-    currentDeleted_ = true;
+    cursor_.removeCurrent();
 }
 
 void Recordset::UpdateBatch(AffectEnum affect) {
     requireOpen();
     finishEdit();
-    if (!connection_) {
-        throw adoError(adErrInvalidConnection,
-                       "The connection cannot be used to perform this operation: " + sourceName() +
-                           " is not connected; set ActiveConnection first",
-                       kSource);
-    }
+    writingConnection();
     std::vector<size_t> rows;
     if (affect == adAffectCurrent) {
         rows.push_back(currentRow());
@@ -537,7 +484,8 @@ void Recordset::UpdateBatch(AffectEnum affect) {
         rows = rows_.pendingRows();
         if (affect == adAffectGroup) {
             std::erase_if(rows, [this](size_t row) {
-                return std::find(view_.begin(), view_.end(), row) == view_.end();
+                const auto& shown = cursor_.rows();
+                return std::find(shown.begin(), shown.end(), row) == shown.end();
             });
         }
     }
@@ -547,176 +495,42 @@ void Recordset::UpdateBatch(AffectEnum affect) {
     // they were, so that nothing is half sent.
     Session& session = connection_->session();
     session.beginTransaction();
-    std::vector<Completion> completions;
+    std::vector<RowWriter::Completion> completions;
     try {
+        const RowWriter::Target target = writeTarget();
         for (size_t row : rows)
-            completions.push_back(send(row));
+            completions.push_back(writer_.send(target, row));
         session.commitTransaction();
     } catch (...) {
         session.rollbackTransaction();
         throw;
     }
-    for (Completion& completion : completions)
+    for (RowWriter::Completion& completion : completions)
         complete(std::move(completion));
 }
 
 // ---- writing rows ----
 
-int32_t Recordset::writeTimeout() const {
-    return connection_->CommandTimeout();
-}
-
-Recordset::Completion Recordset::send(size_t row) {
-    switch (rows_.status(row)) {
-        case RowStatus::New:
-            return sendNew(row);
-        case RowStatus::Modified:
-            return sendChanges(row);
-        case RowStatus::Deleted:
-            return sendDelete(row);
-        default:
-            return Completion{row, {}};
+Connection& Recordset::writingConnection() const {
+    if (!connection_) {
+        throw adoError(adErrInvalidConnection,
+                       "The connection cannot be used to perform this operation: " + sourceName() +
+                           " is not connected; set ActiveConnection first",
+                       kSource);
     }
+    return *connection_;
 }
 
-void Recordset::complete(Completion completion) {
+RowWriter::Target Recordset::writeTarget() {
+    Connection& connection = writingConnection();
+    return {rows_, connection.session(), connection.CommandTimeout(), sourceName()};
+}
+
+void Recordset::complete(RowWriter::Completion completion) {
     for (auto& [column, value] : completion.stored) {
         rows_.store(completion.row, column, coerce(value, rows_.columns()[column].type));
     }
     rows_.accept(completion.row);
-}
-
-std::vector<std::string> Recordset::changedTables(size_t row) const {
-    const auto& columns = rows_.columns();
-    std::vector<std::string> tables;
-    for (size_t c = 0; c < columns.size(); ++c) {
-        if (!rows_.changed(row, c)) continue;
-        if (columns[c].baseTable.empty()) {
-            throw adoError(adErrIllegalOperation,
-                           "field " + inQuotes(columns[c].name) + " of " + sourceName() +
-                               " is an expression and cannot be saved",
-                           kSource);
-        }
-        const bool known = std::any_of(tables.begin(), tables.end(), [&](const std::string& t) {
-            return equalsIgnoringAsciiCase(t, columns[c].baseTable);
-        });
-        if (!known) tables.push_back(columns[c].baseTable);
-    }
-    return tables;
-}
-
-std::string Recordset::soleTable(const std::string& action) const {
-    std::string table;
-    for (const ColumnInfo& column : rows_.columns()) {
-        if (column.baseTable.empty()) continue;
-        if (!table.empty() && !equalsIgnoringAsciiCase(table, column.baseTable)) {
-            throw adoError(
-                adErrIllegalOperation,
-                "cannot " + action + ": the rows of " + sourceName() + " join several tables",
-                kSource);
-        }
-        table = column.baseTable;
-    }
-    if (table.empty()) {
-        throw adoError(adErrIllegalOperation,
-                       "cannot " + action + ": the rows of " + sourceName() + " have no table",
-                       kSource);
-    }
-    return table;
-}
-
-Recordset::Completion Recordset::sendNew(size_t row) {
-    const auto& columns = rows_.columns();
-    const std::vector<std::string> tables = changedTables(row);
-    if (tables.size() > 1) {
-        throw adoError(adErrIllegalOperation,
-                       "a new row of " + sourceName() + " can go to one table only, not to " +
-                           inQuotes(tables[0]) + " and " + inQuotes(tables[1]),
-                       kSource);
-    }
-    // A row that sets no field takes the defaults of the only table of the rows.
-    const std::string table = tables.empty() ? soleTable("add a row of defaults") : tables[0];
-    std::vector<ColumnValue> values;
-    std::vector<ColumnInfo> readBack;
-    std::vector<size_t> readColumns;
-    for (size_t c = 0; c < columns.size(); ++c) {
-        if (!equalsIgnoringAsciiCase(columns[c].baseTable, table)) continue;
-        if (rows_.changed(row, c)) values.push_back({columns[c].baseColumn, rows_.at(row, c)});
-        readBack.push_back(columns[c]);
-        readColumns.push_back(c);
-    }
-    std::vector<oleaut::Variant> stored =
-        connection_->session().insertRow(table, values, readBack, writeTimeout());
-    Completion completion{row, {}};
-    for (size_t i = 0; i < readColumns.size() && i < stored.size(); ++i) {
-        completion.stored.emplace_back(readColumns[i], std::move(stored[i]));
-    }
-    return completion;
-}
-
-std::vector<ColumnValue> Recordset::keyOf(size_t row, const std::string& table,
-                                          const char* action) {
-    const auto& columns = rows_.columns();
-    std::vector<ColumnValue> key;
-    for (const std::string& keyColumn : connection_->session().primaryKey(table)) {
-        const auto found = std::find_if(columns.begin(), columns.end(), [&](const ColumnInfo& c) {
-            return equalsIgnoringAsciiCase(c.baseTable, table) &&
-                   equalsIgnoringAsciiCase(c.baseColumn, keyColumn);
-        });
-        if (found == columns.end()) {
-            throw adoError(adErrIllegalOperation,
-                           std::string("cannot ") + action + " table " + inQuotes(table) +
-                               " through " + sourceName() + ": its rows do not carry the key " +
-                               inQuotes(keyColumn),
-                           kSource);
-        }
-        const oleaut::Variant& value =
-            rows_.original(row, static_cast<size_t>(found - columns.begin()));
-        if (value.isNull()) {
-            throw adoError(adErrIllegalOperation,
-                           std::string("cannot ") + action + " a row of " + inQuotes(table) +
-                               ": its key " + inQuotes(keyColumn) + " is Null",
-                           kSource);
-        }
-        key.push_back({keyColumn, value});
-    }
-    return key;
-}
-
-Recordset::Completion Recordset::sendChanges(size_t row) {
-    const auto& columns = rows_.columns();
-    // Each changed field goes to its own base table, by that table's key.
-    for (const std::string& table : changedTables(row)) {
-        std::vector<ColumnValue> match = keyOf(row, table, "update");
-        std::vector<ColumnValue> values;
-        for (size_t c = 0; c < columns.size(); ++c) {
-            if (!rows_.changed(row, c) || !equalsIgnoringAsciiCase(columns[c].baseTable, table)) {
-                continue;
-            }
-            values.push_back({columns[c].baseColumn, rows_.at(row, c)});
-            match.push_back({columns[c].baseColumn, rows_.original(row, c)});
-        }
-        if (connection_->session().updateRows(table, values, match, writeTimeout()) == 0) {
-            throw adoError(adErrRowNotFoundForUpdate,
-                           "Row cannot be located for updating. Some values may have been "
-                           "changed since it was last read (table " +
-                               inQuotes(table) + ", " + sourceName() + ").",
-                           kSource);
-        }
-    }
-    return Completion{row, {}};
-}
-
-Recordset::Completion Recordset::sendDelete(size_t row) {
-    const std::string table = soleTable("delete a row");
-    const std::vector<ColumnValue> match = keyOf(row, table, "delete from");
-    if (connection_->session().deleteRows(table, match, writeTimeout()) == 0) {
-        throw adoError(adErrRowNotFoundForUpdate,
-                       "Row cannot be located for deleting: it was deleted meanwhile (table " +
-                           inQuotes(table) + ", " + sourceName() + ").",
-                       kSource);
-    }
-    return Completion{row, {}};
 }
 
 }  // namespace ado

@@ -2,6 +2,16 @@
 // ADO Recordset with a client-side static cursor: all rows are fetched at Open, RecordCount is
 // exact at once, filters run in memory. With optimistic locking and a connection, Update writes
 // the current row at once; with batch-optimistic locking changes wait for UpdateBatch.
+//
+// States and the methods that change them:
+// - closed -> open: Open, openRows; open -> closed: Close (refused with an unsaved edit of a
+//   connected recordset).
+// - edit (EditMode): no edit -> editing: the first Field::Value set on a row; no edit -> adding:
+//   AddNew; editing or adding -> no edit: Update (which writes a connected row), CancelUpdate,
+//   and every move or filter (which update first).
+// - position (Cursor): before the first row (MovePrevious from the first), on a row (MoveFirst,
+//   MoveLast, MoveNext, a filter, AddNew), on a deleted row (Delete; MoveNext goes on to the row
+//   after it), past the last row (MoveNext from the last).
 
 #include <cstdint>
 #include <memory>
@@ -12,8 +22,10 @@
 #include <vector>
 
 #include "platform/ado/connection.hpp"
+#include "platform/ado/cursor.hpp"
 #include "platform/ado/filter.hpp"
 #include "platform/ado/row_store.hpp"
+#include "platform/ado/row_writer.hpp"
 
 namespace ado {
 
@@ -121,16 +133,6 @@ class Recordset : public oleaut::Object {
     friend class Field;
     friend class Fields;
 
-    // Finds a field by name, as spelled (ASCII letter case aside).
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const noexcept;
-    };
-    struct NameEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const noexcept;
-    };
-
     void requireOpen() const;
     void requireClosed() const;
     void requireUpdatable() const;
@@ -138,33 +140,20 @@ class Recordset : public oleaut::Object {
     size_t columnIndex(std::string_view name) const;
     void checkField(const Field& field) const;
     oleaut::Variant value(size_t column) const { return rows_.at(currentRow(), column); }
+    // The connection that writes rows; fails when there is none.
+    Connection& writingConnection() const;
     void setValue(size_t column, const oleaut::Variant& value);
     bool immediate() const noexcept;
     std::string sourceName() const;
 
-    void adopt(std::vector<ColumnInfo> columns, CellBlocks cells);
+    void adopt(std::shared_ptr<const ColumnSet> columns, CellStore cells);
     void showAll();
     void applyFilter(const std::vector<Condition>& conditions);
     void finishEdit();
     void forgetIndexes() { indexes_.clear(); }
 
-    // Writes a row's pending change to the database; returns what to store back into the row
-    // once the change is committed.
-    struct Completion {
-        size_t row;
-        std::vector<std::pair<size_t, oleaut::Variant>> stored;
-    };
-    Completion send(size_t row);
-    // The base tables of a row's changed fields; an expression among them fails.
-    std::vector<std::string> changedTables(size_t row) const;
-    // The one base table of the rows, for what needs a single table.
-    std::string soleTable(const std::string& action) const;
-    Completion sendNew(size_t row);
-    Completion sendChanges(size_t row);
-    Completion sendDelete(size_t row);
-    void complete(Completion completion);
-    std::vector<ColumnValue> keyOf(size_t row, const std::string& table, const char* action);
-    int32_t writeTimeout() const;
+    RowWriter::Target writeTarget();
+    void complete(RowWriter::Completion completion);
 
     std::shared_ptr<Connection> connection_;
     bool ownsConnection_ = false;
@@ -177,11 +166,8 @@ class Recordset : public oleaut::Object {
     uint64_t generation_ = 0;  // changes at every Open, so that stale Fields fail
 
     RowStore rows_;
-    std::unordered_map<std::string, size_t, NameHash, NameEqual> names_;
-    std::vector<uint32_t> view_;  // the rows shown, in order
-    size_t position_ = 0;         // view_.size() is EOF
-    bool beforeFirst_ = false;    // BOF after MovePrevious from the first row
-    bool currentDeleted_ = false;
+    Cursor cursor_;
+    RowWriter writer_;
     oleaut::Variant filter_ = int32_t{adFilterNone};
     std::unordered_map<size_t, EqualityIndex> indexes_;
 

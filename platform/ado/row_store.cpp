@@ -4,15 +4,15 @@
 
 namespace ado {
 
-void RowStore::assign(std::vector<ColumnInfo> columns, CellBlocks cells) {
+void RowStore::assign(std::shared_ptr<const ColumnSet> columns, CellStore cells) {
     columns_ = std::move(columns);
     cells_ = std::move(cells);
-    status_.assign(columns_.empty() ? 0 : cells_.size() / columns_.size(), RowStatus::Unchanged);
+    status_.assign(columns_->empty() ? 0 : cells_.size() / columns_->size(), RowStatus::Unchanged);
     changes_.clear();
 }
 
 void RowStore::clear() {
-    assign({}, {});
+    assign(std::make_shared<const ColumnSet>(), {});
 }
 
 bool RowStore::changed(size_t row, size_t column) const {
@@ -20,35 +20,39 @@ bool RowStore::changed(size_t row, size_t column) const {
     return found != changes_.end() && found->second.changed[column];
 }
 
-const oleaut::Variant& RowStore::original(size_t row, size_t column) const {
+oleaut::Variant RowStore::original(size_t row, size_t column) const {
+    if (status_[row] == RowStatus::New) return oleaut::kNull;
     const auto found = changes_.find(row);
-    return found != changes_.end() ? found->second.original[column] : at(row, column);
+    if (found != changes_.end()) {
+        for (const auto& [changedColumn, value] : found->second.originals) {
+            if (changedColumn == column) return value;
+        }
+    }
+    return at(row, column);
 }
 
 RowStore::Changes& RowStore::changesOf(size_t row) {
     auto found = changes_.find(row);
     if (found != changes_.end()) return found->second;
-    const size_t width = columns_.size();
     Changes changes;
-    if (status_[row] == RowStatus::New) {
-        changes.original.assign(width, oleaut::kNull);
-    } else {
-        for (size_t c = 0; c < width; ++c)
-            changes.original.push_back(cells_[row * width + c]);
-    }
-    changes.changed.assign(width, false);
+    changes.changed.assign(columns_->size(), false);
     return changes_.emplace(row, std::move(changes)).first->second;
 }
 
-void RowStore::set(size_t row, size_t column, oleaut::Variant value) {
+void RowStore::set(size_t row, size_t column, const oleaut::Variant& value) {
     Changes& changes = changesOf(row);
-    changes.changed[column] = true;
+    if (!changes.changed[column]) {
+        changes.changed[column] = true;
+        if (status_[row] != RowStatus::New) {
+            changes.originals.emplace_back(static_cast<uint32_t>(column), at(row, column));
+        }
+    }
     if (status_[row] == RowStatus::Unchanged) status_[row] = RowStatus::Modified;
-    cells_[row * columns_.size() + column] = std::move(value);
+    cells_.set(cell(row, column), value);
 }
 
 size_t RowStore::addRow() {
-    cells_.append(columns_.size(), oleaut::kNull);
+    cells_.appendNulls(columns_->size());
     status_.push_back(RowStatus::New);
     const size_t row = status_.size() - 1;
     changesOf(row);
@@ -68,8 +72,8 @@ void RowStore::accept(size_t row) {
     changes_.erase(row);
 }
 
-void RowStore::store(size_t row, size_t column, oleaut::Variant value) {
-    cells_[row * columns_.size() + column] = std::move(value);
+void RowStore::store(size_t row, size_t column, const oleaut::Variant& value) {
+    cells_.set(cell(row, column), value);
 }
 
 std::vector<size_t> RowStore::pendingRows() const {
@@ -87,12 +91,11 @@ std::vector<size_t> RowStore::pendingRows() const {
 RowStore::Snapshot RowStore::snapshot(size_t row) const {
     Snapshot snapshot;
     snapshot.row = row;
-    for (size_t c = 0; c < columns_.size(); ++c)
+    for (size_t c = 0; c < columns_->size(); ++c)
         snapshot.values.push_back(at(row, c));
     snapshot.status = status_[row];
     if (const auto found = changes_.find(row); found != changes_.end()) {
-        snapshot.original = found->second.original;
-        snapshot.changed = found->second.changed;
+        snapshot.changes = found->second;
     }
     return snapshot;
 }
@@ -100,11 +103,11 @@ RowStore::Snapshot RowStore::snapshot(size_t row) const {
 void RowStore::restore(Snapshot snapshot) {
     const size_t row = snapshot.row;
     for (size_t c = 0; c < snapshot.values.size(); ++c) {
-        cells_[row * columns_.size() + c] = std::move(snapshot.values[c]);
+        cells_.set(cell(row, c), snapshot.values[c]);
     }
     status_[row] = snapshot.status;
-    if (snapshot.original) {
-        changes_[row] = Changes{std::move(*snapshot.original), std::move(snapshot.changed)};
+    if (snapshot.changes) {
+        changes_[row] = std::move(*snapshot.changes);
     } else {
         changes_.erase(row);
     }

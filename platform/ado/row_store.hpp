@@ -1,10 +1,13 @@
 #pragma once
-// The rows of a client-side cursor: every value in one array, row after row, with the status and
-// the original values of each row that has changes not yet in the database.
+// The rows of a client-side cursor: every value in one compact store, row after row, with the
+// status of each row and, for a row whose changes are not in the database yet, which columns
+// changed and their original values.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/ado/provider.hpp"
@@ -21,16 +24,17 @@ enum class RowStatus : uint8_t {
 
 class RowStore {
   public:
-    void assign(std::vector<ColumnInfo> columns, CellBlocks cells);
+    void assign(std::shared_ptr<const ColumnSet> columns, CellStore cells);
     void clear();
 
-    const std::vector<ColumnInfo>& columns() const noexcept { return columns_; }
-    size_t columnCount() const noexcept { return columns_.size(); }
+    const ColumnSet& columnSet() const noexcept { return *columns_; }
+    const std::shared_ptr<const ColumnSet>& sharedColumns() const noexcept { return columns_; }
+    const std::vector<ColumnInfo>& columns() const noexcept { return columns_->list(); }
+    size_t columnCount() const noexcept { return columns_->size(); }
     size_t rowCount() const noexcept { return status_.size(); }
 
-    const oleaut::Variant& at(size_t row, size_t column) const {
-        return cells_[row * columns_.size() + column];
-    }
+    oleaut::Variant at(size_t row, size_t column) const { return cells_.get(cell(row, column)); }
+    bool isNull(size_t row, size_t column) const { return cells_.isNull(cell(row, column)); }
     RowStatus status(size_t row) const { return status_[row]; }
     bool shown(size_t row) const {
         return status_[row] != RowStatus::Deleted && status_[row] != RowStatus::Gone;
@@ -42,10 +46,10 @@ class RowStore {
     // Whether a column of the row was set since the row was last in step with the database.
     bool changed(size_t row, size_t column) const;
     // The value the database holds (Null for a new row).
-    const oleaut::Variant& original(size_t row, size_t column) const;
+    oleaut::Variant original(size_t row, size_t column) const;
 
-    // Sets a value; the first change of a row keeps its original values.
-    void set(size_t row, size_t column, oleaut::Variant value);
+    // Sets a value; the first change of a column keeps its original value.
+    void set(size_t row, size_t column, const oleaut::Variant& value);
     // Adds a row whose values are all Null; returns its number.
     size_t addRow();
     // A deleted row that the database holds waits for the batch; a new one is simply dropped.
@@ -57,31 +61,36 @@ class RowStore {
     // The row is in step with the database now (a deleted row is gone).
     void accept(size_t row);
     // Overwrites a value as the database holds it (a key it assigned, a default).
-    void store(size_t row, size_t column, oleaut::Variant value);
+    void store(size_t row, size_t column, const oleaut::Variant& value);
 
     // The rows whose changes are not in the database yet, in row order.
     std::vector<size_t> pendingRows() const;
+
+    // The changes of a row not yet in the database: which columns changed and the originals of
+    // those columns (a new row has none: its originals are Null).
+    struct Changes {
+        std::vector<bool> changed;
+        std::vector<std::pair<uint32_t, oleaut::Variant>> originals;
+    };
 
     // A row as it stands, to return to it when an edit is cancelled.
     struct Snapshot {
         size_t row = 0;
         std::vector<oleaut::Variant> values;
         RowStatus status = RowStatus::Unchanged;
-        std::optional<std::vector<oleaut::Variant>> original;
-        std::vector<bool> changed;
+        std::optional<Changes> changes;
     };
     Snapshot snapshot(size_t row) const;
     void restore(Snapshot snapshot);
 
   private:
-    struct Changes {
-        std::vector<oleaut::Variant> original;
-        std::vector<bool> changed;
-    };
+    size_t cell(size_t row, size_t column) const noexcept {
+        return row * columns_->size() + column;
+    }
     Changes& changesOf(size_t row);
 
-    std::vector<ColumnInfo> columns_;
-    CellBlocks cells_;
+    std::shared_ptr<const ColumnSet> columns_ = std::make_shared<const ColumnSet>();
+    CellStore cells_;
     std::vector<RowStatus> status_;
     std::unordered_map<size_t, Changes> changes_;
 };

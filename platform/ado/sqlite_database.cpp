@@ -73,13 +73,13 @@ sqlite3_stmt* Batch::statement(sqlite3* db, size_t index) {
     return index < statements_.size() ? statements_[index].get() : nullptr;
 }
 
-const std::vector<ColumnInfo>& Batch::columns(size_t index) {
+const std::shared_ptr<const ColumnSet>& Batch::columns(size_t index) {
     sqlite3_stmt* statement = statements_.at(index).get();
     if (descriptions_.size() <= index) descriptions_.resize(index + 1);
     Description& description = descriptions_[index];
     const int compilations = sqlite3_stmt_status(statement, SQLITE_STMTSTATUS_REPREPARE, 0);
     if (description.compilations != compilations) {
-        description.columns = describeColumns(statement);
+        description.columns = std::make_shared<const ColumnSet>(describeColumns(statement));
         description.compilations = compilations;
     }
     return description.columns;

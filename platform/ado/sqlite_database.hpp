@@ -20,6 +20,21 @@ struct StatementDeleter {
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
+// Resets a statement and clears its bindings when it goes out of use, whatever happened.
+class StatementReset {
+  public:
+    explicit StatementReset(sqlite3_stmt* statement) : statement_(statement) {}
+    ~StatementReset() {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+    }
+    StatementReset(const StatementReset&) = delete;
+    StatementReset& operator=(const StatementReset&) = delete;
+
+  private:
+    sqlite3_stmt* statement_;
+};
+
 // The statements of one SQL text, prepared one after another as they first run: a statement may
 // use what an earlier one of the same text created.
 class Batch {
@@ -29,14 +44,15 @@ class Batch {
     // The statement at index, prepared on first use; null past the last one.
     sqlite3_stmt* statement(sqlite3* db, size_t index);
 
-    // The columns the statement at index (already prepared) returns. Kept until SQLite compiles
-    // the statement again after a change of the schema, which may change its columns.
-    const std::vector<ColumnInfo>& columns(size_t index);
+    // The columns the statement at index (already prepared) returns. Kept, and shared with the
+    // row sets it returns, until SQLite compiles the statement again after a change of the
+    // schema, which may change its columns.
+    const std::shared_ptr<const ColumnSet>& columns(size_t index);
 
   private:
     struct Description {
         int compilations = -1;  // the statement's recompile count when described; -1: never
-        std::vector<ColumnInfo> columns;
+        std::shared_ptr<const ColumnSet> columns;
     };
 
     std::string text_;

@@ -7,6 +7,7 @@
 #include "platform/ado/connection_string.hpp"
 #include "platform/ado/errors.hpp"
 #include "platform/ado/sqlite_database.hpp"
+#include "platform/ado/sqlite_inserter.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_values.hpp"
 
@@ -14,6 +15,7 @@ namespace ado {
 namespace {
 
 using sqlite::Database;
+using sqlite::StatementReset;
 using sqlite::quoteIdentifier;
 
 bool isSpace(char c) {
@@ -58,20 +60,6 @@ std::optional<std::string> execTarget(std::string_view text) {
     }
     return std::nullopt;
 }
-
-class StatementReset {
-  public:
-    explicit StatementReset(sqlite3_stmt* statement) : statement_(statement) {}
-    ~StatementReset() {
-        sqlite3_reset(statement_);
-        sqlite3_clear_bindings(statement_);
-    }
-    StatementReset(const StatementReset&) = delete;
-    StatementReset& operator=(const StatementReset&) = delete;
-
-  private:
-    sqlite3_stmt* statement_;
-};
 
 std::string joined(const std::vector<ColumnValue>& values, const char* separator,
                    std::string (*term)(const ColumnValue&)) {
@@ -151,8 +139,8 @@ class SqliteSession final : public Session {
                                 {{{}, table}}, 0, "reading the key of " + inQuotes(table));
         std::vector<std::string> columns;
         for (size_t row = 0; row < info.rowCount(); ++row) {
-            if (oleaut::CLng(info.cells[row * 2 + 1]) > 0) {
-                columns.push_back(info.cells[row * 2].asString());
+            if (oleaut::CLng(info.cells.get(row * 2 + 1)) > 0) {
+                columns.push_back(info.cells.get(row * 2).asString());
             }
         }
         if (info.rowCount() == 0) {
@@ -165,43 +153,10 @@ class SqliteSession final : public Session {
         return cache.emplace(key, std::move(columns)).first->second;
     }
 
-    std::vector<oleaut::Variant> insertRow(const std::string& table,
-                                           const std::vector<ColumnValue>& values,
-                                           const std::vector<ColumnInfo>& readBack,
-                                           int32_t timeoutSeconds) override {
-        const std::string target = quoteIdentifier(table);
-        std::string sql = "INSERT INTO " + target;
-        if (values.empty()) {
-            sql += " DEFAULT VALUES";
-        } else {
-            std::string places;
-            for (size_t i = 0; i < values.size(); ++i)
-                places += i ? ", ?" : "?";
-            sql += " (" +
-                   joined(values, ", ",
-                          [](const ColumnValue& v) { return quoteIdentifier(v.column); }) +
-                   ") VALUES (" + places + ")";
-        }
-        run(sql, positional(values), timeoutSeconds, "adding a row to " + inQuotes(table));
-        if (readBack.empty()) return {};
-        const oleaut::Variant rowid =
-            static_cast<double>(sqlite3_last_insert_rowid(database_->handle()));
-        std::string columns;
-        for (size_t i = 0; i < readBack.size(); ++i) {
-            columns += (i ? ", " : "") + quoteIdentifier(readBack[i].baseColumn);
-        }
-        RowSet stored =
-            run("SELECT " + columns + " FROM " + target + " WHERE rowid = ?", {{{}, rowid}},
-                timeoutSeconds, "reading back the row added to " + inQuotes(table), Described::no);
-        if (stored.cells.size() != readBack.size()) {
-            throw adoError(adErrCommandFailed,
-                           "the row added to " + inQuotes(table) + " cannot be read back",
-                           "SQLite");
-        }
-        std::vector<oleaut::Variant> row;
-        for (size_t i = 0; i < stored.cells.size(); ++i)
-            row.push_back(std::move(stored.cells[i]));
-        return row;
+    std::unique_ptr<RowInserter> prepareInsert(const std::string& table,
+                                               const std::vector<ColumnInfo>& columns,
+                                               const std::vector<bool>& set) override {
+        return sqlite::prepareInserter(database_, identity_, table, columns, set);
     }
 
     int64_t updateRows(const std::string& table, const std::vector<ColumnValue>& values,
@@ -265,8 +220,10 @@ class SqliteSession final : public Session {
                 run("SELECT body FROM procedures WHERE name = ?1 COLLATE NOCASE "
                     "ORDER BY name = ?1 DESC LIMIT 1",
                     {{{}, name}}, 0, "looking up procedure " + inQuotes(name));
-            if (found.rowCount() == 1 && found.cells[0].isString())
-                return found.cells[0].asString();
+            if (found.rowCount() == 1) {
+                const oleaut::Variant body = found.cells.get(0);
+                if (body.isString()) return body.asString();
+            }
         } catch (const oleaut::Error&) {
             // No procedures table: the procedure does not exist either.
         }
@@ -282,13 +239,9 @@ class SqliteSession final : public Session {
         return run(*body, request.bindings, request.timeoutSeconds, "procedure " + inQuotes(name));
     }
 
-    // Whether a result carries the description of its columns; a caller that knows them reads
-    // only the values.
-    enum class Described { yes, no };
-
     // Runs every statement of a text; the rows of the last one that returned rows.
     RowSet run(const std::string& sql, const std::vector<Binding>& bindings, int32_t timeoutSeconds,
-               const std::string& what, Described described = Described::yes) {
+               const std::string& what) {
         sqlite3* db = database_->handle();
         Database::Running running(*database_, identity_, timeoutSeconds);
         sqlite::Batch& batch = database_->batch(sql);
@@ -305,17 +258,16 @@ class SqliteSession final : public Session {
             int rc = sqlite3_step(statement);
             if (rc != SQLITE_ROW && rc != SQLITE_DONE) sqlite::raise(db, rc, "running " + what);
             const bool returnsRows = sqlite3_column_count(statement) > 0;
-            const std::vector<ColumnInfo>* columns = nullptr;
             if (returnsRows) {
-                columns = &batch.columns(index);
-                if (described == Described::yes) result.columns = *columns;
+                result.columns = batch.columns(index);
                 result.cells.clear();
                 result.returnsRows = true;
             }
+            const std::vector<ColumnInfo>& columns = result.columns->list();
             for (; rc == SQLITE_ROW; rc = sqlite3_step(statement)) {
                 if (!returnsRows) continue;
-                for (int i = 0; i < static_cast<int>(columns->size()); ++i) {
-                    result.cells.push_back(sqlite::readValue(statement, i, (*columns)[i]));
+                for (size_t i = 0; i < columns.size(); ++i) {
+                    sqlite::readInto(statement, static_cast<int>(i), columns[i], result.cells);
                 }
             }
             if (rc != SQLITE_DONE) sqlite::raise(db, rc, "running " + what);

@@ -132,6 +132,18 @@ Variant readValue(sqlite3_stmt* statement, int index, const ColumnInfo& column) 
     cannotRead(column, storage, kind);
 }
 
+void readInto(sqlite3_stmt* statement, int index, const ColumnInfo& column, CellStore& cells) {
+    const VarType kind = kindOf(column.type);
+    if (sqlite3_column_type(statement, index) == SQLITE_TEXT &&
+        (kind == VarType::String || kind == VarType::Empty)) {
+        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
+        cells.pushText(std::string_view(
+            chars ? chars : "", static_cast<size_t>(sqlite3_column_bytes(statement, index))));
+        return;
+    }
+    cells.push_back(readValue(statement, index, column));
+}
+
 void bindValue(sqlite3_stmt* statement, int index, const Variant& value) {
     switch (value.type()) {
         case VarType::Empty:

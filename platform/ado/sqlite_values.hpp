@@ -17,6 +17,10 @@ std::vector<ColumnInfo> describeColumns(sqlite3_stmt* statement);
 // date numbers); a stored value that cannot be of that kind fails naming the column.
 oleaut::Variant readValue(sqlite3_stmt* statement, int index, const ColumnInfo& column);
 
+// Appends the value of a column of the current row to cells, as readValue reads it; a text goes
+// straight from SQLite into the store.
+void readInto(sqlite3_stmt* statement, int index, const ColumnInfo& column, CellStore& cells);
+
 // Binds a value: Boolean as 1 or 0, Currency and Date as numbers, Empty and Null as NULL.
 void bindValue(sqlite3_stmt* statement, int index, const oleaut::Variant& value);
 
