@@ -77,11 +77,12 @@ bool runConsumptionDemo(const com::Registry& registry, const std::string& connec
         }
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        char elapsed[32];
-        std::snprintf(elapsed, sizeof elapsed, "%.2f", seconds);
-        std::cout << "    " << consumers << " consumers, "
-                  << resultRows(connectionString, run.mainTable) - before << " result rows in "
-                  << run.mainTable << " and " << run.mainTable << "_Время, " << elapsed << " s\n";
+        const int32_t rows = resultRows(connectionString, run.mainTable) - before;
+        char speed[96];
+        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second",
+                      seconds, consumers / seconds, rows / seconds);
+        std::cout << "    " << consumers << " consumers, " << rows << " result rows in "
+                  << run.mainTable << " and " << run.mainTable << "_Время, " << speed << "\n";
     }
     return allDone;
 }

@@ -133,8 +133,8 @@ uint64_t CellStore::storeText(std::string_view text) {
     const size_t needed = sizeof length + text.size();
     if (chunks_.empty() || chunks_.back().capacity() - chunks_.back().size() < needed) {
         // Chunks double up to their full size, so that a few texts take little memory.
-        const size_t grown = chunks_.empty() ? kFirstChunkSize
-                                             : std::min(chunks_.back().capacity() * 2, kChunkSize);
+        const size_t grown =
+            chunks_.empty() ? kFirstChunkSize : std::min(chunks_.back().capacity() * 2, kChunkSize);
         chunks_.emplace_back();
         chunks_.back().reserve(std::max(grown, needed));
     }

@@ -16,7 +16,8 @@ namespace ado {
 
 class CellStore {
   public:
-    static constexpr size_t kBlockShift = 14;  // 16,384 cells a block
+    static constexpr size_t kBlockShift =
+        12;  // 4,096 cells a block: below the size malloc maps apart
     static constexpr size_t kBlockSize = size_t{1} << kBlockShift;
 
     size_t size() const noexcept { return size_; }

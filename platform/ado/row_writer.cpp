@@ -50,10 +50,10 @@ std::vector<size_t> RowWriter::changedTables(const Target& target, size_t row) c
 size_t RowWriter::soleTable(const Target& target, const std::string& action) const {
     const ColumnSet& columns = target.rows.columnSet();
     if (columns.tables().size() > 1) {
-        throw adoError(adErrIllegalOperation,
-                       "cannot " + action + ": the rows of " + target.source +
-                           " join several tables",
-                       kSource);
+        throw adoError(
+            adErrIllegalOperation,
+            "cannot " + action + ": the rows of " + target.source + " join several tables",
+            kSource);
     }
     if (columns.tables().empty()) {
         throw adoError(adErrIllegalOperation,
@@ -76,8 +76,7 @@ RowInserter& RowWriter::inserterFor(const Target& target, size_t table,
     for (size_t c : columns)
         described.push_back(target.rows.columnSet()[c]);
     const std::string& name = target.rows.columnSet().tables()[table];
-    inserters_.push_back(
-        {session, table, set, target.session.prepareInsert(name, described, set)});
+    inserters_.push_back({session, table, set, target.session.prepareInsert(name, described, set)});
     return *inserters_.back().inserter;
 }
 
@@ -103,7 +102,8 @@ RowWriter::Completion RowWriter::sendNew(const Target& target, size_t row) {
         set.push_back(changed);
         if (changed) values.push_back(target.rows.at(row, c));
     }
-    auto given = inserterFor(target, table, tableColumns, set).insert(values, target.timeoutSeconds);
+    auto given =
+        inserterFor(target, table, tableColumns, set).insert(values, target.timeoutSeconds);
     Completion completion{row, {}};
     for (auto& [position, value] : given)
         completion.stored.emplace_back(tableColumns[position], std::move(value));

@@ -95,9 +95,9 @@ class SqliteInserter final : public RowInserter {
             }
         }
         const std::string target = quoteIdentifier(table);
-        insert_.emplace(names.empty() ? "INSERT INTO " + target + " DEFAULT VALUES"
-                                      : "INSERT INTO " + target + " (" + names + ") VALUES (" +
-                                            places + ")");
+        insert_.emplace(names.empty()
+                            ? "INSERT INTO " + target + " DEFAULT VALUES"
+                            : "INSERT INTO " + target + " (" + names + ") VALUES (" + places + ")");
         if (!selected.empty()) {
             select_.emplace("SELECT " + selected + " FROM " + target + " WHERE rowid = ?");
         }
@@ -138,7 +138,8 @@ class SqliteInserter final : public RowInserter {
         if (rc != SQLITE_DONE) raise(db, rc, "running " + what);
     }
 
-    void readBackSelected(sqlite3_int64 rowid, std::vector<std::pair<size_t, oleaut::Variant>>& given) {
+    void readBackSelected(sqlite3_int64 rowid,
+                          std::vector<std::pair<size_t, oleaut::Variant>>& given) {
         sqlite3* db = database_->handle();
         const std::string what = "reading back the row added to " + inQuotes(table_);
         sqlite3_stmt* statement = select_->statement(db, 0);
@@ -163,7 +164,7 @@ class SqliteInserter final : public RowInserter {
     std::string table_;
     std::optional<Batch> insert_;
     std::optional<Batch> select_;
-    std::optional<size_t> keyColumn_;     // the key the database assigns, from the row id
+    std::optional<size_t> keyColumn_;      // the key the database assigns, from the row id
     std::vector<size_t> selectedColumns_;  // read back by the select, in its order
 };
 

@@ -15,8 +15,8 @@ namespace ado {
 namespace {
 
 using sqlite::Database;
-using sqlite::StatementReset;
 using sqlite::quoteIdentifier;
+using sqlite::StatementReset;
 
 bool isSpace(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
@@ -217,8 +217,10 @@ class SqliteSession final : public Session {
     std::optional<std::string> procedureBody(const std::string& name) {
         try {
             RowSet found =
-                run("SELECT body FROM procedures WHERE name = ?1 COLLATE NOCASE "
-                    "ORDER BY name = ?1 DESC LIMIT 1",
+                // The name as spelled through the key's index; letter case aside only when
+                // no procedure has it exactly.
+                run("SELECT coalesce((SELECT body FROM procedures WHERE name = ?1), "
+                    "(SELECT body FROM procedures WHERE name = ?1 COLLATE NOCASE LIMIT 1))",
                     {{{}, name}}, 0, "looking up procedure " + inQuotes(name));
             if (found.rowCount() == 1) {
                 const oleaut::Variant body = found.cells.get(0);

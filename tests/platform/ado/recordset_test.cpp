@@ -383,4 +383,60 @@ TEST(Recordset, ASchemaChangeBetweenTwoOpensGivesTheNewColumns) {
     }
 }
 
+// Names resolve to positions once per described statement: a reopen after the columns moved
+// finds each name at its new place.
+TEST(Recordset, AFieldNameFollowsItsColumnWhenTheSchemaMovesIt) {
+    TempDatabase db(kSchema);
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(db.connectionString());
+    auto valueOf = [&](const char* name) {
+        auto rows = std::make_shared<ado::Recordset>();
+        rows->CursorLocation(ado::adUseClient);
+        rows->ActiveConnection(connection);
+        rows->Open(Variant("SELECT * FROM Коэф ORDER BY Nk"), {}, ado::adOpenStatic,
+                   ado::adLockReadOnly, ado::adCmdText);
+        return rows->Fields(name).Value();
+    };
+    EXPECT_TRUE(identical(valueOf("K_G_gvs"), Variant(0.0625)));
+    connection->Execute(
+        "DROP TABLE Коэф; CREATE TABLE Коэф(K_G_gvs REAL, Nk INTEGER PRIMARY KEY, Npotr INT);"
+        "INSERT INTO Коэф VALUES (0.5, 1, 7)");
+    EXPECT_TRUE(identical(valueOf("K_G_gvs"), Variant(0.5)));
+    EXPECT_TRUE(identical(valueOf("npotr"), Variant(int32_t{7})));
+}
+
+// Rows added one after another with different columns left Null each get their own statement
+// and reuse it: a left-out column is Null (or its default) in the table and in the row, the key
+// comes back from the database.
+TEST(Recordset, AddedRowsOfDifferentShapesReusePreparedInserts) {
+    TempDatabase db(kSchema);
+    auto rows = openRows(db, "SELECT * FROM Потр WHERE Npotr > 100", ado::adLockOptimistic);
+    struct Added {
+        Variant name;  // Empty: not set
+        Variant q;
+    };
+    const Added added[] = {{"а", Variant()}, {Variant(), 2.5}, {"в", Variant()}, {"г", 4.5}};
+    for (const Added& row : added) {
+        rows->AddNew();
+        if (!row.name.isEmpty()) rows->Fields("Имя").Value(row.name);
+        if (!row.q.isEmpty()) rows->Fields("Q").Value(row.q);
+        rows->Update();
+    }
+    rows->MoveFirst();
+    for (int32_t i = 0; i < 4; ++i, rows->MoveNext()) {
+        SCOPED_TRACE(i);
+        const Added& row = added[i];
+        const Variant name = row.name.isEmpty() ? Variant(oleaut::kNull) : row.name;
+        const Variant q = row.q.isEmpty() ? Variant(oleaut::kNull) : row.q;
+        EXPECT_TRUE(identical(rows->Fields("Npotr").Value(), Variant(int32_t{4 + i})));
+        EXPECT_TRUE(identical(rows->Fields("Имя").Value(), name));
+        EXPECT_TRUE(identical(rows->Fields("Q").Value(), q));
+        EXPECT_TRUE(identical(rows->Fields("Прим").Value(), Variant("нет")));
+        EXPECT_TRUE(identical(rows->Fields("Тариф").Value(), Variant(oleaut::kNull)));
+        const std::string where = " FROM Потр WHERE Npotr = " + std::to_string(4 + i);
+        EXPECT_TRUE(identical(db.scalar("SELECT Имя" + where), name));
+        EXPECT_TRUE(identical(db.scalar("SELECT Q" + where), q));
+    }
+}
+
 }  // namespace
