@@ -79,8 +79,8 @@ bool runConsumptionDemo(const com::Registry& registry, const std::string& connec
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const int32_t rows = resultRows(connectionString, run.mainTable) - before;
         char speed[96];
-        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second",
-                      seconds, consumers / seconds, rows / seconds);
+        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second", seconds,
+                      consumers / seconds, rows / seconds);
         std::cout << "    " << consumers << " consumers, " << rows << " result rows in "
                   << run.mainTable << " and " << run.mainTable << "_Время, " << speed << "\n";
     }
