@@ -19,4 +19,9 @@ inline std::string inQuotes(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// A recordset's source as failures name it: quoted, or "the recordset" when it has none.
+inline std::string sourceNameOf(const std::string& sourceText) {
+    return sourceText.empty() ? "the recordset" : inQuotes(sourceText);
+}
+
 }  // namespace ado

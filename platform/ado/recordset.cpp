@@ -263,7 +263,7 @@ bool Recordset::immediate() const noexcept {
 }
 
 std::string Recordset::sourceName() const {
-    return sourceText_.empty() ? "the recordset" : inQuotes(sourceText_);
+    return sourceNameOf(sourceText_);
 }
 
 size_t Recordset::currentRow() const {
@@ -523,7 +523,7 @@ Connection& Recordset::writingConnection() const {
 
 RowWriter::Target Recordset::writeTarget() {
     Connection& connection = writingConnection();
-    return {rows_, connection.session(), connection.CommandTimeout(), sourceName()};
+    return {rows_, connection.session(), connection.CommandTimeout(), sourceText_};
 }
 
 void Recordset::complete(RowWriter::Completion completion) {

@@ -9,6 +9,8 @@ void RowStore::assign(std::shared_ptr<const ColumnSet> columns, CellStore cells)
     cells_ = std::move(cells);
     status_.assign(columns_->empty() ? 0 : cells_.size() / columns_->size(), RowStatus::Unchanged);
     changes_.clear();
+    last_.changes = nullptr;
+    noChanges_.assign(columns_->size(), false);
 }
 
 void RowStore::clear() {
@@ -18,6 +20,11 @@ void RowStore::clear() {
 bool RowStore::changed(size_t row, size_t column) const {
     const auto found = changes_.find(row);
     return found != changes_.end() && found->second.changed[column];
+}
+
+const std::vector<bool>& RowStore::changedColumns(size_t row) const {
+    const auto found = changes_.find(row);
+    return found != changes_.end() ? found->second.changed : noChanges_;
 }
 
 oleaut::Variant RowStore::original(size_t row, size_t column) const {
@@ -32,11 +39,21 @@ oleaut::Variant RowStore::original(size_t row, size_t column) const {
 }
 
 RowStore::Changes& RowStore::changesOf(size_t row) {
+    if (last_.changes && last_.row == row) return *last_.changes;
     auto found = changes_.find(row);
-    if (found != changes_.end()) return found->second;
-    Changes changes;
-    changes.changed.assign(columns_->size(), false);
-    return changes_.emplace(row, std::move(changes)).first->second;
+    if (found == changes_.end()) {
+        Changes changes;
+        changes.changed.assign(columns_->size(), false);
+        found = changes_.emplace(row, std::move(changes)).first;
+    }
+    last_.row = row;
+    last_.changes = &found->second;  // elements of the map stay in place until erased
+    return found->second;
+}
+
+void RowStore::forgetChanges(size_t row) {
+    if (last_.row == row) last_.changes = nullptr;
+    changes_.erase(row);
 }
 
 void RowStore::set(size_t row, size_t column, const oleaut::Variant& value) {
@@ -69,7 +86,7 @@ void RowStore::markDeleted(size_t row) {
 
 void RowStore::accept(size_t row) {
     status_[row] = status_[row] == RowStatus::Deleted ? RowStatus::Gone : RowStatus::Unchanged;
-    changes_.erase(row);
+    forgetChanges(row);
 }
 
 void RowStore::store(size_t row, size_t column, const oleaut::Variant& value) {
@@ -107,9 +124,10 @@ void RowStore::restore(Snapshot snapshot) {
     }
     status_[row] = snapshot.status;
     if (snapshot.changes) {
-        changes_[row] = std::move(*snapshot.changes);
+        forgetChanges(row);
+        changes_.emplace(row, std::move(*snapshot.changes));
     } else {
-        changes_.erase(row);
+        forgetChanges(row);
     }
 }
 

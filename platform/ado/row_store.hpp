@@ -45,6 +45,8 @@ class RowStore {
     }
     // Whether a column of the row was set since the row was last in step with the database.
     bool changed(size_t row, size_t column) const;
+    // Which columns of the row were set, by column (none for a row without changes).
+    const std::vector<bool>& changedColumns(size_t row) const;
     // The value the database holds (Null for a new row).
     oleaut::Variant original(size_t row, size_t column) const;
 
@@ -56,7 +58,7 @@ class RowStore {
     void markDeleted(size_t row);
     void markGone(size_t row) {
         status_[row] = RowStatus::Gone;
-        changes_.erase(row);
+        forgetChanges(row);
     }
     // The row is in step with the database now (a deleted row is gone).
     void accept(size_t row);
@@ -88,11 +90,26 @@ class RowStore {
         return row * columns_->size() + column;
     }
     Changes& changesOf(size_t row);
+    void forgetChanges(size_t row);
 
     std::shared_ptr<const ColumnSet> columns_ = std::make_shared<const ColumnSet>();
     CellStore cells_;
     std::vector<RowStatus> status_;
     std::unordered_map<size_t, Changes> changes_;
+    // The row last changed and its changes, as a row is set column after column. A copy of the
+    // store starts without it: it points into this store's map.
+    struct LastChanged {
+        size_t row = 0;
+        Changes* changes = nullptr;
+        LastChanged() = default;
+        LastChanged(const LastChanged&) noexcept {}
+        LastChanged& operator=(const LastChanged&) noexcept {
+            changes = nullptr;
+            return *this;
+        }
+    };
+    LastChanged last_;
+    std::vector<bool> noChanges_;
 };
 
 }  // namespace ado

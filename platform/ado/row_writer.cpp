@@ -30,13 +30,15 @@ RowWriter::Completion RowWriter::send(const Target& target, size_t row) {
 
 std::vector<size_t> RowWriter::changedTables(const Target& target, size_t row) const {
     const ColumnSet& columns = target.rows.columnSet();
+    const std::vector<bool>& changed = target.rows.changedColumns(row);
     std::vector<size_t> tables;
     for (size_t c = 0; c < columns.size(); ++c) {
-        if (!target.rows.changed(row, c)) continue;
+        if (!changed[c]) continue;
         const size_t table = columns.tableOf(c);
         if (table == ColumnSet::kNoTable) {
             throw adoError(adErrIllegalOperation,
-                           "field " + inQuotes(columns[c].name) + " of " + target.source +
+                           "field " + inQuotes(columns[c].name) + " of " +
+                               sourceNameOf(target.source) +
                                " is an expression and cannot be saved",
                            kSource);
         }
@@ -50,15 +52,16 @@ std::vector<size_t> RowWriter::changedTables(const Target& target, size_t row) c
 size_t RowWriter::soleTable(const Target& target, const std::string& action) const {
     const ColumnSet& columns = target.rows.columnSet();
     if (columns.tables().size() > 1) {
-        throw adoError(
-            adErrIllegalOperation,
-            "cannot " + action + ": the rows of " + target.source + " join several tables",
-            kSource);
+        throw adoError(adErrIllegalOperation,
+                       "cannot " + action + ": the rows of " + sourceNameOf(target.source) +
+                           " join several tables",
+                       kSource);
     }
     if (columns.tables().empty()) {
-        throw adoError(adErrIllegalOperation,
-                       "cannot " + action + ": the rows of " + target.source + " have no table",
-                       kSource);
+        throw adoError(
+            adErrIllegalOperation,
+            "cannot " + action + ": the rows of " + sourceNameOf(target.source) + " have no table",
+            kSource);
     }
     return 0;
 }
@@ -85,7 +88,8 @@ RowWriter::Completion RowWriter::sendNew(const Target& target, size_t row) {
     const std::vector<size_t> tables = changedTables(target, row);
     if (tables.size() > 1) {
         throw adoError(adErrIllegalOperation,
-                       "a new row of " + target.source + " can go to one table only, not to " +
+                       "a new row of " + sourceNameOf(target.source) +
+                           " can go to one table only, not to " +
                            inQuotes(columns.tables()[tables[0]]) + " and " +
                            inQuotes(columns.tables()[tables[1]]),
                        kSource);
@@ -95,9 +99,11 @@ RowWriter::Completion RowWriter::sendNew(const Target& target, size_t row) {
     std::vector<size_t> tableColumns;
     std::vector<bool> set;
     std::vector<oleaut::Variant> values;
+    const std::vector<bool>& changedColumns = target.rows.changedColumns(row);
+    values.reserve(columns.size());
     for (size_t c = 0; c < columns.size(); ++c) {
         if (columns.tableOf(c) != table) continue;
-        const bool changed = target.rows.changed(row, c);
+        const bool changed = changedColumns[c];
         tableColumns.push_back(c);
         set.push_back(changed);
         if (changed) values.push_back(target.rows.at(row, c));
@@ -126,8 +132,8 @@ std::vector<ColumnValue> RowWriter::keyOf(const Target& target, size_t row, size
         if (found == columns.size()) {
             throw adoError(adErrIllegalOperation,
                            std::string("cannot ") + action + " table " + inQuotes(name) +
-                               " through " + target.source + ": its rows do not carry the key " +
-                               inQuotes(keyColumn),
+                               " through " + sourceNameOf(target.source) +
+                               ": its rows do not carry the key " + inQuotes(keyColumn),
                            kSource);
         }
         oleaut::Variant value = target.rows.original(row, found);
@@ -158,7 +164,7 @@ void RowWriter::sendChanges(const Target& target, size_t row) {
             throw adoError(adErrRowNotFoundForUpdate,
                            "Row cannot be located for updating. Some values may have been "
                            "changed since it was last read (table " +
-                               inQuotes(name) + ", " + target.source + ").",
+                               inQuotes(name) + ", " + sourceNameOf(target.source) + ").",
                            kSource);
         }
     }
@@ -171,7 +177,7 @@ void RowWriter::sendDelete(const Target& target, size_t row) {
     if (target.session.deleteRows(name, match, target.timeoutSeconds) == 0) {
         throw adoError(adErrRowNotFoundForUpdate,
                        "Row cannot be located for deleting: it was deleted meanwhile (table " +
-                           inQuotes(name) + ", " + target.source + ").",
+                           inQuotes(name) + ", " + sourceNameOf(target.source) + ").",
                        kSource);
     }
 }

@@ -21,7 +21,7 @@ class RowWriter {
         const RowStore& rows;
         Session& session;
         int32_t timeoutSeconds;
-        std::string source;  // the recordset's source, quoted
+        const std::string& source;  // the recordset's source text
     };
 
     // What to store back into a row once its change is committed: the values the database gave
