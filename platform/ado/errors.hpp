@@ -9,6 +9,9 @@
 
 namespace ado {
 
+// The source of a recordset's errors.
+inline constexpr const char* kRecordsetSource = "ADODB.Recordset";
+
 inline oleaut::Error adoError(ErrorNumberEnum number, std::string description,
                               std::string source = "ADODB") {
     return oleaut::Error(number, std::move(description), std::move(source));

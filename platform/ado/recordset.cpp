@@ -10,11 +10,9 @@
 namespace ado {
 namespace {
 
-constexpr const char* kSource = "ADODB.Recordset";
-
 oleaut::Error closedError() {
     return adoError(adErrObjectClosed, "Operation is not allowed when the object is closed.",
-                    kSource);
+                    kRecordsetSource);
 }
 
 oleaut::Error noCurrentRecordError(const std::string& source) {
@@ -22,63 +20,15 @@ oleaut::Error noCurrentRecordError(const std::string& source) {
                     "Either BOF or EOF is True, or the current record has been deleted. "
                     "Requested operation requires a current record (" +
                         source + ").",
-                    kSource);
+                    kRecordsetSource);
 }
 
 oleaut::Error openError() {
-    return adoError(adErrObjectOpen, "Operation is not allowed when the object is open.", kSource);
+    return adoError(adErrObjectOpen, "Operation is not allowed when the object is open.",
+                    kRecordsetSource);
 }
 
 }  // namespace
-
-// ---- Field and Fields ----
-
-const std::string& Field::Name() const {
-    recordset_->checkField(*this);
-    return recordset_->rows_.columns()[column_].name;
-}
-
-DataTypeEnum Field::Type() const {
-    recordset_->checkField(*this);
-    return recordset_->rows_.columns()[column_].type;
-}
-
-oleaut::Variant Field::Value() const {
-    recordset_->checkField(*this);
-    return recordset_->value(column_);
-}
-
-void Field::Value(const oleaut::Variant& value) const {
-    recordset_->checkField(*this);
-    recordset_->setValue(column_, value);
-}
-
-oleaut::Variant Field::OriginalValue() const {
-    recordset_->checkField(*this);
-    return recordset_->rows_.original(recordset_->currentRow(), column_);
-}
-
-int32_t Fields::Count() const {
-    recordset_->requireOpen();
-    return static_cast<int32_t>(recordset_->rows_.columnCount());
-}
-
-Field Fields::Item(std::string_view name) const {
-    recordset_->requireOpen();
-    return Field(recordset_, recordset_->columnIndex(name), recordset_->generation_);
-}
-
-Field Fields::Item(int32_t index) const {
-    recordset_->requireOpen();
-    if (index < 0 || static_cast<size_t>(index) >= recordset_->rows_.columnCount()) {
-        throw adoError(adErrItemNotFound,
-                       "Item cannot be found in the collection corresponding to the requested "
-                       "name or ordinal: there is no field " +
-                           std::to_string(index) + " in " + recordset_->sourceName(),
-                       kSource);
-    }
-    return Field(recordset_, static_cast<size_t>(index), recordset_->generation_);
-}
 
 // ---- properties ----
 
@@ -98,7 +48,7 @@ void Recordset::ActiveConnection(const oleaut::Variant& connection) {
         auto shared = std::dynamic_pointer_cast<Connection>(object);
         if (object && !shared) {
             throw adoError(adErrInvalidArgument, "ActiveConnection takes a Connection object",
-                           kSource);
+                           kRecordsetSource);
         }
         ActiveConnection(std::move(shared));
         return;
@@ -108,7 +58,8 @@ void Recordset::ActiveConnection(const oleaut::Variant& connection) {
         return;
     }
     throw adoError(adErrInvalidArgument,
-                   "ActiveConnection takes a connection string or a Connection object", kSource);
+                   "ActiveConnection takes a connection string or a Connection object",
+                   kRecordsetSource);
 }
 
 void Recordset::ActiveConnection(std::shared_ptr<Connection> connection) {
@@ -144,7 +95,8 @@ void Recordset::Open(const oleaut::Variant& source, const oleaut::Variant& activ
     requireClosed();
     const oleaut::Variant from = source.isEmpty() ? source_ : source;
     if (from.isEmpty() || (from.isString() && from.asString().empty())) {
-        throw adoError(adErrInvalidConnection, "the recordset has no Source to open", kSource);
+        throw adoError(adErrInvalidConnection, "the recordset has no Source to open",
+                       kRecordsetSource);
     }
     if (cursorType != adOpenUnspecified) cursorType_ = cursorType;
 
@@ -174,7 +126,8 @@ void Recordset::Open(const oleaut::Variant& source, const oleaut::Variant& activ
             return;
         }
         throw adoError(adErrInvalidArgument,
-                       "a recordset opens from a text, a name, a Command or a Recordset", kSource);
+                       "a recordset opens from a text, a name, a Command or a Recordset",
+                       kRecordsetSource);
     }
 
     if (lockType != adLockUnspecified) lockType_ = lockType;
@@ -183,7 +136,7 @@ void Recordset::Open(const oleaut::Variant& source, const oleaut::Variant& activ
         throw adoError(adErrInvalidConnection,
                        "The connection cannot be used to perform this operation: the recordset "
                        "has no ActiveConnection",
-                       kSource);
+                       kRecordsetSource);
     }
     Request request;
     request.type = commandTypeOf(options);
@@ -221,7 +174,7 @@ void Recordset::Close() {
         throw adoError(adErrIllegalOperation,
                        "Operation is not allowed in this context: the current row of " +
                            sourceName() + " has changes; call Update or CancelUpdate first",
-                       kSource);
+                       kRecordsetSource);
     }
     open_ = false;
     ++generation_;
@@ -254,7 +207,7 @@ void Recordset::requireUpdatable() const {
         throw adoError(
             adErrFeatureNotAvailable,
             "Current Recordset does not support updating: " + sourceName() + " is read-only",
-            kSource);
+            kRecordsetSource);
     }
 }
 
@@ -280,7 +233,7 @@ size_t Recordset::columnIndex(std::string_view name) const {
                        "Item cannot be found in the collection corresponding to the requested "
                        "name or ordinal: there is no field " +
                            inQuotes(std::string(name)) + " in " + sourceName(),
-                       kSource);
+                       kRecordsetSource);
     }
     return *found;
 }
@@ -289,7 +242,8 @@ void Recordset::checkField(const Field& field) const {
     requireOpen();
     if (field.generation_ != generation_) {
         throw adoError(adErrIllegalOperation,
-                       "the field belongs to rows that were closed; look it up again", kSource);
+                       "the field belongs to rows that were closed; look it up again",
+                       kRecordsetSource);
     }
 }
 
@@ -371,7 +325,8 @@ void Recordset::Filter(const oleaut::Variant& filter) {
         cursor_.show(std::move(pending));
     } else {
         throw adoError(adErrInvalidArgument,
-                       "Filter takes a text, adFilterNone or adFilterPendingRecords", kSource);
+                       "Filter takes a text, adFilterNone or adFilterPendingRecords",
+                       kRecordsetSource);
     }
     filter_ = group;
 }
@@ -455,7 +410,8 @@ void Recordset::CancelUpdate() {
 void Recordset::Delete(AffectEnum affect) {
     requireUpdatable();
     if (affect != adAffectCurrent) {
-        throw adoError(adErrFeatureNotAvailable, "Delete deletes the current row only", kSource);
+        throw adoError(adErrFeatureNotAvailable, "Delete deletes the current row only",
+                       kRecordsetSource);
     }
     if (editMode_ == adEditAdd) {
         CancelUpdate();
@@ -516,7 +472,7 @@ Connection& Recordset::writingConnection() const {
         throw adoError(adErrInvalidConnection,
                        "The connection cannot be used to perform this operation: " + sourceName() +
                            " is not connected; set ActiveConnection first",
-                       kSource);
+                       kRecordsetSource);
     }
     return *connection_;
 }

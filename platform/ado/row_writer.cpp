@@ -6,12 +6,6 @@
 #include "platform/ado/errors.hpp"
 
 namespace ado {
-namespace {
-
-constexpr const char* kSource = "ADODB.Recordset";
-
-}  // namespace
-
 RowWriter::Completion RowWriter::send(const Target& target, size_t row) {
     switch (target.rows.status(row)) {
         case RowStatus::New:
@@ -40,7 +34,7 @@ std::vector<size_t> RowWriter::changedTables(const Target& target, size_t row) c
                            "field " + inQuotes(columns[c].name) + " of " +
                                sourceNameOf(target.source) +
                                " is an expression and cannot be saved",
-                           kSource);
+                           kRecordsetSource);
         }
         if (std::find(tables.begin(), tables.end(), table) == tables.end()) {
             tables.push_back(table);
@@ -55,13 +49,13 @@ size_t RowWriter::soleTable(const Target& target, const std::string& action) con
         throw adoError(adErrIllegalOperation,
                        "cannot " + action + ": the rows of " + sourceNameOf(target.source) +
                            " join several tables",
-                       kSource);
+                       kRecordsetSource);
     }
     if (columns.tables().empty()) {
         throw adoError(
             adErrIllegalOperation,
             "cannot " + action + ": the rows of " + sourceNameOf(target.source) + " have no table",
-            kSource);
+            kRecordsetSource);
     }
     return 0;
 }
@@ -92,7 +86,7 @@ RowWriter::Completion RowWriter::sendNew(const Target& target, size_t row) {
                            " can go to one table only, not to " +
                            inQuotes(columns.tables()[tables[0]]) + " and " +
                            inQuotes(columns.tables()[tables[1]]),
-                       kSource);
+                       kRecordsetSource);
     }
     // A row that sets no field takes the defaults of the only table of the rows.
     const size_t table = tables.empty() ? soleTable(target, "add a row of defaults") : tables[0];
@@ -134,14 +128,14 @@ std::vector<ColumnValue> RowWriter::keyOf(const Target& target, size_t row, size
                            std::string("cannot ") + action + " table " + inQuotes(name) +
                                " through " + sourceNameOf(target.source) +
                                ": its rows do not carry the key " + inQuotes(keyColumn),
-                           kSource);
+                           kRecordsetSource);
         }
         oleaut::Variant value = target.rows.original(row, found);
         if (value.isNull()) {
             throw adoError(adErrIllegalOperation,
                            std::string("cannot ") + action + " a row of " + inQuotes(name) +
                                ": its key " + inQuotes(keyColumn) + " is Null",
-                           kSource);
+                           kRecordsetSource);
         }
         key.push_back({keyColumn, std::move(value)});
     }
@@ -165,7 +159,7 @@ void RowWriter::sendChanges(const Target& target, size_t row) {
                            "Row cannot be located for updating. Some values may have been "
                            "changed since it was last read (table " +
                                inQuotes(name) + ", " + sourceNameOf(target.source) + ").",
-                           kSource);
+                           kRecordsetSource);
         }
     }
 }
@@ -178,7 +172,7 @@ void RowWriter::sendDelete(const Target& target, size_t row) {
         throw adoError(adErrRowNotFoundForUpdate,
                        "Row cannot be located for deleting: it was deleted meanwhile (table " +
                            inQuotes(name) + ", " + sourceNameOf(target.source) + ").",
-                       kSource);
+                       kRecordsetSource);
     }
 }
 
