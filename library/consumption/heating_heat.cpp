@@ -6,8 +6,8 @@
 #include "library/consumption/products.hpp"
 #include "library/consumption/row_rounding.hpp"
 #include "library/consumption/values.hpp"
-#include "library/services/checked_math.hpp"
 #include "platform/oleaut/datetime.hpp"
+#include "platform/oleaut/math.hpp"
 
 namespace kalvik::consumption {
 
@@ -21,11 +21,11 @@ double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, double Тн
         const double Т2 = number(t.Т2, "Т2");
         const double Т1_р = number(t.Т1_р, "Т1_р");
         const double Т2_р = number(t.Т2_р, "Т2_р");
-        return checked::quotient(Т1 - Т2, Т1_р - Т2_р);
+        return oleaut::quotient(Т1 - Т2, Т1_р - Т2_р);
     }
     const double Твн = number(t.Твн, "Твн TVNUT");
     const double Тн = number(t.Тн, "Тн");
-    return checked::quotient(Твн - Тн, Твн - Тнро_рт);
+    return oleaut::quotient(Твн - Тн, Твн - Тнро_рт);
 }
 
 double heatingFactor(double ratio, const Variant& Тн, double Тнро_нач, bool Ot_leto, double PAR,
