@@ -6,7 +6,7 @@
 #include "library/consumption/columns.hpp"
 #include "library/consumption/loss_mode.hpp"
 #include "library/consumption/phases.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 
 namespace kalvik::consumption {
 
@@ -143,7 +143,7 @@ void consumerTotals(Run& run, ConsumerContext& c, MainRecordset& row) {
         oleaut::isTrue(s[S::Дубль_ТехГВС]),
         lossMode(s[S::Подкл_с_потерями], S::Подкл_с_потерями.name),
     };
-    const ConnectedLoad load = connectedLoad(source, c, run.values().periodShare, run.parameters());
+    const ConnectedLoad load = connectedLoad(source, c, run.period().periodShare, run.parameters());
     row.set(M::ТПподкл, load.ТПподкл);
     row.set(M::ТПподкл_корр, load.ТПподкл_корр);
     row.set(M::SQподкл, load.SQподкл);

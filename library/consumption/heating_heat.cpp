@@ -4,8 +4,8 @@
 
 #include "library/consumption/phases.hpp"
 #include "library/consumption/products.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "library/consumption/row_rounding.hpp"
-#include "library/consumption/values.hpp"
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/math.hpp"
 
@@ -99,7 +99,7 @@ void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
 
     const ConstructionFactors construction = constructionFactors(
         {s[S::Стр_проц], s[S::Стр_проц_подкл], s[S::Дат_нач_стр], s[S::Дат_кон_стр]}, p.Нач, p.Кон,
-        run.values().monthHours);
+        run.period().monthHours);
     c.heating.constructionFactor = construction.construction;
     c.heating.connectionConstructionFactor = construction.connection;
 

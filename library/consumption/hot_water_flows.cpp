@@ -5,7 +5,7 @@
 #include "library/consumption/hot_water_enthalpy.hpp"
 #include "library/consumption/phases.hpp"
 #include "library/consumption/products.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 
 namespace kalvik::consumption {
 

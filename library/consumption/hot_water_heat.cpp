@@ -4,8 +4,8 @@
 
 #include "library/consumption/phases.hpp"
 #include "library/consumption/products.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "library/consumption/row_rounding.hpp"
-#include "library/consumption/values.hpp"
 #include "library/consumption/variant_rule.hpp"
 #include "platform/oleaut/text.hpp"
 
@@ -81,7 +81,7 @@ void loadBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
 void normBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
     SourceRecordset& s = run.source();
     const double hours = c.netHours.hotWater;
-    const double share = hours / run.values().monthHours;
+    const double share = hours / run.period().monthHours;
     row.set(M::Qгвс, product(s[S::QUS], s[S::Norma_Gk], row[M::К_Сн_ГВС]));
     if (c.K_G_gvs != 0 && normInTonnes(s[S::Ed_izm_Gk])) {
         c.hotWater.tonneNorm = number(product(s[S::QUS], s[S::Norma_Gk]), "QUS × Norma_Gk");

@@ -55,7 +55,7 @@ void hoursRow(Run& run, ConsumerContext& c, MainRecordset& row) {
     h.set(H::Ттех_r, used.technology);
     h.set(H::ТтехГВС_r, used.technologicalHotWater);
 
-    const ActualHours actual = actualHours(c, run.values().periodHours);
+    const ActualHours actual = actualHours(c, run.period().periodHours);
     h.set(H::Тотоп, actual.heating);
     h.set(H::Твент, actual.ventilation);
     h.set(H::Тгвс, actual.hotWater);

@@ -55,7 +55,7 @@ void longOutages(Run& run, ConsumerContext& c, MainRecordset&) {
         }
     }
 
-    const RunValues& v = run.values();
+    const RunPeriod& v = run.period();
     auto share = [&v](double longOutageHours) {
         return std::max(0.0, (v.periodHours - longOutageHours) / v.monthHours);
     };

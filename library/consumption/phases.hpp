@@ -4,8 +4,8 @@
 // in this order. A new phase is declared here at its place and called at the same place there.
 
 #include "library/consumption/consumer_context.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "library/consumption/run.hpp"
-#include "library/consumption/values.hpp"
 
 namespace kalvik::consumption {
 

@@ -1,4 +1,4 @@
-// The consumption run as a whole: run values, set-up queries, the consumer loop with one
+// The consumption run as a whole: its period in hours, set-up queries, the consumer loop with one
 // transaction per consumer, the end steps and the journal lines.
 
 #include "library/consumption/run.hpp"
@@ -40,7 +40,7 @@ void Run::journal(const std::string& message) {
 void Run::execute() {
     startClock_.restart();
     oleaut::Date last = parameters_.Кон;
-    values_ = runValues(parameters_.Нач, parameters_.Кон,
+    period_ = runPeriod(parameters_.Нач, parameters_.Кон,
                         number(rasVrem().Час_в_месяц(last), "Час_в_месяц"));
     setUp();
     consumerLoop();

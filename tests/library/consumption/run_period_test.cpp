@@ -1,4 +1,4 @@
-#include "library/consumption/run_values.hpp"
+#include "library/consumption/run_period.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 using oleaut::DateSerial;
 
-TEST(RunValues, PeriodHoursMonthHoursAndShare) {
+TEST(RunPeriod, PeriodHoursMonthHoursAndShare) {
     struct Case {
         oleaut::Date first, last;
         double monthHours;
@@ -28,7 +28,7 @@ TEST(RunValues, PeriodHoursMonthHoursAndShare) {
         {DateSerial(2008, 2, 1), DateSerial(2008, 2, 29), 696, 696, 1},
     };
     for (const Case& c : cases) {
-        const RunValues v = runValues(c.first, c.last, c.monthHours);
+        const RunPeriod v = runPeriod(c.first, c.last, c.monthHours);
         EXPECT_EQ(v.periodHours, c.periodHours);
         EXPECT_EQ(v.monthHours, c.monthHours);
         EXPECT_DOUBLE_EQ(v.periodShare, c.share);
