@@ -5,7 +5,7 @@
 
 namespace kalvik::consumption {
 
-std::string remark(const LoadHours& hours, double ventilationHours) {
+std::string remark(const LoadHours& hours, Hours ventilationHours) {
     using oleaut::numberText;
     std::string text = "ВрОт= " + numberText(hours.heating) + " ";
     text += "СрВрВент. " + numberText(ventilationHours);
@@ -16,7 +16,7 @@ std::string remark(const LoadHours& hours, double ventilationHours) {
     return text;
 }
 
-void closingColumns(Run& run, ConsumerContext& c, MainRecordset& row) {
+void closingColumns(Run& run, const ConsumerContext& c, MainRecordset& row) {
     namespace M = main_row;
     SourceRecordset& s = run.source();
     copyColumns(row, s, kConnectionCopies);

@@ -81,6 +81,6 @@ inline constexpr Column<MainRow> kClearedTonneColumns[] = {
 // `Примечание`: the hours of heating, ventilation, hot water, second hot water, technology and
 // technological hot water after their labels, the numbers in the general form of the regional
 // settings ("ВрОт= 744 СрВрВент. 372.5ВрГвс= 744 ВрГвс_Пс= 0 ВрТех= 0 ВрТехГвс= 0").
-std::string remark(const LoadHours& hours, double ventilationHours);
+[[nodiscard]] std::string remark(const LoadHours& hours, Hours ventilationHours);
 
 }  // namespace kalvik::consumption

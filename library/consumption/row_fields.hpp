@@ -11,11 +11,11 @@
 namespace kalvik::consumption {
 
 // CDbl / CInt of a value; a failure (Null, a text that is not a number) names the column.
-double number(const oleaut::Variant& value, std::string_view column);
-int16_t integer(const oleaut::Variant& value, std::string_view column);
+[[nodiscard]] double number(const oleaut::Variant& value, std::string_view column);
+[[nodiscard]] int16_t integer(const oleaut::Variant& value, std::string_view column);
 
 // The field equals 0; a Null does not.
-bool equalsZero(const oleaut::Variant& value);
+[[nodiscard]] bool equalsZero(const oleaut::Variant& value);
 
 // One column copied unchanged (Null included) from a row of one kind to a row of another.
 template <class To, class From>

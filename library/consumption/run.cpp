@@ -175,13 +175,13 @@ void Run::end() {
     journal(totalLine(total));
 }
 
-double Run::ВремяРаботы(Variant weekly, Variant mask, Variant start, Variant end) {
+Hours Run::ВремяРаботы(Variant weekly, Variant mask, Variant start, Variant end) {
     Variant first = parameters_.Нач;
     Variant last = parameters_.Кон;
     return number(rasVrem().ВремяРаботы(weekly, mask, start, end, first, last), "ВремяРаботы");
 }
 
-double Run::РасчВремДлитОткл(const Variant& start, const Variant& end) {
+Hours Run::РасчВремДлитОткл(const Variant& start, const Variant& end) {
     Variant from = rasVrem().Nz_f(start);
     Variant to = rasVrem().Nz_f(end);
     Variant first = parameters_.Нач;

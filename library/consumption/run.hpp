@@ -70,10 +70,10 @@ class Run {
     IFiz_par& fizPar() { return fizPar_.get(); }
 
     // `ВремяРаботы` of a weekly value, weekday mask and daily window over the period, as a number.
-    double ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask, oleaut::Variant start,
-                       oleaut::Variant end);
+    Hours ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask, oleaut::Variant start,
+                      oleaut::Variant end);
     // `РасчВремДлитОткл` of a long outage's start and end (a missing date counts as 0).
-    double РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
+    Hours РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
     // `Nz_f` of a field, as a number.
     template <class Recordset, class Row>
     double nz(Recordset& recordset, Column<Row> column) {

@@ -4,7 +4,7 @@
 
 namespace kalvik::consumption {
 
-RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, double monthHours) {
+RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours) {
     RunPeriod period;
     period.periodHours = static_cast<double>(oleaut::DateDiff("h", Нач, oleaut::addDays(Кон, 1)));
     period.monthHours = monthHours;

@@ -50,7 +50,7 @@ TEST(CoefficientWriteBack, HeatFlowsByBothWaysAndThePhysicalCoefficient) {
         c.flows.coefficientTechnologicalHotWater = k.technologicalByCoefficient;
         c.flows.loadBasedHotWater = k.byEnthalpy;
         c.flows.loadBasedTechnologicalHotWater = k.technologicalByEnthalpy;
-        c.hotWater.enthalpy = k.hot;
+        c.flows.hotEnthalpy = k.hot;
         c.flows.coldEnthalpy = k.cold;
         const auto values = coefficientRowValues(c);
         for (std::size_t i = 0; i < values.size(); ++i) {

@@ -64,14 +64,14 @@ TEST(HeatingHeat, HeatingRatioFailures) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(errorNumberOf([&] { heatingRatio(c.t12, c.t, -26); }), c.error);
+        EXPECT_EQ(errorNumberOf([&] { (void)heatingRatio(c.t12, c.t, -26); }), c.error);
     }
 }
 
 TEST(HeatingHeat, NullOutdoorTemperatureFailureNamesTheColumn) {
     expectFailure(
         [] {
-            heatingRatio(0, {kNull, 20.0, kNull, kNull, kNull, kNull}, -26);
+            (void)heatingRatio(0, {kNull, 20.0, kNull, kNull, kNull, kNull}, -26);
         },
         94, {"column Тн"});
 }

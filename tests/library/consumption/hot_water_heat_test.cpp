@@ -102,7 +102,7 @@ TEST(HotWaterHeat, TemperatureFactorFailures) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(errorNumberOf(
-                      [&] { hotWaterTemperatureFactor(c.Тгв, c.Тхв, c.Т_гв_потр, 5, c.Ras_GVS); }),
+                      [&] { (void)hotWaterTemperatureFactor(c.Тгв, c.Тхв, c.Т_гв_потр, 5, c.Ras_GVS); }),
                   c.error);
     }
 }

@@ -42,7 +42,7 @@ TEST(LossMode, AnyOtherValueFailsNamingTheColumnAndTheValue) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
-        expectFailure([&] { lossMode(c.value, "Подкл с потерями"); }, c.error,
+        expectFailure([&] { (void)lossMode(c.value, "Подкл с потерями"); }, c.error,
                       {"column Подкл с потерями", c.shown});
     }
 }
