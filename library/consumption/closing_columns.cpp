@@ -8,6 +8,7 @@ namespace kalvik::consumption {
 std::string remark(const LoadHours& hours, Hours ventilationHours) {
     using oleaut::numberText;
     std::string text = "ВрОт= " + numberText(hours.heating) + " ";
+    // Kept as found: no blank between the ventilation hours and the next label.
     text += "СрВрВент. " + numberText(ventilationHours);
     text += "ВрГвс= " + numberText(hours.hotWater) + " ";
     text += "ВрГвс_Пс= " + numberText(hours.secondHotWater) + " ";

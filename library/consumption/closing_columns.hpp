@@ -21,7 +21,8 @@ inline constexpr ColumnCopy<MainRow, SourceRow> kConnectionCopies[] = {
     {main_row::ДоляПотерьТсетях_подк, src::ДоляПотерьТсетях},
 };
 
-// Set to 0 before `PAR` is copied, in this order. `Время_тс` gets its value with the hours row.
+// Set to 0 before `PAR` is copied, in this order. Kept as found: `Время_тс` is cleared here and
+// gets its value with the hours row.
 inline constexpr Column<MainRow> kClearedColumns[] = {
     main_row::QотУз,
     main_row::QвентУз,

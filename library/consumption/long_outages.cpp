@@ -28,6 +28,7 @@ void addLoad(Run& run, LongOutageRecordset& l, bool loadIsZero, const LoadColumn
     }
     const double hours = run.РасчВремДлитОткл(l[load.start], l[load.end]);
     if (hours <= 0) return;
+    // Kept as found: every load tests the heating column `ОтВремПост`, not its own share.
     if (oleaut::isTrue(oleaut::ne(l[L::ОтВремПост], int16_t{1})))
         weight = number(Variant(int16_t{1}) - l[load.share], load.share.name);
     sum += hours * weight;

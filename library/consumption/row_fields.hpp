@@ -1,6 +1,12 @@
 #pragma once
-// Small rules on values that the phases share: a value read as a number with its column named in
-// the error, the "equals 0" test of a field, and copying columns from row to row unchanged.
+// Small rules on the fields of rows that the phases share: a value read as a number with its
+// column named in the error, the "equals 0" test of a field, and copying columns from row to row
+// unchanged.
+//
+// A phase that goes on from a value it has just written into the pending row reads it back from
+// the row rather than keeping its own copy: the row holds the value in the column's kind (an
+// integer column keeps an integer, a Null stays Null), and the later formula must see it as the
+// row will store it.
 
 #include <cstdint>
 #include <string_view>
