@@ -267,7 +267,7 @@ TEST(ConnectedLoad, NullsStayNullWhereNoNumberIsNeededAndFailNamingTheColumnElse
                 (void)connectedLoad(s, c, 1, unrounded());
                 ADD_FAILURE() << "no error";
             } catch (const oleaut::Error& e) {
-                EXPECT_EQ(e.number(), 94);
+                EXPECT_EQ(e.number(), oleaut::kInvalidUseOfNull);
                 EXPECT_NE(std::string(e.what()).find(*k.failure), std::string::npos) << e.what();
             }
             continue;

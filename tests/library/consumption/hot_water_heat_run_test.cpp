@@ -101,7 +101,7 @@ TEST(HotWaterHeatRun, ConsumerTemperature) {
     RunParameters p = run.parameters();
     p.Ras_GVS = 1;
     // The steam consumer 104 has no temperature of its own: the factor cannot be computed.
-    expectFailure([&] { run.run(p); }, 94, {"consumer 104", "Т_гв_потр"});
+    expectFailure([&] { run.run(p); }, oleaut::kInvalidUseOfNull, {"consumer 104", "Т_гв_потр"});
     run.db().execute("DELETE FROM \"РезультатыПотребитель\"");
     run.db().execute("DELETE FROM \"РезультатыПотребитель_Время\"");
     run.db().execute("UPDATE \"Потребители\" SET \"Т_гв_потр\" = 55 WHERE \"Npotr\" = 104");
@@ -177,7 +177,7 @@ TEST(HotWaterHeatRun, NullReductionEndsTheRun) {
     DemoRun run;
     run.choose(DemoPeriod::January);
     run.db().addConsumer(224, "\"К_ГВС\"", "NULL");
-    expectFailure([&] { run.run(); }, 94, {"consumer 224", "column Qгвс"});
+    expectFailure([&] { run.run(); }, oleaut::kInvalidUseOfNull, {"consumer 224", "column Qгвс"});
 }
 
 TEST(HotWaterHeatRun, RoundedUnderOkryg0) {

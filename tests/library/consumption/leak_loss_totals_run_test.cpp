@@ -108,7 +108,8 @@ TEST(LeakLossTotalsRun, UnknownLossModeEndsTheRun) {
         int32_t error;
         const char* shown;
     };
-    for (const Case& c : {Case{"5", 5, "5"}, Case{"NULL", 94, "Null"}}) {
+    for (const Case& c : {Case{"5", oleaut::kInvalidProcedureCall, "5"},
+                          Case{"NULL", oleaut::kInvalidUseOfNull, "Null"}}) {
         SCOPED_TRACE(c.value);
         DemoRun run;
         run.choose(DemoPeriod::January);

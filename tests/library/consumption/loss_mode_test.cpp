@@ -37,8 +37,11 @@ TEST(LossMode, AnyOtherValueFailsNamingTheColumnAndTheValue) {
         const char* shown;
     };
     const Case cases[] = {
-        {int16_t{4}, 5, "4"}, {int16_t{-1}, 5, "-1"}, {2.5, 5, "2.5"},
-        {kNull, 94, "Null"},  {"два", 13, ""},
+        {int16_t{4}, 5, "4"},
+        {int16_t{-1}, 5, "-1"},
+        {2.5, 5, "2.5"},
+        {kNull, oleaut::kInvalidUseOfNull, "Null"},
+        {"два", oleaut::kTypeMismatch, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.shown);
