@@ -12,20 +12,41 @@ using oleaut::DateSerial;
 TEST(RunPeriod, PeriodHoursMonthHoursAndShare) {
     struct Case {
         oleaut::Date first, last;
-        double monthHours;
-        double periodHours, share;
+        Hours monthHours = 0;
+        Hours periodHours = 0;
+        MonthShare share = 0;
     };
     const Case cases[] = {
         // A whole winter month.
-        {DateSerial(2009, 1, 1), DateSerial(2009, 1, 31), 744, 744, 1},
+        {.first = DateSerial(2009, 1, 1),
+         .last = DateSerial(2009, 1, 31),
+         .monthHours = 744,
+         .periodHours = 744,
+         .share = 1},
         // One day.
-        {DateSerial(2009, 1, 10), DateSerial(2009, 1, 10), 744, 24, 24.0 / 744},
+        {.first = DateSerial(2009, 1, 10),
+         .last = DateSerial(2009, 1, 10),
+         .monthHours = 744,
+         .periodHours = 24,
+         .share = 24.0 / 744},
         // Half of June.
-        {DateSerial(2009, 6, 1), DateSerial(2009, 6, 15), 720, 360, 0.5},
+        {.first = DateSerial(2009, 6, 1),
+         .last = DateSerial(2009, 6, 15),
+         .monthHours = 720,
+         .periodHours = 360,
+         .share = 0.5},
         // Across a month's end: eleven days, shared out over May.
-        {DateSerial(2009, 4, 25), DateSerial(2009, 5, 5), 744, 264, 264.0 / 744},
+        {.first = DateSerial(2009, 4, 25),
+         .last = DateSerial(2009, 5, 5),
+         .monthHours = 744,
+         .periodHours = 264,
+         .share = 264.0 / 744},
         // February of a leap year.
-        {DateSerial(2008, 2, 1), DateSerial(2008, 2, 29), 696, 696, 1},
+        {.first = DateSerial(2008, 2, 1),
+         .last = DateSerial(2008, 2, 29),
+         .monthHours = 696,
+         .periodHours = 696,
+         .share = 1},
     };
     for (const Case& c : cases) {
         const RunPeriod v = runPeriod(c.first, c.last, c.monthHours);
