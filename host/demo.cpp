@@ -7,7 +7,7 @@
 #include "demo/builder.hpp"
 #include "host/commands.hpp"
 #include "host/demo_consumption.hpp"
-#include "host/values.hpp"
+#include "host/variant_text.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/com/inproc_server.hpp"
 

@@ -4,7 +4,7 @@
 #include <iostream>
 
 #include "host/commands.hpp"
-#include "host/values.hpp"
+#include "host/variant_text.hpp"
 
 namespace {
 

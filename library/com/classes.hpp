@@ -19,6 +19,7 @@ struct ClassInfo {
     std::shared_ptr<com::IUnknown> (*create)();  // a new object
 };
 
+// The table, defined in library/module: it names every subsystem, which all build on this folder.
 std::span<const ClassInfo> classes() noexcept;
 const ClassInfo* findClass(const com::Guid& clsid) noexcept;
 // By class identifier ("Kalvik_dll.Ras_Potr") or bare class name, case-insensitive.

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "library/consumption/columns.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "platform/ado/recordset.hpp"
 
 namespace kalvik::consumption {

@@ -5,9 +5,10 @@
 
 namespace kalvik::consumption {
 
-std::string remark(const LoadHours& hours, double ventilationHours) {
+std::string remark(const LoadHours& hours, Hours ventilationHours) {
     using oleaut::numberText;
     std::string text = "ВрОт= " + numberText(hours.heating) + " ";
+    // Kept as found: no blank between the ventilation hours and the next label.
     text += "СрВрВент. " + numberText(ventilationHours);
     text += "ВрГвс= " + numberText(hours.hotWater) + " ";
     text += "ВрГвс_Пс= " + numberText(hours.secondHotWater) + " ";
@@ -16,7 +17,7 @@ std::string remark(const LoadHours& hours, double ventilationHours) {
     return text;
 }
 
-void closingColumns(Run& run, ConsumerContext& c, MainRecordset& row) {
+void closingColumns(Run& run, const ConsumerContext& c, MainRecordset& row) {
     namespace M = main_row;
     SourceRecordset& s = run.source();
     copyColumns(row, s, kConnectionCopies);

@@ -7,7 +7,7 @@
 
 #include "library/consumption/columns.hpp"
 #include "library/consumption/consumer_context.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 
 namespace kalvik::consumption {
 
@@ -21,7 +21,8 @@ inline constexpr ColumnCopy<MainRow, SourceRow> kConnectionCopies[] = {
     {main_row::ДоляПотерьТсетях_подк, src::ДоляПотерьТсетях},
 };
 
-// Set to 0 before `PAR` is copied, in this order. `Время_тс` gets its value with the hours row.
+// Set to 0 before `PAR` is copied, in this order. Kept as found: `Время_тс` is cleared here and
+// gets its value with the hours row.
 inline constexpr Column<MainRow> kClearedColumns[] = {
     main_row::QотУз,
     main_row::QвентУз,
@@ -81,6 +82,6 @@ inline constexpr Column<MainRow> kClearedTonneColumns[] = {
 // `Примечание`: the hours of heating, ventilation, hot water, second hot water, technology and
 // technological hot water after their labels, the numbers in the general form of the regional
 // settings ("ВрОт= 744 СрВрВент. 372.5ВрГвс= 744 ВрГвс_Пс= 0 ВрТех= 0 ВрТехГвс= 0").
-std::string remark(const LoadHours& hours, double ventilationHours);
+[[nodiscard]] std::string remark(const LoadHours& hours, Hours ventilationHours);
 
 }  // namespace kalvik::consumption

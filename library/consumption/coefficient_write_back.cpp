@@ -18,13 +18,13 @@ std::array<CoefficientValue, 9> coefficientRowValues(const ConsumerContext& c) {
         {K::G_gvs_пр_r, f.loadBasedHotWater},
         {K::Q_texgvs_пр_r, Qтехгвс},
         {K::G_texgvs_пр_r, f.loadBasedTechnologicalHotWater},
-        {K::K_G_fiz, (c.hotWater.enthalpy - f.coldEnthalpy) / 1000},
+        {K::K_G_fiz, (f.hotEnthalpy - f.coldEnthalpy) / 1000},
     }};
 }
 
 // Saved at once: the coefficient row's recordset stays connected. A consumer without a
 // coefficient (or without a row) is not written.
-void coefficientWriteBack(Run& run, ConsumerContext& c, MainRecordset&) {
+void coefficientWriteBack(Run& run, const ConsumerContext& c, MainRecordset&) {
     if (c.K_G_gvs == 0.0) return;
     CoefficientRecordset& row = run.coefficientRow();
     for (const CoefficientValue& v : coefficientRowValues(c))

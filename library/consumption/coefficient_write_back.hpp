@@ -18,6 +18,6 @@ struct CoefficientValue {
 // The nine columns in writing order. The heat columns of both pairs carry the same heat; the
 // `_K_G_gvs_r` flows are by the coefficient, the `_пр_r` flows by the enthalpy difference;
 // `K_G_fiz` is that difference in Gcal per tonne.
-std::array<CoefficientValue, 9> coefficientRowValues(const ConsumerContext& c);
+[[nodiscard]] std::array<CoefficientValue, 9> coefficientRowValues(const ConsumerContext& c);
 
 }  // namespace kalvik::consumption

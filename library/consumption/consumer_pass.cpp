@@ -39,6 +39,7 @@ void Run::pass(ConsumerContext& c) {
     closeCoefficientRow();
 
     closingColumns(*this, c, row);
+    // Kept as found: `План` again, already set with the load hours; the value is the same.
     row.set(M::План, parameters_.План);
     row.update();  // first save: the database assigns the row's key
 

@@ -6,7 +6,7 @@
 #include "library/consumption/columns.hpp"
 #include "library/consumption/loss_mode.hpp"
 #include "library/consumption/phases.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 
 namespace kalvik::consumption {
 
@@ -39,10 +39,10 @@ Variant integerZero() {
 
 }  // namespace
 
-double totalHeat(const ConsumerContext& c) {
+Gcal totalHeat(const ConsumerContext& c) {
     return c.ventilation.heat + c.heating.Qот + c.hotWater.Qгвс + c.hotWater.Qгвс_пс +
-           c.technology.Qтех + c.technology.Qтехгвс + c.losses.rowLosses +
-           c.flushings.flushingHeat + c.flushings.withdrawalHeat;
+           c.technology.Qтех + c.technology.Qтехгвс + c.rowLosses + c.flushings.flushingHeat +
+           c.flushings.withdrawalHeat;
 }
 
 Variant totalTonnes(const Variant& Утечки_м3, const ConsumerContext& c) {
@@ -51,77 +51,78 @@ Variant totalTonnes(const Variant& Утечки_м3, const ConsumerContext& c) {
     return Утечки_м3 + Variant(flows) + Variant(c.flushings.withdrawalWater);
 }
 
-ConnectedLoad connectedLoad(const ConnectionSource& s, const ConsumerContext& c, double periodShare,
-                            const RunParameters& p) {
-    const double construction = c.heating.connectionConstructionFactor;
-    const VentilationValues& vent = c.ventilation;
+ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContext& consumer,
+                            MonthShare periodShare, const RunParameters& parameters) {
+    const double construction = consumer.heating.connectionConstructionFactor;
+    const VentilationValues& ventilation = consumer.ventilation;
 
     const LoadTerms losses{
-        number(s.Птот_п, src::Птот_п.name),
-        term(s.duplicateHotWater, s.Птгвс_п, src::Птгвс_п.name),
-        term(s.duplicateTechnology, s.Пттех_п, src::Пттех_п.name),
-        term(s.duplicateTechnologicalHotWater, s.ПттехГВС_п, src::ПттехГВС_п.name),
+        number(source.Птот_п, src::Птот_п.name),
+        term(source.duplicateHotWater, source.Птгвс_п, src::Птгвс_п.name),
+        term(source.duplicateTechnology, source.Пттех_п, src::Пттех_п.name),
+        term(source.duplicateTechnologicalHotWater, source.ПттехГВС_п, src::ПттехГВС_п.name),
     };
-    const double fullLosses = weightedSum(losses, kWhole, construction, vent.connectedLoss);
+    const double fullLosses = weightedSum(losses, kWhole, construction, ventilation.connectedLoss);
     const double correctedLosses =
-        weightedSum(losses, c.monthShares, construction, vent.correctedConnectedLoss);
+        weightedSum(losses, consumer.monthShares, construction, ventilation.correctedConnectedLoss);
 
-    ConnectedLoad r;
-    const Variant& share = s.ДоляПотерьТсетях;
+    ConnectedLoad connected;
+    const Variant& share = source.ДоляПотерьТсетях;
     auto unlessNoLosses = [&](const Variant& value) {
         return correctedLosses == 0.0 ? integerZero() : value;
     };
-    switch (s.mode) {
+    switch (source.mode) {
         case 0:
-            r.ТПподкл = integerZero();
-            r.ТПподкл_корр = integerZero();
+            connected.ТПподкл = integerZero();
+            connected.ТПподкл_корр = integerZero();
             break;
         case 1:
-            r.ТПподкл = share;
-            r.ТПподкл_корр = unlessNoLosses(share * Variant(periodShare));
+            connected.ТПподкл = share;
+            connected.ТПподкл_корр = unlessNoLosses(share * Variant(periodShare));
             break;
         case 2:
-            r.ТПподкл = fullLosses;
-            r.ТПподкл_корр = correctedLosses;
+            connected.ТПподкл = fullLosses;
+            connected.ТПподкл_корр = correctedLosses;
             break;
         case 3:
-            r.ТПподкл = share + Variant(fullLosses);
-            r.ТПподкл_корр =
+            connected.ТПподкл = share + Variant(fullLosses);
+            connected.ТПподкл_корр =
                 unlessNoLosses(share * Variant(periodShare) + Variant(correctedLosses));
             break;
         default:
-            throw std::logic_error("connection mode " + std::to_string(s.mode) +
+            throw std::logic_error("connection mode " + std::to_string(source.mode) +
                                    " reached the connected load unchecked");
     }
-    const bool rounded = p.Okryg == 0;
+    const bool rounded = parameters.Okryg == 0;
     if (rounded) {
-        r.ТПподкл = oleaut::Round(r.ТПподкл, p.Qpk_znk);
-        r.ТПподкл_корр = oleaut::Round(r.ТПподкл_корр, p.Qpk_znk);
+        connected.ТПподкл = oleaut::Round(connected.ТПподкл, parameters.Qpk_znk);
+        connected.ТПподкл_корр = oleaut::Round(connected.ТПподкл_корр, parameters.Qpk_znk);
     }
 
     const LoadTerms loads{
-        number(s.QHEAT26, src::QHEAT26.name),
-        s.duplicateHotWater ? 0.0 : number(s.QGV_Пс, src::QGV_Пс.name) + c.Qgvs,
-        term(s.duplicateTechnology, s.QTS, src::QTS.name),
-        s.duplicateTechnologicalHotWater ? 0.0 : c.Qtgvs,
+        number(source.QHEAT26, src::QHEAT26.name),
+        source.duplicateHotWater ? 0.0 : number(source.QGV_Пс, src::QGV_Пс.name) + consumer.Qgvs,
+        term(source.duplicateTechnology, source.QTS, src::QTS.name),
+        source.duplicateTechnologicalHotWater ? 0.0 : consumer.Qtgvs,
     };
-    const double loadSum = weightedSum(loads, kWhole, construction, vent.connectedLoad);
-    r.SQподкл = r.ТПподкл + Variant(loadSum) + s.Доп_потери;
+    const double loadSum = weightedSum(loads, kWhole, construction, ventilation.connectedLoad);
+    connected.SQподкл = connected.ТПподкл + Variant(loadSum) + source.Доп_потери;
 
     const double correctedLoadSum =
-        weightedSum(loads, c.monthShares, construction, vent.correctedConnectedLoad);
+        weightedSum(loads, consumer.monthShares, construction, ventilation.correctedConnectedLoad);
     // A Null here can only be the network share (modes 1 and 3) or the additional losses.
-    double corrected = number(r.ТПподкл_корр, src::ДоляПотерьТсетях.name) + correctedLoadSum +
-                       number(s.Доп_потери, src::Доп_потери.name) * periodShare;
+    double corrected = number(connected.ТПподкл_корр, src::ДоляПотерьТсетях.name) +
+                       correctedLoadSum +
+                       number(source.Доп_потери, src::Доп_потери.name) * periodShare;
     if (rounded) {
-        corrected = oleaut::roundHalfEven(corrected, p.Qpk_znk);
-        r.SQподкл = oleaut::Round(r.SQподкл, p.Qpk_znk);
+        corrected = oleaut::roundHalfEven(corrected, parameters.Qpk_znk);
+        connected.SQподкл = oleaut::Round(connected.SQподкл, parameters.Qpk_znk);
     }
-    r.SQподкл_корр = corrected;
-    return r;
+    connected.SQподкл_корр = corrected;
+    return connected;
 }
 
-void consumerTotals(Run& run, ConsumerContext& c, MainRecordset& row) {
+void consumerTotals(Run& run, const ConsumerContext& c, MainRecordset& row) {
     namespace M = main_row;
     namespace S = src;
     SourceRecordset& s = run.source();
@@ -143,7 +144,7 @@ void consumerTotals(Run& run, ConsumerContext& c, MainRecordset& row) {
         oleaut::isTrue(s[S::Дубль_ТехГВС]),
         lossMode(s[S::Подкл_с_потерями], S::Подкл_с_потерями.name),
     };
-    const ConnectedLoad load = connectedLoad(source, c, run.values().periodShare, run.parameters());
+    const ConnectedLoad load = connectedLoad(source, c, run.period().periodShare, run.parameters());
     row.set(M::ТПподкл, load.ТПподкл);
     row.set(M::ТПподкл_корр, load.ТПподкл_корр);
     row.set(M::SQподкл, load.SQподкл);

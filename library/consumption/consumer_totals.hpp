@@ -15,11 +15,12 @@ namespace kalvik::consumption {
 
 // "Всего Гкал": ventilation, heating, hot water, second hot water, technology, technological hot
 // water, the row's losses, flushing heat and withdrawal heat, summed in this order, unrounded.
-double totalHeat(const ConsumerContext& c);
+[[nodiscard]] Gcal totalHeat(const ConsumerContext& c);
 
 // `Всего_тн`: the row's leak total plus the technological hot-water flow, the hot-water flow and
 // the flushing water, plus the withdrawal water; unrounded, Null when the leak total is Null.
-oleaut::Variant totalTonnes(const oleaut::Variant& Утечки_м3, const ConsumerContext& c);
+[[nodiscard]] oleaut::Variant totalTonnes(const oleaut::Variant& Утечки_м3,
+                                          const ConsumerContext& c);
 
 // The source columns of the connected load, as the source row holds them.
 struct ConnectionSource {
@@ -45,7 +46,7 @@ struct ConnectedLoad {
 // The connected losses by the mode, then the connected load on the losses as rounded. With
 // `Okryg` 0 all four values are rounded to `Qpk_znk` decimals. A Null that must become a number
 // fails naming its column.
-ConnectedLoad connectedLoad(const ConnectionSource& s, const ConsumerContext& c, double periodShare,
-                            const RunParameters& p);
+[[nodiscard]] ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContext& c,
+                                          MonthShare periodShare, const RunParameters& p);
 
 }  // namespace kalvik::consumption

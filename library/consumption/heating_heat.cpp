@@ -4,10 +4,10 @@
 
 #include "library/consumption/phases.hpp"
 #include "library/consumption/products.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "library/consumption/row_rounding.hpp"
-#include "library/consumption/values.hpp"
-#include "library/services/checked_math.hpp"
 #include "platform/oleaut/datetime.hpp"
+#include "platform/oleaut/math.hpp"
 
 namespace kalvik::consumption {
 
@@ -15,20 +15,20 @@ using oleaut::Variant;
 namespace M = main_row;
 namespace S = src;
 
-double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, double Тнро_рт) {
+double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, Celsius Тнро_рт) {
     if (t12Switch != 0) {
         const double Т1 = number(t.Т1, "Т1");
         const double Т2 = number(t.Т2, "Т2");
         const double Т1_р = number(t.Т1_р, "Т1_р");
         const double Т2_р = number(t.Т2_р, "Т2_р");
-        return checked::quotient(Т1 - Т2, Т1_р - Т2_р);
+        return oleaut::quotient(Т1 - Т2, Т1_р - Т2_р);
     }
     const double Твн = number(t.Твн, "Твн TVNUT");
     const double Тн = number(t.Тн, "Тн");
-    return checked::quotient(Твн - Тн, Твн - Тнро_рт);
+    return oleaut::quotient(Твн - Тн, Твн - Тнро_рт);
 }
 
-double heatingFactor(double ratio, const Variant& Тн, double Тнро_нач, bool Ot_leto, double PAR,
+double heatingFactor(double ratio, const Variant& Тн, Celsius Тнро_нач, bool Ot_leto, double PAR,
                      double QHEAT26_pr) {
     double factor = 0;
     if (oleaut::isTrue(oleaut::lt(Тн, Тнро_нач)))
@@ -38,6 +38,8 @@ double heatingFactor(double ratio, const Variant& Тн, double Тнро_нач, 
     if (factor < 0) factor = 0;
 
     if (PAR == 0) return factor * QHEAT26_pr;
+    // Kept as found: a steam consumer whose `QHEAT26_pr` is 0 gets factor 1, as if the multiplier
+    // 0 meant "none", where a water consumer's factor becomes 0.
     if (QHEAT26_pr == 0) return 1;
     return factor * QHEAT26_pr;
 }
@@ -46,8 +48,8 @@ bool warmMonth(const Variant& Тн, const Variant& Твн) {
     return oleaut::isTrue(oleaut::ge(Тн, Твн));
 }
 
-double constructionHours(oleaut::Date Нач, oleaut::Date Кон, const Variant& start,
-                         const Variant& end) {
+Hours constructionHours(oleaut::Date Нач, oleaut::Date Кон, const Variant& start,
+                        const Variant& end) {
     const oleaut::Date from =
         start.isNull() || oleaut::isTrue(oleaut::lt(start, Нач)) ? Нач : oleaut::CDate(start);
     const oleaut::Date to =
@@ -63,23 +65,26 @@ bool surcharged(const Variant& percent) {
     return oleaut::isTrue(oleaut::ne(percent, int16_t{0}));
 }
 
-double surchargeFactor(const Variant& percent, const char* column, double hours,
-                       double monthHours) {
+double surchargeFactor(const Variant& percent, const char* column, Hours hours, Hours monthHours) {
     return 1 + number(percent, column) * (hours / monthHours) / 100;
 }
 
 }  // namespace
 
-ConstructionFactors constructionFactors(const Construction& c, oleaut::Date Нач, oleaut::Date Кон,
-                                        double monthHours) {
-    ConstructionFactors f;
-    if (!surcharged(c.Стр_проц) && !surcharged(c.Стр_проц_подкл)) return f;
-    const double hours = constructionHours(Нач, Кон, c.Дат_нач_стр, c.Дат_кон_стр);
-    if (surcharged(c.Стр_проц))
-        f.construction = surchargeFactor(c.Стр_проц, "Стр_проц", hours, monthHours);
-    if (surcharged(c.Стр_проц_подкл))
-        f.connection = surchargeFactor(c.Стр_проц_подкл, "Стр_проц_подкл", hours, monthHours);
-    return f;
+ConstructionFactors constructionFactors(const Construction& construction, oleaut::Date Нач,
+                                        oleaut::Date Кон, Hours monthHours) {
+    ConstructionFactors factors;
+    const Variant& percent = construction.Стр_проц;
+    const Variant& connectionPercent = construction.Стр_проц_подкл;
+    if (!surcharged(percent) && !surcharged(connectionPercent)) return factors;
+    const Hours hours =
+        constructionHours(Нач, Кон, construction.Дат_нач_стр, construction.Дат_кон_стр);
+    if (surcharged(percent))
+        factors.construction = surchargeFactor(percent, "Стр_проц", hours, monthHours);
+    if (surcharged(connectionPercent))
+        factors.connection =
+            surchargeFactor(connectionPercent, "Стр_проц_подкл", hours, monthHours);
+    return factors;
 }
 
 // The phase: writes `Qот`, `Птот_п_р` and `Утот_п`, keeps the construction factors and the final
@@ -99,7 +104,7 @@ void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
 
     const ConstructionFactors construction = constructionFactors(
         {s[S::Стр_проц], s[S::Стр_проц_подкл], s[S::Дат_нач_стр], s[S::Дат_кон_стр]}, p.Нач, p.Кон,
-        run.values().monthHours);
+        run.period().monthHours);
     c.heating.constructionFactor = construction.construction;
     c.heating.connectionConstructionFactor = construction.connection;
 
@@ -108,7 +113,7 @@ void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
         row.set(M::Птот_п_р, int16_t{0});
     }
 
-    const double hours = c.netHours.heating;
+    const Hours hours = c.netHours.heating;
     for (const Column<MainRow> column : {M::Qот, M::Птот_п_р}) {
         row.set(column, product(row[column], hours, k.Кцирк, k.Кбал_кот, row[M::КциркМО],
                                 k.heatingSeasonКотоплМО, row[M::Коэфф_Перетопа_Потр],

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "library/units/units.hpp"
 #include "platform/oleaut/variant.hpp"
 
 namespace kalvik::consumption {
@@ -19,16 +20,16 @@ struct HeatingTemperatures {
 // Under the T12 switch (Т1 − Т2) / (Т1_р − Т2_р), else (Твн − Тн) / (Твн − Тнро_рт); not limited
 // above. Only the temperatures of the chosen formula are read; a Null among them fails naming
 // its column, a zero denominator with Division by zero.
-double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, double Тнро_рт);
+[[nodiscard]] double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, Celsius Тнро_рт);
 
 // The season rule (below `Тнро_нач` the ratio, above it the ratio only with `Ot_leto`, never below
 // 0), then the steam rule: a water consumer's factor is multiplied by `QHEAT26_pr`; a steam
 // consumer's too, unless `QHEAT26_pr` is 0, which makes its factor exactly 1.
-double heatingFactor(double ratio, const oleaut::Variant& Тн, double Тнро_нач, bool Ot_leto,
-                     double PAR, double QHEAT26_pr);
+[[nodiscard]] double heatingFactor(double ratio, const oleaut::Variant& Тн, Celsius Тнро_нач,
+                                   bool Ot_leto, double PAR, double QHEAT26_pr);
 
 // A warm month: the outdoor temperature has reached the indoor one (a Null is no warm month).
-bool warmMonth(const oleaut::Variant& Тн, const oleaut::Variant& Твн);
+[[nodiscard]] bool warmMonth(const oleaut::Variant& Тн, const oleaut::Variant& Твн);
 
 // The construction surcharges of the source row, percent, and the construction period; a Null
 // surcharge counts as 0, a Null date as open towards that side.
@@ -39,8 +40,8 @@ struct Construction {
 
 // Hours of construction within the period: from the later of `Нач` and the start to the day after
 // the earlier of `Кон` and the end, counted in whole hours; never below 0.
-double constructionHours(oleaut::Date Нач, oleaut::Date Кон, const oleaut::Variant& start,
-                         const oleaut::Variant& end);
+[[nodiscard]] Hours constructionHours(oleaut::Date Нач, oleaut::Date Кон,
+                                      const oleaut::Variant& start, const oleaut::Variant& end);
 
 struct ConstructionFactors {
     double construction = 1;  // `k_ctr`
@@ -48,7 +49,8 @@ struct ConstructionFactors {
 };
 
 // 1 + percent × (construction hours / hours of the month) / 100 for each non-zero surcharge.
-ConstructionFactors constructionFactors(const Construction& c, oleaut::Date Нач, oleaut::Date Кон,
-                                        double monthHours);
+[[nodiscard]] ConstructionFactors constructionFactors(const Construction& construction,
+                                                      oleaut::Date Нач, oleaut::Date Кон,
+                                                      Hours monthHours);
 
 }  // namespace kalvik::consumption

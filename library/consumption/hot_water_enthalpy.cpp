@@ -6,7 +6,7 @@
 
 namespace kalvik::consumption {
 
-double supplyWaterEnthalpy(Run& run, const oleaut::Variant& temperature) {
+KcalPerKg supplyWaterEnthalpy(Run& run, const oleaut::Variant& temperature) {
     // Gauge pressure plus 1: absolute. `Iv` may write its Null defaults back into its arguments;
     // they are copies here.
     oleaut::Variant pressure = run.source()[src::P1_гвс] + oleaut::Variant(int16_t{1});
@@ -15,7 +15,7 @@ double supplyWaterEnthalpy(Run& run, const oleaut::Variant& temperature) {
 }
 
 void hotWaterEnthalpy(Run& run, ConsumerContext& c, MainRecordset&) {
-    c.hotWater.enthalpy = supplyWaterEnthalpy(run, run.source()[src::Тгв]);
+    c.hotWaterEnthalpy = supplyWaterEnthalpy(run, run.source()[src::Тгв]);
 }
 
 }  // namespace kalvik::consumption

@@ -6,6 +6,6 @@
 namespace kalvik::consumption {
 
 // `Fiz_par.Iv` at the absolute pressure `P1_гвс` + 1 and the temperature given, kcal/kg.
-double supplyWaterEnthalpy(Run& run, const oleaut::Variant& temperature);
+[[nodiscard]] KcalPerKg supplyWaterEnthalpy(Run& run, const oleaut::Variant& temperature);
 
 }  // namespace kalvik::consumption

@@ -5,7 +5,7 @@
 #include "library/consumption/hot_water_enthalpy.hpp"
 #include "library/consumption/phases.hpp"
 #include "library/consumption/products.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 
 namespace kalvik::consumption {
 
@@ -13,18 +13,18 @@ using oleaut::Variant;
 namespace M = main_row;
 namespace S = src;
 
-double hotWaterEnthalpyFloor(double enthalpy) {
+KcalPerKg hotWaterEnthalpyFloor(KcalPerKg enthalpy) {
     return enthalpy - 40 < 0.1 ? 42 : enthalpy;
 }
 
 namespace {
 
 // Heat in Gcal over an enthalpy difference in kcal/kg, in tonnes.
-Variant tonnes(double heat, double enthalpyDifference) {
+Variant tonnes(Gcal heat, KcalPerKg enthalpyDifference) {
     return product(Variant(heat) / Variant(enthalpyDifference), int16_t{1000});
 }
 
-double withWaterCoefficients(const Variant& flow, const FlowInputs& in, const Variant& multiplier,
+Tonnes withWaterCoefficients(const Variant& flow, const FlowInputs& in, const Variant& multiplier,
                              const char* multiplierColumn) {
     return number(product(flow, in.Кбал_G, in.K_G_sn_ny, multiplier), multiplierColumn);
 }
@@ -32,23 +32,23 @@ double withWaterCoefficients(const Variant& flow, const FlowInputs& in, const Va
 }  // namespace
 
 OpenSystemFlows openSystemFlows(const FlowInputs& in) {
-    OpenSystemFlows f;
-    const double difference = in.hotEnthalpy - in.coldEnthalpy;
-    f.hotWater = withWaterCoefficients(tonnes(in.Qгвс, difference), in, in.QGVS_pr, "QGVS_pr");
-    f.technologicalHotWater =
+    OpenSystemFlows flows;
+    const KcalPerKg difference = in.hotEnthalpy - in.coldEnthalpy;
+    flows.hotWater = withWaterCoefficients(tonnes(in.Qгвс, difference), in, in.QGVS_pr, "QGVS_pr");
+    flows.technologicalHotWater =
         withWaterCoefficients(tonnes(in.Qтехгвс, difference), in, in.QTGVS_pr, "QTGVS_pr");
     if (in.K_G_gvs != 0) {
-        f.loadBasedHotWater = f.hotWater;
-        f.loadBasedTechnologicalHotWater = f.technologicalHotWater;
-        f.hotWater = withWaterCoefficients(Variant(in.Qгвс) / Variant(in.K_G_gvs), in, in.QGVS_pr,
-                                           "QGVS_pr");
-        f.technologicalHotWater = withWaterCoefficients(Variant(in.Qтехгвс) / Variant(in.K_G_gvs),
-                                                        in, in.QTGVS_pr, "QTGVS_pr");
+        flows.loadBasedHotWater = flows.hotWater;
+        flows.loadBasedTechnologicalHotWater = flows.technologicalHotWater;
+        flows.hotWater = withWaterCoefficients(Variant(in.Qгвс) / Variant(in.K_G_gvs), in,
+                                               in.QGVS_pr, "QGVS_pr");
+        flows.technologicalHotWater = withWaterCoefficients(
+            Variant(in.Qтехгвс) / Variant(in.K_G_gvs), in, in.QTGVS_pr, "QTGVS_pr");
     }
-    const double atConsumer = in.consumerEnthalpy - in.coldEnthalpy;
-    f.hotWaterAtConsumer = oleaut::CDbl(tonnes(in.Qгвс, atConsumer));
-    f.technologicalHotWaterAtConsumer = oleaut::CDbl(tonnes(in.Qтехгвс, atConsumer));
-    return f;
+    const KcalPerKg atConsumer = in.consumerEnthalpy - in.coldEnthalpy;
+    flows.hotWaterAtConsumer = oleaut::CDbl(tonnes(in.Qгвс, atConsumer));
+    flows.technologicalHotWaterAtConsumer = oleaut::CDbl(tonnes(in.Qтехгвс, atConsumer));
+    return flows;
 }
 
 namespace {
@@ -74,39 +74,43 @@ void requireConsumerTemperature(const Variant& Т_гв_потр) {
 // five flow columns, and the flows kept for the totals and the coefficient write-back.
 void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row) {
     SourceRecordset& s = run.source();
-    HotWaterFlows& f = c.flows;
-    f.coldEnthalpy = supplyWaterEnthalpy(run, s[S::Тхв]);
+    HotWaterFlows& kept = c.flows;
+    kept.coldEnthalpy = supplyWaterEnthalpy(run, s[S::Тхв]);
 
     OpenSystemFlows flows;
     if (c.PAR == 0) {
         const bool open = openSystem(s[S::Закр_Отк_Обк]);
         if (open) requireConsumerTemperature(s[S::Т_гв_потр]);
-        f.consumerEnthalpy = supplyWaterEnthalpy(run, s[S::Т_гв_потр]);
-        c.hotWater.enthalpy = supplyWaterEnthalpy(run, s[S::Тгв]);
-        f.coldEnthalpy = supplyWaterEnthalpy(run, s[S::Тхв]);
-        c.hotWater.enthalpy = hotWaterEnthalpyFloor(c.hotWater.enthalpy);
+        const KcalPerKg consumerEnthalpy = supplyWaterEnthalpy(run, s[S::Т_гв_потр]);
+        // Kept as found: the hot and cold enthalpies are asked of `Fiz_par.Iv` again with the same
+        // arguments, so they come out as before; the calls stay, in their order.
+        const KcalPerKg hotEnthalpy = supplyWaterEnthalpy(run, s[S::Тгв]);
+        kept.coldEnthalpy = supplyWaterEnthalpy(run, s[S::Тхв]);
+        kept.hotEnthalpy = hotWaterEnthalpyFloor(hotEnthalpy);
         if (open) {
             const SourceCoefficients& k = c.coefficients;
             flows = openSystemFlows({c.hotWater.Qгвс, c.technology.Qтехгвс, k.Кбал_G, k.K_G_sn_ny,
-                                     c.K_G_gvs, s[S::QGVS_pr], s[S::QTGVS_pr], c.hotWater.enthalpy,
-                                     f.coldEnthalpy, f.consumerEnthalpy});
+                                     c.K_G_gvs, s[S::QGVS_pr], s[S::QTGVS_pr], kept.hotEnthalpy,
+                                     kept.coldEnthalpy, consumerEnthalpy});
         }
+    } else {
+        kept.hotEnthalpy = c.hotWaterEnthalpy;
     }
 
-    f.loadBasedHotWater = flows.loadBasedHotWater;
-    f.loadBasedTechnologicalHotWater = flows.loadBasedTechnologicalHotWater;
-    f.hotWater = run.roundG(flows.hotWater);
-    f.technologicalHotWater = run.roundG(flows.technologicalHotWater);
-    const double hotWaterAtConsumer = run.roundG(flows.hotWaterAtConsumer);
-    const double technologicalAtConsumer = run.roundG(flows.technologicalHotWaterAtConsumer);
+    kept.loadBasedHotWater = flows.loadBasedHotWater;
+    kept.loadBasedTechnologicalHotWater = flows.loadBasedTechnologicalHotWater;
+    kept.hotWater = run.roundG(flows.hotWater);
+    kept.technologicalHotWater = run.roundG(flows.technologicalHotWater);
+    const Tonnes hotWaterAtConsumer = run.roundG(flows.hotWaterAtConsumer);
+    const Tonnes technologicalAtConsumer = run.roundG(flows.technologicalHotWaterAtConsumer);
     if (c.K_G_gvs != 0) {
-        f.coefficientHotWater = f.hotWater;
-        f.coefficientTechnologicalHotWater = f.technologicalHotWater;
+        kept.coefficientHotWater = kept.hotWater;
+        kept.coefficientTechnologicalHotWater = kept.technologicalHotWater;
     }
 
-    row.set(M::ГВС_Тн, f.hotWater);
-    row.set(M::Техн_ГВС_Тн, f.technologicalHotWater);
-    row.set(M::Расх_ГВС_Тгсв, f.technologicalHotWater + f.hotWater);
+    row.set(M::ГВС_Тн, kept.hotWater);
+    row.set(M::Техн_ГВС_Тн, kept.technologicalHotWater);
+    row.set(M::Расх_ГВС_Тгсв, kept.technologicalHotWater + kept.hotWater);
     row.set(M::ГВС_Тн_Nr, hotWaterAtConsumer);
     row.set(M::Техн_ГВС_Тн_Nr, technologicalAtConsumer);
 }

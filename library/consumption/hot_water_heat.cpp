@@ -4,8 +4,8 @@
 
 #include "library/consumption/phases.hpp"
 #include "library/consumption/products.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "library/consumption/row_rounding.hpp"
-#include "library/consumption/values.hpp"
 #include "library/consumption/variant_rule.hpp"
 #include "platform/oleaut/text.hpp"
 
@@ -28,7 +28,7 @@ Variant interHeatingFactor(const Variant& hotWaterBetweenSeasons) {
 }
 
 double hotWaterTemperatureFactor(const Variant& Тгв, const Variant& Тхв, const Variant& Т_гв_потр,
-                                 double Тхвот, int16_t Ras_GVS) {
+                                 Celsius Тхвот, int16_t Ras_GVS) {
     const Variant& T = Ras_GVS != 0 ? Т_гв_потр : Тгв;
     try {
         return oleaut::CDbl((Тгв - Тхв) / (T - Тхвот));
@@ -81,11 +81,11 @@ void loadBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
 void normBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
     SourceRecordset& s = run.source();
     const double hours = c.netHours.hotWater;
-    const double share = hours / run.values().monthHours;
+    const double share = hours / run.period().monthHours;
     row.set(M::Qгвс, product(s[S::QUS], s[S::Norma_Gk], row[M::К_Сн_ГВС]));
     if (c.K_G_gvs != 0 && normInTonnes(s[S::Ed_izm_Gk])) {
-        c.hotWater.tonneNorm = number(product(s[S::QUS], s[S::Norma_Gk]), "QUS × Norma_Gk");
-        row.set(M::Qгвс, product(row[M::К_Сн_ГВС], c.hotWater.tonneNorm, c.K_G_gvs));
+        const Tonnes tonneNorm = number(product(s[S::QUS], s[S::Norma_Gk]), "QUS × Norma_Gk");
+        row.set(M::Qгвс, product(row[M::К_Сн_ГВС], tonneNorm, c.K_G_gvs));
     }
     scaleHotWaterHeat(run, c, row, share);
     switch (run.parameters().revision) {
@@ -126,6 +126,7 @@ void hotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
 
     const InterHeatingRule rule = interHeatingRule(p.План, p.Дог, p.Пл_Сн, c.coefficients.КотоплМО,
                                                    s[S::TMO], s[S::TMO_СНиП]);
+    hw.factor = s[S::К_ГВС];
     if (rule.applies) {
         hw.factor = interHeatingFactor(s[S::ГВС_в_меж_отоп]);
         row.set(M::К_Сн_ГВС, hw.factor);

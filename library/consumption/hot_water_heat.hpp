@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "library/consumption/columns.hpp"
+#include "library/units/units.hpp"
 #include "platform/oleaut/variant.hpp"
 
 namespace kalvik::consumption {
@@ -25,20 +26,23 @@ struct InterHeatingRule {
 // The actual variant (`План` <= 0) tests the heating coefficient as read (`КотоплМО` = 0); a plan
 // or contract tests the month's outdoor temperature (`TMO_СНиП` for a contract or a plan by the
 // norms, else `TMO`) for being above 0 (a Null is not). Texts are compared exactly.
-InterHeatingRule interHeatingRule(int16_t План, std::string_view Дог, std::string_view Пл_Сн,
-                                  double КотоплМО, const oleaut::Variant& TMO,
-                                  const oleaut::Variant& TMO_СНиП);
+[[nodiscard]] InterHeatingRule interHeatingRule(int16_t План, std::string_view Дог,
+                                                std::string_view Пл_Сн, double КотоплМО,
+                                                const oleaut::Variant& TMO,
+                                                const oleaut::Variant& TMO_СНиП);
 
 // The hot-water factor under the inter-heating rule: the integer 1 when the consumer has hot water
 // between heating seasons, else 0 (a Null flag too).
-oleaut::Variant interHeatingFactor(const oleaut::Variant& hotWaterBetweenSeasons);
+[[nodiscard]] oleaut::Variant interHeatingFactor(const oleaut::Variant& hotWaterBetweenSeasons);
 
 // (Тгв − Тхв) / (T − Тхвот) with T the consumer's own hot-water temperature when `Ras_GVS` is
 // non-zero, else Тгв. A Null fails naming the formula, a zero denominator with Division by zero.
-double hotWaterTemperatureFactor(const oleaut::Variant& Тгв, const oleaut::Variant& Тхв,
-                                 const oleaut::Variant& Т_гв_потр, double Тхвот, int16_t Ras_GVS);
+[[nodiscard]] double hotWaterTemperatureFactor(const oleaut::Variant& Тгв,
+                                               const oleaut::Variant& Тхв,
+                                               const oleaut::Variant& Т_гв_потр, Celsius Тхвот,
+                                               int16_t Ras_GVS);
 
 // The norm is given in tonnes (a Null unit is not).
-bool normInTonnes(const oleaut::Variant& Ed_izm_Gk);
+[[nodiscard]] bool normInTonnes(const oleaut::Variant& Ed_izm_Gk);
 
 }  // namespace kalvik::consumption

@@ -24,7 +24,7 @@ double largest(std::initializer_list<double> hours) {
 
 }  // namespace
 
-ActualHours actualHours(const ConsumerContext& c, double periodHours) {
+ActualHours actualHours(const ConsumerContext& c, Hours periodHours) {
     const LoadHours& off = c.disconnectionHours;
     ActualHours a;
     a.heating = hoursWithHeat(c.heating.Qот, periodHours - off.heating);
@@ -44,7 +44,7 @@ HourMaxima hourMaxima(const ActualHours& a) {
 
 // The hours row after its identity columns: the hours the calculation used, the actual hours and
 // their maxima; the larger maximum becomes the main row's `Время_тс`.
-void hoursRow(Run& run, ConsumerContext& c, MainRecordset& row) {
+void hoursRow(Run& run, const ConsumerContext& c, MainRecordset& row) {
     namespace H = hours_row;
     HoursRecordset& h = run.hoursTable();
     const LoadHours& used = c.netHours;
@@ -55,7 +55,7 @@ void hoursRow(Run& run, ConsumerContext& c, MainRecordset& row) {
     h.set(H::Ттех_r, used.technology);
     h.set(H::ТтехГВС_r, used.technologicalHotWater);
 
-    const ActualHours actual = actualHours(c, run.values().periodHours);
+    const ActualHours actual = actualHours(c, run.period().periodHours);
     h.set(H::Тотоп, actual.heating);
     h.set(H::Твент, actual.ventilation);
     h.set(H::Тгвс, actual.hotWater);

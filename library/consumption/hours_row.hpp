@@ -9,26 +9,26 @@ namespace kalvik::consumption {
 
 // Actual hours of the six loads (the hours row's `Тотоп` to `ТтехГВС`).
 struct ActualHours {
-    double heating = 0;
-    double ventilation = 0;
-    double hotWater = 0;
-    double secondHotWater = 0;
-    double technology = 0;
-    double technologicalHotWater = 0;
+    Hours heating = 0;
+    Hours ventilation = 0;
+    Hours hotWater = 0;
+    Hours secondHotWater = 0;
+    Hours technology = 0;
+    Hours technologicalHotWater = 0;
 };
 
 // A load with heat (strictly above 0) gets the period hours less its disconnection hours, never
 // below 0; ventilation gets its units' largest hours and the second hot water the period hours,
 // neither less any outage. A load without heat gets 0.
-ActualHours actualHours(const ConsumerContext& c, double periodHours);
+[[nodiscard]] ActualHours actualHours(const ConsumerContext& c, Hours periodHours);
 
 // The largest hours of the heating kind (heating, ventilation, technology) and of the hot-water
 // kind (hot water, technological hot water), each at least 0; the second hot water counts in
 // neither.
 struct HourMaxima {
-    double heating = 0;   // `t_max_ot`
-    double hotWater = 0;  // `t_max_gv`
+    Hours heating = 0;   // `t_max_ot`
+    Hours hotWater = 0;  // `t_max_gv`
 };
-HourMaxima hourMaxima(const ActualHours& a);
+[[nodiscard]] HourMaxima hourMaxima(const ActualHours& a);
 
 }  // namespace kalvik::consumption

@@ -13,6 +13,7 @@ inline constexpr std::string_view kSourceEndLabel = "Ras_Calc_Potr. Подгот
 inline constexpr std::string_view kSourceCountLabel = "Кол-во - ";
 inline constexpr std::string_view kVentilationStartLabel =
     "Ras_Calc_Potr. Сум Qвент. начало - 'pr_Sum_Qvent'";
+// Kept as found: the end line of the ventilation sums says "начало" as its start line does.
 inline constexpr std::string_view kVentilationEndLabel =
     "Ras_Calc_Potr. Сум Qвент. начало - 'pr_Sum_Qvent'. iВент=";
 inline constexpr std::string_view kLoopStartLabel = "Ras_Calc_Potr. Цикл по потребителям - начало ";

@@ -6,7 +6,7 @@
 
 namespace kalvik::consumption {
 
-void loadHours(Run& run, ConsumerContext& c, MainRecordset& row) {
+void loadHours(Run& run, const ConsumerContext& c, MainRecordset& row) {
     namespace M = main_row;
     namespace S = src;
     SourceRecordset& s = run.source();

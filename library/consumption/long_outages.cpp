@@ -28,6 +28,7 @@ void addLoad(Run& run, LongOutageRecordset& l, bool loadIsZero, const LoadColumn
     }
     const double hours = run.РасчВремДлитОткл(l[load.start], l[load.end]);
     if (hours <= 0) return;
+    // Kept as found: every load tests the heating column `ОтВремПост`, not its own share.
     if (oleaut::isTrue(oleaut::ne(l[L::ОтВремПост], int16_t{1})))
         weight = number(Variant(int16_t{1}) - l[load.share], load.share.name);
     sum += hours * weight;
@@ -55,7 +56,7 @@ void longOutages(Run& run, ConsumerContext& c, MainRecordset&) {
         }
     }
 
-    const RunValues& v = run.values();
+    const RunPeriod& v = run.period();
     auto share = [&v](double longOutageHours) {
         return std::max(0.0, (v.periodHours - longOutageHours) / v.monthHours);
     };

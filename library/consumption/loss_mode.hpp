@@ -11,11 +11,11 @@ namespace kalvik::consumption {
 
 // The mode the field holds, 0 to 3. Any other value, Null included, would leave the columns of
 // the mode unset and the row wrong; it fails at once naming the column and the value.
-int16_t lossMode(const oleaut::Variant& value, std::string_view column);
+[[nodiscard]] int16_t lossMode(const oleaut::Variant& value, std::string_view column);
 
 // Under modes 0 and 1 a consumer's own losses and leaks are not counted; under 2 and 3 the loss
 // total goes into `Потери`.
-inline bool ownLossesCounted(int16_t mode) {
+[[nodiscard]] inline bool ownLossesCounted(int16_t mode) {
     return mode >= 2;
 }
 

@@ -82,7 +82,6 @@ void mainRowCopies(Run& run, ConsumerContext& c, MainRecordset& row) {
     k.heatingSeasonКотоплМО = k.Ot_leto ? 1.0 : k.КотоплМО;
 
     row.set(M::К_Сн_ГВС, s[S::К_ГВС]);
-    c.hotWater.factor = s[S::К_ГВС];
 
     row.set(M::ПериодИзмПодкл, std::string());
     row.set(M::Ккот, k.Кбал_кот);

@@ -8,7 +8,7 @@
 namespace kalvik::consumption {
 
 template <class... Factors>
-oleaut::Variant product(const oleaut::Variant& first, const Factors&... factors) {
+[[nodiscard]] oleaut::Variant product(const oleaut::Variant& first, const Factors&... factors) {
     oleaut::Variant result = first;
     ((result = result * oleaut::Variant(factors)), ...);
     return result;

@@ -1,4 +1,4 @@
-// The consumption run as a whole: run values, set-up queries, the consumer loop with one
+// The consumption run as a whole: its period in hours, set-up queries, the consumer loop with one
 // transaction per consumer, the end steps and the journal lines.
 
 #include "library/consumption/run.hpp"
@@ -40,7 +40,7 @@ void Run::journal(const std::string& message) {
 void Run::execute() {
     startClock_.restart();
     oleaut::Date last = parameters_.Кон;
-    values_ = runValues(parameters_.Нач, parameters_.Кон,
+    period_ = runPeriod(parameters_.Нач, parameters_.Кон,
                         number(rasVrem().Час_в_месяц(last), "Час_в_месяц"));
     setUp();
     consumerLoop();
@@ -175,13 +175,13 @@ void Run::end() {
     journal(totalLine(total));
 }
 
-double Run::ВремяРаботы(Variant weekly, Variant mask, Variant start, Variant end) {
+Hours Run::ВремяРаботы(Variant weekly, Variant mask, Variant start, Variant end) {
     Variant first = parameters_.Нач;
     Variant last = parameters_.Кон;
     return number(rasVrem().ВремяРаботы(weekly, mask, start, end, first, last), "ВремяРаботы");
 }
 
-double Run::РасчВремДлитОткл(const Variant& start, const Variant& end) {
+Hours Run::РасчВремДлитОткл(const Variant& start, const Variant& end) {
     Variant from = rasVrem().Nz_f(start);
     Variant to = rasVrem().Nz_f(end);
     Variant first = parameters_.Нач;

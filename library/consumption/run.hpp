@@ -1,6 +1,6 @@
 #pragma once
-// One consumption run: the run values, the recordsets fetched before the loop, the services, and
-// the consumer loop whose pass calls the phases in order (consumer_pass.cpp). The phases reach
+// One consumption run: its period in hours, the recordsets fetched before the loop, the services,
+// and the consumer loop whose pass calls the phases in order (consumer_pass.cpp). The phases reach
 // everything of the run through this object.
 
 #include <cstdint>
@@ -14,9 +14,9 @@
 #include "library/com/service.hpp"
 #include "library/consumption/bound_recordset.hpp"
 #include "library/consumption/consumer_context.hpp"
+#include "library/consumption/row_fields.hpp"
 #include "library/consumption/run_parameters.hpp"
-#include "library/consumption/run_values.hpp"
-#include "library/consumption/values.hpp"
+#include "library/consumption/run_period.hpp"
 #include "library/consumption/variant_rule.hpp"
 #include "library/services/journal_text.hpp"
 
@@ -45,7 +45,7 @@ class Run {
     }
 
     const RunParameters& parameters() const { return parameters_; }
-    const RunValues& values() const { return values_; }
+    const RunPeriod& period() const { return period_; }
     const RunVariant& variant() const { return variant_; }
 
     // The recordsets of the run. The auxiliary ones are disconnected and narrowed to the consumer
@@ -70,10 +70,10 @@ class Run {
     IFiz_par& fizPar() { return fizPar_.get(); }
 
     // `ВремяРаботы` of a weekly value, weekday mask and daily window over the period, as a number.
-    double ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask, oleaut::Variant start,
-                       oleaut::Variant end);
+    Hours ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask, oleaut::Variant start,
+                      oleaut::Variant end);
     // `РасчВремДлитОткл` of a long outage's start and end (a missing date counts as 0).
-    double РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
+    Hours РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
     // `Nz_f` of a field, as a number.
     template <class Recordset, class Row>
     double nz(Recordset& recordset, Column<Row> column) {
@@ -106,7 +106,7 @@ class Run {
     void journal(const std::string& message);
 
     RunParameters parameters_;
-    RunValues values_;
+    RunPeriod period_;
     RunVariant variant_;
 
     Service<IOpen_RST> openRst_;

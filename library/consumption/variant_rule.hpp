@@ -39,9 +39,9 @@ struct RunVariant {
 // tables when `Дог` is exactly "Дог", else the plan tables. Outages: the plan procedure only for
 // `План` >= 1, so a negative `План` takes the actual outages with the plan flushings, the plan
 // ventilation sums and the plan or contract tables.
-RunVariant chooseVariant(int16_t plan, std::string_view dog);
+[[nodiscard]] RunVariant chooseVariant(int16_t plan, std::string_view dog);
 
 // The always-empty updatable selection through which rows are appended to a result table.
-std::string appendingSelection(std::string_view table);
+[[nodiscard]] std::string appendingSelection(std::string_view table);
 
 }  // namespace kalvik::consumption

@@ -11,8 +11,8 @@ using oleaut::Variant;
 namespace M = main_row;
 namespace V = vent_sum;
 
-double ventilationHours(const Variant& workingHours, const Variant& outageHours,
-                        const Variant& count) {
+Hours ventilationHours(const Variant& workingHours, const Variant& outageHours,
+                       const Variant& count) {
     try {
         return oleaut::CDbl((workingHours - outageHours) / count);
     } catch (const oleaut::Error& e) {

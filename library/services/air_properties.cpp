@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "library/services/checked_math.hpp"
 #include "library/services/series.hpp"
+#include "platform/oleaut/math.hpp"
 
 namespace kalvik::air {
 namespace {
@@ -20,15 +20,15 @@ constexpr double kWattPerKcalPerHour = 1.163;
 }  // namespace
 
 float nu_vozd(double tvozd) {
-    return checked::single(series::powers(tvozd, kKinematicViscosity));
+    return oleaut::single(series::powers(tvozd, kKinematicViscosity));
 }
 
 float lb_vozd(double tvozd) {
-    return checked::single(series::powers(tvozd, kThermalConductivityKcal) * kWattPerKcalPerHour);
+    return oleaut::single(series::powers(tvozd, kThermalConductivityKcal) * kWattPerKcalPerHour);
 }
 
 float Pr_vozd(double tvozd) {
-    return checked::single(series::powers(tvozd, kPrandtlNumber));
+    return oleaut::single(series::powers(tvozd, kPrandtlNumber));
 }
 
 }  // namespace kalvik::air

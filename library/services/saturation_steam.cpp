@@ -3,18 +3,18 @@
 #include <array>
 #include <cstddef>
 
-#include "library/services/checked_math.hpp"
 #include "library/services/series.hpp"
 #include "library/services/water_coefficients.hpp"
 #include "library/services/water_properties.hpp"
+#include "platform/oleaut/math.hpp"
 
 namespace kalvik::steam {
 namespace {
 
-using checked::finite;
-using checked::power;
-using checked::quotient;
-using checked::single;
+using oleaut::checkedDouble;
+using oleaut::power;
+using oleaut::quotient;
+using oleaut::single;
 
 using water::kCriticalTemperature;
 using water::kKjPerKcal;
@@ -54,7 +54,7 @@ constexpr double kReferenceDensity = 317.763;  // kg/m³
 
 // The argument of the Chebyshev fit of Tsp: maps 0.006112 bar to about −1, 221.2 bar to about 1.
 double saturationFitArgument(double pressureBar) {
-    const double logRatio = checked::naturalLog(quotient(243.32, pressureBar));
+    const double logRatio = oleaut::Log(quotient(243.32, pressureBar));
     return (2.0 * power(logRatio, 0.4) - 2.9609425) / -2.17988801;
 }
 
@@ -96,7 +96,7 @@ float Isp(double pp) {
 float Vsp(double pp) {
     const float ts = Tsp(single(pp));
     const double theta = (ts + kKelvinOffsetWater) / kCriticalTemperature;
-    const double pressureBar = finite(pp * 98.0665 * 1e-2);
+    const double pressureBar = checkedDouble(pp * 98.0665 * 1e-2);
     return single(quotient(series::powers(theta, kSteamPressureVolumeFit), pressureBar));
 }
 
@@ -107,7 +107,7 @@ double Muvs(double tv) {
     const double delta = rho / kReferenceDensity;
     const float mu0 = dilutedViscosity(theta);
     const float S1 = residualViscositySum(theta, delta);
-    return finite(1e-6 * mu0 * checked::exponential(delta * S1));
+    return checkedDouble(1e-6 * mu0 * oleaut::Exp(delta * S1));
 }
 
 }  // namespace kalvik::steam

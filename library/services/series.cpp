@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "library/services/checked_math.hpp"
+#include "platform/oleaut/math.hpp"
 
 namespace kalvik::series {
 
@@ -19,7 +19,7 @@ double chebyshev(double x, std::span<const double> c) {
             previous = current;
             current = t;
         }
-        sum = checked::finite(sum + c[k] * t);
+        sum = oleaut::checkedDouble(sum + c[k] * t);
     }
     return sum;
 }
@@ -27,7 +27,7 @@ double chebyshev(double x, std::span<const double> c) {
 double powers(double x, std::span<const double> c) {
     double sum = 0.0;
     for (std::size_t i = 0; i < c.size(); ++i) {
-        sum = checked::finite(sum + c[i] * checked::power(x, static_cast<double>(i)));
+        sum = oleaut::checkedDouble(sum + c[i] * oleaut::power(x, static_cast<double>(i)));
     }
     return sum;
 }

@@ -1,22 +1,22 @@
 #include "library/services/water_properties.hpp"
 
-#include "library/services/checked_math.hpp"
 #include "library/services/series.hpp"
 #include "library/services/water_coefficients.hpp"
+#include "platform/oleaut/math.hpp"
 
 namespace kalvik::water {
 namespace {
 
-using checked::finite;
-using checked::power;
-using checked::quotient;
-using checked::single;
+using oleaut::checkedDouble;
+using oleaut::power;
+using oleaut::quotient;
+using oleaut::single;
 
 // Precision in which a value or running sum is held between steps.
 enum class Held { Single, Double };
 
 double hold(double x, Held held) {
-    return held == Held::Single ? single(x) : finite(x);
+    return held == Held::Single ? single(x) : checkedDouble(x);
 }
 
 // Reduced temperature and pressure.
@@ -26,7 +26,7 @@ struct Reduced {
 };
 
 double absolutePressureMpa(double kgfPerCm2) {
-    return finite(kgfPerCm2 * 98.0665 * 1e-3);
+    return checkedDouble(kgfPerCm2 * 98.0665 * 1e-3);
 }
 
 Reduced reducedState(double PV, double tv) {
@@ -36,21 +36,21 @@ Reduced reducedState(double PV, double tv) {
 
 // Y, Y' and Y'' (derivatives with respect to theta).
 double shapeY(double theta) {
-    return finite(1.0 - ka[1] * power(theta, 2) - ka[2] * power(theta, -6));
+    return checkedDouble(1.0 - ka[1] * power(theta, 2) - ka[2] * power(theta, -6));
 }
 double shapeY1(double theta) {
-    return finite(-2.0 * ka[1] * theta + k6a2 * power(theta, -7));
+    return checkedDouble(-2.0 * ka[1] * theta + k6a2 * power(theta, -7));
 }
 double shapeY2(double theta) {
-    return finite(-2.0 * ka[1] - k42a2 * power(theta, -8));
+    return checkedDouble(-2.0 * ka[1] - k42a2 * power(theta, -8));
 }
 
 // Z and Z'.
 double shapeZ(double theta, double beta, double Y) {
-    return finite(Y + power(ka[3] * power(Y, 2) - k2a4 * theta + k2a5 * beta, 0.5));
+    return checkedDouble(Y + power(ka[3] * power(Y, 2) - k2a4 * theta + k2a5 * beta, 0.5));
 }
 double shapeZ1(double Y, double Y1, double Z) {
-    return finite(Y1 + quotient(ka[3] * Y * Y1 - ka[4], Z - Y));
+    return checkedDouble(Y1 + quotient(ka[3] * Y * Y1 - ka[4], Z - Y));
 }
 
 // Reduced specific volume: the pressure derivative of the characteristic function, its terms
@@ -74,7 +74,7 @@ double reducedVolume(const Reduced& r, double Y, double Z) {
     };
     double chi = 0.0;
     for (double term : terms)
-        chi = finite(chi + term);
+        chi = checkedDouble(chi + term);
     return chi;
 }
 
@@ -121,8 +121,8 @@ double secondTemperatureDerivative(const Reduced& r, Held held) {
 
 // Isobaric heat capacity in kcal/(kg·K): MJ/(kg·K) from the reference values, then kJ, then kcal.
 double heatCapacity(double D, double theta) {
-    return finite(D * (-theta) * kCriticalPressure * kCriticalVolume / kCriticalTemperature *
-                  1000.0 / kKjPerKcal);
+    return checkedDouble(D * (-theta) * kCriticalPressure * kCriticalVolume / kCriticalTemperature *
+                         1000.0 / kKjPerKcal);
 }
 
 }  // namespace
@@ -130,7 +130,7 @@ double heatCapacity(double D, double theta) {
 float Psp(double theta) {
     const double z = power(quotient(1.0, theta) - 0.95, 0.4);
     const double x = (2.0 * z - 1.45220717) / -0.84878953;
-    return single(checked::exponential(series::chebyshev(x, kSaturationPressureFit)));
+    return single(oleaut::Exp(series::chebyshev(x, kSaturationPressureFit)));
 }
 
 float Ivs(double tv) {

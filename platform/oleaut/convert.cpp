@@ -6,6 +6,7 @@
 
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/format.hpp"
+#include "platform/oleaut/math.hpp"
 #include "platform/oleaut/operand.hpp"
 #include "platform/oleaut/variant.hpp"
 
@@ -37,12 +38,7 @@ double CDbl(const Variant& v) {
 }
 
 float CSng(const Variant& v) {
-    const double d = CDbl(v);
-    // Beyond the largest Single by at least half its last step, rounding would give infinity.
-    constexpr double kLimit = FLT_MAX + 0x1p103;
-    if (std::fabs(d) >= kLimit) throw overflowError();
-    if (std::fabs(d) > FLT_MAX) return std::signbit(d) ? -FLT_MAX : FLT_MAX;
-    return static_cast<float>(d);
+    return single(CDbl(v));
 }
 
 int16_t CInt(const Variant& v) {

@@ -33,7 +33,7 @@ class Error : public std::runtime_error {
     const std::string& source() const noexcept { return source_; }
 
     // The error with its description prefixed by context ("consumer 12: ..."), number kept.
-    Error withContext(const std::string& context) const {
+    [[nodiscard]] Error withContext(const std::string& context) const {
         return Error(number_, context + ": " + description_, source_);
     }
 

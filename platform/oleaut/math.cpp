@@ -1,5 +1,6 @@
 #include "platform/oleaut/math.hpp"
 
+#include <cfloat>
 #include <cmath>
 
 namespace oleaut {
@@ -18,9 +19,14 @@ double power(double base, double exponent) {
     return checkedDouble(std::pow(base, exponent));
 }
 
+double quotient(double a, double b) {
+    if (b == 0.0) throw divisionByZeroError();
+    return checkedDouble(a / b);
+}
+
 double Log(double x) {
     if (!(x > 0.0)) throw invalidProcedureCallError();
-    return std::log(x);
+    return checkedDouble(std::log(x));
 }
 
 double Exp(double x) {
@@ -30,6 +36,14 @@ double Exp(double x) {
 double Sqr(double x) {
     if (x < 0.0) throw invalidProcedureCallError();
     return std::sqrt(x);
+}
+
+float single(double x) {
+    // From half a step above the largest Single on, rounding would give infinity.
+    constexpr double kFirstOutOfRange = FLT_MAX + 0x1p103;
+    if (std::fabs(checkedDouble(x)) >= kFirstOutOfRange) throw overflowError();
+    if (std::fabs(x) > FLT_MAX) return std::signbit(x) ? -FLT_MAX : FLT_MAX;
+    return static_cast<float>(x);
 }
 
 Variant Log(const Variant& x) {

@@ -239,7 +239,7 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
         {"Fail",
          {Variant(oleaut::kNull)},
          com::kException,
-         94,
+         oleaut::kInvalidUseOfNull,
          "Probe.Fail argument 1: Invalid use of Null"},
         {"Scale",
          {Variant(1.0), Variant(1e6), Variant(0.0)},
@@ -249,7 +249,7 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
         {"Twice",
          {Variant("a"), Variant(oleaut::kNull)},
          com::kException,
-         94,
+         oleaut::kInvalidUseOfNull,
          "Probe.Twice argument 2: Invalid use of Null"},
     };
     const auto object = probe();
@@ -286,7 +286,7 @@ TEST(Dispatch, AMethodNotBuiltFailsWithItsName) {
         call(*potr, "Calc_Potr", {&connection, &digits, &town, &control});
         FAIL() << "Calc_Potr is not built";
     } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), 445);
+        EXPECT_EQ(e.number(), oleaut::kNotImplemented);
         EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr");
         EXPECT_EQ(e.source(), "Kalvik_dll.Potr");
     }
@@ -295,7 +295,7 @@ TEST(Dispatch, AMethodNotBuiltFailsWithItsName) {
         call(*potr, "Calc_Potr", {&connection, &town, &town, &control});
         FAIL() << "text is no short";
     } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), 13);
+        EXPECT_EQ(e.number(), oleaut::kTypeMismatch);
         EXPECT_EQ(e.description(), "Potr.Calc_Potr argument 2: Type mismatch");
     }
 }

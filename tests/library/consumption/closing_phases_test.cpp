@@ -191,7 +191,7 @@ TEST(ConnectedLoadFailure, ANullHeatingLoadEndsTheRunNamingTheConsumer) {
         runOnce(runParameters(db, DateSerial(2009, 1, 1), DateSerial(2009, 1, 31)));
         ADD_FAILURE() << "the run did not fail";
     } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), 94);
+        EXPECT_EQ(e.number(), oleaut::kInvalidUseOfNull);
         const std::string text = e.what();
         EXPECT_NE(text.find("consumer 2"), std::string::npos) << text;
     }

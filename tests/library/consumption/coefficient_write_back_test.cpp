@@ -7,36 +7,31 @@ namespace {
 
 TEST(CoefficientWriteBack, HeatFlowsByBothWaysAndThePhysicalCoefficient) {
     struct Case {
-        const char* name;
-        double Qгвс, Qтехгвс;
-        double byCoefficient, technologicalByCoefficient;
-        double byEnthalpy, technologicalByEnthalpy;
-        double hot, cold;
-        double expected[9];
+        const char* name = "";
+        double Qгвс = 0, Qтехгвс = 0;
+        double byCoefficient = 0, technologicalByCoefficient = 0;
+        double byEnthalpy = 0, technologicalByEnthalpy = 0;
+        double hot = 0, cold = 0;
+        double expected[9] = {};
     };
     const Case cases[] = {
         // An open system: 3 Gcal by 0.0625 Gcal/t are 48 t; by enthalpies 60 and 5, 3000 / 55 t.
-        {"open system",
-         3,
-         0.5,
-         48,
-         8,
-         3000.0 / 55,
-         500.0 / 55,
-         60,
-         5,
-         {3, 48, 0.5, 8, 3, 3000.0 / 55, 0.5, 500.0 / 55, 0.055}},
+        {.name = "open system",
+         .Qгвс = 3,
+         .Qтехгвс = 0.5,
+         .byCoefficient = 48,
+         .technologicalByCoefficient = 8,
+         .byEnthalpy = 3000.0 / 55,
+         .technologicalByEnthalpy = 500.0 / 55,
+         .hot = 60,
+         .cold = 5,
+         .expected = {3, 48, 0.5, 8, 3, 3000.0 / 55, 0.5, 500.0 / 55, 0.055}},
         // A closed system or a steam consumer: flows 0, the heat still written.
-        {"closed system",
-         24.5,
-         0,
-         0,
-         0,
-         0,
-         0,
-         59.5,
-         10.25,
-         {24.5, 0, 0, 0, 24.5, 0, 0, 0, 0.04925}},
+        {.name = "closed system",
+         .Qгвс = 24.5,
+         .hot = 59.5,
+         .cold = 10.25,
+         .expected = {24.5, 0, 0, 0, 24.5, 0, 0, 0, 0.04925}},
     };
     const char* const columns[] = {"Q_gvs_K_G_gvs_r",    "G_gvs_K_G_gvs_r", "Q_texgvs_K_G_gvs_r",
                                    "G_texgvs_K_G_gvs_r", "Q_gvs_пр_r",      "G_gvs_пр_r",
@@ -50,7 +45,7 @@ TEST(CoefficientWriteBack, HeatFlowsByBothWaysAndThePhysicalCoefficient) {
         c.flows.coefficientTechnologicalHotWater = k.technologicalByCoefficient;
         c.flows.loadBasedHotWater = k.byEnthalpy;
         c.flows.loadBasedTechnologicalHotWater = k.technologicalByEnthalpy;
-        c.hotWater.enthalpy = k.hot;
+        c.flows.hotEnthalpy = k.hot;
         c.flows.coldEnthalpy = k.cold;
         const auto values = coefficientRowValues(c);
         for (std::size_t i = 0; i < values.size(); ++i) {

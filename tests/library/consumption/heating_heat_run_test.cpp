@@ -122,7 +122,7 @@ TEST(HeatingHeatRun, NullIndoorTemperatureEndsTheRunNamingConsumerAndColumn) {
             runOnce(
                 runParameters(db, oleaut::DateSerial(2009, 1, 1), oleaut::DateSerial(2009, 1, 31)));
         },
-        94, {"consumer 2", "Твн TVNUT"});
+        oleaut::kInvalidUseOfNull, {"consumer 2", "Твн TVNUT"});
     EXPECT_EQ(db.count("РезультатыПотребитель"), 1);
 }
 

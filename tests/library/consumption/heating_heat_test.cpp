@@ -54,26 +54,41 @@ TEST(HeatingHeat, HeatingRatioFailures) {
         int32_t error;
     };
     const Case cases[] = {
-        {"outdoor temperature Null", 0, {kNull, 20.0, 70.0, 45.0, 95.0, 70.0}, 94},
-        {"indoor temperature Null", 0, {-3.0, kNull, 70.0, 45.0, 95.0, 70.0}, 94},
-        {"indoor = design outdoor", 0, {-3.0, -26.0, kNull, kNull, kNull, kNull}, 11},
-        {"indoor = design outdoor, warm month", 0, {30.0, -26.0, kNull, kNull, kNull, kNull}, 11},
-        {"Т1 Null", 1, {-3.0, 20.0, kNull, 45.0, 95.0, 70.0}, 94},
-        {"Т2_р Null", 1, {-3.0, 20.0, 70.0, 45.0, 95.0, kNull}, 94},
-        {"design supply = return", 1, {-3.0, 20.0, 70.0, 45.0, 70.0, 70.0}, 11},
+        {"outdoor temperature Null",
+         0,
+         {kNull, 20.0, 70.0, 45.0, 95.0, 70.0},
+         oleaut::kInvalidUseOfNull},
+        {"indoor temperature Null",
+         0,
+         {-3.0, kNull, 70.0, 45.0, 95.0, 70.0},
+         oleaut::kInvalidUseOfNull},
+        {"indoor = design outdoor",
+         0,
+         {-3.0, -26.0, kNull, kNull, kNull, kNull},
+         oleaut::kDivisionByZero},
+        {"indoor = design outdoor, warm month",
+         0,
+         {30.0, -26.0, kNull, kNull, kNull, kNull},
+         oleaut::kDivisionByZero},
+        {"Т1 Null", 1, {-3.0, 20.0, kNull, 45.0, 95.0, 70.0}, oleaut::kInvalidUseOfNull},
+        {"Т2_р Null", 1, {-3.0, 20.0, 70.0, 45.0, 95.0, kNull}, oleaut::kInvalidUseOfNull},
+        {"design supply = return",
+         1,
+         {-3.0, 20.0, 70.0, 45.0, 70.0, 70.0},
+         oleaut::kDivisionByZero},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(errorNumberOf([&] { heatingRatio(c.t12, c.t, -26); }), c.error);
+        EXPECT_EQ(errorNumberOf([&] { (void)heatingRatio(c.t12, c.t, -26); }), c.error);
     }
 }
 
 TEST(HeatingHeat, NullOutdoorTemperatureFailureNamesTheColumn) {
     expectFailure(
         [] {
-            heatingRatio(0, {kNull, 20.0, kNull, kNull, kNull, kNull}, -26);
+            (void)heatingRatio(0, {kNull, 20.0, kNull, kNull, kNull, kNull}, -26);
         },
-        94, {"column Тн"});
+        oleaut::kInvalidUseOfNull, {"column Тн"});
 }
 
 TEST(HeatingHeat, SeasonAndSteamRules) {

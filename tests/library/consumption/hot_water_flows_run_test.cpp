@@ -72,14 +72,14 @@ TEST(HotWaterFlowsRun, ByEnthalpiesAndByCoefficient) {
     EXPECT_NEAR(f101.loadBasedHotWater, 37.2 / dh * 1000, 1e-9);
     EXPECT_EQ(f101.coefficientHotWater, 595.2);
     EXPECT_EQ(f101.coldEnthalpy, h(5));
-    EXPECT_EQ(f101.consumerEnthalpy, h(55));
-    EXPECT_EQ(run.context(101).hotWater.enthalpy, h(60));
+    // The consumer's enthalpy h(55) shows in `ГВС_Тн_Nr` above.
+    EXPECT_EQ(f101.hotEnthalpy, h(60));
     EXPECT_EQ(run.context(105).flows.loadBasedHotWater, 0);
     EXPECT_EQ(run.context(105).flows.coefficientHotWater, 0);
     // A steam consumer keeps the hot-water enthalpy and gets only the cold one here.
-    EXPECT_EQ(run.context(104).hotWater.enthalpy, h(60));
+    EXPECT_EQ(run.context(104).hotWaterEnthalpy, h(60));
+    EXPECT_EQ(run.context(104).flows.hotEnthalpy, h(60));
     EXPECT_EQ(run.context(104).flows.coldEnthalpy, h(5));
-    EXPECT_EQ(run.context(104).flows.consumerEnthalpy, 0);
 }
 
 // Hot water of 38 °C has an enthalpy below 40.1 kcal/kg: 42 is taken instead, for the flows only
@@ -90,7 +90,8 @@ TEST(HotWaterFlowsRun, EnthalpyFloor) {
     run.db().execute("UPDATE \"ПериодРасчета\" SET \"Тгв\" = 38");
     ASSERT_LT(h(38) - 40, 0.1);
     run.run();
-    EXPECT_EQ(run.context(105).hotWater.enthalpy, 42);
+    EXPECT_EQ(run.context(105).flows.hotEnthalpy, 42);
+    EXPECT_EQ(run.context(105).hotWaterEnthalpy, h(38));
     // (38 − 5) / (38 − 5): 37.2 Gcal as before.
     const Expected cases[] = {
         {105, 37.2 / (42 - h(5)) * 1000, 0, 37.2 / (h(55) - h(5)) * 1000, 0},
@@ -121,7 +122,7 @@ TEST(HotWaterFlowsRun, NullConsumerTemperatureOfAnOpenSystemEndsTheRun) {
     DemoRun run;
     run.choose(DemoPeriod::January);
     run.db().addConsumer(216, "\"Т_гв_потр\"", "NULL");
-    expectFailure([&] { run.run(); }, 94, {"consumer 216", "Т_гв_потр"});
+    expectFailure([&] { run.run(); }, oleaut::kInvalidUseOfNull, {"consumer 216", "Т_гв_потр"});
     EXPECT_EQ(run.db().count("РезультатыПотребитель"), 15);
     EXPECT_EQ(run.db().count("РезультатыПотребитель", "\"Npotr\" = 216"), 0);
 }

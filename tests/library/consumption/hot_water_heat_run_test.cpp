@@ -69,11 +69,8 @@ TEST(HotWaterHeatRun, WinterMonth) {
         {211, 1, 0.05 * 744, 0.0005 * 744, 0.002 * 744, 0.02 * 744, 0, 0},
     };
     expectHotWater(run, cases);
-    EXPECT_EQ(run.context(102).hotWater.tonneNorm, 432);
-    EXPECT_EQ(run.context(208).hotWater.tonneNorm, 0);
-    EXPECT_EQ(run.context(209).hotWater.tonneNorm, 0);
-    // A consumer's tonne norm does not carry to the next one.
-    EXPECT_EQ(run.context(103).hotWater.tonneNorm, 0);
+    // The tonne norm 120 × 3.6 t is a value of the pass alone; the row shows it through `Qгвс`.
+    EXPECT_NEAR(run.number(102, "Qгвс") / (0.06 * share102), 432, 1e-9);
     EXPECT_EQ(run.context(101).hotWater.temperatureFactor, 1);
 }
 
@@ -104,7 +101,7 @@ TEST(HotWaterHeatRun, ConsumerTemperature) {
     RunParameters p = run.parameters();
     p.Ras_GVS = 1;
     // The steam consumer 104 has no temperature of its own: the factor cannot be computed.
-    expectFailure([&] { run.run(p); }, 94, {"consumer 104", "Т_гв_потр"});
+    expectFailure([&] { run.run(p); }, oleaut::kInvalidUseOfNull, {"consumer 104", "Т_гв_потр"});
     run.db().execute("DELETE FROM \"РезультатыПотребитель\"");
     run.db().execute("DELETE FROM \"РезультатыПотребитель_Время\"");
     run.db().execute("UPDATE \"Потребители\" SET \"Т_гв_потр\" = 55 WHERE \"Npotr\" = 104");
@@ -180,7 +177,7 @@ TEST(HotWaterHeatRun, NullReductionEndsTheRun) {
     DemoRun run;
     run.choose(DemoPeriod::January);
     run.db().addConsumer(224, "\"К_ГВС\"", "NULL");
-    expectFailure([&] { run.run(); }, 94, {"consumer 224", "column Qгвс"});
+    expectFailure([&] { run.run(); }, oleaut::kInvalidUseOfNull, {"consumer 224", "column Qгвс"});
 }
 
 TEST(HotWaterHeatRun, RoundedUnderOkryg0) {

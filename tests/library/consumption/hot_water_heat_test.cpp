@@ -94,15 +94,17 @@ TEST(HotWaterHeat, TemperatureFactorFailures) {
         int32_t error;
     };
     const Case cases[] = {
-        {"hot water at the heating season's cold water", 5.0, 5.0, 55.0, 0, 11},
-        {"consumer's temperature at the cold water", 60.0, 5.0, 5.0, 1, 11},
-        {"consumer's temperature Null", 60.0, 5.0, kNull, 1, 94},
-        {"cold water Null", 60.0, kNull, 55.0, 0, 94},
+        {"hot water at the heating season's cold water", 5.0, 5.0, 55.0, 0,
+         oleaut::kDivisionByZero},
+        {"consumer's temperature at the cold water", 60.0, 5.0, 5.0, 1, oleaut::kDivisionByZero},
+        {"consumer's temperature Null", 60.0, 5.0, kNull, 1, oleaut::kInvalidUseOfNull},
+        {"cold water Null", 60.0, kNull, 55.0, 0, oleaut::kInvalidUseOfNull},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(errorNumberOf(
-                      [&] { hotWaterTemperatureFactor(c.Тгв, c.Тхв, c.Т_гв_потр, 5, c.Ras_GVS); }),
+        EXPECT_EQ(errorNumberOf([&] {
+                      (void)hotWaterTemperatureFactor(c.Тгв, c.Тхв, c.Т_гв_потр, 5, c.Ras_GVS);
+                  }),
                   c.error);
     }
 }

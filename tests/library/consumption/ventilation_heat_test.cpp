@@ -30,9 +30,12 @@ TEST(VentilationHeat, HoursAreTheMeanNetHoursOfOneRow) {
 }
 
 TEST(VentilationHeat, HoursFailOnNullOrNoRows) {
-    EXPECT_EQ(errorNumberOf([] { ventilationHours(700.0, 100.0, int32_t{0}); }), 11);
-    EXPECT_EQ(errorNumberOf([] { ventilationHours(kNull, 100.0, int32_t{2}); }), 94);
-    EXPECT_EQ(errorNumberOf([] { ventilationHours(700.0, 100.0, kNull); }), 94);
+    EXPECT_EQ(errorNumberOf([] { (void)ventilationHours(700.0, 100.0, int32_t{0}); }),
+              oleaut::kDivisionByZero);
+    EXPECT_EQ(errorNumberOf([] { (void)ventilationHours(kNull, 100.0, int32_t{2}); }),
+              oleaut::kInvalidUseOfNull);
+    EXPECT_EQ(errorNumberOf([] { (void)ventilationHours(700.0, 100.0, kNull); }),
+              oleaut::kInvalidUseOfNull);
 }
 
 }  // namespace

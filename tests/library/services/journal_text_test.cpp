@@ -4,6 +4,7 @@
 
 #include "platform/oleaut/regional.hpp"
 #include "platform/oleaut/text.hpp"
+#include "tests/support/case_names.hpp"
 
 namespace {
 
@@ -15,6 +16,10 @@ struct LabelCase {
     std::string label;
     std::string expected;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class JournalLabel : public ::testing::TestWithParam<LabelCase> {};
 
@@ -38,12 +43,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LabelCase{"Ras_Calc_Vent.  начало - ", "Ras_Calc_Vent.  начало - " + blanks(55)},
         LabelCase{"", blanks(80)}, LabelCase{kLong100, std::string(60, 'a') + std::string(20, 'b')},
-        LabelCase{cyrillic(45) + std::string(45, '1'), cyrillic(45) + std::string(35, '1')}));
+        LabelCase{cyrillic(45) + std::string(45, '1'), cyrillic(45) + std::string(35, '1')}),
+    kalvik::test::NamedByPrinting{});
 
 struct EndLineCase {
     double seconds;
     std::string tail;  // what follows the 80-character label
 };
+
+void PrintTo(const EndLineCase& c, std::ostream* os) {
+    *os << c.seconds;
+}
 
 class JournalEndLine : public ::testing::TestWithParam<EndLineCase> {};
 
@@ -58,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(EndLines, JournalEndLine,
                          ::testing::Values(EndLineCase{75.5, "75.50 сек - 1.26 мин"},
                                            EndLineCase{60.0, "60.00 сек"},
                                            EndLineCase{0.0, "0.00 сек"},
-                                           EndLineCase{3725.0, "3,725.00 сек - 62.08 мин"}));
+                                           EndLineCase{3725.0, "3,725.00 сек - 62.08 мин"}),
+                         kalvik::test::NamedByPrinting{});
 
 TEST(JournalEndLine, FollowsTheRegionalDecimalSeparator) {
     oleaut::RegionalSettings russian = oleaut::RegionalSettings::invariant();

@@ -10,6 +10,7 @@
 #include "platform/ado/recordset.hpp"
 #include "platform/oleaut/text.hpp"
 #include "tests/platform/ado/ado_test_support.hpp"
+#include "tests/support/case_names.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace {
@@ -218,6 +219,10 @@ struct BasicCase {
     std::string expectedArm;
 };
 
+void PrintTo(const BasicCase& c, std::ostream* os) {
+    *os << c.application << " " << c.arm;
+}
+
 class JournalWorkstation : public OpenRst, public ::testing::WithParamInterface<BasicCase> {};
 
 TEST_P(JournalWorkstation, BasicApplicationsReplaceTheWorkstation) {
@@ -236,7 +241,8 @@ INSTANTIATE_TEST_SUITE_P(Applications, JournalWorkstation,
                                                      "MyBasicProgram1" + std::string(15, ' ')},
                                            BasicCase{"MYBASICPROGRAM1", "АРМ-1", "АРМ-1"},
                                            BasicCase{"Basic", "", "Basic" + std::string(25, ' ')},
-                                           BasicCase{"kalvik", "", ""}));
+                                           BasicCase{"kalvik", "", ""}),
+                         kalvik::test::NamedByPrinting{});
 
 TEST_F(OpenRst, JournalFailsOnANullHostText) {
     execute(

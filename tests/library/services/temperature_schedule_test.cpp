@@ -69,7 +69,7 @@ TEST(ТемперГрафик, Failures) {
                   ТемперГрафик(int16_t{18}, int16_t{18}, int16_t{18}, int16_t{-26}, "сто",
                                int16_t{70}, int16_t{95});
               }),
-              13);
+              oleaut::kTypeMismatch);
 }
 
 }  // namespace

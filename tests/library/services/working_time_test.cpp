@@ -86,11 +86,11 @@ TEST(ВремяРаботы, WeekHoursMustBeANumberOnAWorkedDay) {
         int32_t error;
     };
     const Case cases[] = {
-        {"+++++++", kNull, 94},     // Invalid use of Null
-        {"+++++++", "сорок", 13},   // Type mismatch
-        {"+++++++", "40", 0},       // a number as text
-        {"+++++++", Variant(), 0},  // Empty counts as 0
-        {"-------", kNull, 0},      // no worked day: never converted
+        {"+++++++", kNull, oleaut::kInvalidUseOfNull},  // Invalid use of Null
+        {"+++++++", "сорок", oleaut::kTypeMismatch},    // Type mismatch
+        {"+++++++", "40", 0},                           // a number as text
+        {"+++++++", Variant(), 0},                      // Empty counts as 0
+        {"-------", kNull, 0},                          // no worked day: never converted
         {"-------", "сорок", 0},
     };
     for (const Case& c : cases) {
@@ -108,7 +108,7 @@ TEST(ВремяРаботы, WindowMustBeANumberOnAWorkedDay) {
                   ВремяРаботы(integer(40), "+++++++", kNull, integer(24), date(k2009_01_01),
                               date(k2009_01_31));
               }),
-              94);
+              oleaut::kInvalidUseOfNull);
     EXPECT_EQ(test::errorNumberOf([] {
                   ВремяРаботы(integer(40), "-------", kNull, integer(24), date(k2009_01_01),
                               date(k2009_01_31));
@@ -139,7 +139,7 @@ TEST(ВремяРаботы, NullPeriodBoundFails) {
                   ВремяРаботы(integer(40), "+++++++", integer(0), integer(24), kNull,
                               date(k2009_01_31));
               }),
-              94);
+              oleaut::kInvalidUseOfNull);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -285,8 +285,8 @@ TEST(ВремяОтключений, WeekHoursMustBeANumberOnAWorkedDayOfTheOuta
         const char* mask;
         int32_t error;
     };
-    const Case cases[] = {{kNull, "+++++++", 94},
-                          {"сорок", "+++++++", 13},
+    const Case cases[] = {{kNull, "+++++++", oleaut::kInvalidUseOfNull},
+                          {"сорок", "+++++++", oleaut::kTypeMismatch},
                           {kNull, "-------", 0},
                           {integer(40), "+++++++", 0}};
     for (const Case& c : cases) {
@@ -339,7 +339,7 @@ TEST(РасчВремДлитОткл, NullStartFails) {
     EXPECT_EQ(test::errorNumberOf([] {
                   РасчВремДлитОткл(kNull, date(k2009_01_12), date(k2009_01_01), date(k2009_01_31));
               }),
-              94);
+              oleaut::kInvalidUseOfNull);
 }
 
 TEST(ДлитНачало, ClippedToThePeriodStart) {

@@ -5,6 +5,7 @@
 #include "platform/ado/recordset.hpp"
 #include "tests/platform/ado/ado_test_support.hpp"
 #include "tests/platform/ado/temp_database.hpp"
+#include "tests/support/case_names.hpp"
 
 namespace {
 
@@ -51,6 +52,10 @@ struct ParameterCase {
     int32_t expectedRows;
 };
 
+void PrintTo(const ParameterCase& c, std::ostream* os) {
+    *os << c.procedure << " " << c.parameter;
+}
+
 class ProcedureParameter : public ::testing::TestWithParam<ParameterCase> {};
 
 TEST_P(ProcedureParameter, BindsByNameWithOrWithoutTheAt) {
@@ -69,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParameterCase{"pr_Plan", "План", ado::adInteger, 0, int16_t{0}, 1},
                       ParameterCase{"pr_Dog", "@dog", ado::adVarChar, 10, "Дог", 2},
                       ParameterCase{"pr_One", "Npotr", ado::adInteger, 0, 2.0, 1},
-                      ParameterCase{"pr_One", "Npotr", ado::adInteger, 0, int32_t{9}, 0}));
+                      ParameterCase{"pr_One", "Npotr", ado::adInteger, 0, int32_t{9}, 0}),
+    kalvik::test::NamedByPrinting{});
 
 TEST(Command, AVarCharLongerThanItsSizeFails) {
     Fixture f;

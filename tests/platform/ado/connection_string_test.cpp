@@ -4,6 +4,7 @@
 
 #include "platform/ado/constants.hpp"
 #include "platform/oleaut/error.hpp"
+#include "tests/support/case_names.hpp"
 
 namespace {
 
@@ -14,6 +15,10 @@ struct ValueCase {
     const char* key;
     const char* expected;  // nullptr: the key is absent
 };
+
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    *os << c.text << " " << c.key;
+}
 
 class ConnectionStringValue : public ::testing::TestWithParam<ValueCase> {};
 
@@ -41,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"Application Name=Мой Basic клиент", "Application Name", "Мой Basic клиент"},
         ValueCase{"Data Source=a;Data Source=b", "Data Source", "b"},
         ValueCase{"Provider=SQLite;;;", "Data Source", nullptr},
-        ValueCase{"Data Source=", "Data Source", ""}));
+        ValueCase{"Data Source=", "Data Source", ""}),
+    kalvik::test::NamedByPrinting{});
 
 class MalformedConnectionString : public ::testing::TestWithParam<const char*> {};
 

@@ -22,6 +22,10 @@ struct OpenFailureCase {
     std::string mentions;
 };
 
+void PrintTo(const OpenFailureCase& c, std::ostream* os) {
+    *os << c.connectionString;
+}
+
 class ConnectionOpenFailure : public ::testing::TestWithParam<OpenFailureCase> {};
 
 TEST_P(ConnectionOpenFailure, NamesWhatIsWrong) {

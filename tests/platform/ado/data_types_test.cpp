@@ -1,4 +1,5 @@
 #include "platform/ado/data_types.hpp"
+#include "tests/support/case_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,10 @@ struct DeclaredCase {
     ado::DataTypeEnum type;
     VarType kind;
 };
+
+void PrintTo(const DeclaredCase& c, std::ostream* os) {
+    *os << c.declared;
+}
 
 class DeclaredType : public ::testing::TestWithParam<DeclaredCase> {};
 
@@ -34,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DeclaredCase{"TEXT", ado::adVarChar, VarType::String},
                       DeclaredCase{"VARCHAR(10)", ado::adVarChar, VarType::String},
                       DeclaredCase{"NVARCHAR(50)", ado::adVarWChar, VarType::String},
-                      DeclaredCase{"", ado::adVariant, VarType::Empty}));
+                      DeclaredCase{"", ado::adVariant, VarType::Empty}),
+    kalvik::test::NamedByPrinting{});
 
 TEST(Coerce, ConvertsToTheKindOfTheType) {
     EXPECT_TRUE(identical(ado::coerce(oleaut::Variant(2.5), ado::adInteger), int32_t{2}));

@@ -3,6 +3,7 @@
 #include "platform/ado/recordset.hpp"
 #include "tests/platform/ado/ado_test_support.hpp"
 #include "tests/platform/ado/temp_database.hpp"
+#include "tests/support/case_names.hpp"
 
 namespace {
 
@@ -40,6 +41,10 @@ struct FilterCase {
     std::vector<int32_t> ids;
 };
 
+void PrintTo(const FilterCase& c, std::ostream* os) {
+    *os << c.filter;
+}
+
 class FilterMatches : public ::testing::TestWithParam<FilterCase> {};
 
 TEST_P(FilterMatches, ShowsTheMatchingRowsInOrder) {
@@ -64,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"[Код] <> 'a'", {2, 3}}, FilterCase{"[Npotr] = Null", {5}},
                       FilterCase{"[Npotr] <> Null", {1, 2, 3, 4}},
                       FilterCase{"[Начало] = #2009-02-01#", {1, 5}},
-                      FilterCase{"[Флаг] = True", {1, 3}}, FilterCase{"[Флаг] = 0", {2, 4}}));
+                      FilterCase{"[Флаг] = True", {1, 3}}, FilterCase{"[Флаг] = 0", {2, 4}}),
+    kalvik::test::NamedByPrinting{});
 
 TEST(Filter, ReplacesThePreviousOneAndClears) {
     TempDatabase db(kSchema);

@@ -5,6 +5,7 @@
 #include "platform/ado/command.hpp"
 #include "tests/platform/ado/ado_test_support.hpp"
 #include "tests/platform/ado/temp_database.hpp"
+#include "tests/support/case_names.hpp"
 
 namespace {
 
@@ -78,6 +79,10 @@ struct KindCase {
     Variant second;  // the value in row 2
 };
 
+void PrintTo(const KindCase& c, std::ostream* os) {
+    *os << c.column;
+}
+
 class FieldKind : public ::testing::TestWithParam<KindCase> {};
 
 TEST_P(FieldKind, ComesFromTheDeclaredType) {
@@ -94,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"Q", 1.5, 2.5},
                       KindCase{"Тариф", oleaut::Currency{102500}, oleaut::kNull},
                       KindCase{"Дата", oleaut::Date{39845.5}, oleaut::kNull},
-                      KindCase{"Флаг", true, false}, KindCase{"Код", int16_t{7}, oleaut::kNull}));
+                      KindCase{"Флаг", true, false}, KindCase{"Код", int16_t{7}, oleaut::kNull}),
+    kalvik::test::NamedByPrinting{});
 
 TEST(Recordset, FieldNamesAreExactButIgnoreAsciiCase) {
     TempDatabase db(

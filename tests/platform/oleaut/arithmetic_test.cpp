@@ -154,29 +154,30 @@ TEST_F(Arithmetic, FailuresCarryTheClassicNumbers) {
     };
     const Variant maxCurrency = C(std::numeric_limits<int64_t>::max());
     const Failure cases[] = {
-        {"1 / 0", kDiv, I(1), I(0), 11},
-        {"0 / 0", kDiv, I(0), I(0), 11},
-        {"1 / Empty", kDiv, I(1), kEmpty, 11},
-        {"7 \\ 0", kIntDiv, I(7), I(0), 11},
-        {"7 Mod Empty", kMod, I(7), kEmpty, 11},
-        {"7 Mod 0.4 (rounds to 0)", kMod, I(7), D(0.4), 11},
-        {"Double overflow", kMul, D(1e308), I(10), 6},
-        {"Double overflow on add", kAdd, D(1.7e308), D(1.7e308), 6},
-        {"10 ^ 400", kPow, I(10), I(400), 6},
-        {"(-8) ^ (1/3) is no real number", kPow, I(-8), D(1.0 / 3), 5},
-        {"Currency overflow", kAdd, maxCurrency, C(1), 6},
-        {"Currency product overflow", kMul, maxCurrency, I(2), 6},
-        {"Long \\ -1 overflow", kIntDiv, L(-2147483647 - 1), I(-1), 6},
-        {"\\ of a Double beyond Long", kIntDiv, D(3e9), I(2), 6},
-        {"Date beyond 9999", kAdd, T(2958465.0), I(1), 6},
-        {"text that is no number", kAdd, Variant("abc"), I(1), 13},
-        {"object in arithmetic", kAdd, Variant(std::make_shared<Object>()), I(1), 13},
-        {"object in concatenation", kConcat, Variant(std::make_shared<Object>()), I(1), 13},
+        {"1 / 0", kDiv, I(1), I(0), kDivisionByZero},
+        {"0 / 0", kDiv, I(0), I(0), kDivisionByZero},
+        {"1 / Empty", kDiv, I(1), kEmpty, kDivisionByZero},
+        {"7 \\ 0", kIntDiv, I(7), I(0), kDivisionByZero},
+        {"7 Mod Empty", kMod, I(7), kEmpty, kDivisionByZero},
+        {"7 Mod 0.4 (rounds to 0)", kMod, I(7), D(0.4), kDivisionByZero},
+        {"Double overflow", kMul, D(1e308), I(10), kOverflow},
+        {"Double overflow on add", kAdd, D(1.7e308), D(1.7e308), kOverflow},
+        {"10 ^ 400", kPow, I(10), I(400), kOverflow},
+        {"(-8) ^ (1/3) is no real number", kPow, I(-8), D(1.0 / 3), kInvalidProcedureCall},
+        {"Currency overflow", kAdd, maxCurrency, C(1), kOverflow},
+        {"Currency product overflow", kMul, maxCurrency, I(2), kOverflow},
+        {"Long \\ -1 overflow", kIntDiv, L(-2147483647 - 1), I(-1), kOverflow},
+        {"\\ of a Double beyond Long", kIntDiv, D(3e9), I(2), kOverflow},
+        {"Date beyond 9999", kAdd, T(2958465.0), I(1), kOverflow},
+        {"text that is no number", kAdd, Variant("abc"), I(1), kTypeMismatch},
+        {"object in arithmetic", kAdd, Variant(std::make_shared<Object>()), I(1), kTypeMismatch},
+        {"object in concatenation", kConcat, Variant(std::make_shared<Object>()), I(1),
+         kTypeMismatch},
     };
     for (const Failure& c : cases) {
         EXPECT_EQ(errorNumberOf([&] { c.op(c.a, c.b); }), c.number) << c.what;
     }
-    EXPECT_EQ(errorNumberOf([&] { -maxCurrency - C(2); }), 6);
+    EXPECT_EQ(errorNumberOf([&] { -maxCurrency - C(2); }), kOverflow);
 }
 
 TEST_F(Arithmetic, ConcatenationUsesTheGeneralNumberForm) {

@@ -28,10 +28,10 @@ TEST_F(Conversion, EveryConversionFailsOnNullTextAndObjects) {
         {"CStr", [](const Variant& v) { CStr(v); }}, {"CBool", [](const Variant& v) { CBool(v); }},
     };
     for (const Named& c : conversions) {
-        EXPECT_EQ(errorNumberOf([&] { c.convert(kN); }), 94) << c.name;
-        EXPECT_EQ(errorNumberOf([&] { c.convert(kObject); }), 13) << c.name;
+        EXPECT_EQ(errorNumberOf([&] { c.convert(kN); }), kInvalidUseOfNull) << c.name;
+        EXPECT_EQ(errorNumberOf([&] { c.convert(kObject); }), kTypeMismatch) << c.name;
         if (std::string(c.name) != "CStr") {
-            EXPECT_EQ(errorNumberOf([&] { c.convert(Variant("abc")); }), 13) << c.name;
+            EXPECT_EQ(errorNumberOf([&] { c.convert(Variant("abc")); }), kTypeMismatch) << c.name;
         }
     }
 }
@@ -53,7 +53,7 @@ TEST_F(Conversion, OutOfRangeIsOverflow) {
         {"CDbl(\"1e999\")", [] { CDbl(Variant("1e999")); }},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(errorNumberOf(c.call), 6) << c.what;
+        EXPECT_EQ(errorNumberOf(c.call), kOverflow) << c.what;
 }
 
 TEST_F(Conversion, ToDouble) {
@@ -72,7 +72,7 @@ TEST_F(Conversion, ToDouble) {
     for (const Case& c : cases)
         EXPECT_EQ(CDbl(c.in), c.out) << ::testing::PrintToString(c.in);
     for (const char* bad : {"", " ", "1.2.3", "1 2", "e5", "1e", "--1", "0x10"}) {
-        EXPECT_EQ(errorNumberOf([&] { CDbl(Variant(bad)); }), 13) << bad;
+        EXPECT_EQ(errorNumberOf([&] { CDbl(Variant(bad)); }), kTypeMismatch) << bad;
     }
 }
 
@@ -80,7 +80,7 @@ TEST_F(Conversion, TextIsReadWithTheRegionalDecimalSeparator) {
     ScopedRegionalSettings comma(kComma);
     EXPECT_EQ(CDbl(Variant("1,5")), 1.5);
     EXPECT_EQ(CDbl(Variant("1\u00a0234,5")), 1234.5);
-    EXPECT_EQ(errorNumberOf([] { CDbl(Variant("1.5")); }), 13);
+    EXPECT_EQ(errorNumberOf([] { CDbl(Variant("1.5")); }), kTypeMismatch);
     EXPECT_EQ(CInt(Variant("2,5")), 2);
 }
 
@@ -153,7 +153,7 @@ TEST_F(Conversion, ToDate) {
     for (const Case& c : cases)
         EXPECT_EQ(CDate(c.in).value, c.serial) << ::testing::PrintToString(c.in);
     for (const char* bad : {"31.02.2009", "2009-13-01", "24:00", "1.2", "01.03.1900 x"}) {
-        EXPECT_EQ(errorNumberOf([&] { CDate(Variant(bad)); }), 13) << bad;
+        EXPECT_EQ(errorNumberOf([&] { CDate(Variant(bad)); }), kTypeMismatch) << bad;
     }
 }
 

@@ -12,11 +12,11 @@ TEST(Error, ClassicNumbersAndTexts) {
         const char* text;
     };
     const Case cases[] = {
-        {overflowError(), 6, "Overflow"},
-        {divisionByZeroError(), 11, "Division by zero"},
-        {typeMismatchError(), 13, "Type mismatch"},
-        {invalidUseOfNullError(), 94, "Invalid use of Null"},
-        {invalidProcedureCallError(), 5, "Invalid procedure call or argument"},
+        {overflowError(), kOverflow, "Overflow"},
+        {divisionByZeroError(), kDivisionByZero, "Division by zero"},
+        {typeMismatchError(), kTypeMismatch, "Type mismatch"},
+        {invalidUseOfNullError(), kInvalidUseOfNull, "Invalid use of Null"},
+        {invalidProcedureCallError(), kInvalidProcedureCall, "Invalid procedure call or argument"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.error.number(), c.number);
@@ -26,7 +26,7 @@ TEST(Error, ClassicNumbersAndTexts) {
 
 TEST(Error, ContextKeepsTheNumber) {
     Error e = invalidUseOfNullError().withContext("consumer 12, column PAR");
-    EXPECT_EQ(e.number(), 94);
+    EXPECT_EQ(e.number(), kInvalidUseOfNull);
     EXPECT_EQ(e.description(), "consumer 12, column PAR: Invalid use of Null");
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <functional>
 
@@ -24,16 +25,16 @@ TEST(Math, ValuesAndFailures) {
         int number;
     };
     const Failure cases[] = {
-        {"0 ^ -1", [] { power(0, -1); }, 11},
-        {"(-8) ^ 0.5", [] { power(-8, 0.5); }, 5},
-        {"10 ^ 400", [] { power(10, 400); }, 6},
-        {"Log(0)", [] { Log(0.0); }, 5},
-        {"Log(-1)", [] { Log(-1.0); }, 5},
-        {"Exp(1000)", [] { Exp(1000.0); }, 6},
-        {"Sqr(-1)", [] { Sqr(-1.0); }, 5},
-        {"Log(Empty)", [] { Log(Variant()); }, 5},
-        {"Sqr(\"x\")", [] { Sqr(Variant("x")); }, 13},
-        {"Variant 0 ^ -2", [] { pow(Variant(int16_t{0}), Variant(int16_t{-2})); }, 11},
+        {"0 ^ -1", [] { power(0, -1); }, kDivisionByZero},
+        {"(-8) ^ 0.5", [] { power(-8, 0.5); }, kInvalidProcedureCall},
+        {"10 ^ 400", [] { power(10, 400); }, kOverflow},
+        {"Log(0)", [] { Log(0.0); }, kInvalidProcedureCall},
+        {"Log(-1)", [] { Log(-1.0); }, kInvalidProcedureCall},
+        {"Exp(1000)", [] { Exp(1000.0); }, kOverflow},
+        {"Sqr(-1)", [] { Sqr(-1.0); }, kInvalidProcedureCall},
+        {"Log(Empty)", [] { Log(Variant()); }, kInvalidProcedureCall},
+        {"Sqr(\"x\")", [] { Sqr(Variant("x")); }, kTypeMismatch},
+        {"Variant 0 ^ -2", [] { pow(Variant(int16_t{0}), Variant(int16_t{-2})); }, kDivisionByZero},
     };
     for (const Failure& c : cases)
         EXPECT_EQ(errorNumberOf(c.call), c.number) << c.what;
@@ -44,6 +45,50 @@ TEST(Math, VariantsKeepNull) {
     EXPECT_TRUE(identical(Exp(Variant(kNull)), Variant(kNull)));
     EXPECT_TRUE(identical(Sqr(Variant(int16_t{9})), Variant(3.0)));
     EXPECT_TRUE(identical(Exp(Variant(int16_t{0})), Variant(1.0)));
+}
+
+TEST(Math, PowersOfNegativeAndZeroBases) {
+    struct Case {
+        double base;
+        double exponent;
+        double expected;
+    };
+    const Case cases[] = {{-2.0, 3.0, -8.0}, {-2.0, -2.0, 0.25}, {0.0, 0.0, 1.0},
+                          {0.0, 2.0, 0.0},   {4.0, 0.5, 2.0},    {2.0, -1.0, 0.5}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(power(c.base, c.exponent), c.expected) << c.base << " ^ " << c.exponent;
+    }
+}
+
+TEST(Math, FloatingFaultsBecomeTheVariantErrors) {
+    struct Case {
+        const char* what;
+        void (*call)();
+        int32_t number;
+    };
+    const Case cases[] = {
+        {"(-8) ^ 0.4", [] { power(-8.0, 0.4); }, kInvalidProcedureCall},
+        {"0 ^ -1", [] { power(0.0, -1.0); }, kDivisionByZero},
+        {"10 ^ 400", [] { power(10.0, 400.0); }, kOverflow},
+        {"1 / 0", [] { quotient(1.0, 0.0); }, kDivisionByZero},
+        {"1e300 / 1e-300", [] { quotient(1e300, 1e-300); }, kOverflow},
+        {"Log(0)", [] { Log(0.0); }, kInvalidProcedureCall},
+        {"Log(-1)", [] { Log(-1.0); }, kInvalidProcedureCall},
+        {"Exp(1000)", [] { Exp(1000.0); }, kOverflow},
+        {"CSng(1e39)", [] { single(1e39); }, kOverflow},
+        {"CSng(-2 * FLT_MAX)", [] { single(-2.0 * FLT_MAX); }, kOverflow},
+        {"CSng(2^128 - 2^103)", [] { single(0x1.ffffffp127); }, kOverflow},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(errorNumberOf(c.call), c.number) << c.what;
+}
+
+TEST(Math, SingleRoundsToNearest) {
+    EXPECT_EQ(single(0.1), 0.1f);
+    EXPECT_EQ(single(1.0 + 1e-9), 1.0f);
+    EXPECT_EQ(single(FLT_MAX), FLT_MAX);
+    EXPECT_EQ(single(0x1.fffffefffffffp127), FLT_MAX);  // just below the midpoint to infinity
+    EXPECT_EQ(single(-0x1.fffffefffffffp127), -FLT_MAX);
 }
 
 }  // namespace

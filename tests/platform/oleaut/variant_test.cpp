@@ -38,22 +38,22 @@ TEST(Variant, KindsAndNames) {
 }
 
 TEST(Variant, ExactAccessOfAnotherKindIsTypeMismatch) {
-    EXPECT_EQ(errorNumberOf([] { (void)Variant(int16_t{1}).asLong(); }), 13);
-    EXPECT_EQ(errorNumberOf([] { (void)Variant().asString(); }), 13);
+    EXPECT_EQ(errorNumberOf([] { (void)Variant(int16_t{1}).asLong(); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { (void)Variant().asString(); }), kTypeMismatch);
     EXPECT_EQ(Variant(int32_t{5}).asLong(), 5);
 }
 
 TEST(Variant, NoInfinityOrNanIsEverStored) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(errorNumberOf([&] { Variant v(inf); }), 6);
-    EXPECT_EQ(errorNumberOf([&] { Variant v(-inf); }), 6);
-    EXPECT_EQ(errorNumberOf([&] { Variant v(nan); }), 5);
-    EXPECT_EQ(errorNumberOf([&] { Variant v(static_cast<float>(inf)); }), 6);
-    EXPECT_EQ(errorNumberOf([&] { Variant v(Date{nan}); }), 5);
+    EXPECT_EQ(errorNumberOf([&] { Variant v(inf); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { Variant v(-inf); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { Variant v(nan); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([&] { Variant v(static_cast<float>(inf)); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { Variant v(Date{nan}); }), kInvalidProcedureCall);
     // Dates hold 1 January 100 .. 31 December 9999.
-    EXPECT_EQ(errorNumberOf([] { Variant v(Date{2958466.0}); }), 6);
-    EXPECT_EQ(errorNumberOf([] { Variant v(Date{-657435.0}); }), 6);
+    EXPECT_EQ(errorNumberOf([] { Variant v(Date{2958466.0}); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([] { Variant v(Date{-657435.0}); }), kOverflow);
     EXPECT_EQ(errorNumberOf([] { Variant v(Date{2958465.5}); }), 0);
 }
 

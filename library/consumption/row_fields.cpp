@@ -1,4 +1,4 @@
-#include "library/consumption/values.hpp"
+#include "library/consumption/row_fields.hpp"
 
 #include <string>
 

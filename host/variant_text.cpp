@@ -1,4 +1,4 @@
-#include "host/values.hpp"
+#include "host/variant_text.hpp"
 
 #include <charconv>
 #include <cmath>

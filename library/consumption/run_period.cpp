@@ -1,0 +1,15 @@
+#include "library/consumption/run_period.hpp"
+
+#include "platform/oleaut/datetime.hpp"
+
+namespace kalvik::consumption {
+
+RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours) {
+    RunPeriod period;
+    period.periodHours = static_cast<double>(oleaut::DateDiff("h", Нач, oleaut::addDays(Кон, 1)));
+    period.monthHours = monthHours;
+    period.periodShare = period.periodHours / period.monthHours;
+    return period;
+}
+
+}  // namespace kalvik::consumption

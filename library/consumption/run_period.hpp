@@ -1,0 +1,19 @@
+#pragma once
+// The period of a run in hours and as a share of its month: fixed for the whole run, computed
+// before any query.
+
+#include "library/units/units.hpp"
+#include "platform/oleaut/variant.hpp"
+
+namespace kalvik::consumption {
+
+struct RunPeriod {
+    Hours periodHours = 0;       // whole hours from `Нач` 00:00 to the day after `Кон` 00:00
+    Hours monthHours = 0;        // hours of the month that holds `Кон`
+    MonthShare periodShare = 0;  // period hours / month hours
+};
+
+// `monthHours` is `Ras_Vrem.Час_в_месяц` of `Кон`, which the run asks of its service.
+[[nodiscard]] RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours);
+
+}  // namespace kalvik::consumption
