@@ -137,7 +137,7 @@ std::string describe(const oleaut::Variant& value) {
         case oleaut::VarType::Currency:
             return type + " " + currencyDigits(value.asCurrency());
         case oleaut::VarType::Date:
-            return type + " " + oleaut::formatDate(value.asDate(), "yyyy-MM-dd HH:mm:ss");
+            return type + " " + oleaut::isoDateTime(value.asDate());
         case oleaut::VarType::String:
             return type + " " + value.asString();
         default:

@@ -61,9 +61,15 @@ std::shared_ptr<IDispatch> createObject(const Registry& registry, std::string_vi
     std::optional<Guid> clsid = Guid::tryParse(name);
     std::string identifier(name);
     if (!clsid) {
-        const std::optional<std::string> found = findClassIdentifier(registry, name);
-        if (!found) cannotCreate(identifier + " is not registered");
-        identifier = *found;
+        const std::vector<std::string> found = matchingClassIdentifiers(registry, name);
+        if (found.empty()) cannotCreate(identifier + " is not registered");
+        if (found.size() > 1) {
+            std::string all;
+            for (const std::string& one : found)
+                all += (all.empty() ? "" : ", ") + one;
+            cannotCreate(identifier + " is ambiguous: it may mean " + all);
+        }
+        identifier = found.front();
         const std::optional<std::string> text = registry.value(identifier + "\\CLSID");
         if (text) clsid = Guid::tryParse(*text);
         if (!clsid) cannotCreate(identifier + " has no valid CLSID in the registry");

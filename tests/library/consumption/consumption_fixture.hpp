@@ -26,6 +26,7 @@ class ConsumptionDatabase : public kalvik_test::TempDatabase {
     // The demonstration database; unless `demoData`, without the consumption calculation's rows,
     // for a test to add its own.
     explicit ConsumptionDatabase(bool demoData = false) {
+        removeFiles();
         kalvik::demo::buildDemoDatabase(path());
         if (demoData) return;
         for (const char* table :
