@@ -320,6 +320,13 @@ DateParts dateParts(Date date) {
     return p;
 }
 
+void dateOverflow(double value) {
+    if (std::isfinite(value) && std::fabs(value) < 1e9) {
+        outsideDates(overflowError(), static_cast<int64_t>(std::trunc(value)));
+    }
+    throw overflowError();
+}
+
 std::string isoDate(Date date) {
     const DateParts p = dateParts(date);
     return isoText(p.year, p.month, p.day);
@@ -383,10 +390,7 @@ Date DateAdd(std::string_view interval, double number, Date date) {
 
 Date addDays(Date date, double days) {
     const double value = checkedDouble(date.value + days);
-    if (!(value >= Date::kMin && value < Date::kEnd)) {
-        if (std::fabs(value) > 1e9) throw overflowError();
-        outsideDates(overflowError(), static_cast<int64_t>(std::trunc(value)));
-    }
+    if (!(value >= Date::kMin && value < Date::kEnd)) dateOverflow(value);
     return Date{value};
 }
 
