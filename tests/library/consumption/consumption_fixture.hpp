@@ -84,7 +84,7 @@ class ConsumptionDatabase : public kalvik_test::TempDatabase {
 };
 
 // Run arguments for a period given as ISO dates; rounding switched off unless a test sets it.
-inline RunParameters runParameters(const ConsumptionDatabase& db, oleaut::Date first,
+inline RunParameters runParameters(const kalvik_test::TempDatabase& db, oleaut::Date first,
                                    oleaut::Date last) {
     RunParameters p;
     p.ConnString_Fin = db.connectionString();
