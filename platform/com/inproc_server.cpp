@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace com {
 namespace {
@@ -62,7 +63,7 @@ std::shared_ptr<IDispatch> createObject(const Registry& registry, std::string_vi
     std::string identifier(name);
     if (!clsid) {
         const std::vector<std::string> found = matchingClassIdentifiers(registry, name);
-        if (found.empty()) cannotCreate(identifier + " is not registered");
+        if (found.empty()) cannotCreate(oleaut::echoed(identifier) + " is not registered");
         if (found.size() > 1) {
             std::string all;
             for (const std::string& one : found)
@@ -89,7 +90,7 @@ oleaut::Variant callByName(IDispatch& object, std::string_view method, Arguments
     if (failed(object.GetIDsOfNames(method, dispid))) {
         throw oleaut::Error(
             kMemberNotFoundError,
-            "Object doesn't support this property or method: " + std::string(method));
+            "Object doesn't support this property or method: " + oleaut::echoed(method));
     }
     oleaut::Variant result;
     ErrorInfo error;
