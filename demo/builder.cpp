@@ -9,6 +9,11 @@
 namespace kalvik::demo {
 namespace {
 
+// The mark in the header of every database this builder makes ("KLVK"): only such a file is
+// ever replaced.
+constexpr uint32_t kDemoApplicationId = 0x4B4C564B;
+constexpr int32_t kFileAlreadyExists = 58;
+
 constexpr const char* kProceduresTable =
     "CREATE TABLE procedures(name TEXT PRIMARY KEY, body TEXT NOT NULL)";
 
@@ -43,6 +48,10 @@ void runFiles(ado::Connection& connection, Role role, const std::vector<ado::Bin
     }
 }
 
+bool isDemoDatabase(const std::string& file) {
+    return ado::sqliteApplicationId(file) == kDemoApplicationId;
+}
+
 }  // namespace
 
 std::string demoConnectionString(const std::string& file) {
@@ -50,9 +59,18 @@ std::string demoConnectionString(const std::string& file) {
 }
 
 std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {
-    for (const char* suffix : {"", "-wal", "-shm"})
-        std::filesystem::remove(file + suffix);
-    ado::createSqliteDatabase(file);
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) {
+        if (!isDemoDatabase(file)) {
+            throw oleaut::Error(kFileAlreadyExists,
+                                "File already exists: " + file +
+                                    " is not a demonstration database and is left as it is; "
+                                    "delete it or name another file");
+        }
+        for (const char* suffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(file + suffix);
+    }
+    ado::createSqliteDatabase(file, kDemoApplicationId);
     const std::string connectionString = demoConnectionString(file);
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(connectionString);

@@ -9,8 +9,9 @@
 
 namespace kalvik::demo {
 
-// Builds the database afresh in the file (an existing one is replaced) and returns its connection
-// string. With largeConsumers, every subject's generate.sql then adds that many consumers.
+// Builds the database afresh in the file and returns its connection string. An existing file is
+// replaced only when this builder made it; any other file fails with error 58 and stays untouched.
+// With largeConsumers, every subject's generate.sql then adds that many consumers.
 std::string buildDemoDatabase(const std::string& file,
                               std::optional<int32_t> largeConsumers = std::nullopt);
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/oleaut/datetime.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace host {
 namespace {
@@ -67,7 +68,7 @@ std::optional<oleaut::Date> dateOf(std::string_view text, bool timeAllowed) {
 
 template <class T>
 T required(std::string_view word, std::optional<T> value) {
-    if (!value) throw UsageError("not a valid argument: " + std::string(word));
+    if (!value) throw UsageError("not a valid argument: " + oleaut::echoed(word));
     return *value;
 }
 
@@ -112,7 +113,7 @@ oleaut::Variant parseArgument(std::string_view word) {
             try {
                 return oleaut::Currency::fromDouble(value);
             } catch (const oleaut::Error&) {
-                throw UsageError("not a valid argument: " + std::string(word));
+                throw UsageError("not a valid argument: " + oleaut::echoed(word));
             }
         }
     }
@@ -137,7 +138,7 @@ std::string describe(const oleaut::Variant& value) {
         case oleaut::VarType::Currency:
             return type + " " + currencyDigits(value.asCurrency());
         case oleaut::VarType::Date:
-            return type + " " + oleaut::formatDate(value.asDate(), "yyyy-MM-dd HH:mm:ss");
+            return type + " " + oleaut::isoDateTime(value.asDate());
         case oleaut::VarType::String:
             return type + " " + value.asString();
         default:

@@ -48,6 +48,11 @@ oleaut::ObjectRef convertArgument<oleaut::ObjectRef>(const oleaut::Variant& valu
 [[noreturn]] void wrongArgumentCount(std::string_view method, size_t expected, size_t given);
 // The error of argument `index` (from 0) of method, with the argument named in its text.
 [[noreturn]] void rethrowForArgument(std::string_view method, size_t index);
+// Fails with error 5 when the argument is a text that is not valid UTF-8.
+void requireValidText(const oleaut::Variant& argument);
+// The error a method failed with; a conversion error that names nothing yet names the method and,
+// when one can be told, the argument that caused it.
+[[noreturn]] void rethrowForMethod(std::string_view method, com::Arguments args);
 
 // How an argument reaches a parameter of declared type Parameter.
 template <class Parameter>
@@ -133,6 +138,7 @@ template <class Parameter>
 typename Argument<Parameter>::Held takeArgument(std::string_view method, size_t index,
                                                 oleaut::Variant& caller) {
     try {
+        requireValidText(caller);
         return Argument<Parameter>::take(caller);
     } catch (...) {
         rethrowForArgument(method, index);
@@ -146,10 +152,14 @@ oleaut::Variant callWith(I& object, R (I::*method)(P...), std::string_view name,
     std::tuple<typename Argument<P>::Held...> held{takeArgument<P>(name, N, *args[N])...};
     linkLocals(held, args, std::index_sequence<N...>{});
     oleaut::Variant result;
-    if constexpr (std::is_void_v<R>) {
-        (object.*method)(Argument<P>::pass(std::get<N>(held))...);
-    } else {
-        result = oleaut::Variant((object.*method)(Argument<P>::pass(std::get<N>(held))...));
+    try {
+        if constexpr (std::is_void_v<R>) {
+            (object.*method)(Argument<P>::pass(std::get<N>(held))...);
+        } else {
+            result = oleaut::Variant((object.*method)(Argument<P>::pass(std::get<N>(held))...));
+        }
+    } catch (...) {
+        rethrowForMethod(name, args);
     }
     (Argument<P>::giveBack(std::get<N>(held), *args[N]), ...);
     return result;

@@ -93,6 +93,7 @@ class Run {
   private:
     static constexpr int32_t kConsumersPerOpening = 500;
 
+    void requireForwardPeriod() const;
     void setUp();
     void openResultTables();
     void renewResultTables(int32_t consumersDone);

@@ -7,10 +7,11 @@
 
 namespace kalvik {
 
+// Fails with error 75 when none of the three variables is set.
 std::filesystem::path textLogFile();
 
-// Appends the line and a carriage return and line feed; fails with error 75 naming the file when
-// it cannot be opened for appending.
+// Appends the line and a carriage return and line feed in one write; fails with error 75 naming
+// the file when it cannot be appended to.
 void appendTextLogLine(const std::string& line);
 
 }  // namespace kalvik

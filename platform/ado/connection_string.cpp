@@ -23,6 +23,35 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+bool isSecretKey(std::string_view key) {
+    key = trim(key);
+    return equalsIgnoringAsciiCase(key, "Password") || equalsIgnoringAsciiCase(key, "Pwd");
+}
+
+// Where the value that starts at pos ends: past its closing quote or brace, else at the next ";"
+// (the end of the text when a quote or brace is not closed).
+size_t valueEnd(std::string_view text, size_t pos) {
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    if (pos >= text.size()) return pos;
+    const char open = text[pos];
+    if (open == '"' || open == '\'' || open == '{') {
+        const char close = open == '{' ? '}' : open;
+        for (size_t i = pos + 1; i < text.size(); ++i) {
+            if (text[i] != close) continue;
+            if (close != '}' && i + 1 < text.size() && text[i + 1] == close) {
+                ++i;  // a doubled quote inside the value
+                continue;
+            }
+            const size_t semi = text.find(';', i + 1);
+            return semi == std::string_view::npos ? text.size() : semi;
+        }
+        return text.size();
+    }
+    const size_t semi = text.find(';', pos);
+    return semi == std::string_view::npos ? text.size() : semi;
+}
+
 class Parser {
   public:
     explicit Parser(std::string_view text) : text_(text) {}
@@ -47,9 +76,10 @@ class Parser {
 
   private:
     [[noreturn]] void fail(const std::string& why) const {
-        throw adoError(adErrInvalidConnection,
-                       "malformed connection string " + inQuotes(std::string(text_)) + ": " + why,
-                       "ADODB.Connection");
+        throw adoError(
+            adErrInvalidConnection,
+            "malformed connection string " + inQuotes(maskedConnectionString(text_)) + ": " + why,
+            "ADODB.Connection");
     }
 
     void skipBlanks() {
@@ -61,7 +91,7 @@ class Parser {
         const size_t eq = text_.find('=', pos_);
         const size_t semi = text_.find(';', pos_);
         if (eq == std::string_view::npos || (semi != std::string_view::npos && semi < eq)) {
-            fail("\"" + std::string(trim(text_.substr(pos_, semi - pos_))) + "\" has no \"=\"");
+            fail(inQuotes(trim(text_.substr(pos_, semi - pos_))) + " has no \"=\"");
         }
         const std::string_view key = trim(text_.substr(pos_, eq - pos_));
         if (key.empty()) fail("a value without a key");
@@ -123,6 +153,27 @@ std::string asciiLower(std::string_view text) {
     for (char& c : result)
         c = lowerAscii(c);
     return result;
+}
+
+std::string maskedConnectionString(std::string_view text) {
+    std::string masked;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t eq = text.find('=', pos);
+        const size_t semi = text.find(';', pos);
+        if (eq == std::string_view::npos || (semi != std::string_view::npos && semi < eq)) {
+            masked += text.substr(pos, semi == std::string_view::npos ? text.npos : semi + 1 - pos);
+            pos = semi == std::string_view::npos ? text.size() : semi + 1;
+            continue;
+        }
+        const size_t end = valueEnd(text, eq + 1);
+        masked += text.substr(pos, eq + 1 - pos);
+        masked +=
+            isSecretKey(text.substr(pos, eq - pos)) ? "***" : text.substr(eq + 1, end - eq - 1);
+        if (end < text.size()) masked += ';';
+        pos = end + 1;
+    }
+    return masked;
 }
 
 ConnectionString ConnectionString::parse(std::string_view text) {

@@ -26,6 +26,10 @@ class ConnectionString {
     std::vector<std::pair<std::string, std::string>> pairs_;  // a repeated key: the last one counts
 };
 
+// The text with the value of every Password and Pwd key replaced by "***", for messages; read
+// leniently, so that a malformed string is masked too.
+std::string maskedConnectionString(std::string_view text);
+
 // ASCII letter case folded; other characters (Cyrillic included) compare as they are.
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept;
 std::string asciiLower(std::string_view text);

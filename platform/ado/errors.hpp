@@ -3,9 +3,11 @@
 // concerned, and the ADO object as the source.
 
 #include <string>
+#include <string_view>
 
 #include "platform/ado/constants.hpp"
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace ado {
 
@@ -17,9 +19,10 @@ inline oleaut::Error adoError(ErrorNumberEnum number, std::string description,
     return oleaut::Error(number, std::move(description), std::move(source));
 }
 
-// Text quoted for a message: «name» reads unambiguously whatever blanks the name holds.
-inline std::string inQuotes(const std::string& text) {
-    return "\"" + text + "\"";
+// Text quoted for a message: «name» reads unambiguously whatever blanks the name holds; a long
+// text is cut.
+inline std::string inQuotes(std::string_view text) {
+    return "\"" + oleaut::echoed(text) + "\"";
 }
 
 // A recordset's source as failures name it: quoted, or "the recordset" when it has none.

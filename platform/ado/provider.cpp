@@ -25,7 +25,8 @@ std::unique_ptr<Session> openSession(const std::string& connectionString,
     const auto provider = parsed.get("Provider");
     if (!provider || provider->empty()) {
         throw adoError(adErrProviderNotFound,
-                       "connection string " + inQuotes(connectionString) + " names no Provider",
+                       "connection string " + inQuotes(maskedConnectionString(connectionString)) +
+                           " names no Provider",
                        "ADODB.Connection");
     }
     const auto found = providers().find(asciiLower(*provider));

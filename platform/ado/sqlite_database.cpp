@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite_database.hpp"
 
+#include <unistd.h>
+
 #include <map>
 #include <system_error>
 
@@ -22,13 +24,40 @@ int interruptPastDeadline(void* database) {
     return static_cast<Database*>(database)->pastDeadline() ? 1 : 0;
 }
 
-void execOrFail(sqlite3* db, const std::filesystem::path& file, const char* sql) {
+int keepFirstValue(void* value, int, char** values, char**) {
+    if (values[0]) *static_cast<std::string*>(value) = values[0];
+    return 0;
+}
+
+// Runs sql while opening; the first value of its last row. A failure names the file.
+std::string execOrFail(sqlite3* db, const std::filesystem::path& file, const char* sql) {
+    std::string value;
     char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+    if (sqlite3_exec(db, sql, keepFirstValue, &value, &message) != SQLITE_OK) {
         std::string why = message ? message : "unknown error";
         sqlite3_free(message);
         if (sqlite3_errcode(db) == SQLITE_NOTADB) why = "the file is not a database";
         failOpen(file, why);
+    }
+    return value;
+}
+
+// A file this process may not write is opened read-only: it is read as it is, its journal mode
+// unchanged and no WAL files made beside it.
+bool writable(const std::filesystem::path& file) {
+    return ::access(file.c_str(), W_OK) == 0;
+}
+
+// The busy timeout comes first, so that every later step waits for a lock another connection
+// holds. Reading the schema version reads the file's header: a file that is no database fails
+// here. WAL is switched on once, by a writer, when the file is not in WAL already.
+void configure(sqlite3* db, const std::filesystem::path& file, bool readOnly) {
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    execOrFail(db, file, "PRAGMA schema_version");
+    if (readOnly) return;
+    execOrFail(db, file, "PRAGMA synchronous=NORMAL");
+    if (execOrFail(db, file, "PRAGMA journal_mode") != "wal") {
+        execOrFail(db, file, "PRAGMA journal_mode=WAL");
     }
 }
 
@@ -36,21 +65,25 @@ sqlite3* openHandle(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) failOpen(file, "the file does not exist");
     if (std::filesystem::is_directory(file, ec)) failOpen(file, "it is a folder");
+    if (std::filesystem::file_size(file, ec) == 0 && !ec) {
+        failOpen(file, "the file is empty, not a database");
+    }
+    const bool readOnly = !writable(file);
     sqlite3* db = nullptr;
-    const int rc =
-        sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int flags =
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
+    const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
         failOpen(file, why);
     }
     try {
-        execOrFail(db, file, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
+        configure(db, file, readOnly);
     } catch (...) {
         sqlite3_close_v2(db);
         throw;
     }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
     return db;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The embedded provider: "Provider=SQLite;Data Source=PATH".
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/ado/provider.hpp"
@@ -13,7 +15,12 @@ namespace ado {
 std::unique_ptr<Session> openSqliteSession(const ConnectionString& connectionString,
                                            const SessionIdentity& identity);
 
-// Creates a new, empty database file in WAL mode; fails when the file exists.
-void createSqliteDatabase(const std::string& path);
+// Creates a new, empty database file in WAL mode, its header marked with applicationId; fails when
+// the file exists.
+void createSqliteDatabase(const std::string& path, uint32_t applicationId = 0);
+
+// The application id in the header of a SQLite file, read without opening it as a database;
+// nothing when the file is missing or is not a SQLite database.
+std::optional<uint32_t> sqliteApplicationId(const std::string& path);
 
 }  // namespace ado

@@ -2,7 +2,9 @@
 // the row writes of recordsets.
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <fstream>
 
 #include "platform/ado/connection_string.hpp"
 #include "platform/ado/errors.hpp"
@@ -177,9 +179,11 @@ class SqliteSession final : public Session {
             .recordsAffected;
     }
 
+    // A transaction takes the write lock as it begins, waiting up to the busy timeout while
+    // another connection writes: one that began by reading could not wait for the lock later.
     int32_t beginTransaction() override {
         int32_t& level = database_->transactionLevel();
-        run(level == 0 ? "BEGIN" : "SAVEPOINT kalvik_" + std::to_string(level + 1), {}, 0,
+        run(level == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT kalvik_" + std::to_string(level + 1), {}, 0,
             "beginning a transaction");
         return ++level;
     }
@@ -227,9 +231,17 @@ class SqliteSession final : public Session {
                 if (body.isString()) return body.asString();
             }
         } catch (const oleaut::Error&) {
-            // No procedures table: the procedure does not exist either.
+            // Without a procedures table no procedure exists; any other failure is itself.
+            if (hasProceduresTable()) throw;
         }
         return std::nullopt;
+    }
+
+    bool hasProceduresTable() {
+        return run("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'procedures' "
+                   "COLLATE NOCASE",
+                   {}, 0, "looking for the procedures table")
+                   .rowCount() > 0;
     }
 
     RowSet runProcedure(const std::string& name, const Request& request) {
@@ -295,23 +307,42 @@ std::unique_ptr<Session> openSqliteSession(const ConnectionString& connectionStr
     return std::make_unique<SqliteSession>(Database::acquire(*file), identity);
 }
 
-void createSqliteDatabase(const std::string& path) {
+void createSqliteDatabase(const std::string& path, uint32_t applicationId) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         throw adoError(adErrProviderFailed,
                        "cannot create database " + inQuotes(path) + ": the file exists", "SQLite");
     }
+    // The mark goes into the file's header before WAL holds any page, so that it is there to read
+    // at once.
+    const std::string setUp =
+        "PRAGMA application_id=" + std::to_string(applicationId) + "; PRAGMA journal_mode=WAL";
     sqlite3* db = nullptr;
     int rc =
         sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, setUp.c_str(), nullptr, nullptr, nullptr);
     const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close_v2(db);
     if (rc != SQLITE_OK) {
         throw adoError(adErrProviderFailed, "cannot create database " + inQuotes(path) + ": " + why,
                        "SQLite");
     }
+}
+
+std::optional<uint32_t> sqliteApplicationId(const std::string& path) {
+    // The header: 16 bytes of format text, ..., the application id big-endian at offset 68.
+    constexpr std::string_view kFormat("SQLite format 3\0", 16);
+    constexpr size_t kIdOffset = 68;
+    std::ifstream in(path, std::ios::binary);
+    std::array<unsigned char, kIdOffset + 4> header{};
+    if (!in.read(reinterpret_cast<char*>(header.data()), header.size())) return std::nullopt;
+    if (std::string_view(reinterpret_cast<const char*>(header.data()), kFormat.size()) != kFormat) {
+        return std::nullopt;
+    }
+    uint32_t id = 0;
+    for (size_t i = kIdOffset; i < header.size(); ++i)
+        id = id << 8 | header[i];
+    return id;
 }
 
 }  // namespace ado

@@ -49,10 +49,22 @@ Variant wholeNumber(sqlite3_int64 value, VarType kind) {
     return static_cast<int32_t>(value);
 }
 
-std::string text(sqlite3_stmt* statement, int index) {
+// Stored text, which must be UTF-8: a text in any other encoding fails naming its column. The
+// view lasts until the statement moves on.
+std::string_view storedText(sqlite3_stmt* statement, int index, const ColumnInfo& column) {
     const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
-    return std::string(chars ? chars : "",
-                       static_cast<size_t>(sqlite3_column_bytes(statement, index)));
+    const std::string_view value(chars ? chars : "",
+                                 static_cast<size_t>(sqlite3_column_bytes(statement, index)));
+    if (!oleaut::isValidUtf8(value)) {
+        throw adoError(adErrDataConversion,
+                       "column " + inQuotes(column.name) + " holds text that is not valid UTF-8",
+                       "SQLite");
+    }
+    return value;
+}
+
+std::string text(sqlite3_stmt* statement, int index, const ColumnInfo& column) {
+    return std::string(storedText(statement, index, column));
 }
 
 std::string_view bareName(std::string_view name) {
@@ -81,20 +93,22 @@ std::vector<ColumnInfo> describeColumns(sqlite3_stmt* statement) {
     return columns;
 }
 
-Variant readValue(sqlite3_stmt* statement, int index, const ColumnInfo& column) {
+namespace {
+
+Variant readStored(sqlite3_stmt* statement, int index, const ColumnInfo& column) {
     const int storage = sqlite3_column_type(statement, index);
     if (storage == SQLITE_NULL) return oleaut::kNull;
     const VarType kind = kindOf(column.type);
     const bool number = storage == SQLITE_INTEGER || storage == SQLITE_FLOAT;
     switch (kind) {
         case VarType::String:
-            return text(statement, index);
+            return text(statement, index, column);
         case VarType::Empty:  // an expression: the stored value's own kind
             if (storage == SQLITE_INTEGER) {
                 return wholeNumber(sqlite3_column_int64(statement, index), VarType::Empty);
             }
             if (storage == SQLITE_FLOAT) return sqlite3_column_double(statement, index);
-            return text(statement, index);
+            return text(statement, index, column);
         case VarType::Integer:
         case VarType::Long:
             if (storage == SQLITE_INTEGER) {
@@ -132,13 +146,22 @@ Variant readValue(sqlite3_stmt* statement, int index, const ColumnInfo& column) 
     cannotRead(column, storage, kind);
 }
 
+}  // namespace
+
+Variant readValue(sqlite3_stmt* statement, int index, const ColumnInfo& column) {
+    try {
+        return readStored(statement, index, column);
+    } catch (const oleaut::Error& e) {
+        if (e.number() == adErrDataConversion) throw;  // names the column already
+        throw e.withContext("column " + inQuotes(column.name));
+    }
+}
+
 void readInto(sqlite3_stmt* statement, int index, const ColumnInfo& column, CellStore& cells) {
     const VarType kind = kindOf(column.type);
     if (sqlite3_column_type(statement, index) == SQLITE_TEXT &&
         (kind == VarType::String || kind == VarType::Empty)) {
-        const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
-        cells.pushText(std::string_view(
-            chars ? chars : "", static_cast<size_t>(sqlite3_column_bytes(statement, index))));
+        cells.pushText(storedText(statement, index, column));
         return;
     }
     cells.push_back(readValue(statement, index, column));

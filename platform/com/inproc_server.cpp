@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace com {
 namespace {
@@ -61,9 +62,15 @@ std::shared_ptr<IDispatch> createObject(const Registry& registry, std::string_vi
     std::optional<Guid> clsid = Guid::tryParse(name);
     std::string identifier(name);
     if (!clsid) {
-        const std::optional<std::string> found = findClassIdentifier(registry, name);
-        if (!found) cannotCreate(identifier + " is not registered");
-        identifier = *found;
+        const std::vector<std::string> found = matchingClassIdentifiers(registry, name);
+        if (found.empty()) cannotCreate(oleaut::echoed(identifier) + " is not registered");
+        if (found.size() > 1) {
+            std::string all;
+            for (const std::string& one : found)
+                all += (all.empty() ? "" : ", ") + one;
+            cannotCreate(identifier + " is ambiguous: it may mean " + all);
+        }
+        identifier = found.front();
         const std::optional<std::string> text = registry.value(identifier + "\\CLSID");
         if (text) clsid = Guid::tryParse(*text);
         if (!clsid) cannotCreate(identifier + " has no valid CLSID in the registry");
@@ -83,7 +90,7 @@ oleaut::Variant callByName(IDispatch& object, std::string_view method, Arguments
     if (failed(object.GetIDsOfNames(method, dispid))) {
         throw oleaut::Error(
             kMemberNotFoundError,
-            "Object doesn't support this property or method: " + std::string(method));
+            "Object doesn't support this property or method: " + oleaut::echoed(method));
     }
     oleaut::Variant result;
     ErrorInfo error;

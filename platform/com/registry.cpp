@@ -1,5 +1,8 @@
 #include "platform/com/registry.hpp"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
@@ -43,9 +46,10 @@ std::filesystem::path registryPath() {
 
 Registry Registry::load(const std::filesystem::path& file) {
     Registry registry;
+    std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) fileError(file, "is a folder, not a file");
     std::ifstream in(file);
     if (!in) {
-        std::error_code ec;
         if (!std::filesystem::exists(file, ec)) return registry;
         fileError(file, "cannot be read");
     }
@@ -62,17 +66,25 @@ Registry Registry::load(const std::filesystem::path& file) {
 
 void Registry::save(const std::filesystem::path& file) const {
     std::error_code ec;
+    if (std::filesystem::is_directory(file, ec)) fileError(file, "is a folder, not a file");
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    // Written beside the file and renamed over it, so a reader never sees half a registry.
-    const std::filesystem::path temporary = file.string() + ".new";
+    // Written to a file of this writer's own beside the registry and renamed over it, so that a
+    // reader never sees half a registry and writers at the same time never share a file.
+    std::string temporary = file.string() + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) fileError(file, "cannot be written");
+    ::fchmod(fd, 0644);
+    ::close(fd);
     {
         std::ofstream out(temporary, std::ios::trunc);
-        if (!out) fileError(file, "cannot be written");
         out << kHeader;
         for (const auto& [key, value] : entries_)
             out << key << kSeparator << value << '\n';
         out.flush();
-        if (!out) fileError(file, "cannot be written");
+        if (!out) {
+            std::filesystem::remove(temporary, ec);
+            fileError(file, "cannot be written");
+        }
     }
     std::filesystem::rename(temporary, file, ec);
     if (ec) {
@@ -97,22 +109,25 @@ void Registry::removeTree(std::string_view key) {
     });
 }
 
-std::optional<std::string> findClassIdentifier(const Registry& registry, std::string_view name) {
+std::vector<std::string> matchingClassIdentifiers(const Registry& registry, std::string_view name) {
     const bool qualified = name.find('.') != std::string_view::npos;
     const std::string wanted = foldCase(qualified ? name : "." + std::string(name));
-    std::optional<std::string> found;
+    std::vector<std::string> found;
     constexpr std::string_view kClsidLeaf = "\\CLSID";
     for (const auto& [key, value] : registry.entries()) {
         if (key.size() <= kClsidLeaf.size() || !key.ends_with(kClsidLeaf)) continue;
         const std::string identifier = key.substr(0, key.size() - kClsidLeaf.size());
         if (identifier.find('\\') != std::string::npos) continue;
         const std::string folded = foldCase(identifier);
-        const bool matches = qualified ? folded == wanted : folded.ends_with(wanted);
-        if (!matches) continue;
-        if (found) return std::nullopt;
-        found = identifier;
+        if (qualified ? folded == wanted : folded.ends_with(wanted)) found.push_back(identifier);
     }
     return found;
+}
+
+std::optional<std::string> findClassIdentifier(const Registry& registry, std::string_view name) {
+    std::vector<std::string> found = matchingClassIdentifiers(registry, name);
+    if (found.size() != 1) return std::nullopt;
+    return std::move(found.front());
 }
 
 }  // namespace com

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace com {
 
@@ -32,9 +33,11 @@ class Registry {
     std::map<std::string, std::string> entries_;
 };
 
-// The registered class identifier ("Kalvik_dll.Ras_Potr") that name means: itself when it has a
-// point, else the one registered class identifier ending in "." + name; names compare
-// case-insensitively. nullopt when there is none (or more than one).
+// The registered class identifiers ("Kalvik_dll.Ras_Potr") that name may mean: itself when it has
+// a point, else every one ending in "." + name; names compare case-insensitively.
+std::vector<std::string> matchingClassIdentifiers(const Registry& registry, std::string_view name);
+
+// The one registered class identifier that name means; nullopt when there is none or more than one.
 std::optional<std::string> findClassIdentifier(const Registry& registry, std::string_view name);
 
 }  // namespace com

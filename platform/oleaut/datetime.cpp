@@ -50,6 +50,25 @@ int64_t serialDay(int64_t y, int m, int d) {
     return daysFromCivil(y, m, d) + kEpochShift;
 }
 
+std::string padded(int64_t value, int width) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    if (digits.size() < static_cast<size_t>(width)) digits.insert(0, width - digits.size(), '0');
+    return (value < 0 ? "-" : "") + digits;
+}
+
+std::string isoText(int64_t year, int month, int day) {
+    return padded(year, 4) + "-" + padded(month, 2) + "-" + padded(day, 2);
+}
+
+// Fails with error naming the date of serial day `day`, which lies outside the dates there are.
+[[noreturn]] void outsideDates(const Error& error, int64_t day) {
+    int year = 0, month = 0, dayOfMonth = 0;
+    civilFromDays(day - kEpochShift, year, month, dayOfMonth);
+    throw Error(error.number(), error.description() + ": the date " +
+                                    isoText(year, month, dayOfMonth) +
+                                    " is outside 0100-01-01 to 9999-12-31");
+}
+
 // Seconds on a straight time line (the OLE encoding counts the time of day forwards from
 // midnight also before day 0), rounded to the nearest second.
 int64_t linearSeconds(Date date) {
@@ -62,12 +81,13 @@ Date fromLinearSeconds(int64_t seconds) {
     const int64_t day = floorDiv(seconds, kSecondsPerDay);
     const double time = static_cast<double>(seconds - day * kSecondsPerDay) / kSecondsPerDay;
     const double value = day >= 0 ? day + time : day - time;
-    if (!(value >= Date::kMin && value < Date::kEnd)) throw invalidProcedureCallError();
+    if (!(value >= Date::kMin && value < Date::kEnd))
+        outsideDates(invalidProcedureCallError(), day);
     return Date{value};
 }
 
 Date checkedSerial(int64_t day, double time) {
-    if (day < Date::kMin || day >= Date::kEnd) throw invalidProcedureCallError();
+    if (day < Date::kMin || day >= Date::kEnd) outsideDates(invalidProcedureCallError(), day);
     return Date{day >= 0 ? day + time : day - time};
 }
 
@@ -82,7 +102,9 @@ Date addMonths(Date date, int64_t months) {
     const int64_t total = static_cast<int64_t>(p.year) * 12 + (p.month - 1) + months;
     const int64_t year = floorDiv(total, 12);
     const int month = static_cast<int>(total - year * 12) + 1;
-    if (year < 100 || year > 9999) throw invalidProcedureCallError();
+    if (year < 100 || year > 9999) {
+        outsideDates(invalidProcedureCallError(), serialDay(year, month, 1));
+    }
     const int day = std::min(p.day, daysInMonth(static_cast<int>(year), month));
     return checkedSerial(serialDay(year, month, day), timePart(date));
 }
@@ -262,7 +284,8 @@ Date DateSerial(int year, int month, int day) {
     const int64_t total = static_cast<int64_t>(expandYear(year)) * 12 + (month - 1);
     const int64_t y = floorDiv(total, 12);
     const int m = static_cast<int>(total - y * 12) + 1;
-    if (y < 100 || y > 9999) throw invalidProcedureCallError();
+    if (y < 100 || y > 9999)
+        outsideDates(invalidProcedureCallError(), serialDay(y, m, 1) + day - 1);
     return checkedSerial(serialDay(y, m, 1) + day - 1, 0.0);
 }
 
@@ -274,8 +297,12 @@ Date TimeSerial(int hour, int minute, int second) {
 Date makeDate(const DateParts& p) {
     if (p.year < 100 || p.year > 9999 || p.month < 1 || p.month > 12 || p.day < 1 ||
         p.day > daysInMonth(p.year, p.month) || p.hour < 0 || p.hour > 23 || p.minute < 0 ||
-        p.minute > 59 || p.second < 0 || p.second > 59)
-        throw invalidProcedureCallError();
+        p.minute > 59 || p.second < 0 || p.second > 59) {
+        throw Error(kInvalidProcedureCall,
+                    invalidProcedureCallError().description() + ": there is no date " +
+                        isoText(p.year, p.month, p.day) + " " + padded(p.hour, 2) + ":" +
+                        padded(p.minute, 2) + ":" + padded(p.second, 2));
+    }
     const int64_t day = serialDay(p.year, p.month, p.day);
     return checkedSerial(
         day, (p.hour * 3600 + p.minute * 60 + p.second) / static_cast<double>(kSecondsPerDay));
@@ -291,6 +318,24 @@ DateParts dateParts(Date date) {
     p.minute = static_cast<int>(time / 60 % 60);
     p.second = static_cast<int>(time % 60);
     return p;
+}
+
+void dateOverflow(double value) {
+    if (std::isfinite(value) && std::fabs(value) < 1e9) {
+        outsideDates(overflowError(), static_cast<int64_t>(std::trunc(value)));
+    }
+    throw overflowError();
+}
+
+std::string isoDate(Date date) {
+    const DateParts p = dateParts(date);
+    return isoText(p.year, p.month, p.day);
+}
+
+std::string isoDateTime(Date date) {
+    const DateParts p = dateParts(date);
+    return isoText(p.year, p.month, p.day) + " " + padded(p.hour, 2) + ":" + padded(p.minute, 2) +
+           ":" + padded(p.second, 2);
 }
 
 int Year(Date date) {
@@ -345,7 +390,7 @@ Date DateAdd(std::string_view interval, double number, Date date) {
 
 Date addDays(Date date, double days) {
     const double value = checkedDouble(date.value + days);
-    if (!(value >= Date::kMin && value < Date::kEnd)) throw overflowError();
+    if (!(value >= Date::kMin && value < Date::kEnd)) dateOverflow(value);
     return Date{value};
 }
 

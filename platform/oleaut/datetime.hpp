@@ -26,6 +26,13 @@ Date TimeSerial(int hour, int minute, int second);  // a time of day (days roll 
 Date makeDate(const DateParts& parts);
 DateParts dateParts(Date date);
 
+// Fails with Overflow naming the date of an OLE date value past the dates there are.
+[[noreturn]] void dateOverflow(double value);
+
+// "YYYY-MM-DD" and "YYYY-MM-DD HH:MM:SS", the year always with four digits.
+std::string isoDate(Date date);
+std::string isoDateTime(Date date);
+
 int Year(Date date);
 int Month(Date date);
 int Day(Date date);

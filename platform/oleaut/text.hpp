@@ -13,6 +13,15 @@ namespace oleaut {
 std::u32string decodeUtf8(std::string_view text);  // invalid bytes read as U+FFFD
 std::string encodeUtf8(std::u32string_view chars);
 
+// Whether the text is well-formed UTF-8: no stray or missing continuation byte, no overlong form,
+// no surrogate, nothing beyond U+10FFFF.
+bool isValidUtf8(std::string_view text) noexcept;
+
+// A value as an error message shows it: at most kEchoedCharacters characters, a longer one cut and
+// ended with an ellipsis, so that a huge argument never makes a huge message.
+inline constexpr int32_t kEchoedCharacters = 200;
+std::string echoed(std::string_view text);
+
 // Counts and cuts by characters. A negative count or a start below 1 fails with Invalid procedure
 // call; a start beyond the end gives "".
 int32_t Len(std::string_view text);

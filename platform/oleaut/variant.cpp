@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/decimal.hpp"
 
 namespace oleaut {
@@ -59,7 +60,7 @@ Variant::Variant(double d) : v_(d) {
 Variant::Variant(Date d) : v_(d) {
     if (!(d.value >= Date::kMin && d.value < Date::kEnd)) {
         checkedDouble(d.value);
-        throw overflowError();
+        dateOverflow(d.value);
     }
 }
 

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "demo/demo_files.hpp"
 #include "platform/ado/recordset.hpp"
+#include "platform/ado/sqlite_provider.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace {
@@ -43,6 +45,26 @@ TEST(DemoDatabase, IsBuiltAfreshOverAnOldFile) {
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(connString);
     EXPECT_EQ(connection->Execute("SELECT * FROM FSB")->RecordCount(), 0);
+}
+
+TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
+    TemporaryDirectory folder;
+    const std::string database = (folder.path() / "foreign.db").string();
+    ado::createSqliteDatabase(database);
+    const std::string text = (folder.path() / "notes.txt").string();
+    std::ofstream(text) << "a text file, not a database";
+    for (const std::string& file : {database, text}) {
+        SCOPED_TRACE(file);
+        const std::string before = testing_support::fileContents(file);
+        try {
+            kalvik::demo::buildDemoDatabase(file);
+            ADD_FAILURE() << "replaced";
+        } catch (const oleaut::Error& e) {
+            EXPECT_EQ(e.number(), 58);
+            EXPECT_NE(e.description().find(file), std::string::npos) << e.description();
+        }
+        EXPECT_EQ(testing_support::fileContents(file), before);
+    }
 }
 
 TEST(DemoDatabase, EmbedsEverySqlFileOnce) {

@@ -80,11 +80,11 @@ TEST_F(KalvikCommand, FizParFailures) {
         std::string err;
     };
     const Case cases[] = {
-        {{"Tsp", "int:0"}, "error 11: Division by zero\n"},
-        {{"Ivs", "null"}, "error 94: Invalid use of Null\n"},
-        {{"Ivs", "int:450"}, "error 5: Invalid procedure call or argument\n"},
-        {{"Iv", "int:1", "double:-273.16"}, "error 11: Division by zero\n"},
-        {{"Isp", "int:-1"}, "error 5: Invalid procedure call or argument\n"},
+        {{"Tsp", "int:0"}, "error 11: Fiz_par.Tsp: Division by zero\n"},
+        {{"Ivs", "null"}, "error 94: Fiz_par.Ivs argument 1: Invalid use of Null\n"},
+        {{"Ivs", "int:450"}, "error 5: Fiz_par.Ivs: Invalid procedure call or argument\n"},
+        {{"Iv", "int:1", "double:-273.16"}, "error 11: Fiz_par.Iv: Division by zero\n"},
+        {{"Isp", "int:-1"}, "error 5: Fiz_par.Isp: Invalid procedure call or argument\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.words[0]);

@@ -44,12 +44,12 @@ TEST_F(KalvikCommand, RasVrem) {
         {{"РасчВремДлитОткл", "null", "2009-01-12", "2009-01-01", "2009-01-31"},
          1,
          "",
-         "error 94: Invalid use of Null\n"},
+         "error 94: Ras_Vrem.РасчВремДлитОткл argument 1: Invalid use of Null\n"},
         {{"ТемперГрафик", "int:18", "int:-4", "int:18", "int:18", "int:150", "int:70", "int:95",
           "empty", "empty"},
          1,
          "",
-         "error 11: Division by zero\n"},
+         "error 11: Ras_Vrem.ТемперГрафик: Division by zero\n"},
     };
     expectOutcomes({"call", "Kalvik_dll.Ras_Vrem"}, cases);
 }

@@ -251,6 +251,17 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
          com::kException,
          oleaut::kInvalidUseOfNull,
          "Probe.Twice argument 2: Invalid use of Null"},
+        // Converted inside the method: the method and the argument that could not be read.
+        {"Scale",
+         {Variant("abc"), Variant(2.0), Variant(0.0)},
+         com::kException,
+         13,
+         "Probe.Scale argument 1: Type mismatch"},
+        {"Twice",
+         {Variant("a\xC3"), Variant(1.0)},
+         com::kException,
+         5,
+         "Probe.Twice argument 1: Invalid procedure call or argument: the text is not valid UTF-8"},
     };
     const auto object = probe();
     for (const FailureCase& c : cases) {

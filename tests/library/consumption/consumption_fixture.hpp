@@ -26,6 +26,7 @@ class ConsumptionDatabase : public kalvik_test::TempDatabase {
     // The demonstration database; unless `demoData`, without the consumption calculation's rows,
     // for a test to add its own.
     explicit ConsumptionDatabase(bool demoData = false) {
+        removeFiles();
         kalvik::demo::buildDemoDatabase(path());
         if (demoData) return;
         for (const char* table :
@@ -83,7 +84,7 @@ class ConsumptionDatabase : public kalvik_test::TempDatabase {
 };
 
 // Run arguments for a period given as ISO dates; rounding switched off unless a test sets it.
-inline RunParameters runParameters(const ConsumptionDatabase& db, oleaut::Date first,
+inline RunParameters runParameters(const kalvik_test::TempDatabase& db, oleaut::Date first,
                                    oleaut::Date last) {
     RunParameters p;
     p.ConnString_Fin = db.connectionString();

@@ -286,6 +286,16 @@ TEST_F(OpenRst, LogFileVsCreatesTheFileAndAppendsOneLine) {
     EXPECT_EQ(std::count(both.begin(), both.end(), '\n'), 2);
 }
 
+TEST_F(OpenRst, LogFileVsWithoutAnyLogFolderFails) {
+    ScopedEnvironment logDir("KALVIK_LOG_DIR", std::nullopt);
+    ScopedEnvironment state("XDG_STATE_HOME", std::nullopt);
+    ScopedEnvironment home("HOME", std::nullopt);
+    std::string msg = "сообщение";
+    const oleaut::Error error = errorOf([&] { openRst.LogFileVs(connString, msg); });
+    EXPECT_EQ(error.number(), 75);
+    expectMentions(error, "KALVIK_LOG_DIR");
+}
+
 TEST(ProcedureTimeout, HeavySourceProceduresGetTwentyMinutes) {
     EXPECT_EQ(kalvik::procedureTimeout("pr_Isxod_Potr"), 1200);
     EXPECT_EQ(kalvik::procedureTimeout("pr_Isx_Vent_Potr"), 1200);

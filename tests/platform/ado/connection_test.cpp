@@ -83,6 +83,75 @@ TEST(Connection, ExecuteExecRunsAProcedureAndAMissingOneIsNamed) {
     expectMentions(error, "pr_Нет");
 }
 
+TEST(Connection, AProcedureLookupThatFailsFailsAsItself) {
+    TempDatabase db("CREATE TABLE procedures(name TEXT PRIMARY KEY)");
+    ado::Connection connection;
+    connection.Open(db.connectionString());
+    const oleaut::Error error = errorOf([&] { connection.Execute("exec pr_Два"); });
+    expectMentions(error, "no such column: body");
+}
+
+struct EchoCase {
+    const char* name;
+    std::string connectionString;
+    std::string shows;
+    std::string hides;
+};
+
+TEST(Connection, AnEchoedConnectionStringHidesItsPasswordAndIsCut) {
+    const std::string huge(120000, 'x');
+    const EchoCase cases[] = {
+        {"malformed", "Provider=SQLite;Password=secret;bad", "Password=***;bad", "secret"},
+        {"no provider", "Data Source=a.db;PWD='se;cret'", "PWD=***", "cret"},
+        {"long", "Provider=SQLite;Data Source=" + huge + ";bad", "xx…", std::string(300, 'x')},
+    };
+    for (const EchoCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ado::Connection connection;
+        const std::string text =
+            errorOf([&] { connection.Open(c.connectionString); }).description();
+        EXPECT_NE(text.find(c.shows), std::string::npos) << text;
+        EXPECT_EQ(text.find(c.hides), std::string::npos) << text;
+        EXPECT_LT(text.size(), 600u);
+    }
+}
+
+TEST(Connection, StoredTextThatIsNotUtf8FailsNamingItsColumn) {
+    TempDatabase db("CREATE TABLE t(Имя TEXT); INSERT INTO t VALUES (CAST(X'41C328' AS TEXT))");
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(db.connectionString());
+    const oleaut::Error error = errorOf([&] { connection->Execute("SELECT Имя FROM t"); });
+    EXPECT_EQ(error.number(), ado::adErrDataConversion);
+    expectMentions(error, "\"Имя\" holds text that is not valid UTF-8");
+}
+
+TEST(Connection, AnEmptyFileIsNoDatabaseAndStaysEmpty) {
+    const std::string path = ::testing::TempDir() + "kalvik-empty.db";
+    std::ofstream{path};
+    ado::Connection connection;
+    const oleaut::Error error =
+        errorOf([&] { connection.Open("Provider=SQLite;Data Source=" + path); });
+    expectMentions(error, path);
+    expectMentions(error, "empty");
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
+    std::remove(path.c_str());
+}
+
+TEST(Connection, AWriteProtectedFileIsReadAsItIs) {
+    if (geteuid() == 0) GTEST_SKIP() << "no file is write-protected for root";
+    TempDatabase db("PRAGMA journal_mode=DELETE; CREATE TABLE t(a INT); INSERT INTO t VALUES (7)");
+    std::filesystem::permissions(db.path(), std::filesystem::perms::owner_read);
+    {
+        auto connection = std::make_shared<ado::Connection>();
+        connection->Open(db.connectionString());
+        EXPECT_TRUE(identical(connection->Execute("SELECT a FROM t")->Fields(0).Value(), 7));
+        EXPECT_TRUE(
+            identical(connection->Execute("PRAGMA journal_mode")->Fields(0).Value(), "delete"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(db.path() + "-wal"));
+    EXPECT_FALSE(std::filesystem::exists(db.path() + "-shm"));
+}
+
 TEST(Connection, MissingTableAndColumnAreNamed) {
     TempDatabase db("CREATE TABLE t(id INTEGER PRIMARY KEY, a INT)");
     auto connection = std::make_shared<ado::Connection>();

@@ -46,7 +46,7 @@ class TempDatabase {
         return rows->Fields(0).Value();
     }
 
-  private:
+    // Removes the database with its WAL files.
     void removeFiles() const {
         for (const char* suffix : {"", "-wal", "-shm"}) {
             std::error_code ignored;
@@ -54,6 +54,7 @@ class TempDatabase {
         }
     }
 
+  private:
     std::string path_;
 };
 

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
+#include <thread>
+#include <vector>
 
+#include "platform/com/inproc_server.hpp"
+#include "platform/oleaut/error.hpp"
 #include "tests/support/error_number.hpp"
 #include "tests/support/temporary_directory.hpp"
 
@@ -66,6 +71,59 @@ TEST(Registry, MalformedLineFails) {
     const auto file = folder.path() / "registry";
     std::ofstream(file) << "# comment\n\nA = 1\nno separator here\n";
     EXPECT_EQ(kalvik::test::errorNumberOf([&] { com::Registry::load(file); }), 75);
+}
+
+TEST(Registry, AFolderIsNoRegistry) {
+    TemporaryDirectory folder;
+    try {
+        com::Registry::load(folder.path());
+        ADD_FAILURE() << "a folder was read";
+    } catch (const oleaut::Error& e) {
+        EXPECT_EQ(e.number(), 75);
+        EXPECT_NE(e.description().find("is a folder"), std::string::npos) << e.description();
+    }
+}
+
+TEST(Registry, AnAmbiguousBareNameSaysSo) {
+    com::Registry registry;
+    registry.set("Kalvik_dll.Potr\\CLSID", "{2}");
+    registry.set("Other.Potr\\CLSID", "{3}");
+    try {
+        com::createObject(registry, "Potr");
+        ADD_FAILURE() << "an ambiguous name created an object";
+    } catch (const oleaut::Error& e) {
+        EXPECT_NE(
+            e.description().find("Potr is ambiguous: it may mean Kalvik_dll.Potr, Other.Potr"),
+            std::string::npos)
+            << e.description();
+    }
+}
+
+TEST(Registry, WritersAtOnceEachReplaceTheWholeFile) {
+    TemporaryDirectory folder;
+    const auto file = folder.path() / "registry";
+    constexpr int kWriters = 8;
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (int w = 0; w < kWriters; ++w) {
+        writers.emplace_back([&, w] {
+            com::Registry registry;
+            registry.set("Writer", std::to_string(w));
+            try {
+                for (int i = 0; i < 20; ++i)
+                    registry.save(file);
+            } catch (const oleaut::Error&) {
+                ++failures;
+            }
+        });
+    }
+    for (std::thread& writer : writers)
+        writer.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(com::Registry::load(file).value("Writer").has_value());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);  // no temporary file left behind
 }
 
 TEST(Registry, ClassIdentifierOfABareOrQualifiedName) {
