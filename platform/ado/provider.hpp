@@ -62,7 +62,7 @@ class RowInserter {
     // Inserts a row with the values of the set columns, in their order. Returns what the
     // database itself gave the row, by position among the prepared columns: the key it assigned,
     // the defaults of columns the row did not set, and whatever else it changed.
-    virtual std::vector<std::pair<size_t, oleaut::Variant>> insert(
+    [[nodiscard]] virtual std::vector<std::pair<size_t, oleaut::Variant>> insert(
         const std::vector<oleaut::Variant>& values, int32_t timeoutSeconds) = 0;
 };
 
@@ -87,10 +87,13 @@ class Session {
 
     // Changes the rows whose columns hold the values of match (Null matching Null); returns how
     // many rows changed.
-    virtual int64_t updateRows(const std::string& table, const std::vector<ColumnValue>& values,
-                               const std::vector<ColumnValue>& match, int32_t timeoutSeconds) = 0;
-    virtual int64_t deleteRows(const std::string& table, const std::vector<ColumnValue>& match,
-                               int32_t timeoutSeconds) = 0;
+    [[nodiscard]] virtual int64_t updateRows(const std::string& table,
+                                             const std::vector<ColumnValue>& values,
+                                             const std::vector<ColumnValue>& match,
+                                             int32_t timeoutSeconds) = 0;
+    [[nodiscard]] virtual int64_t deleteRows(const std::string& table,
+                                             const std::vector<ColumnValue>& match,
+                                             int32_t timeoutSeconds) = 0;
 
     // Transactions nest; the return value of begin is the new nesting level.
     virtual int32_t beginTransaction() = 0;
