@@ -42,10 +42,11 @@ class ColumnSet {
     const std::vector<std::string>& tables() const noexcept { return tables_; }
     // The position in tables() of a column's base table; kNoTable for an expression.
     size_t tableOf(size_t column) const noexcept { return tableOf_[column]; }
+
+  private:
     // The position in tables() of a table named so, or kNoTable.
     size_t findTable(std::string_view table) const noexcept;
 
-  private:
     struct NameHash {
         using is_transparent = void;
         size_t operator()(std::string_view name) const noexcept;

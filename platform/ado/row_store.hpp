@@ -34,7 +34,6 @@ class RowStore {
     size_t rowCount() const noexcept { return status_.size(); }
 
     oleaut::Variant at(size_t row, size_t column) const { return cells_.get(cell(row, column)); }
-    bool isNull(size_t row, size_t column) const { return cells_.isNull(cell(row, column)); }
     RowStatus status(size_t row) const { return status_[row]; }
     bool shown(size_t row) const {
         return status_[row] != RowStatus::Deleted && status_[row] != RowStatus::Gone;

@@ -145,11 +145,12 @@ std::vector<ColumnValue> RowWriter::keyOf(const Target& target, size_t row, size
 void RowWriter::sendChanges(const Target& target, size_t row) {
     const ColumnSet& columns = target.rows.columnSet();
     // Each changed field goes to its own base table, by that table's key.
+    const std::vector<bool>& changed = target.rows.changedColumns(row);
     for (size_t table : changedTables(target, row)) {
         std::vector<ColumnValue> match = keyOf(target, row, table, "update");
         std::vector<ColumnValue> values;
         for (size_t c = 0; c < columns.size(); ++c) {
-            if (!target.rows.changed(row, c) || columns.tableOf(c) != table) continue;
+            if (!changed[c] || columns.tableOf(c) != table) continue;
             values.push_back({columns[c].baseColumn, target.rows.at(row, c)});
             match.push_back({columns[c].baseColumn, target.rows.original(row, c)});
         }

@@ -107,7 +107,7 @@ class SqliteInserter final : public RowInserter {
         const std::vector<oleaut::Variant>& values, int32_t timeoutSeconds) override {
         sqlite3* db = database_->handle();
         Database::Running running(*database_, identity_, timeoutSeconds);
-        step(*insert_, values, "adding a row to " + inQuotes(table_));
+        addRow(values);
         const sqlite3_int64 rowid = sqlite3_last_insert_rowid(db);
         std::vector<std::pair<size_t, oleaut::Variant>> given;
         if (keyColumn_) given.emplace_back(*keyColumn_, static_cast<double>(rowid));
@@ -128,20 +128,19 @@ class SqliteInserter final : public RowInserter {
         return true;  // not a plain column of the table: let the database say
     }
 
-    void step(Batch& batch, const std::vector<oleaut::Variant>& values, const std::string& what) {
+    void addRow(const std::vector<oleaut::Variant>& values) {
         sqlite3* db = database_->handle();
-        sqlite3_stmt* statement = batch.statement(db, 0);
+        sqlite3_stmt* statement = insert_->statement(db, 0);
         StatementReset reset(statement);
         for (size_t i = 0; i < values.size(); ++i)
             bindValue(statement, static_cast<int>(i + 1), values[i]);
         const int rc = sqlite3_step(statement);
-        if (rc != SQLITE_DONE) raise(db, rc, "running " + what);
+        if (rc != SQLITE_DONE) raise(db, rc, "running adding a row to " + inQuotes(table_));
     }
 
     void readBackSelected(sqlite3_int64 rowid,
                           std::vector<std::pair<size_t, oleaut::Variant>>& given) {
         sqlite3* db = database_->handle();
-        const std::string what = "reading back the row added to " + inQuotes(table_);
         sqlite3_stmt* statement = select_->statement(db, 0);
         StatementReset reset(statement);
         sqlite3_bind_int64(statement, 1, rowid);
@@ -151,7 +150,9 @@ class SqliteInserter final : public RowInserter {
                            "the row added to " + inQuotes(table_) + " cannot be read back",
                            "SQLite");
         }
-        if (rc != SQLITE_ROW) raise(db, rc, "running " + what);
+        if (rc != SQLITE_ROW) {
+            raise(db, rc, "running reading back the row added to " + inQuotes(table_));
+        }
         const ColumnSet& columns = *select_->columns(0);
         for (size_t i = 0; i < selectedColumns_.size(); ++i) {
             given.emplace_back(selectedColumns_[i],
