@@ -20,6 +20,13 @@ void Control::changed() {
     owner_.controlChanged(*this);
 }
 
+bool Control::changeText(std::string& text, std::string value) {
+    if (value == text) return false;
+    text = std::move(value);
+    changed();
+    return true;
+}
+
 void Control::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
@@ -27,9 +34,7 @@ void Control::setEnabled(bool enabled) {
 }
 
 void Label::setCaption(std::string caption) {
-    if (caption == caption_) return;
-    caption_ = std::move(caption);
-    changed();
+    changeText(caption_, std::move(caption));
 }
 
 void Label::setBackColor(std::optional<Colour> colour) {
@@ -59,16 +64,11 @@ double ProgressBar::filled() const {
 }
 
 void TextBox::setText(std::string text) {
-    if (text == text_) return;
-    text_ = std::move(text);
-    changed();
-    run(onChange_);
+    if (changeText(text_, std::move(text))) run(onChange_);
 }
 
 void CommandButton::setCaption(std::string caption) {
-    if (caption == caption_) return;
-    caption_ = std::move(caption);
-    changed();
+    changeText(caption_, std::move(caption));
 }
 
 void CommandButton::click() {
@@ -76,10 +76,7 @@ void CommandButton::click() {
 }
 
 void ComboBox::setText(std::string text) {
-    if (text == text_) return;
-    text_ = std::move(text);
-    changed();
-    run(onChange_);
+    if (changeText(text_, std::move(text))) run(onChange_);
 }
 
 void ComboBox::AddItem(std::string item) {
@@ -97,11 +94,7 @@ const std::string& ComboBox::List(int index) const {
 
 void ComboBox::pick(int index) {
     if (!Enabled()) return;
-    const std::string& item = List(index);
-    if (item != text_) {
-        text_ = item;
-        changed();
-    }
+    changeText(text_, List(index));
     run(onClick_);
 }
 

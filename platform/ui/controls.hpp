@@ -52,6 +52,8 @@ class Control {
 
   protected:
     void changed();
+    // Sets a text of the control and tells the form; false when it held that text already.
+    bool changeText(std::string& text, std::string value);
 
   private:
     Form& owner_;

@@ -1,6 +1,7 @@
 #include "installer/form1/form1.hpp"
 
 #include "platform/ui/file_dialog.hpp"
+#include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"
 #include "tests/support/case_names.hpp"
 #include "tests/support/temporary_directory.hpp"
@@ -275,6 +276,28 @@ TEST_F(PathDialogs, AnAnswerFillsTheFieldAndACancelChangesNothing) {
         // The reaction, when it ran, failed on the closed connection and left the paths disabled.
         EXPECT_FALSE(window.Text3.Enabled()) << c.what;
     }
+}
+
+}  // namespace
+}  // namespace vendrel
+
+namespace vendrel {
+namespace {
+
+TEST_F(PathDialogs, TheServerActionsNotYetBuiltSaySo) {
+    std::vector<ui::MessageBoxRequest> shown;
+    ui::ScopedResponder responder([&](const ui::MessageBoxRequest& request) {
+        shown.push_back(request);
+        return ui::Answer::Ok;
+    });
+    form1.Command5_Click();
+    form1.Command6_Click();
+    form1.Command8_Click();
+    const std::vector<ui::MessageBoxRequest> expected = {
+        {.text = "not implemented: Command5_Click", .title = "Vendrel"},
+        {.text = "not implemented: Command6_Click", .title = "Vendrel"},
+        {.text = "not implemented: Command8_Click", .title = "Vendrel"}};
+    EXPECT_EQ(shown, expected);
 }
 
 }  // namespace
