@@ -4,6 +4,8 @@
 #include "platform/ui/mode.hpp"
 #include "platform/ui/views.hpp"
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -12,7 +14,7 @@ std::size_t& shownForms() {
     return count;
 }
 
-std::unique_ptr<FormView> makeView(const Form& form) {
+std::unique_ptr<FormView> makeView(Form& form) {
     switch (mode()) {
         case Mode::Window:
             return detail::makeWindowView(form);
@@ -26,31 +28,65 @@ std::unique_ptr<FormView> makeView(const Form& form) {
 
 }  // namespace
 
+void FormView::run() {
+    throw oleaut::Error(oleaut::kInvalidProcedureCall, "this presentation takes no input");
+}
+
 Form::Form(FormStyle style) : style_(std::move(style)) {}
 
 Form::~Form() {
     unload();
 }
 
-template <class C>
-C& Form::add(Rect rect) {
+template <class C, class... Args>
+C& Form::add(Rect rect, Placement placement, Args&&... args) {
+    const std::string name = "form \"" + style_.caption + "\": ";
     if (visible_) {
-        throw oleaut::Error(
-            oleaut::kInvalidProcedureCall,
-            "form \"" + style_.caption + "\": controls are added before it is shown");
+        throw oleaut::Error(oleaut::kInvalidProcedureCall,
+                            name + "controls are added before it is shown");
     }
-    auto control = std::make_unique<C>(*this, rect);
+    if (placement.tabs != nullptr) {
+        const bool ours = std::any_of(controls_.begin(), controls_.end(),
+                                      [&](const auto& c) { return c.get() == placement.tabs; });
+        if (!ours || placement.tab < 0 || placement.tab >= placement.tabs->Tabs()) {
+            throw oleaut::Error(oleaut::kInvalidProcedureCall,
+                                name + "a control is placed on a tab the form does not have");
+        }
+    }
+    auto control = std::make_unique<C>(*this, rect, std::forward<Args>(args)..., placement);
     C& added = *control;
     controls_.push_back(std::move(control));
     return added;
 }
 
-Label& Form::addLabel(Rect rect) {
-    return add<Label>(rect);
+Label& Form::addLabel(Rect rect, Placement placement) {
+    return add<Label>(rect, placement);
 }
 
-ProgressBar& Form::addProgressBar(Rect rect) {
-    return add<ProgressBar>(rect);
+ProgressBar& Form::addProgressBar(Rect rect, Placement placement) {
+    return add<ProgressBar>(rect, placement);
+}
+
+TextBox& Form::addTextBox(Rect rect, Placement placement) {
+    return add<TextBox>(rect, placement);
+}
+
+CommandButton& Form::addCommandButton(Rect rect, Placement placement) {
+    return add<CommandButton>(rect, placement);
+}
+
+ComboBox& Form::addComboBox(Rect rect, Placement placement) {
+    return add<ComboBox>(rect, placement);
+}
+
+TabControl& Form::addTabControl(Rect rect, std::vector<std::string> captions, Placement placement) {
+    return add<TabControl>(rect, placement, std::move(captions));
+}
+
+void Form::setCaption(std::string caption) {
+    if (caption == style_.caption) return;
+    style_.caption = std::move(caption);
+    if (view_) view_->captionChanged();
 }
 
 void Form::show() {
@@ -65,6 +101,25 @@ void Form::unload() {
     view_.reset();
     visible_ = false;
     --shownForms();
+}
+
+void Form::Refresh() {
+    if (view_) view_->refresh();
+}
+
+void Form::Run() {
+    if (mode() != Mode::Window) {
+        throw oleaut::Error(
+            oleaut::kInvalidProcedureCall,
+            "form \"" + style_.caption + "\": runs as a program's window only on a display");
+    }
+    show();
+    // Unloaded however the run ends.
+    struct Unload {
+        Form& form;
+        ~Unload() { form.unload(); }
+    } unloadAtEnd{*this};
+    view_->run();
 }
 
 void Form::controlChanged(const Control& control) {

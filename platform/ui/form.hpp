@@ -1,6 +1,6 @@
 #pragma once
-// A form: a window laid out in twips, holding labels and progress bars. It is presented as the
-// process's mode says when it is shown, and keeps its controls' state either way.
+// A form: a window laid out in twips, holding controls. It is presented as the process's mode says
+// when it is shown, and keeps its controls' state either way.
 
 #include "platform/ui/controls.hpp"
 
@@ -28,6 +28,11 @@ class FormView {
   public:
     virtual ~FormView() = default;
     virtual void controlChanged(const Control& control) = 0;
+    virtual void captionChanged() = 0;
+    // Draws what changed and returns; takes no input.
+    virtual void refresh() = 0;
+    // Handles the user's input until the user closes the view; only a window takes input.
+    virtual void run();
 };
 
 class Form {
@@ -37,10 +42,19 @@ class Form {
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Controls are laid out in twips from the client area's top left corner and live as long as
-    // the form.
-    Label& addLabel(Rect rect);
-    ProgressBar& addProgressBar(Rect rect);
+    // Controls are laid out in twips from the client area's top left corner (on a tab too) and
+    // live as long as the form. A control placed on a tab sits on a tab control of this form.
+    Label& addLabel(Rect rect, Placement placement = {});
+    ProgressBar& addProgressBar(Rect rect, Placement placement = {});
+    TextBox& addTextBox(Rect rect, Placement placement = {});
+    CommandButton& addCommandButton(Rect rect, Placement placement = {});
+    ComboBox& addComboBox(Rect rect, Placement placement = {});
+    TabControl& addTabControl(Rect rect, std::vector<std::string> captions,
+                              Placement placement = {});
+
+    // The caption, changed while shown too.
+    const std::string& Caption() const { return style_.caption; }
+    void setCaption(std::string caption);
 
     // Shows the form modeless, centred on the screen: returns at once. Showing a shown form does
     // nothing.
@@ -48,6 +62,12 @@ class Form {
     // Hides the form. Harmless when it is not shown.
     void unload();
     bool visible() const { return visible_; }
+    // Draws what changed, taking no input; nothing to draw when the form is not shown.
+    void Refresh();
+    // Shows the form as the program's main window and handles the user's input until the user
+    // closes it; then the form is unloaded. Only on a display: elsewhere nobody can close it. An
+    // error that a handler lets out closes the window and comes out of Run.
+    void Run();
 
     const FormStyle& style() const { return style_; }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -59,8 +79,8 @@ class Form {
     static std::size_t shownCount();
 
   private:
-    template <class C>
-    C& add(Rect rect);
+    template <class C, class... Args>
+    C& add(Rect rect, Placement placement, Args&&... args);
 
     FormStyle style_;
     std::vector<std::unique_ptr<Control>> controls_;

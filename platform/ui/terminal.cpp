@@ -76,6 +76,8 @@ class TerminalView : public FormView {
     void controlChanged(const Control&) override {
         if (Clock::now() - drawnAt_ >= refreshInterval()) draw();
     }
+    void captionChanged() override {}  // the line shows no caption
+    void refresh() override { draw(); }
 
   private:
     using Clock = std::chrono::steady_clock;

@@ -8,8 +8,9 @@
 
 namespace ui::detail {
 
-// A real window on the display; the form's controls are read when it is built.
-std::unique_ptr<FormView> makeWindowView(const Form& form);
+// A real window on the display; the form's controls are read when it is built, and the user's
+// input goes back into them.
+std::unique_ptr<FormView> makeWindowView(Form& form);
 
 // One line on standard error, redrawn in place; nothing when standard error is not a terminal.
 std::unique_ptr<FormView> makeTerminalView(const Form& form);

@@ -1,57 +1,77 @@
-// The window presentation of a form, drawn by FLTK.
+// The window presentation of a form, drawn by FLTK. The program's changes go into the widgets; the
+// user's input goes into the controls, and so to their handlers.
 
+#include "platform/oleaut/error.hpp"
 #include "platform/ui/display_text.hpp"
 #include "platform/ui/views.hpp"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Input_Choice.H>
 #include <FL/Fl_Progress.H>
+#include <FL/Fl_Tabs.H>
 
+#include <cstring>
+#include <exception>
+#include <functional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace ui::detail {
 namespace {
 
-constexpr int kLabelTextSize = 12;
+constexpr int kTextSize = 12;
+constexpr int kTabHeight = 24;  // pixels of the tab captions above a tab's area
 const Fl_Color kBarColour = fl_rgb_color(0, 0, 128);
+
+// A menu entry shown as written: FLTK reads "/" as a submenu, "\" as an escape, a leading "_" as
+// a divider and "&" as a shortcut mark.
+std::string menuItemText(const std::string& text) {
+    std::string escaped;
+    for (char c : literalLabel(text)) {
+        if (c == '/' || c == '\\' || c == '_') escaped += '\\';
+        if (c == '&') escaped += '&';
+        escaped += c;
+    }
+    return escaped;
+}
+
+// Closing the window ends its run; Escape, which FLTK also sends to the window, does not.
+void windowClosing(Fl_Widget* window, void*) {
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    window->hide();
+}
 
 class WindowView : public FormView {
   public:
-    explicit WindowView(const Form& form) {
+    explicit WindowView(Form& form) : form_(form) {
         const FormStyle& style = form.style();
-        const int frame = style.frame == Frame::Thin ? 1 : 0;
-        const int width = twipsToPixels(style.clientWidth) + 2 * frame;
-        const int height = twipsToPixels(style.clientHeight) + 2 * frame;
+        frame_ = style.frame == Frame::Thin ? 1 : 0;
+        const int width = twipsToPixels(style.clientWidth) + 2 * frame_;
+        const int height = twipsToPixels(style.clientHeight) + 2 * frame_;
 
         Fl_Group::current(nullptr);  // a top-level window, not a child of whatever was built last
         window_ = std::make_unique<Fl_Double_Window>(
             Fl::x() + (Fl::w() - width) / 2, Fl::y() + (Fl::h() - height) / 2, width, height);
+        window_->end();
         window_->copy_label(style.caption.c_str());
+        window_->callback(windowClosing);
         if (style.frame == Frame::Thin) {
             window_->clear_border();
             window_->box(FL_BORDER_BOX);
         }
         // The window owns its widgets and deletes them with itself.
         for (const auto& control : form.controls()) {
-            const PixelRect r = toPixels(control->rect());
-            if (const auto* label = dynamic_cast<const Label*>(control.get())) {
-                auto* box = new Fl_Box(r.x + frame, r.y + frame, r.w, r.h);
-                box->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
-                box->labelsize(kLabelTextSize);
-                widgets_[label] = box;
-            } else if (dynamic_cast<const ProgressBar*>(control.get())) {
-                auto* bar = new Fl_Progress(r.x + frame, r.y + frame, r.w, r.h);
-                bar->box(FL_THIN_DOWN_BOX);
-                bar->color(FL_BACKGROUND2_COLOR);
-                bar->selection_color(kBarColour);
-                bar->minimum(0);
-                bar->maximum(1);
-                widgets_[control.get()] = bar;
-            }
+            Fl_Widget* widget = makeWidget(*control);
+            Fl_Group::current(nullptr);
+            parentOf(*control).add(widget);
+            widgets_[control.get()] = widget;
             update(*control);
         }
-        window_->end();
         window_->show();
         Fl::flush();
     }
@@ -62,26 +82,159 @@ class WindowView : public FormView {
     }
 
     void controlChanged(const Control& control) override { update(control); }
+    void captionChanged() override { window_->copy_label(form_.Caption().c_str()); }
+    void refresh() override { Fl::flush(); }
+
+    void run() override {
+        while (window_->shown())
+            Fl::wait();
+        if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+    }
 
   private:
+    // A handler of the user's input. An error it lets out cannot cross FLTK: it closes the window
+    // and comes out of run().
+    struct Reaction {
+        WindowView* view;
+        std::function<void()> act;
+    };
+
+    static void react(Fl_Widget*, void* data) {
+        auto* reaction = static_cast<Reaction*>(data);
+        try {
+            reaction->act();
+        } catch (...) {
+            reaction->view->failure_ = std::current_exception();
+            reaction->view->window_->hide();
+        }
+    }
+
+    void connect(Fl_Widget* widget, std::function<void()> act) {
+        reactions_.push_back(std::make_unique<Reaction>(Reaction{this, std::move(act)}));
+        widget->callback(react, reactions_.back().get());
+    }
+
+    Fl_Group& parentOf(const Control& control) {
+        const Placement& place = control.placement();
+        if (place.tabs == nullptr) return *window_;
+        return *tabGroups_.at(place.tabs).at(static_cast<std::size_t>(place.tab));
+    }
+
+    Fl_Widget* makeWidget(Control& control) {
+        const PixelRect p = toPixels(control.rect());
+        const int x = p.x + frame_;
+        const int y = p.y + frame_;
+        if (dynamic_cast<Label*>(&control) != nullptr) {
+            auto* box = new Fl_Box(x, y, p.w, p.h);
+            box->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+            box->labelsize(kTextSize);
+            return box;
+        }
+        if (dynamic_cast<ProgressBar*>(&control) != nullptr) {
+            auto* bar = new Fl_Progress(x, y, p.w, p.h);
+            bar->box(FL_THIN_DOWN_BOX);
+            bar->color(FL_BACKGROUND2_COLOR);
+            bar->selection_color(kBarColour);
+            bar->minimum(0);
+            bar->maximum(1);
+            return bar;
+        }
+        if (auto* text = dynamic_cast<TextBox*>(&control)) {
+            auto* input = new Fl_Input(x, y, p.w, p.h);
+            input->textsize(kTextSize);
+            input->when(FL_WHEN_CHANGED);
+            connect(input, [text, input] { text->setText(input->value()); });
+            return input;
+        }
+        if (auto* button = dynamic_cast<CommandButton*>(&control)) {
+            auto* widget = new Fl_Button(x, y, p.w, p.h);
+            widget->labelsize(kTextSize);
+            connect(widget, [button] { button->click(); });
+            return widget;
+        }
+        if (auto* combo = dynamic_cast<ComboBox*>(&control)) {
+            auto* choice = new Fl_Input_Choice(x, y, p.w, p.h);
+            choice->end();
+            choice->textsize(kTextSize);
+            Fl_Input* input = choice->input();
+            input->when(FL_WHEN_CHANGED);
+            connect(input, [combo, input] { combo->setText(input->value()); });
+            Fl_Menu_Button* list = choice->menubutton();
+            connect(list, [combo, list] { combo->pick(list->value()); });
+            return choice;
+        }
+        if (auto* tabs = dynamic_cast<TabControl*>(&control)) {
+            auto* widget = new Fl_Tabs(x, y, p.w, p.h);
+            widget->labelsize(kTextSize);
+            std::vector<Fl_Group*>& groups = tabGroups_[tabs];
+            for (const std::string& caption : tabs->captions()) {
+                auto* group = new Fl_Group(x, y + kTabHeight, p.w, p.h - kTabHeight);
+                group->end();
+                group->copy_label(literalLabel(caption).c_str());
+                group->labelsize(kTextSize);
+                widget->add(group);
+                groups.push_back(group);
+            }
+            widget->end();
+            connect(widget, [tabs, widget, &groups] {
+                for (std::size_t i = 0; i < groups.size(); ++i) {
+                    if (groups[i] == widget->value()) tabs->setTab(static_cast<int>(i));
+                }
+            });
+            return widget;
+        }
+        throw oleaut::Error(oleaut::kInvalidProcedureCall, "a control the window cannot draw");
+    }
+
     void update(const Control& control) {
         const auto found = widgets_.find(&control);
         if (found == widgets_.end()) return;
-        if (const auto* label = dynamic_cast<const Label*>(&control)) {
-            found->second->copy_label(literalLabel(label->Caption()).c_str());
-        } else if (const auto* bar = dynamic_cast<const ProgressBar*>(&control)) {
-            static_cast<Fl_Progress*>(found->second)->value(static_cast<float>(bar->filled()));
+        Fl_Widget* widget = found->second;
+        if (control.Enabled()) {
+            widget->activate();
+        } else {
+            widget->deactivate();
         }
-        found->second->redraw();
+        if (const auto* label = dynamic_cast<const Label*>(&control)) {
+            widget->copy_label(literalLabel(label->Caption()).c_str());
+            widget->box(label->BackColor() ? FL_FLAT_BOX : FL_NO_BOX);
+            if (const auto& c = label->BackColor()) widget->color(fl_rgb_color(c->r, c->g, c->b));
+        } else if (const auto* bar = dynamic_cast<const ProgressBar*>(&control)) {
+            static_cast<Fl_Progress*>(widget)->value(static_cast<float>(bar->filled()));
+        } else if (const auto* text = dynamic_cast<const TextBox*>(&control)) {
+            showText(*static_cast<Fl_Input*>(widget), text->Text());
+        } else if (const auto* button = dynamic_cast<const CommandButton*>(&control)) {
+            widget->copy_label(literalLabel(button->Caption()).c_str());
+        } else if (const auto* combo = dynamic_cast<const ComboBox*>(&control)) {
+            auto* choice = static_cast<Fl_Input_Choice*>(widget);
+            showText(*choice->input(), combo->Text());
+            choice->menubutton()->clear();
+            for (const std::string& item : combo->items())
+                choice->menubutton()->add(menuItemText(item).c_str());
+        } else if (const auto* tabs = dynamic_cast<const TabControl*>(&control)) {
+            static_cast<Fl_Tabs*>(widget)->value(
+                tabGroups_.at(tabs).at(static_cast<std::size_t>(tabs->Tab())));
+        }
+        widget->redraw();
     }
 
+    // A text the user is typing is already in its widget: setting it again would move the cursor.
+    static void showText(Fl_Input& input, const std::string& text) {
+        if (std::strcmp(input.value(), text.c_str()) != 0) input.value(text.c_str());
+    }
+
+    Form& form_;
+    int frame_ = 0;
     std::unique_ptr<Fl_Double_Window> window_;
     std::unordered_map<const Control*, Fl_Widget*> widgets_;
+    std::unordered_map<const TabControl*, std::vector<Fl_Group*>> tabGroups_;
+    std::vector<std::unique_ptr<Reaction>> reactions_;
+    std::exception_ptr failure_;
 };
 
 }  // namespace
 
-std::unique_ptr<FormView> makeWindowView(const Form& form) {
+std::unique_ptr<FormView> makeWindowView(Form& form) {
     return std::make_unique<WindowView>(form);
 }
 

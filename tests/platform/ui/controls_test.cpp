@@ -1,8 +1,12 @@
 #include "platform/ui/form.hpp"
 
+#include "platform/oleaut/error.hpp"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
+#include <string>
 
 namespace ui {
 namespace {
@@ -59,6 +63,52 @@ TEST(UiLabel, KeepsItsCaption) {
     EXPECT_EQ(label.Caption(), "");
     label.setCaption("Расчет потребитель 17");
     EXPECT_EQ(label.Caption(), "Расчет потребитель 17");
+}
+
+}  // namespace
+}  // namespace ui
+
+namespace ui {
+namespace {
+
+// The change rule: a new text runs the change handler once, the same text not at all; a pick from
+// a combo box's list sets the text and runs the click handler only.
+TEST(UiChangeRule, RunsHandlersOncePerChange) {
+    struct Step {
+        const char* what;
+        std::function<void(TextBox&, ComboBox&)> act;
+        std::string text, comboText;
+        int textChanges, comboChanges, comboClicks;
+    };
+    const Step steps[] = {
+        {"new text", [](TextBox& t, ComboBox&) { t.setText("a"); }, "a", "", 1, 0, 0},
+        {"same text", [](TextBox& t, ComboBox&) { t.setText("a"); }, "a", "", 1, 0, 0},
+        {"combo text", [](TextBox&, ComboBox& c) { c.setText("x"); }, "a", "x", 1, 1, 0},
+        {"pick", [](TextBox&, ComboBox& c) { c.pick(1); }, "a", "master", 1, 1, 1},
+        {"pick again", [](TextBox&, ComboBox& c) { c.pick(1); }, "a", "master", 1, 1, 2},
+        {"same combo text", [](TextBox&, ComboBox& c) { c.setText("master"); }, "a", "master", 1, 1,
+         2},
+    };
+    Form form({});
+    TextBox& text = form.addTextBox({});
+    ComboBox& combo = form.addComboBox({});
+    combo.AddItem("tempdb");
+    combo.AddItem("master");
+    int textChanges = 0, comboChanges = 0, comboClicks = 0;
+    text.onChange([&] { ++textChanges; });
+    combo.onChange([&] { ++comboChanges; });
+    combo.onClick([&] { ++comboClicks; });
+    for (const Step& s : steps) {
+        s.act(text, combo);
+        EXPECT_EQ(text.Text(), s.text) << s.what;
+        EXPECT_EQ(combo.Text(), s.comboText) << s.what;
+        EXPECT_EQ(textChanges, s.textChanges) << s.what;
+        EXPECT_EQ(comboChanges, s.comboChanges) << s.what;
+        EXPECT_EQ(comboClicks, s.comboClicks) << s.what;
+    }
+    EXPECT_EQ(combo.ListCount(), 2);
+    EXPECT_EQ(combo.List(0), "tempdb");
+    EXPECT_THROW(combo.List(2), oleaut::Error);
 }
 
 }  // namespace

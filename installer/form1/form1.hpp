@@ -1,0 +1,89 @@
+#pragma once
+// Form1, the installer's one window: a server-name field with its connection check at the top, and
+// two tabs below it: restoring the demonstration database from its backup, and relinking the
+// workstation files. Its controls keep their state whether drawn or not; the reactions are their
+// handlers, so that the window is driven alike by the user and by tests.
+
+#include "platform/ado/connection.hpp"
+#include "platform/ui/form.hpp"
+
+#include <memory>
+#include <string>
+
+namespace vendrel {
+
+// The title of the installer's message boxes where none is given.
+inline constexpr const char* kBoxTitle = "Vendrel";
+
+class Form1 {
+  public:
+    // Builds the controls with their stored texts and enabled states, then runs the start-up with
+    // programFolder as the folder of the program file (no "/" at its end but for the root).
+    // Nothing is shown: form.Run() or form.show() does that.
+    explicit Form1(std::string programFolder);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    ui::Form form;
+
+    ui::Label& Label1;
+    ui::TextBox& Text1;
+    ui::CommandButton& Command5;
+    ui::TabControl& SSTab1;
+    // Tab 0: restoring the database.
+    ui::Label& Label2;
+    ui::TextBox& Text2;
+    ui::Label& Label7;
+    ui::TextBox& Text5;
+    ui::CommandButton& Command7;
+    ui::Label& Label3;
+    ui::TextBox& Text3;
+    ui::CommandButton& Command3;
+    ui::Label& Label4;
+    ui::TextBox& Text4;
+    ui::CommandButton& Command4;
+    ui::CommandButton& Command6;
+    // Tab 1: relinking the workstation files.
+    ui::Label& Label5;
+    ui::ComboBox& Combo1;
+    ui::Label& Label6;
+    ui::TextBox& Text6;
+    ui::CommandButton& Command1;
+    ui::Label& Label9;
+    ui::Label& Label8;
+    ui::CommandButton& Command8;
+
+    // The one connection to the server: closed until a server check opens it.
+    std::shared_ptr<ado::Connection> SqlConnection = std::make_shared<ado::Connection>();
+    std::string ConnectionText;   // the connection string last built for SqlConnection
+    std::string SqlText;          // the last statement sent through SqlConnection
+    std::string AppFolder;        // the folder of the program file
+    std::string LogicalDataName;  // logical names of the data and log files in the chosen backup
+    std::string LogicalLogName;
+
+    // Reactions to the server, the database names and the backup path.
+    void Command5_Click();
+    void Text2_Change();
+    void Text5_Change();
+    void Combo1_Change();
+    void Combo1_Click();
+    void Command6_Click();
+    // Relinking the workstation files.
+    void Command8_Click();
+    // Path dialogs.
+    void Command7_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command1_Click();
+
+  private:
+    void wireHandlers();
+    void Form_Load();
+    bool connected() const;
+    // Enables or disables the restore's path fields, their buttons and the restore button.
+    void enableRestorePaths(bool enabled);
+
+    std::string programFolder_;
+};
+
+}  // namespace vendrel

@@ -1,0 +1,16 @@
+#pragma once
+// Path texts as the installer cuts them.
+
+#include <string>
+
+namespace vendrel {
+
+// The text up to and including its last "/"; "" when it has none.
+std::string upToLastSlash(const std::string& path);
+
+// The database name a backup's path gives: for a path holding ".bak", its file name without the
+// part from its last point; otherwise (or when that point lies in the folder part) its whole
+// file name.
+std::string databaseNameOf(const std::string& path);
+
+}  // namespace vendrel

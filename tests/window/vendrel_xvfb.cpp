@@ -1,0 +1,235 @@
+// The installer's window drawn by FLTK, and the vendrel program on the virtual display.
+
+#include "installer/form1/form1.hpp"
+#include "platform/ui/mode.hpp"
+#include "tests/support/temporary_directory.hpp"
+#include "tests/window/screenshot.hpp"
+
+// GoogleTest before the X headers, which define None.
+#include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+#include <FL/x.H>
+#include <X11/Xatom.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace window_tests {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCaption = "Программа установки демо-версии ПРК \"Вирсель\"";
+
+// A program folder holding the demonstration backup.
+fs::path programFolder(const fs::path& root) {
+    const fs::path app = root / "app";
+    fs::create_directories(app / "BD/BdBackup");
+    std::ofstream(app / "BD/BdBackup/Virsel_Demo.bak") << "backup";
+    return app;
+}
+
+// The window in pixels: a client area of 8600 x 4380 twips.
+constexpr int kWidth = 573;
+constexpr int kHeight = 292;
+
+struct Area {
+    int x, y, w, h;
+};
+// Places in the client area, in pixels.
+constexpr Area kLabel1{8, 12, 213, 20};
+constexpr Area kLabel2{20, 84, 153, 20};
+constexpr Area kFirstField{180, 82, 200, 19};    // Text2 on tab 0, Combo1 on tab 1
+constexpr Area kSecondField{180, 116, 200, 19};  // Text5 on tab 0, Text6 on tab 1
+
+int pixelsWhere(const Screenshot& shot, int left, int top, Area a, bool (*test)(Colour)) {
+    int count = 0;
+    for (int y = top + a.y; y < top + a.y + a.h; ++y) {
+        for (int x = left + a.x; x < left + a.x + a.w; ++x)
+            count += test(shot.at(x, y)) ? 1 : 0;
+    }
+    return count;
+}
+
+bool dark(Colour c) {
+    return c.r + c.g + c.b < 200;
+}
+
+// Text drawn inactive: grey, neither black nor the field's light background.
+bool greyText(Colour c) {
+    return !dark(c) && c.r < 170;
+}
+
+class VendrelWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { ui::setMode(ui::Mode::Window); }
+    testing_support::TemporaryDirectory temporary;
+};
+
+TEST_F(VendrelWindow, DrawsBothTabsAfterFindingTheBackup) {
+    vendrel::Form1 form1(programFolder(temporary.path()).string());
+    form1.form.show();
+    settle();
+    Fl_Window* window = Fl::first_window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(std::string(window->label()), kCaption);
+    EXPECT_EQ(window->w(), kWidth);
+    EXPECT_EQ(window->h(), kHeight);
+    int left = 0;
+    int top = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(fl_display, fl_xid(window), RootWindow(fl_display, fl_screen), 0, 0,
+                          &left, &top, &child);
+
+    const Screenshot restore = grabScreen();
+    savePng(restore, "vendrel_restore_tab");
+    EXPECT_GT(pixelsWhere(restore, left, top, kLabel1, dark), 50) << "Label1's Cyrillic caption";
+    EXPECT_GT(pixelsWhere(restore, left, top, kLabel2, dark), 20) << "Label2";
+    EXPECT_EQ(pixelsWhere(restore, left, top, kFirstField, dark), 0) << "Text2 drawn inactive";
+    EXPECT_GT(pixelsWhere(restore, left, top, kFirstField, greyText), 20) << "Text2's text";
+    EXPECT_EQ(pixelsWhere(restore, left, top, kSecondField, dark), 0) << "Text5 drawn inactive";
+
+    form1.SSTab1.setTab(1);
+    const Screenshot relink = grabScreen();
+    savePng(relink, "vendrel_relink_tab");
+    EXPECT_EQ(pixelsWhere(relink, left, top, kFirstField, dark), 0) << "Combo1 drawn inactive";
+    EXPECT_GT(pixelsWhere(relink, left, top, kFirstField, greyText), 20) << "Combo1's text";
+    EXPECT_GT(pixelsWhere(relink, left, top, kSecondField, dark), 20) << "Text6, enabled";
+    form1.form.unload();
+}
+
+TEST_F(VendrelWindow, TextTypedIntoTheServerFieldReachesTheControl) {
+    vendrel::Form1 form1(programFolder(temporary.path()).string());
+    form1.form.show();
+    settle();
+    Fl_Window* window = Fl::first_window();
+    ASSERT_NE(window, nullptr);
+    // Text1 is the one text field standing on the window itself, outside the tabs.
+    Fl_Input* text1 = nullptr;
+    for (int i = 0; i < window->children(); ++i) {
+        if (auto* input = dynamic_cast<Fl_Input*>(window->child(i))) text1 = input;
+    }
+    ASSERT_NE(text1, nullptr);
+    Fl::focus(text1);
+    static char typed[] = "сервер";
+    Fl::e_text = typed;
+    Fl::e_length = static_cast<int>(std::strlen(typed));
+    Fl::e_keysym = 'x';
+    Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, window);
+    EXPECT_EQ(form1.Text1.Text(), "сервер");
+    form1.form.unload();
+}
+
+// The name of a top-level window, as the window manager would read it.
+std::string windowName(::Window window) {
+    const Atom name = XInternAtom(fl_display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(fl_display, "UTF8_STRING", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(fl_display, window, name, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) != Success ||
+        data == nullptr) {
+        return "";
+    }
+    std::string text(reinterpret_cast<char*>(data), count);
+    XFree(data);
+    return text;
+}
+
+// The top-level window of that name, waiting for it up to a few seconds; 0 when none comes.
+::Window waitForWindow(const std::string& caption) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        ::Window root = 0;
+        ::Window parent = 0;
+        ::Window* children = nullptr;
+        unsigned int count = 0;
+        XQueryTree(fl_display, RootWindow(fl_display, fl_screen), &root, &parent, &children,
+                   &count);
+        ::Window found = 0;
+        for (unsigned int i = 0; i < count && found == 0; ++i) {
+            if (windowName(children[i]) == caption) found = children[i];
+        }
+        if (children != nullptr) XFree(children);
+        if (found != 0) return found;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return 0;
+}
+
+// Asks the window to close, as a window manager's close button does.
+void closeWindow(::Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(fl_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(fl_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(fl_display, window, False, NoEventMask, &event);
+    XFlush(fl_display);
+}
+
+// The exit status of the child, waiting for it up to a few seconds; -1 when it does not end.
+int waitForExit(pid_t pid) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+// The program copied into a folder holding the backup, so that it is the folder of its file.
+fs::path installedVendrel(const fs::path& root) {
+    const fs::path program = programFolder(root) / "vendrel";
+    fs::copy_file(KALVIK_VENDREL_FILE, program);
+    return program;
+}
+
+TEST_F(VendrelWindow, TheProgramShowsItsWindowAndEndsWhenItIsClosed) {
+    ui::setMode(ui::Mode::Window);  // the test's own display connection, to find the window
+    const fs::path program = installedVendrel(temporary.path());
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const ::Window window = waitForWindow(kCaption);
+    EXPECT_NE(window, 0u) << "no window captioned " << kCaption;
+    if (window != 0) closeWindow(window);
+    EXPECT_EQ(waitForExit(pid), 0);
+}
+
+TEST_F(VendrelWindow, TheProgramWithoutADisplaySaysSoAndFails) {
+    const fs::path program = installedVendrel(temporary.path());
+    const fs::path errors = temporary.path() / "errors.txt";
+    const std::string command =
+        "env -u DISPLAY -u KALVIK_UI '" + program.string() + "' 2>'" + errors.string() + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(testing_support::fileContents(errors).find("no display"), std::string::npos)
+        << testing_support::fileContents(errors);
+}
+
+}  // namespace
+}  // namespace window_tests
