@@ -1,7 +1,8 @@
 #pragma once
 // What sets the methods of the consumption calculation apart: one constexpr traits struct per
 // method, read by the run's set-up and by the phases, which are the same for every method. A rule
-// in which the methods differ is one member here and one line in each method's traits.
+// in which the methods differ is one member here, its value in the current method's traits, and
+// one line in each revision that differs from the method it follows.
 
 #include "library/consumption/run_parameters.hpp"
 
@@ -63,50 +64,33 @@ inline constexpr RevisionTraits kCurrentTraits{
     .normHotWaterLossesByShare = false,
 };
 
-inline constexpr RevisionTraits k21_04_08Traits{
-    .coefficientRow = true,
-    .readsKeyMaximum = false,
-    .outages = OutageRule::ByPlanSign,
-    .roundsOutageHours = true,
-    .longOutagesInEveryVariant = true,
-    .climateRow = false,
-    .loadsAsNumbers = true,
-    .designTemperatures = DesignTemperatures::FromSource,
-    .readsT12Switch = true,
-    .t12Heating = false,
-    .numberedProgressLabel = true,
-    .normHotWaterLossesByShare = true,
-};
+// Each revision as the next later method with what it does differently.
+inline constexpr RevisionTraits k21_04_08Traits = [] {
+    RevisionTraits t = kCurrentTraits;
+    t.normHotWaterLossesByShare = true;
+    return t;
+}();
 
-inline constexpr RevisionTraits k23_01_08Traits{
-    .coefficientRow = false,
-    .readsKeyMaximum = true,
-    .outages = OutageRule::ByPlanSign,
-    .roundsOutageHours = true,
-    .longOutagesInEveryVariant = true,
-    .climateRow = false,
-    .loadsAsNumbers = false,
-    .designTemperatures = DesignTemperatures::FromSource,
-    .readsT12Switch = true,
-    .t12Heating = false,
-    .numberedProgressLabel = true,
-    .normHotWaterLossesByShare = true,
-};
+inline constexpr RevisionTraits k23_01_08Traits = [] {
+    RevisionTraits t = k21_04_08Traits;
+    t.coefficientRow = false;
+    t.readsKeyMaximum = true;
+    t.loadsAsNumbers = false;
+    return t;
+}();
 
-inline constexpr RevisionTraits k02_01_05Traits{
-    .coefficientRow = false,
-    .readsKeyMaximum = true,
-    .outages = OutageRule::PlanSummedUnlessContract,
-    .roundsOutageHours = false,
-    .longOutagesInEveryVariant = false,
-    .climateRow = true,
-    .loadsAsNumbers = false,
-    .designTemperatures = DesignTemperatures::FromParameters,
-    .readsT12Switch = false,
-    .t12Heating = true,
-    .numberedProgressLabel = false,
-    .normHotWaterLossesByShare = true,  // it has no norm-based hot water
-};
+inline constexpr RevisionTraits k02_01_05Traits = [] {
+    RevisionTraits t = k23_01_08Traits;
+    t.outages = OutageRule::PlanSummedUnlessContract;
+    t.roundsOutageHours = false;
+    t.longOutagesInEveryVariant = false;
+    t.climateRow = true;
+    t.designTemperatures = DesignTemperatures::FromParameters;
+    t.readsT12Switch = false;
+    t.t12Heating = true;
+    t.numberedProgressLabel = false;
+    return t;  // its hot water has no norm-based branch
+}();
 
 [[nodiscard]] constexpr const RevisionTraits& traitsOf(Revision revision) {
     switch (revision) {
