@@ -71,9 +71,10 @@ WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @consum
         FROM n JOIN k ON k.j <= 1 + (i + 2) % 3)
 INSERT INTO "РезультатыВентиляция" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
     "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент")
+    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент", "Qвент12T12", "Qвент26T12", "ПотериT12")
 SELECT npotr, ndog, unit, q12, q26, loss, tp, qv, tp, qv, work, outage, work - outage,
-    CASE WHEN q26 > 0 THEN leak ELSE 0 END, CASE WHEN q12 > 0 THEN leak ELSE 0 END, 0
+    CASE WHEN q26 > 0 THEN leak ELSE 0 END, CASE WHEN q12 > 0 THEN leak ELSE 0 END, 0,
+    q12 * 0.92, q26 * 0.92, loss * 0.9 + 0.01
 FROM units;
 INSERT INTO "РезультатыВентиляция_План" SELECT * FROM "РезультатыВентиляция"
     WHERE "Npotr" > 100000;

@@ -1,6 +1,9 @@
 -- Stored procedures of the consumption calculation, as rows of the emulated procedure table.
 --   pr_Isxod_Potr            consumers with the period's figures (actual for "План" 0, else plan)
 --   pr_Otkl_Potr_filtr[_Plan] outages;  pr_Potr_Dl_Otkl long outages (every variant)
+--   pr_Plan_Otkl_Potr        plan outages summed per consumer
+--   pr_Temp_mes              climate of the current plan period
+--   pr_Temp_mes_SNiP         norm climate of the month in which the current plan period starts
 --   pr_Promyvki[_Plan]       flushings and withdrawals
 --   pr_Sum_Qvent             actual ventilation results summed per consumer;
 --   pr_Sum_Qvent_Dog_Plan    the contract ("@dog" = 'Дог') or plan results summed per consumer
@@ -20,6 +23,23 @@ SELECT * FROM "ОтключенияПотр" WHERE "План" = 0 ORDER BY "Npot
 
 INSERT INTO procedures (name, body) VALUES ('pr_Otkl_Potr_filtr_Plan', '
 SELECT * FROM "ОтключенияПотр" WHERE "План" <> 0 ORDER BY "Npotr", "id"');
+
+INSERT INTO procedures (name, body) VALUES ('pr_Plan_Otkl_Potr', '
+SELECT "Npotr", SUM("ОтВр_откл") AS "ОтВр_откл", SUM("ГвсВр_откл") AS "ГвсВр_откл",
+    SUM("ГвсВр_откл_Пс") AS "ГвсВр_откл_Пс", SUM("ТехВр_откл") AS "ТехВр_откл",
+    SUM("ТгвсВр_откл") AS "ТгвсВр_откл", SUM("От_откл") AS "От_откл",
+    SUM("ГВС_откл") AS "ГВС_откл", SUM("Тех_откл") AS "Тех_откл",
+    SUM("Техгвс_откл") AS "Техгвс_откл"
+FROM "ОтключенияПотр" WHERE "План" <> 0 GROUP BY "Npotr" ORDER BY "Npotr"');
+
+INSERT INTO procedures (name, body) VALUES ('pr_Temp_mes', '
+SELECT "TMO", "КоэффГВС" FROM "ПериодРасчета" WHERE "Текущий" <> 0 AND "План" <> 0');
+
+INSERT INTO procedures (name, body) VALUES ('pr_Temp_mes_SNiP', '
+SELECT с."TMO", с."КоэффГВС"
+FROM "ТемператураМесяцСНиП" с
+JOIN "ПериодРасчета" р ON р."Текущий" <> 0 AND р."План" <> 0
+    AND с."NMES" = CAST(strftime(''%m'', р."Период_н" + 2415018.5) AS INTEGER)');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Potr_Dl_Otkl', '
 SELECT * FROM "ДлитОтключенияПотр" ORDER BY "Npotr", "id"');

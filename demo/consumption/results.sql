@@ -165,7 +165,26 @@ CREATE TABLE "РезультатыПотребитель" (
     "Qвент26_уз_Тн" REAL,
     "Qтех_уз_Тн" REAL,
     "Qгвс_пс_уз_Тн" REAL,
-    "Примечание" TEXT
+    "Примечание" TEXT,
+    -- the revision of 02.01.05: figures by the network temperatures (Cyrillic Т), recalculation
+    -- year and month
+    "QотТ12" REAL,
+    "Птот_п_рТ12" REAL,
+    "QтехТ12" REAL,
+    "Пттех_п_рТ12" REAL,
+    "Qвент12Т12" REAL,
+    "Qвент26Т12" REAL,
+    "Птвент26_п_рТ12" REAL,
+    "Птвент12_п_рТ12" REAL,
+    "ПотериТ12" REAL,
+    "Всего ГкалТ12" REAL,
+    "Потери в тсетяхТ12" REAL,
+    "ДоляУтечекТсетяхТ12" REAL,
+    "ДоляТПУтечекТсетяхТ12" REAL,
+    "ДоляТПотерьТсетяхТ12" REAL,
+    "Q_Y_potr_sum12" REAL,
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL
 );
 
 CREATE TABLE "РезультатыПотребитель_Время" (
@@ -193,7 +212,9 @@ CREATE TABLE "РезультатыПотребитель_Время" (
     "ТтехГВС" REAL,
     "t_max_ot" REAL,
     "t_max_gv" REAL,
-    "t_max" REAL
+    "t_max" REAL,
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL
 );
 
 CREATE TABLE "РезультатыПотребитель_Дог" (
@@ -359,7 +380,26 @@ CREATE TABLE "РезультатыПотребитель_Дог" (
     "Qвент26_уз_Тн" REAL,
     "Qтех_уз_Тн" REAL,
     "Qгвс_пс_уз_Тн" REAL,
-    "Примечание" TEXT
+    "Примечание" TEXT,
+    -- the revision of 02.01.05: figures by the network temperatures (Cyrillic Т), recalculation
+    -- year and month
+    "QотТ12" REAL,
+    "Птот_п_рТ12" REAL,
+    "QтехТ12" REAL,
+    "Пттех_п_рТ12" REAL,
+    "Qвент12Т12" REAL,
+    "Qвент26Т12" REAL,
+    "Птвент26_п_рТ12" REAL,
+    "Птвент12_п_рТ12" REAL,
+    "ПотериТ12" REAL,
+    "Всего ГкалТ12" REAL,
+    "Потери в тсетяхТ12" REAL,
+    "ДоляУтечекТсетяхТ12" REAL,
+    "ДоляТПУтечекТсетяхТ12" REAL,
+    "ДоляТПотерьТсетяхТ12" REAL,
+    "Q_Y_potr_sum12" REAL,
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL
 );
 
 CREATE TABLE "РезультатыПотребитель_Дог_Время" (
@@ -387,7 +427,9 @@ CREATE TABLE "РезультатыПотребитель_Дог_Время" (
     "ТтехГВС" REAL,
     "t_max_ot" REAL,
     "t_max_gv" REAL,
-    "t_max" REAL
+    "t_max" REAL,
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL
 );
 
 CREATE TABLE "РезультатыПотребитель_План" (
@@ -553,7 +595,26 @@ CREATE TABLE "РезультатыПотребитель_План" (
     "Qвент26_уз_Тн" REAL,
     "Qтех_уз_Тн" REAL,
     "Qгвс_пс_уз_Тн" REAL,
-    "Примечание" TEXT
+    "Примечание" TEXT,
+    -- the revision of 02.01.05: figures by the network temperatures (Cyrillic Т), recalculation
+    -- year and month
+    "QотТ12" REAL,
+    "Птот_п_рТ12" REAL,
+    "QтехТ12" REAL,
+    "Пттех_п_рТ12" REAL,
+    "Qвент12Т12" REAL,
+    "Qвент26Т12" REAL,
+    "Птвент26_п_рТ12" REAL,
+    "Птвент12_п_рТ12" REAL,
+    "ПотериТ12" REAL,
+    "Всего ГкалТ12" REAL,
+    "Потери в тсетяхТ12" REAL,
+    "ДоляУтечекТсетяхТ12" REAL,
+    "ДоляТПУтечекТсетяхТ12" REAL,
+    "ДоляТПотерьТсетяхТ12" REAL,
+    "Q_Y_potr_sum12" REAL,
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL
 );
 
 CREATE TABLE "РезультатыПотребитель_План_Время" (
@@ -581,5 +642,7 @@ CREATE TABLE "РезультатыПотребитель_План_Время" (
     "ТтехГВС" REAL,
     "t_max_ot" REAL,
     "t_max_gv" REAL,
-    "t_max" REAL
+    "t_max" REAL,
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL
 );

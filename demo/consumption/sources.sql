@@ -121,6 +121,13 @@ CREATE TABLE "ПериодРасчета" (
     "КоэффГВС_СНиП" REAL
 );
 
+-- The norm climate of each month: mean outdoor temperature and hot-water coefficient.
+CREATE TABLE "ТемператураМесяцСНиП" (
+    "NMES" INTEGER PRIMARY KEY,
+    "TMO" REAL,
+    "КоэффГВС" REAL
+);
+
 CREATE TABLE "Тарифы" (
     "NTAX" INTEGER PRIMARY KEY,
     "Стоимость 1 Гкал" MONEY,

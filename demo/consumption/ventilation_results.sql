@@ -40,7 +40,11 @@ CREATE TABLE "РезультатыВентиляция" (
     "Примечание" TEXT,
     "План_Вент" SMALLINT,
     "Год_Прасч" INTEGER,
-    "Месяц_Прасч" INTEGER
+    "Месяц_Прасч" INTEGER,
+    -- figures by the network temperatures (Latin T)
+    "Qвент12T12" REAL,
+    "Qвент26T12" REAL,
+    "ПотериT12" REAL
 );
 CREATE INDEX "РезультатыВентиляция_Npotr" ON "РезультатыВентиляция" ("Npotr");
 
@@ -82,7 +86,11 @@ CREATE TABLE "РезультатыВентиляция_План" (
     "Примечание" TEXT,
     "План_Вент" SMALLINT,
     "Год_Прасч" INTEGER,
-    "Месяц_Прасч" INTEGER
+    "Месяц_Прасч" INTEGER,
+    -- figures by the network temperatures (Latin T)
+    "Qвент12T12" REAL,
+    "Qвент26T12" REAL,
+    "ПотериT12" REAL
 );
 CREATE INDEX "РезультатыВентиляция_План_Npotr" ON "РезультатыВентиляция_План" ("Npotr");
 
@@ -124,7 +132,11 @@ CREATE TABLE "РезультатыВентиляция_Дог" (
     "Примечание" TEXT,
     "План_Вент" SMALLINT,
     "Год_Прасч" INTEGER,
-    "Месяц_Прасч" INTEGER
+    "Месяц_Прасч" INTEGER,
+    -- figures by the network temperatures (Latin T)
+    "Qвент12T12" REAL,
+    "Qвент26T12" REAL,
+    "ПотериT12" REAL
 );
 CREATE INDEX "РезультатыВентиляция_Дог_Npotr" ON "РезультатыВентиляция_Дог" ("Npotr");
 
@@ -145,7 +157,11 @@ SELECT "Вариант", "Npotr",
     SUM("ВрмОтклЧас") AS "Sum-ВрмОтклЧас",
     COUNT("NNрасчТеплВент") AS "Count-NNрасчТеплВент",
     SUM("Утвент26_п") AS "Sum-Утвент26_п",
-    SUM("Утвент12_п") AS "Sum-Утвент12_п"
+    SUM("Утвент12_п") AS "Sum-Утвент12_п",
+    -- rows without figures by the network temperatures count them as 0
+    COALESCE(SUM("Qвент12T12"), 0) AS "Sum-Qвент12T12",
+    COALESCE(SUM("Qвент26T12"), 0) AS "Sum-Qвент26T12",
+    COALESCE(SUM("ПотериT12"), 0) AS "Sum-ПотериT12"
 FROM (SELECT 'Факт' AS "Вариант", * FROM "РезультатыВентиляция"
       UNION ALL SELECT 'План', * FROM "РезультатыВентиляция_План"
       UNION ALL SELECT 'Дог', * FROM "РезультатыВентиляция_Дог")

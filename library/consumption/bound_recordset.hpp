@@ -89,5 +89,7 @@ using VentilationSumRecordset = BoundRecordset<VentilationSumRow>;
 using MainRecordset = BoundRecordset<MainRow>;
 using HoursRecordset = BoundRecordset<HoursRow>;
 using CoefficientRecordset = BoundRecordset<CoefficientRow>;
+using ClimateRecordset = BoundRecordset<ClimateRow>;
+using KeyMaximumRecordset = BoundRecordset<KeyMaximumRow>;
 
 }  // namespace kalvik::consumption

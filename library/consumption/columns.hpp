@@ -213,7 +213,10 @@ KALVIK_FLUSHING_COLUMNS(KALVIK_COLUMN_CONSTANT)
     X(Sum_ВрмОтклЧас, "Sum-ВрмОтклЧас")             \
     X(Count_NNрасчТеплВент, "Count-NNрасчТеплВент") \
     X(Sum_Утвент26_п, "Sum-Утвент26_п")             \
-    X(Sum_Утвент12_п, "Sum-Утвент12_п")
+    X(Sum_Утвент12_п, "Sum-Утвент12_п")             \
+    X(Sum_Qвент12T12, "Sum-Qвент12T12")             \
+    X(Sum_Qвент26T12, "Sum-Qвент26T12")             \
+    X(Sum_ПотериT12, "Sum-ПотериT12")
 
 struct VentilationSumRow {
     static constexpr auto kNames =
@@ -269,6 +272,8 @@ KALVIK_VENTILATION_SUM_COLUMNS(KALVIK_COLUMN_CONSTANT)
     X(Qот, "Qот")                                     \
     X(Птот_п_р, "Птот_п_р")                           \
     X(Утот_п, "Утот_п")                               \
+    X(QотТ12, "QотТ12")                               \
+    X(Птот_п_рТ12, "Птот_п_рТ12")                     \
     X(Qгвс, "Qгвс")                                   \
     X(Птгвс_п_р, "Птгвс_п_р")                         \
     X(Утгвс_п, "Утгвс_п")                             \
@@ -465,5 +470,35 @@ namespace coef_row {
 using C = Column<CoefficientRow>;
 KALVIK_COEFFICIENT_ROW_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace coef_row
+
+// The month's climate row of the revision of 02.01.05: `pr_Temp_mes`, `pr_Temp_mes_SNiP`, or the
+// norm climate table by month (which gives `КоэффГВС` only).
+#define KALVIK_CLIMATE_COLUMNS(X) \
+    X(TMO, "TMO")                 \
+    X(КоэффГВС, "КоэффГВС")
+
+struct ClimateRow {
+    static constexpr auto kNames =
+        std::to_array<std::string_view>({KALVIK_CLIMATE_COLUMNS(KALVIK_COLUMN_NAME)});
+};
+static_assert(eachNameOnce(ClimateRow::kNames));
+
+namespace climate {
+using C = Column<ClimateRow>;
+KALVIK_CLIMATE_COLUMNS(KALVIK_COLUMN_CONSTANT)
+}  // namespace climate
+
+// The largest key of the variant's main table.
+#define KALVIK_KEY_MAXIMUM_COLUMNS(X) X(NNрасчТепл, "NNрасчТепл")
+
+struct KeyMaximumRow {
+    static constexpr auto kNames =
+        std::to_array<std::string_view>({KALVIK_KEY_MAXIMUM_COLUMNS(KALVIK_COLUMN_NAME)});
+};
+
+namespace key_maximum {
+using C = Column<KeyMaximumRow>;
+KALVIK_KEY_MAXIMUM_COLUMNS(KALVIK_COLUMN_CONSTANT)
+}  // namespace key_maximum
 
 }  // namespace kalvik::consumption

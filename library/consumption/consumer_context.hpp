@@ -57,6 +57,7 @@ struct HeatingValues {
     double constructionFactor = 1;            // `k_ctr`
     double connectionConstructionFactor = 1;  // `k_ctr_пдкл`
     Gcal Qот = 0;                             // final, as the row holds it
+    Gcal QотТ12 = 0;  // by the network temperatures, final, as the row holds it
 };
 
 struct HotWaterValues {
@@ -99,11 +100,12 @@ struct HotWaterFlows {
 
 struct ConsumerContext {
     // Written by the pass before the phases: the coefficient (0 without a coefficient row) and the
-    // numbers read at the top of the pass.
+    // values read at the top of the pass. The hot-water loads are numbers where the method reads
+    // them as numbers, else the fields as they come (a Null included).
     GcalPerTonne K_G_gvs = 0;
     double PAR = 0;  // non-zero for a steam consumer
-    GcalPerHour Qgvs = 0;
-    GcalPerHour Qtgvs = 0;
+    oleaut::Variant Qgvs;
+    oleaut::Variant Qtgvs;
 
     LoadHours workingHours;           // workingHours: before outages
     LoadHours netHours;               // outages: working less outage hours, never below 0

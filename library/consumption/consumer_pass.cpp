@@ -14,10 +14,15 @@ namespace H = hours_row;
 namespace S = src;
 
 void Run::pass(ConsumerContext& c) {
-    openCoefficientRow(c);
+    if (traits_.coefficientRow) openCoefficientRow(c);
     c.PAR = source_.number(S::PAR);
-    c.Qgvs = source_.number(S::Qgvs);
-    c.Qtgvs = source_.number(S::Qtgvs);
+    if (traits_.loadsAsNumbers) {
+        c.Qgvs = source_.number(S::Qgvs);
+        c.Qtgvs = source_.number(S::Qtgvs);
+    } else {
+        c.Qgvs = source_[S::Qgvs];
+        c.Qtgvs = source_[S::Qtgvs];
+    }
 
     MainRecordset& row = mainTable_;
     row.addNew();
@@ -27,6 +32,22 @@ void Run::pass(ConsumerContext& c) {
     flushingSums(*this, c, row);
     mainRowCopies(*this, c, row);
     heatingHeat(*this, c, row);
+    const Revision r = parameters_.revision;
+    if (r == Revision::Current || r == Revision::Of21_04_08) {
+        laterPhases(c, row);
+    } else {
+        // The earlier revisions' hot water, technology, ventilation, totals, connected loads and
+        // hours are still to come: their rows end here.
+        row.set(M::План, parameters_.План);
+        row.update();
+        beginHoursRow();
+        row.update();
+        hoursTable_.update();
+    }
+}
+
+// The current method's phases from the hot water on, the saves and the hours row.
+void Run::laterPhases(ConsumerContext& c, MainRecordset& row) {
     hotWaterHeat(*this, c, row);
     technologyHeat(*this, c, row);
     hotWaterEnthalpy(*this, c, row);

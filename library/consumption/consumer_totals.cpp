@@ -101,9 +101,11 @@ ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContex
 
     const LoadTerms loads{
         number(source.QHEAT26, src::QHEAT26.name),
-        source.duplicateHotWater ? 0.0 : number(source.QGV_Пс, src::QGV_Пс.name) + consumer.Qgvs,
+        source.duplicateHotWater
+            ? 0.0
+            : number(source.QGV_Пс, src::QGV_Пс.name) + number(consumer.Qgvs, src::Qgvs.name),
         term(source.duplicateTechnology, source.QTS, src::QTS.name),
-        source.duplicateTechnologicalHotWater ? 0.0 : consumer.Qtgvs,
+        source.duplicateTechnologicalHotWater ? 0.0 : number(consumer.Qtgvs, src::Qtgvs.name),
     };
     const double loadSum = weightedSum(loads, kWhole, construction, ventilation.connectedLoad);
     connected.SQподкл = connected.ТПподкл + Variant(loadSum) + source.Доп_потери;

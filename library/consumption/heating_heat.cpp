@@ -28,6 +28,14 @@ double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, Celsius Т�
     return oleaut::quotient(Твн - Тн, Твн - Тнро_рт);
 }
 
+double t12HeatingRatio(const HeatingTemperatures& t) {
+    const Variant design = t.Т1_р - t.Т2_р;
+    if (!oleaut::isTrue(oleaut::gt(design, int16_t{0}))) return 1;
+    const double Т1 = number(t.Т1, "Т1");
+    const double Т2 = number(t.Т2, "Т2");
+    return (Т1 - Т2) / number(design, "Т1_р − Т2_р");
+}
+
 double heatingFactor(double ratio, const Variant& Тн, Celsius Тнро_нач, bool Ot_leto, double PAR,
                      double QHEAT26_pr) {
     double factor = 0;
@@ -87,8 +95,29 @@ ConstructionFactors constructionFactors(const Construction& construction, oleaut
     return factors;
 }
 
-// The phase: writes `Qот`, `Птот_п_р` and `Утот_п`, keeps the construction factors and the final
-// `Qот`.
+namespace {
+
+// The heating figure by the network temperatures: no season, clamp, steam rule or warm month, and
+// seven factors, without the overheating coefficient. The leak is rounded again with it.
+Gcal t12HeatingHeat(Run& run, const ConsumerContext& c, MainRecordset& row,
+                    const HeatingTemperatures& t, double construction) {
+    SourceRecordset& s = run.source();
+    const SourceCoefficients& k = c.coefficients;
+    const double ratio = t12HeatingRatio(t);
+    row.set(M::QотТ12, product(ratio, s[S::QHEAT26]));
+    row.set(M::Птот_п_рТ12, product(ratio, s[S::Птот_п]));
+    for (const Column<MainRow> column : {M::QотТ12, M::Птот_п_рТ12}) {
+        row.set(column,
+                product(row[column], c.netHours.heating, k.Кцирк, k.Кбал_кот, row[M::КциркМО],
+                        k.heatingSeasonКотоплМО, construction, k.K_Q_sn_ny));
+    }
+    return roundLoad(run, row, {M::QотТ12, M::Птот_п_рТ12, M::Утот_п});
+}
+
+}  // namespace
+
+// The phase: writes `Qот`, `Птот_п_р` and `Утот_п` (and where the method has it the figure by the
+// network temperatures), keeps the construction factors and the final `Qот`.
 void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
     SourceRecordset& s = run.source();
     const RunParameters& p = run.parameters();
@@ -123,6 +152,8 @@ void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
                                construction.construction, k.Кбал_G, k.K_G_sn_ny));
 
     c.heating.Qот = roundLoad(run, row, {M::Qот, M::Птот_п_р, M::Утот_п});
+    if (run.traits().t12Heating)
+        c.heating.QотТ12 = t12HeatingHeat(run, c, row, t, construction.construction);
 }
 
 }  // namespace kalvik::consumption

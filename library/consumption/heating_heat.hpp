@@ -22,6 +22,11 @@ struct HeatingTemperatures {
 // its column, a zero denominator with Division by zero.
 [[nodiscard]] double heatingRatio(int16_t t12Switch, const HeatingTemperatures& t, Celsius Тнро_рт);
 
+// The ratio of the heating figure by the network temperatures: (Т1 − Т2) / (Т1_р − Т2_р) when the
+// design difference is above 0, else 1 (a Null difference too); no season rule and no clamp. With
+// a positive difference a Null `Т1` or `Т2` fails naming its column.
+[[nodiscard]] double t12HeatingRatio(const HeatingTemperatures& t);
+
 // The season rule (below `Тнро_нач` the ratio, above it the ratio only with `Ot_leto`, never below
 // 0), then the steam rule: a water consumer's factor is multiplied by `QHEAT26_pr`; a steam
 // consumer's too, unless `QHEAT26_pr` is 0, which makes its factor exactly 1.

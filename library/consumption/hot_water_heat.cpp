@@ -75,9 +75,9 @@ void loadBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
 }
 
 // By a consumption norm per unit over the share of the month's hours; a norm in tonnes goes
-// through the consumer's coefficient. The one step in which the revision of 21.04.08 differs: its
-// losses and leak take the share where the current method takes the hours, and its losses no
-// temperature factor.
+// through the consumer's coefficient. The revisions differ in the losses and leak, which take the
+// share where the current method takes the hours, and in the losses, which take no temperature
+// factor.
 void normBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
     SourceRecordset& s = run.source();
     const double hours = c.netHours.hotWater;
@@ -88,14 +88,10 @@ void normBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
         row.set(M::Qгвс, product(row[M::К_Сн_ГВС], tonneNorm, c.K_G_gvs));
     }
     scaleHotWaterHeat(run, c, row, share);
-    switch (run.parameters().revision) {
-        case Revision::Current:
-            hotWaterLossesAndLeak(run, c, row, hours, true);
-            break;
-        case Revision::Of21_04_08:
-            hotWaterLossesAndLeak(run, c, row, share, false);
-            break;
-    }
+    if (run.traits().normHotWaterLossesByShare)
+        hotWaterLossesAndLeak(run, c, row, share, false);
+    else
+        hotWaterLossesAndLeak(run, c, row, hours, true);
 }
 
 // The second kind of hot water: no temperature factor and no reduction, the hot-water factor

@@ -1,6 +1,7 @@
 // The consumer's long outages: per load, the share of the month during which the load was not cut
 // off. A row's clipped hours count in full when its `ОтВремПост` is 1, otherwise weighted by 1 less
-// the load's own share column; a load that is 0 counts nothing.
+// the load's own share column; a load that is 0 counts nothing. Long outages count where the
+// variant uses them.
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ void addLoad(Run& run, LongOutageRecordset& l, bool loadIsZero, const LoadColumn
 void longOutages(Run& run, ConsumerContext& c, MainRecordset&) {
     LongOutageShares hours;  // long-outage hours per load
 
-    if (run.longOutageCount() > 0) {
+    if (run.variant().longOutagesUsed && run.longOutageCount() > 0) {
         LongOutageRecordset& l = run.longOutageRows();
         SourceRecordset& s = run.source();
         l.selectConsumer(kConsumerFilter, run.consumerText());
@@ -47,12 +48,12 @@ void longOutages(Run& run, ConsumerContext& c, MainRecordset&) {
             double weight = 1;
             addLoad(run, l, equalsZero(s[S::QHEAT26]), {L::ПотопНач, L::ПотопКон, L::ОтВремПост},
                     weight, hours.heating);
-            addLoad(run, l, c.Qgvs == 0, {L::ПгвсНач, L::ПгвсКон, L::ГВСВремПост}, weight,
+            addLoad(run, l, equalsZero(c.Qgvs), {L::ПгвсНач, L::ПгвсКон, L::ГВСВремПост}, weight,
                     hours.hotWater);
             addLoad(run, l, equalsZero(s[S::QTS]), {L::ПтехНач, L::ПтехКон, L::ТехВремПост}, weight,
                     hours.technology);
-            addLoad(run, l, c.Qtgvs == 0, {L::ПтгвсНач, L::ПтгвсКон, L::ТГВСВремПост}, weight,
-                    hours.technologicalHotWater);
+            addLoad(run, l, equalsZero(c.Qtgvs), {L::ПтгвсНач, L::ПтгвсКон, L::ТГВСВремПост},
+                    weight, hours.technologicalHotWater);
         }
     }
 

@@ -51,9 +51,15 @@ void mainRowCopies(Run& run, ConsumerContext& c, MainRecordset& row) {
     const RunParameters& p = run.parameters();
     SourceCoefficients& k = c.coefficients;
 
-    k.Тнро_рт = s.number(S::Тнро_рт);
-    k.Тнро_нач = s.number(S::Тнро_нач);
-    k.Тхвот = s.number(S::Тхвот);
+    if (run.traits().designTemperatures == DesignTemperatures::FromSource) {
+        k.Тнро_рт = s.number(S::Тнро_рт);
+        k.Тнро_нач = s.number(S::Тнро_нач);
+        k.Тхвот = s.number(S::Тхвот);
+    } else {
+        k.Тнро_рт = p.GorTnror;
+        k.Тнро_нач = p.GorTnror_n_ot;
+        k.Тхвот = p.GorTxv;
+    }
 
     copyColumns(row, s, kIdentity);
     row.set(M::НДС_пар, p.D_NDS_p);
@@ -72,8 +78,9 @@ void mainRowCopies(Run& run, ConsumerContext& c, MainRecordset& row) {
     k.Кцирк = s.number(S::Кцирк);
     row.set(M::Кцирк, k.Кцирк);
 
-    // Each consumer's `R_tn_t12` takes the place of the parameter `tn_t12`.
-    k.t12Switch = s.integer(S::R_tn_t12);
+    // Each consumer's `R_tn_t12` takes the place of the parameter `tn_t12`; a method that does not
+    // read it always copies the overheating coefficient.
+    k.t12Switch = run.traits().readsT12Switch ? s.integer(S::R_tn_t12) : int16_t{0};
     row.set(M::Коэфф_Перетопа_Потр, k.t12Switch != 0 ? Variant(int16_t{1}) : s[S::Коэфф_Перетопа]);
 
     row.set(M::КциркМО, s[S::КциркМО]);

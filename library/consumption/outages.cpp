@@ -1,5 +1,6 @@
 // The consumer's outages: net working hours of each load (working hours less the outage hours,
-// rounded under the rounding switch) and its disconnection hours.
+// rounded under the rounding switch where the method rounds them) and its disconnection hours.
+// Outages count where the variant uses them.
 
 #include <algorithm>
 
@@ -13,7 +14,7 @@ void outages(Run& run, ConsumerContext& c, MainRecordset&) {
     LoadHours outage;                       // outage hours per load
     LoadHours& off = c.disconnectionHours;  // the second hot water has none
 
-    if (run.outageCount() > 0) {
+    if (run.variant().outagesUsed && run.outageCount() > 0) {
         OutageRecordset& o = run.outageRows();
         o.selectConsumer(kConsumerFilter, run.consumerText());
         for (; !o.eof(); o.moveNext()) {
@@ -31,8 +32,9 @@ void outages(Run& run, ConsumerContext& c, MainRecordset&) {
 
     const LoadHours& work = c.workingHours;
     LoadHours& net = c.netHours;
-    auto netOf = [&run](double working, double outageHours) {
-        return std::max(0.0, working - run.roundQ(outageHours));
+    const bool rounds = run.traits().roundsOutageHours;
+    auto netOf = [&run, rounds](double working, double outageHours) {
+        return std::max(0.0, working - (rounds ? run.roundQ(outageHours) : outageHours));
     };
     net.heating = netOf(work.heating, outage.heating);
     net.hotWater = netOf(work.hotWater, outage.hotWater);

@@ -3,7 +3,8 @@
 // after what it computes. Beside each: what it reads of the consumer's context, what it writes
 // there and which columns of the pending main row it sets. A context member has one writer (the
 // pass itself writes `K_G_gvs`, `PAR`, `Qgvs` and `Qtgvs` before the first phase); a phase that
-// only reads the context takes it as const. A new phase is declared here at its place, with its
+// only reads the context takes it as const. What sets the methods apart a phase reads from
+// run.traits() and run.variant(). A new phase is declared here at its place, with its
 // line, and called at the same place there. The calculations still to come take the inputs they
 // need as const and fill a result struct of their own.
 
@@ -36,7 +37,8 @@ void flushingSums(Run& run, ConsumerContext& c, MainRecordset& row);
 void mainRowCopies(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // heating_heat.cpp: heating heat, losses and leak; the construction factors.
-// Reads PAR, netHours, coefficients. Writes heating. Row: `Qот`, `Птот_п_р`, `Утот_п`.
+// Reads PAR, netHours, coefficients. Writes heating. Row: `Qот`, `Птот_п_р`, `Утот_п`; under the
+// T12 trait `QотТ12`, `Птот_п_рТ12`.
 void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // hot_water_heat.cpp: hot-water heat, losses and leaks of both kinds; the hot-water factors.

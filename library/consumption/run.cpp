@@ -29,7 +29,8 @@ void forProcedure(std::string_view procedure, F step) {
 
 Run::Run(RunParameters parameters)
     : parameters_(std::move(parameters)),
-      variant_(chooseVariant(parameters_.План, parameters_.Дог)) {}
+      traits_(traitsOf(parameters_.revision)),
+      variant_(chooseVariant(traits_, parameters_.План, parameters_.Дог, parameters_.Пл_Сн)) {}
 
 Run::~Run() = default;
 
@@ -74,10 +75,7 @@ void Run::setUp() {
     });
     journal(sourceEndLine(sourceCount_, phase.seconds()));
 
-    forProcedure(variant_.outagesProcedure, [&] {
-        openRst_->Open_RST_otkl_proc(outages_.object(), connection,
-                                     std::string(variant_.outagesProcedure), outageCount_);
-    });
+    openClimateAndOutages();
 
     // Ventilation sums.
     journal(ventilationStartLine());
@@ -102,11 +100,49 @@ void Run::setUp() {
     });
 
     openResultTables();
+    if (traits_.readsKeyMaximum) readKeyMaximum();
 
     // The connection through which each consumer's writes become one transaction: every
     // connection of the run shares its database handle.
     transactions_ = std::make_shared<ado::Connection>();
     transactions_->Open(connection);
+}
+
+// The month's climate row (by month of `Нач` from the norm table, else by procedure), then the
+// outages, each when the variant has one.
+void Run::openClimateAndOutages() {
+    const std::string& connection = parameters_.ConnString_Fin;
+    const std::string_view climate = variant_.climateSource;
+    int32_t count = 0;
+    if (climate == kClimateTable) {
+        forProcedure(climate, [&] {
+            openRst_->Open_RST_otkl(climate_.object(), connection,
+                                    climateSelection(oleaut::Month(parameters_.Нач)), count);
+        });
+    } else if (!climate.empty()) {
+        forProcedure(climate, [&] {
+            openRst_->Open_RST_otkl_proc(climate_.object(), connection, std::string(climate),
+                                         count);
+        });
+    }
+    const std::string_view outages = variant_.outagesProcedure;
+    if (outages.empty()) return;
+    forProcedure(outages, [&] {
+        openRst_->Open_RST_otkl_proc(outages_.object(), connection, std::string(outages),
+                                     outageCount_);
+    });
+}
+
+// Kept as found: the revisions read the largest key of the main table and use it for nothing.
+void Run::readKeyMaximum() {
+    KeyMaximumRecordset maximum;
+    int32_t count = 0;
+    forProcedure(variant_.mainTable, [&] {
+        openRst_->Open_RST_otkl(maximum.object(), parameters_.ConnString_Fin,
+                                keyMaximumSelection(variant_.mainTable), count);
+    });
+    (void)nz(maximum, key_maximum::NNрасчТепл);
+    maximum.release();
 }
 
 // The result tables, the main table first, as their always-empty appending selections.
@@ -141,7 +177,8 @@ void Run::consumerLoop() {
     while (!source_.eof()) {
         ConsumerContext c;
         consumerText_ = oleaut::CStr(source_[src::Npotr]);
-        progress_->beginRow("Расчет потребитель " + consumerText_);
+        progress_->beginRow(traits_.numberedProgressLabel ? "Расчет потребитель " + consumerText_
+                                                          : std::string("Расчет потребитель"));
         transactions_->BeginTrans();
         try {
             pass(c);
@@ -177,6 +214,7 @@ void Run::end() {
     progress_->finish();
     progress_.reset();
     longOutages_.close();
+    climate_.close();
     hoursTable_.close();
     coefficientCommand_.reset();
     transactions_->Close();

@@ -14,6 +14,7 @@
 #include "library/com/service.hpp"
 #include "library/consumption/bound_recordset.hpp"
 #include "library/consumption/consumer_context.hpp"
+#include "library/consumption/revision_traits.hpp"
 #include "library/consumption/row_fields.hpp"
 #include "library/consumption/run_parameters.hpp"
 #include "library/consumption/run_period.hpp"
@@ -45,6 +46,7 @@ class Run {
     }
 
     const RunParameters& parameters() const { return parameters_; }
+    const RevisionTraits& traits() const { return traits_; }
     const RunPeriod& period() const { return period_; }
     const RunVariant& variant() const { return variant_; }
 
@@ -60,6 +62,8 @@ class Run {
     VentilationSumRecordset& ventilationSumRows() { return ventilationSums_; }
     int32_t ventilationSumCount() const { return ventilationSumCount_; }
     HoursRecordset& hoursTable() { return hoursTable_; }
+    // The month's climate row, when the method reads one (variant().climateSource).
+    ClimateRecordset& climateRow() { return climate_; }
     // The consumer's row of `pr_Потребитель_K_G_gvs` (it may hold no row).
     CoefficientRecordset& coefficientRow() { return coefficientRow_; }
 
@@ -95,11 +99,14 @@ class Run {
 
     void requireForwardPeriod() const;
     void setUp();
+    void openClimateAndOutages();
     void openResultTables();
+    void readKeyMaximum();
     void renewResultTables(int32_t consumersDone);
     void consumerLoop();
     void end();
     void pass(ConsumerContext& c);
+    void laterPhases(ConsumerContext& c, MainRecordset& row);
     void openCoefficientRow(ConsumerContext& c);
     void closeCoefficientRow();
     void beginHoursRow();
@@ -107,6 +114,7 @@ class Run {
     void journal(const std::string& message);
 
     RunParameters parameters_;
+    const RevisionTraits& traits_;
     RunPeriod period_;
     RunVariant variant_;
 
@@ -127,6 +135,7 @@ class Run {
     MainRecordset mainTable_;
     HoursRecordset hoursTable_;
     CoefficientRecordset coefficientRow_;
+    ClimateRecordset climate_;
 
     std::unique_ptr<ProcedureCommand> coefficientCommand_;
     std::shared_ptr<ado::Connection> transactions_;

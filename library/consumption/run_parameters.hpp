@@ -8,9 +8,8 @@
 
 namespace kalvik::consumption {
 
-// The method whose rules a run follows; the revision of 21.04.08 differs in the norm-based
-// hot water only.
-enum class Revision { Current, Of21_04_08 };
+// The method whose rules a run follows (revision_traits.hpp says how they differ).
+enum class Revision { Current, Of21_04_08, Of23_01_08, Of02_01_05 };
 
 struct RunParameters {
     std::string ConnString_Fin;
@@ -28,6 +27,13 @@ struct RunParameters {
     int16_t Ras_GVS = 0;
     int16_t tn_t12 = 0;  // replaced per consumer by the source `R_tn_t12`
     Revision revision = Revision::Current;
+    // Of the revision of 02.01.05 only.
+    double GorTnror = 0;        // design outdoor temperature for heating
+    double GorTnrvr = 0;        // accepted and never read
+    double GorTnror_n_ot = 0;   // outdoor temperature at which heating starts
+    double GorTxv = 0;          // cold-water temperature
+    double Год_Перерасч = 0;    // recalculation year of both rows
+    double Месяц_Перерасч = 0;  // recalculation month of both rows
 };
 
 }  // namespace kalvik::consumption

@@ -16,8 +16,9 @@ void workingHours(Run& run, ConsumerContext& c, MainRecordset&) {
     h.heating = equalsZero(s[S::QHEAT26])
                     ? 0
                     : run.ВремяРаботы(s[S::Nheat], s[S::Dheat], int16_t{0}, int16_t{24});
-    h.hotWater =
-        c.Qgvs == 0 ? 0 : run.ВремяРаботы(s[S::NGVS], s[S::DGVS], s[S::Нач_ГВС], s[S::Кон_ГВС]);
+    h.hotWater = equalsZero(c.Qgvs)
+                     ? 0
+                     : run.ВремяРаботы(s[S::NGVS], s[S::DGVS], s[S::Нач_ГВС], s[S::Кон_ГВС]);
     // The second hot water runs round the clock, whatever the consumer's masks say.
     h.secondHotWater = equalsZero(s[S::QGV_Пс])
                            ? 0
@@ -25,9 +26,9 @@ void workingHours(Run& run, ConsumerContext& c, MainRecordset&) {
     h.technology = equalsZero(s[S::QTS])
                        ? 0
                        : run.ВремяРаботы(s[S::NTS], s[S::DTS], s[S::Нач_Тех], s[S::Кон_Тех]);
-    h.technologicalHotWater =
-        c.Qtgvs == 0 ? 0
-                     : run.ВремяРаботы(s[S::NTGVS], s[S::DTGVS], s[S::Нач_ТГВС], s[S::Кон_ТГВС]);
+    h.technologicalHotWater = equalsZero(c.Qtgvs) ? 0
+                                                  : run.ВремяРаботы(s[S::NTGVS], s[S::DTGVS],
+                                                                    s[S::Нач_ТГВС], s[S::Кон_ТГВС]);
 }
 
 }  // namespace kalvik::consumption

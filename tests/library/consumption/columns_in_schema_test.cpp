@@ -33,11 +33,14 @@ std::set<std::string> procedureColumns(const ConsumptionDatabase& db, std::strin
     return columnsOf(*rows);
 }
 
-std::set<std::string> tableColumns(const ConsumptionDatabase& db, std::string_view table) {
+std::shared_ptr<ado::Connection> connectionTo(const ConsumptionDatabase& db) {
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(db.connectionString());
-    auto rows = connection->Execute(appendingSelection(table));
-    return columnsOf(*rows);
+    return connection;
+}
+
+std::set<std::string> tableColumns(const ConsumptionDatabase& db, std::string_view table) {
+    return columnsOf(*connectionTo(db)->Execute(appendingSelection(table)));
 }
 
 TEST(ColumnsInSchema, TheProceduresGiveEveryColumnRead) {
@@ -45,7 +48,7 @@ TEST(ColumnsInSchema, TheProceduresGiveEveryColumnRead) {
     expectColumns<SourceRow>(procedureColumns(db, kSourceProcedure, {planParameter(0)}),
                              "pr_Isxod_Potr");
     for (int16_t plan : {int16_t{0}, int16_t{1}}) {
-        const RunVariant v = chooseVariant(plan, "Дог");
+        const RunVariant v = chooseVariant(kCurrentTraits, plan, "Дог", "");
         expectColumns<OutageRow>(procedureColumns(db, v.outagesProcedure),
                                  std::string(v.outagesProcedure));
         expectColumns<FlushingRow>(procedureColumns(db, v.flushingsProcedure),
@@ -56,6 +59,9 @@ TEST(ColumnsInSchema, TheProceduresGiveEveryColumnRead) {
                 : procedureColumns(db, v.ventilationSumsProcedure),
             std::string(v.ventilationSumsProcedure));
     }
+    expectColumns<OutageRow>(procedureColumns(db, "pr_Plan_Otkl_Potr"), "pr_Plan_Otkl_Potr");
+    for (const char* climate : {"pr_Temp_mes", "pr_Temp_mes_SNiP"})
+        expectColumns<ClimateRow>(procedureColumns(db, climate), climate);
     expectColumns<LongOutageRow>(procedureColumns(db, kLongOutagesProcedure),
                                  std::string(kLongOutagesProcedure));
     expectColumns<CoefficientRow>(
@@ -66,10 +72,14 @@ TEST(ColumnsInSchema, TheProceduresGiveEveryColumnRead) {
 TEST(ColumnsInSchema, TheResultTablesHaveEveryColumnWritten) {
     ConsumptionDatabase db;
     for (auto [plan, dog] : {std::pair{0, ""}, std::pair{1, "Дог"}, std::pair{1, ""}}) {
-        const RunVariant v = chooseVariant(static_cast<int16_t>(plan), dog);
+        const RunVariant v = chooseVariant(kCurrentTraits, static_cast<int16_t>(plan), dog, "");
         expectColumns<MainRow>(tableColumns(db, v.mainTable), std::string(v.mainTable));
         expectColumns<HoursRow>(tableColumns(db, v.hoursTable), std::string(v.hoursTable));
+        expectColumns<KeyMaximumRow>(
+            columnsOf(*connectionTo(db)->Execute(keyMaximumSelection(v.mainTable))),
+            std::string(v.mainTable));
     }
+    EXPECT_TRUE(columnsOf(*connectionTo(db)->Execute(climateSelection(6))).count("КоэффГВС"));
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ namespace {
 using oleaut::DateSerial;
 using oleaut::Variant;
 
-// An expected value: a number or a text.
+// An expected value: a number, a text or Null.
 struct Value {
-    enum class Kind { Number, Text } kind;
+    enum class Kind { Number, Text, Null } kind;
     double number = 0;
     std::string text;
 };
@@ -39,6 +39,28 @@ Value n(double v) {
 Value t(std::string v) {
     return {Value::Kind::Text, 0, std::move(v)};
 }
+Value null() {
+    return {Value::Kind::Null, 0, {}};
+}
+
+// The columns that only the revision of 02.01.05 writes: Null in the current method's rows.
+constexpr const char* kMainColumnsOf02_01_05[] = {"QотТ12",
+                                                  "Птот_п_рТ12",
+                                                  "QтехТ12",
+                                                  "Пттех_п_рТ12",
+                                                  "Qвент12Т12",
+                                                  "Qвент26Т12",
+                                                  "Птвент26_п_рТ12",
+                                                  "Птвент12_п_рТ12",
+                                                  "ПотериТ12",
+                                                  "Всего ГкалТ12",
+                                                  "Потери в тсетяхТ12",
+                                                  "ДоляУтечекТсетяхТ12",
+                                                  "ДоляТПУтечекТсетяхТ12",
+                                                  "ДоляТПотерьТсетяхТ12",
+                                                  "Q_Y_potr_sum12",
+                                                  "Год_Прасч",
+                                                  "Месяц_Прасч"};
 
 using Expected = std::map<std::string, Value>;
 using Row = ConsumptionDatabase::Row;
@@ -67,6 +89,9 @@ void expectRow(const Row& actual, const Expected& expected) {
         switch (e->second.kind) {
             case Value::Kind::Text:
                 EXPECT_EQ(oleaut::CStr(value), e->second.text) << oleaut::typeName(value.type());
+                break;
+            case Value::Kind::Null:
+                EXPECT_TRUE(value.isNull()) << oleaut::typeName(value.type());
                 break;
             case Value::Kind::Number: {
                 if (!value.isNumeric()) {
@@ -186,6 +211,8 @@ Expected januaryMainRow(int npotr) {
         e[std::string(column.name)] = n(0);
     for (const Column<MainRow>& column : kClearedTonneColumns)
         e[std::string(column.name)] = n(0);
+    for (const char* column : kMainColumnsOf02_01_05)
+        e[column] = null();
     return e;
 }
 
@@ -205,6 +232,8 @@ Expected januaryHoursRow(int npotr) {
          {"Тотоп_r", "Твент_r", "Тгвс_r", "Тгвс_Пс_r", "Ттех_r", "ТтехГВС_r", "Тотоп", "Твент",
           "Тгвс", "Тгвс_Пс", "Ттех", "ТтехГВС", "t_max_ot", "t_max_gv", "t_max"})
         e[column] = n(0);
+    e["Год_Прасч"] = null();
+    e["Месяц_Прасч"] = null();
     return e;
 }
 

@@ -50,7 +50,7 @@ class DemoRun {
 
     void run(const RunParameters& p) {
         kept_ = runAndKeep(p);
-        table_ = std::string(chooseVariant(p.План, p.Дог).mainTable);
+        table_ = std::string(chooseVariant(traitsOf(p.revision), p.План, p.Дог, p.Пл_Сн).mainTable);
     }
     void run() { run(parameters()); }
     // A run with the rounding switch on (`Okryg` 0).
