@@ -1,7 +1,6 @@
 #include "platform/dao/database.hpp"
 
 #include <algorithm>
-#include <mutex>
 
 #include "platform/ado/connection.hpp"
 #include "platform/ado/recordset.hpp"
@@ -14,17 +13,6 @@ namespace dao {
 namespace {
 
 constexpr std::string_view kOdbcPrefix = "ODBC;";
-
-struct Log {
-    std::mutex mutex;
-    int keepers = 0;
-    std::vector<std::string> texts;
-};
-
-Log& executeLog() {
-    static Log log;
-    return log;
-}
 
 bool isEngineTable(const std::string& name) {
     return std::any_of(std::begin(kEngineTables), std::end(kEngineTables), [&](const char* engine) {
@@ -124,11 +112,7 @@ std::shared_ptr<TableDef> Database::CreateTableDef(const std::string& name, int3
 }
 
 void Database::Execute(const std::string& text) {
-    {
-        Log& log = executeLog();
-        std::lock_guard lock(log.mutex);
-        if (log.keepers > 0) log.texts.push_back(text);
-    }
+    executedTexts().record(text);
     executeJetSql(file(), text);
     if (!tableDefs_.defs_.empty()) tableDefs_.Refresh();
 }
@@ -143,22 +127,9 @@ ado::sqlite::File& Database::file() {
     return *file_;
 }
 
-ExecuteLog::ExecuteLog() {
-    Log& log = executeLog();
-    std::lock_guard lock(log.mutex);
-    if (log.keepers++ == 0) log.texts.clear();
-}
-
-ExecuteLog::~ExecuteLog() {
-    Log& log = executeLog();
-    std::lock_guard lock(log.mutex);
-    --log.keepers;
-}
-
-std::vector<std::string> ExecuteLog::texts() const {
-    Log& log = executeLog();
-    std::lock_guard lock(log.mutex);
-    return log.texts;
+oleaut::RecordedTexts& executedTexts() {
+    static oleaut::RecordedTexts texts;
+    return texts;
 }
 
 }  // namespace dao

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ado/sqlite_file.hpp"
+#include "platform/oleaut/recorded_texts.hpp"
 
 namespace dao {
 
@@ -72,13 +73,10 @@ class Database {
 };
 
 // The texts run through Execute while a log is kept, in order, for tests and the demonstration.
-class ExecuteLog {
+oleaut::RecordedTexts& executedTexts();
+class ExecuteLog : public oleaut::KeptLog {
   public:
-    ExecuteLog();
-    ~ExecuteLog();
-    ExecuteLog(const ExecuteLog&) = delete;
-    ExecuteLog& operator=(const ExecuteLog&) = delete;
-    std::vector<std::string> texts() const;
+    ExecuteLog() : KeptLog(executedTexts()) {}
 };
 
 }  // namespace dao

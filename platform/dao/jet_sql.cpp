@@ -6,6 +6,7 @@
 #include "platform/ado/sqlite_values.hpp"
 #include "platform/dao/dao_errors.hpp"
 #include "platform/dao/workstation_file.hpp"
+#include "platform/oleaut/enclosed.hpp"
 #include "platform/oleaut/letter_case.hpp"
 
 namespace dao {
@@ -27,26 +28,12 @@ class Reader {
         return true;
     }
 
-    // A value between open and close; with doubling, two closes stand for one inside it.
-    std::optional<std::string> enclosed(char open, char close, bool doubling) {
-        if (pos_ >= text_.size() || text_[pos_] != open) return std::nullopt;
-        std::string value;
-        for (size_t i = pos_ + 1; i < text_.size(); ++i) {
-            if (text_[i] != close) {
-                value += text_[i];
-            } else if (doubling && i + 1 < text_.size() && text_[i + 1] == close) {
-                value += close;
-                ++i;
-            } else {
-                pos_ = i + 1;
-                return value;
-            }
-        }
-        return std::nullopt;
+    std::optional<std::string> bracketed() {
+        return oleaut::readEnclosed(text_, pos_, '[', ']', false);
     }
-
-    std::optional<std::string> bracketed() { return enclosed('[', ']', false); }
-    std::optional<std::string> quotedValue() { return enclosed('"', '"', true); }
+    std::optional<std::string> quotedValue() {
+        return oleaut::readEnclosed(text_, pos_, '"', '"', true);
+    }
 
     bool atEnd() const { return pos_ == text_.size(); }
 

@@ -16,23 +16,15 @@ namespace {
 constexpr const char* kDriverName = "SQL Server";
 constexpr const char* kDefaultDatabase = "master";
 
-// What the tests and the demonstration see of the servers: the log and the faults.
+// The faults set for the servers' statements.
 struct Diagnostics {
     std::mutex mutex;
-    int logs = 0;
-    std::vector<std::string> texts;
     std::map<StatementKind, Fault> faults;
 };
 
 Diagnostics& diagnostics() {
     static Diagnostics instance;
     return instance;
-}
-
-void record(const std::string& text) {
-    Diagnostics& d = diagnostics();
-    std::lock_guard lock(d.mutex);
-    if (d.logs > 0) d.texts.push_back(text);
 }
 
 // Runs the fault set for a statement, if any: waits its time (failing as a timeout past the
@@ -67,7 +59,7 @@ class ServerSession final : public ado::Session {
           identity_(std::move(identity)) {}
 
     ado::RowSet execute(const ado::Request& request) override {
-        record(request.text);
+        receivedStatements().record(request.text);
         if (request.type == ado::adCmdTable || request.type == ado::adCmdTableDirect) {
             applyFault(StatementKind::TableRequest, request.timeoutSeconds);
             return table(request);
@@ -236,22 +228,9 @@ std::filesystem::path makeServer(const std::string& name) {
     return folder;
 }
 
-StatementLog::StatementLog() {
-    Diagnostics& d = diagnostics();
-    std::lock_guard lock(d.mutex);
-    if (d.logs++ == 0) d.texts.clear();
-}
-
-StatementLog::~StatementLog() {
-    Diagnostics& d = diagnostics();
-    std::lock_guard lock(d.mutex);
-    --d.logs;
-}
-
-std::vector<std::string> StatementLog::texts() const {
-    Diagnostics& d = diagnostics();
-    std::lock_guard lock(d.mutex);
-    return d.texts;
+oleaut::RecordedTexts& receivedStatements() {
+    static oleaut::RecordedTexts texts;
+    return texts;
 }
 
 ScopedFault::ScopedFault(StatementKind kind, Fault fault) : kind_(kind) {

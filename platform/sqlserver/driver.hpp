@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/ado/errors.hpp"
+#include "platform/oleaut/recorded_texts.hpp"
 #include "platform/sqlserver/statements.hpp"
 
 namespace sqlserver {
@@ -22,14 +23,10 @@ void installDriver();
 std::filesystem::path makeServer(const std::string& name);
 
 // The texts the servers receive while a log is kept, table requests included, in order.
-class StatementLog {
+oleaut::RecordedTexts& receivedStatements();
+class StatementLog : public oleaut::KeptLog {
   public:
-    StatementLog();
-    ~StatementLog();
-    StatementLog(const StatementLog&) = delete;
-    StatementLog& operator=(const StatementLog&) = delete;
-
-    std::vector<std::string> texts() const;
+    StatementLog() : KeptLog(receivedStatements()) {}
 };
 
 // A statement that fails with an error or takes a time (then fails with a timeout when that is

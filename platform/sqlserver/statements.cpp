@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/oleaut/enclosed.hpp"
+
 namespace sqlserver {
 namespace {
 
@@ -33,25 +35,6 @@ constexpr std::array<Pattern, 8> kPatterns = {{
      "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))"},
 }};
 
-// Reads a value enclosed by open and close, a doubled close standing for one; advances pos past
-// it. Nothing when the text holds no such value there.
-std::optional<std::string> readEnclosed(std::string_view text, size_t& pos, char open, char close) {
-    if (pos >= text.size() || text[pos] != open) return std::nullopt;
-    std::string value;
-    for (size_t i = pos + 1; i < text.size(); ++i) {
-        if (text[i] != close) {
-            value += text[i];
-        } else if (i + 1 < text.size() && text[i + 1] == close) {
-            value += close;
-            ++i;
-        } else {
-            pos = i + 1;
-            return value;
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<std::vector<std::string>> match(std::string_view pattern, std::string_view text) {
     std::vector<std::string> values;
     size_t pos = 0;
@@ -63,8 +46,8 @@ std::optional<std::vector<std::string>> match(std::string_view pattern, std::str
         if (marker == std::string_view::npos) break;
         pattern.remove_prefix(marker);
         const bool literal = pattern.starts_with(kLiteral);
-        auto value =
-            literal ? readEnclosed(text, pos, '\'', '\'') : readEnclosed(text, pos, '[', ']');
+        auto value = literal ? oleaut::readEnclosed(text, pos, '\'', '\'', true)
+                             : oleaut::readEnclosed(text, pos, '[', ']', true);
         if (!value) return std::nullopt;
         values.push_back(std::move(*value));
         pattern.remove_prefix(literal ? kLiteral.size() : kName.size());

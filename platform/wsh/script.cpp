@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "platform/oleaut/enclosed.hpp"
 #include "platform/oleaut/error.hpp"
 #include "platform/oleaut/letter_case.hpp"
 #include "platform/wsh/access.hpp"
@@ -47,19 +48,9 @@ std::optional<std::vector<std::string>> match(std::string_view form, std::string
             if (value.empty()) return std::nullopt;
             form.remove_prefix(5);
         } else {
-            if (pos >= line.size() || line[pos] != '"') return std::nullopt;
-            for (++pos;; ++pos) {
-                if (pos >= line.size()) return std::nullopt;
-                if (line[pos] != '"') {
-                    value += line[pos];
-                } else if (pos + 1 < line.size() && line[pos + 1] == '"') {
-                    value += '"';
-                    ++pos;
-                } else {
-                    ++pos;
-                    break;
-                }
-            }
+            auto literal = oleaut::readEnclosed(line, pos, '"', '"', true);
+            if (!literal) return std::nullopt;
+            value = std::move(*literal);
             form.remove_prefix(6);
         }
         values.push_back(std::move(value));
