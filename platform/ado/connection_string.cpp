@@ -39,8 +39,8 @@ size_t valueEnd(std::string_view text, size_t pos) {
         const char close = open == '{' ? '}' : open;
         for (size_t i = pos + 1; i < text.size(); ++i) {
             if (text[i] != close) continue;
-            if (close != '}' && i + 1 < text.size() && text[i + 1] == close) {
-                ++i;  // a doubled quote inside the value
+            if (i + 1 < text.size() && text[i + 1] == close) {
+                ++i;  // a doubled quote or brace inside the value
                 continue;
             }
             const size_t semi = text.find(';', i + 1);
@@ -104,25 +104,24 @@ class Parser {
         if (pos_ >= text_.size()) return {};
         const char open = text_[pos_];
         std::string value;
-        if (open == '"' || open == '\'') {
+        if (open == '"' || open == '\'' || open == '{') {
+            const char close = open == '{' ? '}' : open;
             ++pos_;
             for (;;) {
-                if (pos_ >= text_.size()) fail("a quoted value is not closed");
+                if (pos_ >= text_.size()) {
+                    fail(open == '{' ? "a braced value is not closed"
+                                     : "a quoted value is not closed");
+                }
                 const char c = text_[pos_++];
-                if (c != open) {
+                if (c != close) {
                     value += c;
-                } else if (pos_ < text_.size() && text_[pos_] == open) {
+                } else if (pos_ < text_.size() && text_[pos_] == close) {
                     value += c;
                     ++pos_;
                 } else {
                     break;
                 }
             }
-        } else if (open == '{') {
-            const size_t close = text_.find('}', pos_ + 1);
-            if (close == std::string_view::npos) fail("a braced value is not closed");
-            value = std::string(text_.substr(pos_ + 1, close - pos_ - 1));
-            pos_ = close + 1;
         } else {
             const size_t semi = text_.find(';', pos_);
             value = std::string(trim(text_.substr(pos_, semi - pos_)));

@@ -1,7 +1,7 @@
 #pragma once
 // ADO connection strings: "key=value" pairs separated by ";". A value may be quoted with " or '
-// (the quote doubled inside) or braced with {}; keys ignore ASCII letter case and surrounding
-// blanks.
+// (the quote doubled inside) or braced with {} ("}}" inside for "}"); keys ignore ASCII letter case
+// and surrounding blanks.
 
 #include <optional>
 #include <string>

@@ -19,6 +19,21 @@ inline oleaut::Error adoError(ErrorNumberEnum number, std::string description,
     return oleaut::Error(number, std::move(description), std::move(source));
 }
 
+// A failure the data source itself reports: ADO's number, the source's message, and the source's
+// own number for it (ADO's NativeError).
+class ProviderError : public oleaut::Error {
+  public:
+    ProviderError(ErrorNumberEnum number, std::string description, int32_t nativeError,
+                  std::string source)
+        : oleaut::Error(number, std::move(description), std::move(source)),
+          nativeError_(nativeError) {}
+
+    int32_t nativeError() const noexcept { return nativeError_; }
+
+  private:
+    int32_t nativeError_;
+};
+
 // Text quoted for a message: «name» reads unambiguously whatever blanks the name holds; a long
 // text is cut.
 inline std::string inQuotes(std::string_view text) {

@@ -115,7 +115,11 @@ using ProviderFactory =
 // Adds a provider under a name ("SQLite" is always there); names ignore ASCII letter case.
 void registerProvider(const std::string& name, ProviderFactory factory);
 
-// Opens a session for a connection string; fails naming the provider when it is unknown.
+// Adds a driver of the ODBC provider, which serves a connection string that names no Provider
+// (or "MSDASQL") and picks the driver its "Driver" key names; names ignore ASCII letter case.
+void registerOdbcDriver(const std::string& name, ProviderFactory driver);
+
+// Opens a session for a connection string; fails naming the provider or driver when it is unknown.
 std::unique_ptr<Session> openSession(const std::string& connectionString,
                                      const std::string& userId = {});
 

@@ -1,0 +1,38 @@
+#pragma once
+// The engine's error numbers, with the engine as the errors' source.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/oleaut/error.hpp"
+#include "platform/oleaut/text.hpp"
+
+namespace dao {
+
+enum ErrorNumber : int32_t {
+    kInvalidArgument = 3001,
+    kObjectNotFound = 3011,      // a link's source table
+    kObjectExists = 3012,        // a table definition's name is taken
+    kFileNotFound = 3024,        // no such workstation file
+    kInputTableNotFound = 3078,  // a statement's table is not there
+    kInvalidStatement = 3129,    // a text the engine does not understand
+    kOdbcConnectionFailed = 3151,
+    kDatabaseExists = 3204,  // a compaction's destination
+    kItemNotFound = 3265,    // a column or item of a collection
+    kPrimaryKeyExists = 3283,
+    kIndexExists = 3375,
+    kTableNotFound = 3376,
+    kObjectInvalid = 3420,       // a closed database
+    kUnrecognizedFormat = 3343,  // a file that is no workstation file
+};
+
+inline oleaut::Error daoError(int32_t number, std::string description) {
+    return oleaut::Error(number, std::move(description), "DAO.Database");
+}
+
+// A name or text as the engine's messages quote it.
+inline std::string jetQuoted(std::string_view text) {
+    return "'" + oleaut::echoed(text) + "'";
+}
+
+}  // namespace dao

@@ -1,0 +1,48 @@
+#pragma once
+// DAO's DBEngine: opening, creating and compacting workstation files. Its workspace 0 is where
+// the engine's transactions will go.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/dao/database.hpp"
+
+namespace dao {
+
+// The destination locale of a compaction: ";LANGID=0x0419;CP=1251;COUNTRY=0".
+inline constexpr const char* dbLangCyrillic = ";LANGID=0x0419;CP=1251;COUNTRY=0";
+
+class Workspace {
+  public:
+    // Opens a workstation file shared, read-write: missing 3024, not a workstation file 3343.
+    std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
+
+    // The engine's transactions are not built yet: each fails saying so.
+    void BeginTrans();
+    void CommitTrans();
+    void Rollback();
+};
+
+class DBEngine {
+  public:
+    Workspace& Workspaces(int32_t index);
+
+    // In the default workspace.
+    std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
+    // A new, empty workstation file with its sort order (a locale text); 3204 when it exists.
+    std::shared_ptr<Database> CreateDatabase(const std::filesystem::path& path,
+                                             const std::string& locale);
+    // Copies src into the new file dst, rows and definitions, with the locale as its sort order
+    // (property Locale); dst existing 3204; src is left as it was.
+    void CompactDatabase(const std::filesystem::path& src, const std::filesystem::path& dst,
+                         const std::string& locale);
+
+  private:
+    Workspace default_;
+};
+
+// The process's engine, as DAO's DBEngine object.
+DBEngine& dbEngine();
+
+}  // namespace dao

@@ -1,0 +1,60 @@
+#pragma once
+// A workstation file: a SQLite file with the engine's tables (dao_properties, dao_links,
+// dao_indexes, dao_modules) beside its local tables. Without dao_properties a file is no
+// workstation file.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ado/sqlite_file.hpp"
+
+namespace dao {
+
+// The engine's own tables, which are no table definitions of the file.
+inline constexpr const char* kEngineTables[] = {"dao_properties", "dao_links", "dao_indexes",
+                                                "dao_modules"};
+
+// A linked table as the file keeps it.
+struct Link {
+    std::string name;
+    std::string connect;
+    std::string sourceTableName;
+    int32_t attributes = 0;
+    std::vector<std::string> columns;  // the source table's columns when linked
+};
+
+struct Module {
+    std::string name;
+    std::string source;
+};
+
+// What a new file holds, for tests and the demonstration.
+struct WorkstationContents {
+    std::vector<std::string> localTables;  // CREATE TABLE statements (and rows to insert)
+    std::vector<Link> links;
+    std::vector<Module> modules;
+};
+
+// Opens a workstation file: missing 3024, not a workstation file 3343.
+std::unique_ptr<ado::sqlite::File> openWorkstationFile(const std::filesystem::path& path,
+                                                       ado::sqlite::File::Mode mode);
+
+// Creates the engine's tables in a new file, with its Locale property.
+void createEngineTables(ado::sqlite::File& file, const std::string& locale);
+
+// Makes a workstation file with local tables, links and modules; fails when it exists.
+void makeWorkstationFile(const std::filesystem::path& path, const WorkstationContents& contents);
+
+// Column lists as the engine's tables keep them, one name a line.
+std::string joinColumns(const std::vector<std::string>& columns);
+std::vector<std::string> splitColumns(const std::string& joined);
+
+// The links, indexes and properties of a file.
+std::vector<Link> readLinks(ado::sqlite::File& file);
+void writeLink(ado::sqlite::File& file, const Link& link);
+std::string property(ado::sqlite::File& file, const std::string& name);
+void setProperty(ado::sqlite::File& file, const std::string& name, const std::string& value);
+
+}  // namespace dao

@@ -1,0 +1,174 @@
+#include "platform/sqlserver/backup.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
+
+#include "platform/ado/sqlite_file.hpp"
+#include "platform/ado/sqlite_provider.hpp"
+#include "platform/oleaut/letter_case.hpp"
+#include "platform/sqlserver/server_errors.hpp"
+
+namespace sqlserver {
+namespace {
+
+using ado::sqlite::File;
+using oleaut::Variant;
+
+constexpr const char* kFileListTable = "backup_files";
+
+// Opens a backup for reading, or fails as the server does when it cannot read one.
+std::unique_ptr<File> openBackup(const std::string& backup) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(backup, ec)) {
+        throw statementError(kCannotOpenBackup,
+                             "Cannot open backup device " + serverQuoted(backup) +
+                                 ". Operating system error 2(The system cannot find the file "
+                                 "specified.).");
+    }
+    std::unique_ptr<File> file;
+    if (ado::sqliteApplicationId(backup))
+        file = std::make_unique<File>(backup, File::Mode::ReadOnly);
+    if (!file || !file->hasTable(kFileListTable)) {
+        throw statementError(kNotABackup, "The media family on device " + serverQuoted(backup) +
+                                              " is incorrectly formed. SQL Server cannot process "
+                                              "this media family.");
+    }
+    return file;
+}
+
+// The file the backup lists under a logical name, as "D" or "L"; fails with 3234.
+std::string typeOf(File& backup, const std::string& logicalName, const std::string& database) {
+    const ado::RowSet rows = backup.run("SELECT LogicalName, Type FROM backup_files");
+    for (size_t row = 0; row < rows.rowCount(); ++row) {
+        if (oleaut::sameTextIgnoringCase(ado::sqlite::textAt(rows, row, 0), logicalName)) {
+            return ado::sqlite::textAt(rows, row, 1);
+        }
+    }
+    throw statementError(kFileNotInBackup,
+                         "Logical file " + serverQuoted(logicalName) + " is not part of database " +
+                             serverQuoted(database) +
+                             ". Use RESTORE FILELISTONLY to list the logical file names.");
+}
+
+// A target that must not exist yet, in a folder that does, held by no database.
+void requireFree(Catalogue& catalogue, const std::string& target) {
+    if (catalogue.filesAt(target).rowCount() > 0) {
+        throw statementError(kFileInUse, "The file " + serverQuoted(target) +
+                                             " cannot be overwritten. It is being used by "
+                                             "another database.");
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(target, ec)) {
+        throw statementError(kFileExists, "Cannot create file " + serverQuoted(target) +
+                                              " because it already exists. Change the file path "
+                                              "or the file name, and retry the operation.");
+    }
+    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    if (!std::filesystem::is_directory(folder.empty() ? "." : folder, ec)) {
+        throw statementError(kDirectoryLookupFailed,
+                             "Directory lookup for the file \"" + target +
+                                 "\" failed with the operating system error 3(The system cannot "
+                                 "find the path specified.).");
+    }
+}
+
+// Files made on the way, removed unless the restore completes.
+class MadeFiles {
+  public:
+    ~MadeFiles() {
+        std::error_code ec;
+        for (const auto& file : files_)
+            std::filesystem::remove(file, ec);
+    }
+    void add(std::filesystem::path file) { files_.push_back(std::move(file)); }
+    void keep() { files_.clear(); }
+
+  private:
+    std::vector<std::filesystem::path> files_;
+};
+
+// Creates an empty file that must not exist.
+void createExclusive(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        throw statementError(kFileExists, "Cannot create file " + serverQuoted(path) + ".");
+    }
+    ::close(fd);
+}
+
+// Moves a finished copy to a target that must not exist: a link cannot replace a file that
+// appeared meanwhile.
+void placeExclusive(const std::string& copy, const std::string& target) {
+    if (::link(copy.c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST) createExclusive(target);  // fails naming the target
+        std::filesystem::rename(copy, target);         // a file system without links
+    }
+}
+
+}  // namespace
+
+void writeBackup(const std::filesystem::path& database, const std::filesystem::path& backup,
+                 const BackupFileList& files) {
+    {
+        File source(database, File::Mode::ReadOnly);
+        source.copyInto(backup);
+    }
+    File written(backup, File::Mode::ReadWrite);
+    written.run(
+        "PRAGMA journal_mode=DELETE;"
+        "CREATE TABLE backup_files(FileId INTEGER PRIMARY KEY, LogicalName TEXT NOT NULL, "
+        "PhysicalName TEXT NOT NULL, Type TEXT NOT NULL)");
+    written.run("INSERT INTO backup_files VALUES (1, ?, ?, 'D'), (2, ?, ?, 'L')",
+                {Variant(files.data.logicalName), Variant(files.data.physicalName),
+                 Variant(files.log.logicalName), Variant(files.log.physicalName)});
+}
+
+ado::RowSet backupFileList(const std::string& backup) {
+    return openBackup(backup)->run(
+        "SELECT LogicalName, PhysicalName, Type, FileId FROM backup_files "
+        "ORDER BY Type <> 'D', FileId");
+}
+
+void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
+                     const Move& first, const Move& second) {
+    if (catalogue.databasesNamed(name).rowCount() > 0) {
+        throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
+                                                  " already exists. Choose a different database "
+                                                  "name.");
+    }
+    const std::unique_ptr<File> source = openBackup(backup);
+    const std::string firstType = typeOf(*source, first.logicalName, name);
+    const std::string secondType = typeOf(*source, second.logicalName, name);
+    if (firstType == secondType) {
+        throw statementError(kFileClaimedTwice, "File " + serverQuoted(second.logicalName) +
+                                                    " is claimed by both moves of the restore.");
+    }
+    const Move& data = firstType == "D" ? first : second;
+    const Move& log = firstType == "D" ? second : first;
+    requireFree(catalogue, data.physicalName);
+    requireFree(catalogue, log.physicalName);
+    if (data.physicalName == log.physicalName) {
+        throw statementError(kFileExists, "Cannot create file " + serverQuoted(log.physicalName) +
+                                              " because the data file of the restore takes it.");
+    }
+
+    MadeFiles made;
+    const std::string copy = data.physicalName + ".restoring-" + std::to_string(::getpid());
+    made.add(copy);
+    source->copyInto(copy);
+    {
+        File restored(copy, File::Mode::ReadWrite);
+        restored.run("DROP TABLE backup_files");
+    }
+    placeExclusive(copy, data.physicalName);
+    made.add(data.physicalName);
+    createExclusive(log.physicalName);
+    made.add(log.physicalName);
+    catalogue.add(name, {data.logicalName, data.physicalName}, {log.logicalName, log.physicalName});
+    made.keep();
+    std::error_code ec;
+    std::filesystem::remove(copy, ec);
+}
+
+}  // namespace sqlserver

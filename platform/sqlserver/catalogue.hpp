@@ -1,0 +1,47 @@
+#pragma once
+// A server's catalogue in its master.mdf: the databases, their files and the caller's rights.
+// Database names compare ignoring letter case (Latin and Cyrillic), paths exactly.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ado/sqlite_file.hpp"
+
+namespace sqlserver {
+
+struct DatabaseFile {
+    std::string logicalName;
+    std::string physicalName;
+};
+
+class Catalogue {
+  public:
+    static constexpr const char* kFileName = "master.mdf";
+
+    explicit Catalogue(const std::filesystem::path& serverFolder);
+
+    // Writes a new catalogue: master, tempdb, model and msdb, the rights CONNECT and CREATE
+    // DATABASE.
+    static void create(const std::filesystem::path& serverFolder);
+
+    // name and database_id of every database, in id order, or of the one named so.
+    ado::RowSet databases();
+    ado::RowSet databasesNamed(const std::string& name);
+    // The data file of the database named so; nothing when none is catalogued.
+    std::optional<std::string> dataFileOf(const std::string& name);
+    // The catalogued files at a path.
+    ado::RowSet filesAt(const std::string& physicalName);
+    // entity_name, subentity_name, permission_name when the caller holds the right.
+    ado::RowSet permission(const std::string& name);
+
+    // Catalogues a database with its data and log file.
+    void add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log);
+
+  private:
+    ado::sqlite::File file_;
+};
+
+}  // namespace sqlserver

@@ -1,0 +1,44 @@
+#pragma once
+// The server's own error numbers and the ADO errors that carry them.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ado/errors.hpp"
+
+namespace sqlserver {
+
+enum ServerError : int32_t {
+    kServerNotFound = 17,        // the server does not answer
+    kIncorrectSyntax = 102,      // a text the server does not understand
+    kInvalidObjectName = 208,    // a table that is not there
+    kDatabaseExists = 1801,      // a restore under a taken name
+    kFileInUse = 1834,           // a restore target another database holds
+    kFileClaimedTwice = 3176,    // both moves name one file of the backup
+    kCannotOpenBackup = 3201,    // no backup file
+    kFileNotInBackup = 3234,     // a move names a file the backup lacks
+    kNotABackup = 3241,          // the file is no backup
+    kCannotOpenDatabase = 4060,  // the connection names an unknown database
+    kDirectoryLookupFailed = 5133,
+    kFileExists = 5170,
+    kLoginNotTrusted = 18452,
+};
+
+inline ado::ProviderError statementError(int32_t number, std::string message) {
+    return ado::ProviderError(ado::adErrCommandFailed, std::move(message), number, "SQL Server");
+}
+
+inline ado::ProviderError connectionError(int32_t number, std::string message) {
+    return ado::ProviderError(ado::adErrProviderFailed, std::move(message), number, "SQL Server");
+}
+
+inline ado::ProviderError timeoutError() {
+    return ado::ProviderError(ado::adErrQueryTimeout, "Query timeout expired", 0, "SQL Server");
+}
+
+// A value as the server's messages quote it.
+inline std::string serverQuoted(const std::string& value) {
+    return "'" + oleaut::echoed(value) + "'";
+}
+
+}  // namespace sqlserver

@@ -1,0 +1,69 @@
+#include "platform/sqlserver/statements.hpp"
+
+#include <array>
+
+#include "platform/oleaut/enclosed.hpp"
+
+namespace sqlserver {
+namespace {
+
+// In a pattern, a quoted literal ('' inside for a quote) and a bracketed name ("]]" for "]").
+constexpr std::string_view kLiteral = "{literal}";
+constexpr std::string_view kName = "{name}";
+
+struct Pattern {
+    StatementKind kind;
+    std::string_view text;
+};
+
+constexpr std::array<Pattern, 8> kPatterns = {{
+    {StatementKind::Permission,
+     "select * from sys.fn_my_permissions(NULL, 'DATABASE') where ([permission_name] = "
+     "{literal}); "},
+    {StatementKind::Databases, "select * from sys.databases"},
+    {StatementKind::DatabaseByName, "select * from sys.databases where (name = {literal})"},
+    {StatementKind::FileList, "RESTORE FILELISTONLY FROM DISK = {literal} WITH FILE=1; "},
+    {StatementKind::MasterFiles, "select * from  sys.master_files where physical_name = {literal}"},
+    {StatementKind::Restore,
+     "RESTORE DATABASE {name} FROM DISK = {literal}With Move {literal} TO {literal},Move "
+     "{literal} TO {literal}"},
+    {StatementKind::StampWorkstationTables,
+     " Update [001_Таблицы_АРМов]   SET [001_Таблицы_АРМов].[SQLServer] = {literal} ,      "
+     "[001_Таблицы_АРМов].[SQLDatabase] = {literal};"},
+    {StatementKind::WorkstationTables,
+     "select * from [001_Таблицы_АРМов] where (([АРМ] like {literal}) AND "
+     "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))"},
+}};
+
+std::optional<std::vector<std::string>> match(std::string_view pattern, std::string_view text) {
+    std::vector<std::string> values;
+    size_t pos = 0;
+    while (!pattern.empty()) {
+        const size_t marker = pattern.find('{');
+        const std::string_view fixed = pattern.substr(0, marker);
+        if (text.substr(pos, fixed.size()) != fixed) return std::nullopt;
+        pos += fixed.size();
+        if (marker == std::string_view::npos) break;
+        pattern.remove_prefix(marker);
+        const bool literal = pattern.starts_with(kLiteral);
+        auto value = literal ? oleaut::readEnclosed(text, pos, '\'', '\'', true)
+                             : oleaut::readEnclosed(text, pos, '[', ']', true);
+        if (!value) return std::nullopt;
+        values.push_back(std::move(*value));
+        pattern.remove_prefix(literal ? kLiteral.size() : kName.size());
+    }
+    if (pos != text.size()) return std::nullopt;
+    return values;
+}
+
+}  // namespace
+
+std::optional<Statement> parseStatement(std::string_view text) {
+    for (const Pattern& pattern : kPatterns) {
+        if (auto values = match(pattern.text, text))
+            return Statement{pattern.kind, std::move(*values)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace sqlserver

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include "tests/platform/sqlserver/server_fixture.hpp"
+#include "tests/support/case_names.hpp"
+
+namespace kalvik::test {
+namespace {
+
+using sqlserver::StatementKind;
+
+int32_t nativeErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const ado::ProviderError& e) {
+        return e.nativeError();
+    }
+    return 0;
+}
+
+using StandInServer = ServerFixture;
+
+TEST_F(StandInServer, StatementsReturnTheirRows) {
+    restore();
+    const std::string data = target("Virsel_Demo.mdf");
+    const struct {
+        const char* database;
+        std::string text;
+        std::string rows;  // first column of each row
+    } cases[] = {
+        {"master",
+         "select * from sys.fn_my_permissions(NULL, 'DATABASE') where ([permission_name] = 'CREATE "
+         "DATABASE'); ",
+         "database"},
+        {"master",
+         "select * from sys.fn_my_permissions(NULL, 'DATABASE') where ([permission_name] = "
+         "'ALTER'); ",
+         ""},
+        {"master", "select * from sys.databases", "master|tempdb|model|msdb|Virsel_Demo"},
+        {"master", "select * from sys.databases where (name = 'virsel_DEMO')", "Virsel_Demo"},
+        {"master", "select * from sys.databases where (name = 'Virsel_Demo'' or ''1''=''1')", ""},
+        {"master", "RESTORE FILELISTONLY FROM DISK = '" + backup() + "' WITH FILE=1; ",
+         "Virsel_Data|Virsel_Log"},
+        {"master", "select * from  sys.master_files where physical_name = '" + data + "'", "5"},
+        {"Virsel_Demo",
+         " Update [001_Таблицы_АРМов]   SET [001_Таблицы_АРМов].[SQLServer] = 'Srv1' ,      "
+         "[001_Таблицы_АРМов].[SQLDatabase] = 'O''Brien';",
+         ""},
+        {"Virsel_Demo",
+         "select * from [001_Таблицы_АРМов] where (([АРМ] like '%Dog%') AND "
+         "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))",
+         "1"},
+    };
+    for (const auto& c : cases) {
+        auto connection = connect(c.database);
+        EXPECT_EQ(firstColumn(*connection, c.text), c.rows) << c.text;
+    }
+    auto stamped = connect("Virsel_Demo");
+    EXPECT_EQ(
+        firstColumn(*stamped,
+                    "select * from [001_Таблицы_АРМов] where (([АРМ] like '%Ras%') AND "
+                    "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))"),
+        "2");
+    auto row = stamped->Execute("001_Таблицы_АРМов", nullptr, ado::adCmdTable);
+    EXPECT_EQ(oleaut::CStr(row->Fields("SQLDatabase").Value()), "O'Brien");
+    EXPECT_EQ(nativeErrorOf([&] { stamped->Execute("Нет", nullptr, ado::adCmdTable); }),
+              sqlserver::kInvalidObjectName);
+}
+
+class NearMiss : public ServerFixture, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(NearMiss, FailsWithIncorrectSyntax) {
+    auto connection = connect();
+    try {
+        connection->Execute(GetParam());
+        FAIL() << "ran";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.nativeError(), sqlserver::kIncorrectSyntax);
+        EXPECT_EQ(e.number(), ado::adErrCommandFailed);
+        EXPECT_NE(e.description().find("Incorrect syntax near"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandInServer, NearMiss,
+    ::testing::Values("select * from sys.fn_my_permissions(NULL, 'DATABASE') where "
+                      "([permission_name] = 'CONNECT');",
+                      "select * from sys.databases ",
+                      "select * from sys.master_files where physical_name = 'x'",
+                      "select * from sys.databases where (name = 'a)",
+                      "RESTORE FILELISTONLY FROM DISK = 'x'  WITH FILE=1; ",
+                      "drop database master"),
+    NamedByPrinting{});
+
+TEST_F(StandInServer, ConnectingFindsServerAndDatabaseIgnoringCase) {
+    restore();
+    const struct {
+        std::string text;
+        int32_t native;
+    } cases[] = {
+        {connectionString("VIRSEL_demo", "srv1"), 0},
+        {connectionString("master", "Nobody"), sqlserver::kServerNotFound},
+        {connectionString("master", "../Srv1"), sqlserver::kServerNotFound},
+        {connectionString("Nothing"), sqlserver::kCannotOpenDatabase},
+        {"Driver={SQL Server};Server=Srv1;Database=master;", sqlserver::kLoginNotTrusted},
+    };
+    for (const auto& c : cases) {
+        ado::Connection connection;
+        EXPECT_EQ(nativeErrorOf([&] { connection.Open(c.text); }), c.native) << c.text;
+    }
+}
+
+TEST_F(StandInServer, RestoreCataloguesTheDatabaseWithAnEmptyLog) {
+    restore();
+    auto connection = connect();
+    EXPECT_EQ(firstColumn(*connection, "select * from  sys.master_files where physical_name = '" +
+                                           target("Virsel_Demo.ldf") + "'"),
+              "5");
+    EXPECT_EQ(std::filesystem::file_size(target("Virsel_Demo.ldf")), 0u);
+    ado::sqlite::File restored(target("Virsel_Demo.mdf"), ado::sqlite::File::Mode::ReadOnly);
+    EXPECT_TRUE(restored.hasTable("Договоры"));
+    EXPECT_FALSE(restored.hasTable("backup_files"));
+}
+
+TEST_F(StandInServer, FailedRestoreLeavesCatalogueAndFilesAsTheyWere) {
+    restore();
+    std::filesystem::create_directory(root_.path() / "taken");
+    std::ofstream(root_.path() / "taken" / "x.mdf") << "x";
+    std::ofstream(root_.path() / "text.bak") << "no backup";
+    const std::string free = target("New.mdf"), freeLog = target("New.ldf");
+    const std::string other = (root_.path() / "text.bak").string();
+    const struct {
+        const char* what;
+        std::string text;
+        int32_t native;
+    } cases[] = {
+        {"name taken", restoreText("virsel_demo", free, freeLog), sqlserver::kDatabaseExists},
+        {"no backup",
+         "RESTORE DATABASE [New] FROM DISK = '" + backup() + "x'With Move 'Virsel_Data' TO '" +
+             free + "',Move 'Virsel_Log' TO '" + freeLog + "'",
+         sqlserver::kCannotOpenBackup},
+        {"not a backup",
+         "RESTORE DATABASE [New] FROM DISK = '" + other + "'With Move 'Virsel_Data' TO '" + free +
+             "',Move 'Virsel_Log' TO '" + freeLog + "'",
+         sqlserver::kNotABackup},
+        {"wrong logical name", restoreText("New", free, freeLog, "Data"),
+         sqlserver::kFileNotInBackup},
+        {"existing target",
+         restoreText("New", (root_.path() / "taken" / "x.mdf").string(), freeLog),
+         sqlserver::kFileExists},
+        {"missing folder", restoreText("New", free, target("none/New.ldf")),
+         sqlserver::kDirectoryLookupFailed},
+    };
+    auto connection = connect();
+    for (const auto& c : cases) {
+        EXPECT_EQ(nativeErrorOf([&] { connection->Execute(c.text); }), c.native) << c.what;
+        EXPECT_EQ(firstColumn(*connection, "select * from sys.databases"),
+                  "master|tempdb|model|msdb|Virsel_Demo")
+            << c.what;
+        EXPECT_FALSE(std::filesystem::exists(free)) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(freeLog)) << c.what;
+    }
+    sqlserver::ScopedFault slow(StatementKind::Restore,
+                                {std::nullopt, std::chrono::milliseconds(1500)});
+    connection->CommandTimeout(1);
+    try {
+        connection->Execute(restoreText("New", free, freeLog));
+        FAIL() << "no timeout";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.number(), ado::adErrQueryTimeout);
+    }
+    EXPECT_FALSE(std::filesystem::exists(free));
+}
+
+TEST_F(StandInServer, LogKeepsEveryText) {
+    sqlserver::StatementLog log;
+    auto connection = connect();
+    connection->Execute("select * from sys.databases");
+    EXPECT_EQ(log.texts(), std::vector<std::string>{"select * from sys.databases"});
+}
+
+}  // namespace
+}  // namespace kalvik::test
