@@ -14,15 +14,11 @@ UPDATE "Потребители" SET
 WHERE "Npotr" = 104;
 
 -- ---- Consumer 116, the steam consumer with heating and ventilation ------------------------------
--- Its consumer row and ventilation results belong to the ventilation data; until they are there,
--- this block supplies them (each only when missing). Kept apart so that the two can be merged.
+-- Its consumer row, with its ventilation units, belongs to the ventilation data; until that is
+-- there, this block adds the row when it is missing. Its ventilation heat comes from the
+-- ventilation calculation's results; without them both ventilation kinds give 0.
 INSERT OR IGNORE INTO "Потребители" ("Npotr", "NDOG", "Nobkt", "PAR", "QHEAT26", "QVENT26",
     "Qgvs") VALUES (116, 1016, 16, 1, 0.3, 0.25, 0);
-INSERT INTO "РезультатыВентиляция" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент")
-SELECT 116, 1016, 16, 25, 120, 0.3, 0.001, 0.1, 0.001, 0.1, 744, 0, 744, 1.0, 0.5, 0
-WHERE NOT EXISTS (SELECT 1 FROM "РезультатыВентиляция" WHERE "Npotr" = 116);
 -- Its steam: both ventilation kinds return more condensate than the steam they take, so that
 -- their condensate not returned is negative; a flushing and a withdrawal, so that its steam heat
 -- is less than its total heat.

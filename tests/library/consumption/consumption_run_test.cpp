@@ -212,9 +212,9 @@ TEST(DemonstrationData, RunsForEachPeriodAndVariant) {
             p.Okryg = 0;
             const int64_t before = db.count(v.table);
             const auto kept = runAndKeep(p);
-            EXPECT_EQ(kept.size(), 15u);
-            EXPECT_EQ(db.count(v.table), before + 15);
-            EXPECT_EQ(db.count(std::string(v.table) + "_Время"), before + 15);
+            EXPECT_EQ(kept.size(), 16u);
+            EXPECT_EQ(db.count(v.table), before + 16);
+            EXPECT_EQ(db.count(std::string(v.table) + "_Время"), before + 16);
         }
     }
 }
