@@ -39,6 +39,18 @@ int32_t resultRows(const std::string& connectionString, const std::string& mainT
 
 }  // namespace
 
+std::optional<double> timedCall(const com::Registry& registry, const char* className,
+                                const char* method, std::vector<oleaut::Variant>& arguments) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        callMethod(registry, className, method, arguments);
+    } catch (const oleaut::Error& e) {
+        std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+        return std::nullopt;
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 int32_t tableRows(const std::string& connectionString, const std::string& table) {
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(connectionString);
@@ -73,20 +85,16 @@ bool runConsumptionDemo(const com::Registry& registry, const std::string& connec
                                                   int16_t{0},
                                                   int16_t{0}};
         const int32_t before = resultRows(connectionString, run.mainTable);
-        const auto start = std::chrono::steady_clock::now();
-        try {
-            callMethod(registry, "Ras_Potr", run.method, arguments);
-        } catch (const oleaut::Error& e) {
-            std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+        const std::optional<double> seconds =
+            timedCall(registry, "Ras_Potr", run.method, arguments);
+        if (!seconds) {
             allDone = false;
             continue;
         }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const int32_t rows = resultRows(connectionString, run.mainTable) - before;
         char speed[96];
-        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second", seconds,
-                      consumers / seconds, rows / seconds);
+        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second",
+                      *seconds, consumers / *seconds, rows / *seconds);
         std::cout << "    " << consumers << " consumers, " << rows << " result rows in "
                   << run.mainTable << " and " << run.mainTable << "_Время, " << speed << "\n";
     }

@@ -1,11 +1,9 @@
 #include "host/demo_steam.hpp"
 
-#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <vector>
 
-#include "host/commands.hpp"
 #include "host/demo_consumption.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/oleaut/datetime.hpp"
@@ -53,18 +51,14 @@ bool runSteamDemo(const com::Registry& registry, const std::string& connectionSt
                                                   run.dog,
                                                   int16_t{run.plan}};
         const int32_t before = tableRows(connectionString, run.table);
-        const auto start = std::chrono::steady_clock::now();
-        try {
-            callMethod(registry, "Ras_Potr_Par", "Расчет_Пар_ADO", arguments);
-        } catch (const oleaut::Error& e) {
-            std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+        const std::optional<double> seconds =
+            timedCall(registry, "Ras_Potr_Par", "Расчет_Пар_ADO", arguments);
+        if (!seconds) {
             allDone = false;
             continue;
         }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         char elapsed[32];
-        std::snprintf(elapsed, sizeof elapsed, "%.2f s", seconds);
+        std::snprintf(elapsed, sizeof elapsed, "%.2f s", *seconds);
         std::cout << "    " << consumers << " consumers, "
                   << tableRows(connectionString, run.table) - before << " result rows in "
                   << run.table << ", " << elapsed << "\n";

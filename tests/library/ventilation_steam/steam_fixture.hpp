@@ -6,12 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "demo/builder.hpp"
 #include "library/ventilation_steam/ras_potr_par.hpp"
 #include "library/ventilation_steam/steam_columns.hpp"
-#include "platform/ado/recordset.hpp"
 #include "platform/oleaut/datetime.hpp"
-#include "tests/platform/ado/temp_database.hpp"
+#include "tests/library/consumption/consumption_fixture.hpp"
 
 namespace kalvik::steam::test {
 
@@ -47,11 +45,9 @@ inline SqlRow heatingSource(int npotr) {
     return row;
 }
 
-class SteamDatabase : public kalvik_test::TempDatabase {
+class SteamDatabase : public consumption::test::ConsumptionDatabase {
   public:
-    SteamDatabase() {
-        removeFiles();
-        kalvik::demo::buildDemoDatabase(path());
+    SteamDatabase() : ConsumptionDatabase(true) {
         std::string columns;
         for (std::string_view name : SourceRow::kNames) {
             const bool text = name == "Users" || name == "Parole";
@@ -84,23 +80,6 @@ class SteamDatabase : public kalvik_test::TempDatabase {
         Ras_Potr_Par calculation;
         calculation.Расчет_Пар_ADO(connectionString(), okryg, qpk, decimals, decimals,
                                    oleaut::DateSerial(2009, 1, 1), last, dog, plan);
-    }
-
-    // Every row of a query, each as its values by column name.
-    using Row = std::map<std::string, oleaut::Variant>;
-    std::vector<Row> rows(const std::string& sql) const {
-        auto connection = std::make_shared<ado::Connection>();
-        connection->Open(connectionString());
-        auto rs = connection->Execute(sql);
-        std::vector<Row> result;
-        for (; !rs->EndOfFile(); rs->MoveNext()) {
-            Row row;
-            ado::Fields fields = rs->Fields();
-            for (int32_t i = 0; i < fields.Count(); ++i)
-                row[fields.Item(i).Name()] = fields.Item(i).Value();
-            result.push_back(std::move(row));
-        }
-        return result;
     }
 
     std::vector<std::string> journal() const {
