@@ -7,6 +7,7 @@
 #include "demo/builder.hpp"
 #include "host/commands.hpp"
 #include "host/demo_consumption.hpp"
+#include "host/demo_steam.hpp"
 #include "host/variant_text.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/com/inproc_server.hpp"
@@ -160,9 +161,13 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         std::cout << "\nOne call of each method that needs no database:\n";
         for (const SampleCall& sample : kSampleCalls)
             runSample(registry, sample);
-        const bool calculated = runConsumptionDemo(registry, connectionString);
-        std::cout << "\nThe other calculations (Ras_Vent, Ras_Potr_Par, Vent, Potr, "
-                     "Poteri_vneshn) are not built yet.\n";
+        // The month's calculations in their order, then the revisions.
+        bool calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Month);
+        calculated = runSteamDemo(registry, connectionString) && calculated;
+        calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions) &&
+                     calculated;
+        std::cout << "\nThe other calculations (Ras_Vent, Vent, Potr, Poteri_vneshn) are not built "
+                     "yet.\n";
 
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});

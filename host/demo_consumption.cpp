@@ -18,39 +18,57 @@ struct ConsumptionRun {
     int16_t plan;
     const char* dog;
     const char* mainTable;
+    ConsumptionRuns part;
 };
 
-// Actual, plan and contract figures of the current period, then the revision on the actual ones.
-// Each run appends its rows.
+// Actual, plan and contract figures of the current period (the month), and the revision on the
+// actual ones. Each run appends its rows.
 const ConsumptionRun kRuns[] = {
-    {"actual", "Ras_Calc_Potr", 0, "", "РезультатыПотребитель"},
-    {"plan", "Ras_Calc_Potr", 1, "", "РезультатыПотребитель_План"},
-    {"contract", "Ras_Calc_Potr", 1, "Дог", "РезультатыПотребитель_Дог"},
-    {"actual", "Ras_Calc_Potr_21_04_08", 0, "", "РезультатыПотребитель"},
+    {"actual", "Ras_Calc_Potr", 0, "", "РезультатыПотребитель", ConsumptionRuns::Month},
+    {"plan", "Ras_Calc_Potr", 1, "", "РезультатыПотребитель_План", ConsumptionRuns::Month},
+    {"contract", "Ras_Calc_Potr", 1, "Дог", "РезультатыПотребитель_Дог", ConsumptionRuns::Month},
+    {"actual", "Ras_Calc_Potr_21_04_08", 0, "", "РезультатыПотребитель",
+     ConsumptionRuns::Revisions},
 };
 
-int32_t rowsOf(const std::string& connectionString, const std::string& table) {
+// The main table's rows and its hours table's.
+int32_t resultRows(const std::string& connectionString, const std::string& mainTable) {
+    return tableRows(connectionString, mainTable) +
+           tableRows(connectionString, mainTable + "_Время");
+}
+
+}  // namespace
+
+std::optional<double> timedCall(const com::Registry& registry, const char* className,
+                                const char* method, std::vector<oleaut::Variant>& arguments) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        callMethod(registry, className, method, arguments);
+    } catch (const oleaut::Error& e) {
+        std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+        return std::nullopt;
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int32_t tableRows(const std::string& connectionString, const std::string& table) {
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(connectionString);
     return oleaut::CLng(
         connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
 }
 
-// The main table's rows and its hours table's.
-int32_t resultRows(const std::string& connectionString, const std::string& mainTable) {
-    return rowsOf(connectionString, mainTable) + rowsOf(connectionString, mainTable + "_Время");
-}
-
-}  // namespace
-
-bool runConsumptionDemo(const com::Registry& registry, const std::string& connectionString) {
+bool runConsumptionDemo(const com::Registry& registry, const std::string& connectionString,
+                        ConsumptionRuns runs) {
     const oleaut::Date first = oleaut::DateSerial(2009, 1, 1);
     const oleaut::Date last = oleaut::DateSerial(2009, 1, 31);
-    const int32_t consumers = rowsOf(connectionString, "Потребители");
-    std::cout << "\nConsumption calculation Ras_Potr, 1 to 31 January 2009, rounded to three "
-                 "decimals:\n";
+    const int32_t consumers = tableRows(connectionString, "Потребители");
+    std::cout << (runs == ConsumptionRuns::Month ? "\nConsumption calculation Ras_Potr"
+                                                 : "\nConsumption revisions of Ras_Potr")
+              << ", 1 to 31 January 2009, rounded to three decimals:\n";
     bool allDone = true;
     for (const ConsumptionRun& run : kRuns) {
+        if (run.part != runs) continue;
         std::cout << "Ras_Potr." << run.method << " (" << run.variant << ")\n";
         std::vector<oleaut::Variant> arguments = {connectionString,
                                                   int16_t{0},
@@ -67,20 +85,16 @@ bool runConsumptionDemo(const com::Registry& registry, const std::string& connec
                                                   int16_t{0},
                                                   int16_t{0}};
         const int32_t before = resultRows(connectionString, run.mainTable);
-        const auto start = std::chrono::steady_clock::now();
-        try {
-            callMethod(registry, "Ras_Potr", run.method, arguments);
-        } catch (const oleaut::Error& e) {
-            std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+        const std::optional<double> seconds =
+            timedCall(registry, "Ras_Potr", run.method, arguments);
+        if (!seconds) {
             allDone = false;
             continue;
         }
-        const double seconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         const int32_t rows = resultRows(connectionString, run.mainTable) - before;
         char speed[96];
-        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second", seconds,
-                      consumers / seconds, rows / seconds);
+        std::snprintf(speed, sizeof speed, "%.2f s, %.0f consumers and %.0f rows a second",
+                      *seconds, consumers / *seconds, rows / *seconds);
         std::cout << "    " << consumers << " consumers, " << rows << " result rows in "
                   << run.mainTable << " and " << run.mainTable << "_Время, " << speed << "\n";
     }

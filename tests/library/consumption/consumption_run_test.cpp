@@ -212,9 +212,9 @@ TEST(DemonstrationData, RunsForEachPeriodAndVariant) {
             p.Okryg = 0;
             const int64_t before = db.count(v.table);
             const auto kept = runAndKeep(p);
-            EXPECT_EQ(kept.size(), 17u);
-            EXPECT_EQ(db.count(v.table), before + 17);
-            EXPECT_EQ(db.count(std::string(v.table) + "_Время"), before + 17);
+            EXPECT_EQ(kept.size(), 18u);
+            EXPECT_EQ(db.count(v.table), before + 18);
+            EXPECT_EQ(db.count(std::string(v.table) + "_Время"), before + 18);
         }
     }
 }
