@@ -1,5 +1,7 @@
 #include "library/consumption/variant_rule.hpp"
 
+#include "library/services/appending_selection.hpp"
+
 namespace kalvik::consumption {
 
 RunVariant chooseVariant(int16_t plan, std::string_view dog) {
@@ -22,8 +24,7 @@ RunVariant chooseVariant(int16_t plan, std::string_view dog) {
 }
 
 std::string appendingSelection(std::string_view table) {
-    std::string t(table);
-    return "SELECT " + t + ".* " + "FROM " + t + " " + "WHERE (((" + t + ".NNрасчТепл) Is Null))";
+    return kalvik::appendingSelection(table, "NNрасчТепл");
 }
 
 }  // namespace kalvik::consumption
