@@ -9,8 +9,9 @@ namespace kalvik {
 void Ras_Vent::Ras_Calc_Vent(const std::string& ConnString_Fin, int16_t Okryg, int16_t Qpk_znk,
                              int16_t Q_znk, int16_t G_znk, const std::string& Дог, oleaut::Date Нач,
                              oleaut::Date Кон, int16_t План, int16_t tn_t12) {
-    ventilation::RunParameters p{ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон,
-                                 План,           tn_t12};
+    ventilation::RunParameters p{
+        ConnString_Fin,         Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, tn_t12,
+        ventilation::RunRules{}};
     ventilation::Run(*this, std::move(p)).execute();
 }
 
