@@ -7,6 +7,7 @@
 #include "demo/builder.hpp"
 #include "host/commands.hpp"
 #include "host/demo_consumption.hpp"
+#include "host/demo_ventilation.hpp"
 #include "host/variant_text.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/com/inproc_server.hpp"
@@ -66,10 +67,10 @@ const SampleCall kSampleCalls[] = {
     {"Potr", "SQ_Потр_пот", {"int:1", "double:0.1", "double:2.5"}},
     {"Ras_Vent",
      "ФРасчВент_Pr",
-     {"0.5", "-10", "18", "-26", "-15", "8", "16", "8", "0", "0", "0", "0"}},
+     {"0.5", "-10", "18", "-26", "-15", "8", "16", "8", "0", "1", "0", "0"}},
     {"Ras_Vent",
      "ФРасчВентТ12",
-     {"0.5", "-10", "18", "-26", "-15", "8", "16", "8", "0", "0", "0", "0", "150", "70", "150",
+     {"0.5", "-10", "18", "-26", "-15", "8", "16", "8", "0", "1", "0", "0", "150", "70", "150",
       "70", "150", "70"}},
 };
 
@@ -160,9 +161,10 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         std::cout << "\nOne call of each method that needs no database:\n";
         for (const SampleCall& sample : kSampleCalls)
             runSample(registry, sample);
-        const bool calculated = runConsumptionDemo(registry, connectionString);
-        std::cout << "\nThe other calculations (Ras_Vent, Ras_Potr_Par, Vent, Potr, "
-                     "Poteri_vneshn) are not built yet.\n";
+        const bool ventilated = runVentilationDemo(registry, connectionString);
+        const bool calculated = runConsumptionDemo(registry, connectionString) && ventilated;
+        std::cout << "\nThe other calculations (Ras_Potr_Par, Vent, Potr, Poteri_vneshn) are "
+                     "not built yet.\n";
 
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});

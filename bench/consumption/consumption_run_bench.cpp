@@ -24,6 +24,7 @@
 #include "demo/builder.hpp"
 #include "library/consumption/columns.hpp"
 #include "library/consumption/ras_potr.hpp"
+#include "library/ventilation_steam/ras_vent.hpp"
 #include "platform/oleaut/datetime.hpp"
 
 namespace {
@@ -59,6 +60,11 @@ struct LargeDatabase {
     explicit LargeDatabase(int32_t consumers) {
         const std::string built = temporaryFile("built");
         kalvik::demo::buildDemoDatabase(built, consumers);
+        // The ventilation results that the consumption sums.
+        kalvik::Ras_Vent ventilation;
+        ventilation.Ras_Calc_Vent("Provider=SQLite;Data Source=" + built, 0, 3, 3, 3, "",
+                                  oleaut::DateSerial(2009, 1, 1), oleaut::DateSerial(2009, 1, 31),
+                                  0, 0);
         removeDatabase(pristine);
         sqlite3* db = nullptr;
         sqlite3_open(built.c_str(), &db);

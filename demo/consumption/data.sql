@@ -1,6 +1,7 @@
 -- Demonstration data of the consumption calculation: fifteen consumers that between them take
 -- every branch of the calculation, three periods with actual and plan figures, tariffs, outages,
--- long outages, flushings, coefficient rows and the ventilation results they sum.
+-- long outages, flushings and coefficient rows; the ventilation results come from the
+-- ventilation calculation.
 -- Dates are OLE date numbers: julianday(...) - 2415018.5.
 
 -- Periods: a winter month (1-31 January 2009), half a summer month (1-15 June 2009) and a period
@@ -125,20 +126,3 @@ INSERT INTO "Промывки" ("NNпотр пром", "План", "Пром Г�
     (101, 0, 2.345, 0.33, 0, 0),
     (115, 0, NULL, 0, 1.2, 15),
     (115, 1, 2.0, 0.5, 0, 0);
-
--- Ventilation results of the period, per unit.
-INSERT INTO "РезультатыВентиляция" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент") VALUES
-    (101, 1001, 1, 0, 3.5, 0.2, 0.001, 0.05, 0.001, 0.05, 744, 0, 744, 1.5, 0, 0),
-    (114, 1014, 2, 0, 10.2, 0.4, 0.002, 0.2, 0.002, 0.2, 700, 100, 600, 2.0, 0, 0),
-    (114, 1014, 3, 2.1, 0, 0.1, 0.001, 0.1, 0.001, 0.1, 300, 0, 300, 0, 0.5, 0);
-INSERT INTO "РезультатыВентиляция_План" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент") VALUES
-    (114, 1014, 2, 0, 11, 0.4, 0.002, 0.2, 0.002, 0.2, 744, 0, 744, 2.0, 0, 1),
-    (115, 1015, 4, 0, 1.5, 0, 0, 0.02, 0, 0.02, 744, 0, 744, 0.3, 0, 1);
-INSERT INTO "РезультатыВентиляция_Дог" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент") VALUES
-    (114, 1014, 2, 0, 12, 0.4, 0.002, 0.2, 0.002, 0.2, 744, 0, 744, 2.0, 0, 1);

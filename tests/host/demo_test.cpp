@@ -36,14 +36,14 @@ TEST(KalvikDemo, BuildsTheDatabaseAndWritesJournalRows) {
         return oleaut::CLng(
             connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
     };
-    EXPECT_EQ(count("РезультатыПотребитель"), 30);
-    EXPECT_EQ(count("РезультатыПотребитель_Время"), 30);
-    EXPECT_EQ(count("РезультатыПотребитель_План"), 15);
-    EXPECT_EQ(count("РезультатыПотребитель_План_Время"), 15);
-    EXPECT_EQ(count("РезультатыПотребитель_Дог"), 15);
-    EXPECT_EQ(count("РезультатыПотребитель_Дог_Время"), 15);
+    EXPECT_EQ(count("РезультатыПотребитель"), 32);
+    EXPECT_EQ(count("РезультатыПотребитель_Время"), 32);
+    EXPECT_EQ(count("РезультатыПотребитель_План"), 16);
+    EXPECT_EQ(count("РезультатыПотребитель_План_Время"), 16);
+    EXPECT_EQ(count("РезультатыПотребитель_Дог"), 16);
+    EXPECT_EQ(count("РезультатыПотребитель_Дог_Время"), 16);
     const std::string out = testing_support::fileContents((folder.path() / "out").string());
-    EXPECT_NE(out.find("Ras_Potr.Ras_Calc_Potr_21_04_08 (actual)\n    15 consumers, 30 result "
+    EXPECT_NE(out.find("Ras_Potr.Ras_Calc_Potr_21_04_08 (actual)\n    16 consumers, 32 result "
                        "rows in РезультатыПотребитель and РезультатыПотребитель_Время, "),
               std::string::npos)
         << out;
@@ -70,9 +70,9 @@ TEST(KalvikDemo, GeneratesConsumersOnRequest) {
     auto count = [&](const char* sql) {
         return oleaut::CLng(connection->Execute(sql)->Fields(0).Value());
     };
-    // The fifteen consumers of the small data set and forty generated ones, each of these with
+    // The sixteen consumers of the small data set and forty generated ones, each of these with
     // one to three outages, flushings and ventilation units.
-    EXPECT_EQ(count("SELECT count(*) FROM Потребители"), 55);
+    EXPECT_EQ(count("SELECT count(*) FROM Потребители"), 56);
     EXPECT_EQ(count("SELECT count(DISTINCT Npotr) FROM ОтключенияПотр WHERE Npotr > 100000"), 40);
     EXPECT_EQ(count("SELECT max(n) FROM (SELECT count(*) AS n FROM ОтключенияПотр "
                     "WHERE Npotr > 100000 GROUP BY Npotr)"),
@@ -83,7 +83,7 @@ TEST(KalvikDemo, GeneratesConsumersOnRequest) {
     EXPECT_EQ(count("SELECT count(DISTINCT Npotr) FROM РезультатыВентиляция WHERE Npotr > 100000"),
               40);
     // Every consumer, generated ones too, went through each calculation.
-    EXPECT_EQ(count("SELECT count(*) FROM РезультатыПотребитель_Дог_Время"), 55);
+    EXPECT_EQ(count("SELECT count(*) FROM РезультатыПотребитель_Дог_Время"), 56);
 }
 
 }  // namespace

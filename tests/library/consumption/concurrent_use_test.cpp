@@ -20,7 +20,7 @@ namespace kalvik::consumption::test {
 namespace {
 
 constexpr int32_t kGeneratedConsumers = 200;
-constexpr int32_t kDemoConsumers = 15;
+constexpr int32_t kDemoConsumers = 16;
 constexpr int32_t kConsumers = kDemoConsumers + kGeneratedConsumers;
 
 // Runs work in a child process; its exit code is 0 when work returned, 1 when it failed (the

@@ -101,10 +101,11 @@ TEST_F(ConsumptionRun, ANegativePlanTakesTheActualOutages) {
 
 TEST_F(ConsumptionRun, JournalsItsSevenLines) {
     db.execute(
-        "INSERT INTO \"РезультатыВентиляция\" (\"Npotr\", \"Qвент12\", \"Qвент26\", \"Потери\", "
-        "\"ТПвподкл\", \"Qвподкл\", \"ТПвподкл_корр\", \"Qвподкл_корр\", \"ВрмРабЧас\", "
-        "\"ВрмОтклЧас\", \"Твент\", \"Утвент26_п\", \"Утвент12_п\") "
-        "VALUES (7, 0, 1, 0, 0, 0, 0, 0, 744, 0, 744, 0, 0)");
+        "INSERT INTO \"РезультатыВентиляция\" (\"Npotr\", \"NNВентОснТабл\", \"Qвент12\", "
+        "\"Qвент26\", \"Потери\", \"ТПвподкл\", \"Qвподкл\", \"ТПвподкл_корр\", "
+        "\"Qвподкл_корр\", \"ВрмРабЧас\", \"ВрмОтклЧас\", \"Твент\", \"Утвент26_п\", "
+        "\"Утвент12_п\") VALUES (7, 1, 0, 1, 0, 0, 0, 0, 0, 744, 0, 744, 0, 0)");
+    db.stampVentilationResults("2009-01-01", "2009-01-31");
     runOnce(january(db));
     auto line = [&](int n) {
         return oleaut::CStr(
@@ -212,9 +213,9 @@ TEST(DemonstrationData, RunsForEachPeriodAndVariant) {
             p.Okryg = 0;
             const int64_t before = db.count(v.table);
             const auto kept = runAndKeep(p);
-            EXPECT_EQ(kept.size(), 15u);
-            EXPECT_EQ(db.count(v.table), before + 15);
-            EXPECT_EQ(db.count(std::string(v.table) + "_Время"), before + 15);
+            EXPECT_EQ(kept.size(), 16u);
+            EXPECT_EQ(db.count(v.table), before + 16);
+            EXPECT_EQ(db.count(std::string(v.table) + "_Время"), before + 16);
         }
     }
 }

@@ -123,7 +123,7 @@ TEST(HotWaterFlowsRun, NullConsumerTemperatureOfAnOpenSystemEndsTheRun) {
     run.choose(DemoPeriod::January);
     run.db().addConsumer(216, "\"Т_гв_потр\"", "NULL");
     expectFailure([&] { run.run(); }, oleaut::kInvalidUseOfNull, {"consumer 216", "Т_гв_потр"});
-    EXPECT_EQ(run.db().count("РезультатыПотребитель"), 15);
+    EXPECT_EQ(run.db().count("РезультатыПотребитель"), 16);
     EXPECT_EQ(run.db().count("РезультатыПотребитель", "\"Npotr\" = 216"), 0);
 }
 

@@ -1,0 +1,69 @@
+#include "host/demo_ventilation.hpp"
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <vector>
+
+#include "host/commands.hpp"
+#include "platform/ado/recordset.hpp"
+#include "platform/oleaut/datetime.hpp"
+
+namespace host {
+namespace {
+
+struct VentilationRun {
+    const char* variant;
+    int16_t plan;
+    const char* dog;
+    const char* table;
+};
+
+// Actual, plan and contract figures of the current period; each run appends its rows.
+const VentilationRun kRuns[] = {
+    {"actual", 0, "", "РезультатыВентиляция"},
+    {"plan", 1, "", "РезультатыВентиляция_План"},
+    {"contract", 1, "Дог", "РезультатыВентиляция_Дог"},
+};
+
+int32_t rowsOf(const std::string& connectionString, const std::string& table) {
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(connectionString);
+    return oleaut::CLng(
+        connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
+}
+
+}  // namespace
+
+bool runVentilationDemo(const com::Registry& registry, const std::string& connectionString) {
+    const oleaut::Date first = oleaut::DateSerial(2009, 1, 1);
+    const oleaut::Date last = oleaut::DateSerial(2009, 1, 31);
+    const int32_t units = rowsOf(connectionString, "ВентУстановки");
+    std::cout << "\nVentilation calculation Ras_Vent, 1 to 31 January 2009, rounded to three "
+                 "decimals:\n";
+    bool allDone = true;
+    for (const VentilationRun& run : kRuns) {
+        std::cout << "Ras_Vent.Ras_Calc_Vent (" << run.variant << ")\n";
+        std::vector<oleaut::Variant> arguments = {
+            connectionString, int16_t{0}, int16_t{3}, int16_t{3},        int16_t{3},
+            run.dog,          first,      last,       int16_t{run.plan}, int16_t{0}};
+        const int32_t before = rowsOf(connectionString, run.table);
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            callMethod(registry, "Ras_Vent", "Ras_Calc_Vent", arguments);
+        } catch (const oleaut::Error& e) {
+            std::cout << "    error " << e.number() << ": " << e.description() << '\n';
+            allDone = false;
+            continue;
+        }
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        char elapsed[32];
+        std::snprintf(elapsed, sizeof elapsed, "%.2f s", seconds);
+        std::cout << "    " << units << " units, " << rowsOf(connectionString, run.table) - before
+                  << " result rows in " << run.table << ", " << elapsed << "\n";
+    }
+    return allDone;
+}
+
+}  // namespace host
