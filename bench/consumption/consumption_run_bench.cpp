@@ -12,163 +12,17 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include "demo/builder.hpp"
+#include "bench/consumption/bench_support.hpp"
 #include "library/consumption/columns.hpp"
 #include "library/consumption/ras_potr.hpp"
-#include "library/ventilation_steam/ras_vent.hpp"
-#include "platform/oleaut/datetime.hpp"
 
 namespace {
+
+using namespace kalvik_bench;
 
 constexpr double kRatioTarget = 1.5;
 constexpr double kPeakTargetMiB = 320;
 constexpr int kRounds = 3;
-
-// The size the benchmark names; KALVIK_BENCH_CONSUMERS sets another number for a quick look.
-int32_t consumersToGenerate(int64_t named) {
-    const char* text = std::getenv("KALVIK_BENCH_CONSUMERS");
-    return text ? std::stoi(text) : static_cast<int32_t>(named);
-}
-
-std::string temporaryFile(const std::string& name) {
-    return (std::filesystem::temp_directory_path() /
-            ("kalvik-bench-" + std::to_string(getpid()) + "-" + name + ".db"))
-        .string();
-}
-
-void removeDatabase(const std::string& path) {
-    for (const char* suffix : {"", "-wal", "-shm"})
-        std::filesystem::remove(path + suffix);
-}
-
-// The demonstration database with the generated consumers, kept whole; each run and each
-// baseline works on a fresh copy of it.
-struct LargeDatabase {
-    std::string pristine = temporaryFile("pristine");
-    std::string work = temporaryFile("work");
-    std::string connectionString;
-
-    explicit LargeDatabase(int32_t consumers) {
-        const std::string built = temporaryFile("built");
-        kalvik::demo::buildDemoDatabase(built, consumers);
-        // The ventilation results that the consumption sums.
-        kalvik::Ras_Vent ventilation;
-        ventilation.Ras_Calc_Vent("Provider=SQLite;Data Source=" + built, 0, 3, 3, 3, "",
-                                  oleaut::DateSerial(2009, 1, 1), oleaut::DateSerial(2009, 1, 31),
-                                  0, 0);
-        removeDatabase(pristine);
-        sqlite3* db = nullptr;
-        sqlite3_open(built.c_str(), &db);
-        sqlite3_exec(db, ("VACUUM INTO '" + pristine + "'").c_str(), nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        removeDatabase(built);
-        connectionString = "Provider=SQLite;Data Source=" + work;
-    }
-    ~LargeDatabase() {
-        removeDatabase(pristine);
-        removeDatabase(work);
-    }
-    // A fresh copy to work on.
-    const std::string& fresh() const {
-        removeDatabase(work);
-        std::filesystem::copy_file(pristine, work);
-        return work;
-    }
-};
-
-// --- The baseline, straight through SQLite ---
-
-class Sqlite {
-  public:
-    explicit Sqlite(const std::string& path) {
-        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw std::runtime_error("cannot open " + path);
-        exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
-    }
-    ~Sqlite() { sqlite3_close(db_); }
-    void exec(const std::string& sql) {
-        char* message = nullptr;
-        if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-            const std::string text = message ? message : "?";
-            sqlite3_free(message);
-            throw std::runtime_error(text + ": " + sql);
-        }
-    }
-    sqlite3_stmt* prepare(const std::string& sql) {
-        sqlite3_stmt* s = nullptr;
-        if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &s, nullptr) != SQLITE_OK)
-            throw std::runtime_error(std::string(sqlite3_errmsg(db_)) + ": " + sql);
-        return s;
-    }
-    // The body of an emulated stored procedure.
-    std::string procedure(const std::string& name) {
-        sqlite3_stmt* s = prepare("SELECT body FROM procedures WHERE name = ?");
-        sqlite3_bind_text(s, 1, name.c_str(), -1, SQLITE_TRANSIENT);
-        std::string body;
-        if (sqlite3_step(s) == SQLITE_ROW)
-            body = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-        sqlite3_finalize(s);
-        return body;
-    }
-    sqlite3* handle() { return db_; }
-
-  private:
-    sqlite3* db_ = nullptr;
-};
-
-// One value of a fetched row, kept as a client-side recordset keeps it.
-struct Cell {
-    int type;
-    double number;
-    std::string text;
-};
-
-// Reads every row and every column of a statement into memory.
-std::vector<std::vector<Cell>> fetchAll(sqlite3_stmt* s) {
-    std::vector<std::vector<Cell>> rows;
-    const int columns = sqlite3_column_count(s);
-    while (sqlite3_step(s) == SQLITE_ROW) {
-        std::vector<Cell> row(static_cast<std::size_t>(columns));
-        for (int i = 0; i < columns; ++i) {
-            Cell& c = row[static_cast<std::size_t>(i)];
-            c.type = sqlite3_column_type(s, i);
-            if (c.type == SQLITE_TEXT)
-                c.text = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
-            else
-                c.number = sqlite3_column_double(s, i);
-        }
-        rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(s);
-    return rows;
-}
-
-std::string insertStatement(std::string_view table, const std::vector<std::string_view>& columns) {
-    std::string sql = "INSERT INTO \"" + std::string(table) + "\" (";
-    std::string values;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        sql += (i ? ", \"" : "\"") + std::string(columns[i]) + "\"";
-        values += i ? ", ?" : "?";
-    }
-    return sql + ") VALUES (" + values + ")";
-}
-
-template <class Row>
-std::vector<std::string_view> columnsBut(std::string_view key) {
-    std::vector<std::string_view> columns;
-    for (std::string_view name : Row::kNames)
-        if (name != key) columns.push_back(name);
-    return columns;
-}
 
 // Returns the number of consumers.
 std::size_t baseline(const std::string& path) {
@@ -217,31 +71,6 @@ std::size_t baseline(const std::string& path) {
     sqlite3_finalize(main);
     sqlite3_finalize(hours);
     return source.size();
-}
-
-// The peak resident memory since the last reset (VmHWM), so that building the database before
-// the run does not count into the run's peak.
-void resetPeakResident() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double peakResidentMiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with("VmHWM:")) return std::stod(line.substr(6)) / 1024.0;  // kB
-    return 0;
-}
-
-template <class F>
-double secondsOf(F f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void BM_ConsumptionRunBesideBaseline(benchmark::State& state) {
