@@ -29,6 +29,9 @@ oleaut::Variant callMethod(const com::Registry& registry, const std::string& cla
 void printOutcome(std::ostream& out, const oleaut::Variant& result,
                   const std::vector<oleaut::Variant>& variables, std::string_view indent);
 
+// The number of rows of a table of the database.
+int32_t tableRows(const std::string& connectionString, const std::string& table);
+
 int runCall(const std::string& className, const std::string& method,
             const std::vector<std::string>& words);
 int runRegister(const std::filesystem::path& libraryFile);

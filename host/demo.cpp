@@ -126,13 +126,14 @@ void callWithTexts(const com::Registry& registry, const char* className, const c
     callMethod(registry, className, method, variables);
 }
 
-int32_t journalRows(const std::string& connectionString) {
+}  // namespace
+
+int32_t tableRows(const std::string& connectionString, const std::string& table) {
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(connectionString);
-    return oleaut::CLng(connection->Execute("SELECT count(*) FROM FSB")->Fields(0).Value());
+    return oleaut::CLng(
+        connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
 }
-
-}  // namespace
 
 int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers) {
     try {
@@ -168,7 +169,7 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
 
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});
-        std::cout << "\nJournal: " << journalRows(connectionString) << " rows in table FSB of "
+        std::cout << "\nJournal: " << tableRows(connectionString, "FSB") << " rows in table FSB of "
                   << file << '\n';
         return calculated ? 0 : 1;
     } catch (...) {

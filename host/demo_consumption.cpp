@@ -29,16 +29,10 @@ const ConsumptionRun kRuns[] = {
     {"actual", "Ras_Calc_Potr_21_04_08", 0, "", "РезультатыПотребитель"},
 };
 
-int32_t rowsOf(const std::string& connectionString, const std::string& table) {
-    auto connection = std::make_shared<ado::Connection>();
-    connection->Open(connectionString);
-    return oleaut::CLng(
-        connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
-}
-
 // The main table's rows and its hours table's.
 int32_t resultRows(const std::string& connectionString, const std::string& mainTable) {
-    return rowsOf(connectionString, mainTable) + rowsOf(connectionString, mainTable + "_Время");
+    return tableRows(connectionString, mainTable) +
+           tableRows(connectionString, mainTable + "_Время");
 }
 
 }  // namespace
@@ -46,7 +40,7 @@ int32_t resultRows(const std::string& connectionString, const std::string& mainT
 bool runConsumptionDemo(const com::Registry& registry, const std::string& connectionString) {
     const oleaut::Date first = oleaut::DateSerial(2009, 1, 1);
     const oleaut::Date last = oleaut::DateSerial(2009, 1, 31);
-    const int32_t consumers = rowsOf(connectionString, "Потребители");
+    const int32_t consumers = tableRows(connectionString, "Потребители");
     std::cout << "\nConsumption calculation Ras_Potr, 1 to 31 January 2009, rounded to three "
                  "decimals:\n";
     bool allDone = true;

@@ -26,19 +26,12 @@ const VentilationRun kRuns[] = {
     {"contract", 1, "Дог", "РезультатыВентиляция_Дог"},
 };
 
-int32_t rowsOf(const std::string& connectionString, const std::string& table) {
-    auto connection = std::make_shared<ado::Connection>();
-    connection->Open(connectionString);
-    return oleaut::CLng(
-        connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
-}
-
 }  // namespace
 
 bool runVentilationDemo(const com::Registry& registry, const std::string& connectionString) {
     const oleaut::Date first = oleaut::DateSerial(2009, 1, 1);
     const oleaut::Date last = oleaut::DateSerial(2009, 1, 31);
-    const int32_t units = rowsOf(connectionString, "ВентУстановки");
+    const int32_t units = tableRows(connectionString, "ВентУстановки");
     std::cout << "\nVentilation calculation Ras_Vent, 1 to 31 January 2009, rounded to three "
                  "decimals:\n";
     bool allDone = true;
@@ -47,7 +40,7 @@ bool runVentilationDemo(const com::Registry& registry, const std::string& connec
         std::vector<oleaut::Variant> arguments = {
             connectionString, int16_t{0}, int16_t{3}, int16_t{3},        int16_t{3},
             run.dog,          first,      last,       int16_t{run.plan}, int16_t{0}};
-        const int32_t before = rowsOf(connectionString, run.table);
+        const int32_t before = tableRows(connectionString, run.table);
         const auto start = std::chrono::steady_clock::now();
         try {
             callMethod(registry, "Ras_Vent", "Ras_Calc_Vent", arguments);
@@ -60,8 +53,9 @@ bool runVentilationDemo(const com::Registry& registry, const std::string& connec
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         char elapsed[32];
         std::snprintf(elapsed, sizeof elapsed, "%.2f s", seconds);
-        std::cout << "    " << units << " units, " << rowsOf(connectionString, run.table) - before
-                  << " result rows in " << run.table << ", " << elapsed << "\n";
+        std::cout << "    " << units << " units, "
+                  << tableRows(connectionString, run.table) - before << " result rows in "
+                  << run.table << ", " << elapsed << "\n";
     }
     return allDone;
 }

@@ -16,19 +16,6 @@ namespace kalvik::ventilation {
 
 using oleaut::Variant;
 
-namespace {
-
-template <class F>
-void forObject(std::string_view name, F step) {
-    try {
-        step();
-    } catch (const oleaut::Error& e) {
-        throw e.withContext("procedure " + std::string(name));
-    }
-}
-
-}  // namespace
-
 Run::Run(IRas_Vent& self, RunParameters parameters)
     : self_(self), parameters_(std::move(parameters)) {}
 
@@ -59,7 +46,7 @@ void Run::start() {
 // The unit rows; false, with its journal line, when there are none.
 bool Run::fetchSource() {
     const std::string& connection = parameters_.ConnString_Fin;
-    forObject(kSourceProcedure, [&] {
+    forProcedure(kSourceProcedure, [&] {
         ProcedureCommand command(connection, std::string(kSourceProcedure),
                                  {planParameter(parameters_.План)});
         openRst_->Open_RST_otkl_Proc_Prm(command.command(), source_.object(), connection,
@@ -73,11 +60,11 @@ bool Run::fetchSource() {
 
 void Run::openOutageSets() {
     const std::string& connection = parameters_.ConnString_Fin;
-    forObject(kOutagesProcedure, [&] {
+    forProcedure(kOutagesProcedure, [&] {
         openRst_->Open_RST_otkl_proc(outages_.object(), connection, std::string(kOutagesProcedure),
                                      outageCount_);
     });
-    forObject(kLongOutagesProcedure, [&] {
+    forProcedure(kLongOutagesProcedure, [&] {
         openRst_->Open_RST_otkl_proc(longOutages_.object(), connection,
                                      std::string(kLongOutagesProcedure), longOutageCount_);
     });
@@ -86,7 +73,7 @@ void Run::openOutageSets() {
 void Run::openResultTable() {
     resultTable_ = std::string(resultTable(parameters_.План, parameters_.Дог));
     int32_t empty = 0;
-    forObject(resultTable_, [&] {
+    forProcedure(resultTable_, [&] {
         openRst_->Open_RST_no_Otkl(results_.object(), parameters_.ConnString_Fin,
                                    appendingSelection(resultTable_, kResultKey), empty);
     });
