@@ -14,11 +14,11 @@
 #include "library/com/service.hpp"
 #include "library/consumption/bound_recordset.hpp"
 #include "library/consumption/consumer_context.hpp"
-#include "library/services/row_fields.hpp"
 #include "library/consumption/run_parameters.hpp"
-#include "library/services/run_period.hpp"
 #include "library/consumption/variant_rule.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/row_fields.hpp"
+#include "library/services/run_period.hpp"
 
 namespace kalvik {
 class ProcedureCommand;
