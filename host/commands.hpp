@@ -29,6 +29,14 @@ oleaut::Variant callMethod(const com::Registry& registry, const std::string& cla
 void printOutcome(std::ostream& out, const oleaut::Variant& result,
                   const std::vector<oleaut::Variant>& variables, std::string_view indent);
 
+// Calls a method through the registered library and returns its seconds; a failure prints its
+// error and gives none.
+std::optional<double> timedCall(const com::Registry& registry, const char* className,
+                                const char* method, std::vector<oleaut::Variant>& arguments);
+
+// The number of rows of a table of the database.
+int32_t tableRows(const std::string& connectionString, const std::string& table);
+
 int runCall(const std::string& className, const std::string& method,
             const std::vector<std::string>& words);
 int runRegister(const std::filesystem::path& libraryFile);

@@ -39,25 +39,6 @@ int32_t resultRows(const std::string& connectionString, const std::string& mainT
 
 }  // namespace
 
-std::optional<double> timedCall(const com::Registry& registry, const char* className,
-                                const char* method, std::vector<oleaut::Variant>& arguments) {
-    const auto start = std::chrono::steady_clock::now();
-    try {
-        callMethod(registry, className, method, arguments);
-    } catch (const oleaut::Error& e) {
-        std::cout << "    error " << e.number() << ": " << e.description() << '\n';
-        return std::nullopt;
-    }
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-int32_t tableRows(const std::string& connectionString, const std::string& table) {
-    auto connection = std::make_shared<ado::Connection>();
-    connection->Open(connectionString);
-    return oleaut::CLng(
-        connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
-}
-
 bool runConsumptionDemo(const com::Registry& registry, const std::string& connectionString,
                         ConsumptionRuns runs) {
     const oleaut::Date first = oleaut::DateSerial(2009, 1, 1);

@@ -2,9 +2,10 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <vector>
 
-#include "host/demo_consumption.hpp"
+#include "host/commands.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/oleaut/datetime.hpp"
 

@@ -1,6 +1,7 @@
 -- Demonstration data of the consumption calculation: seventeen consumers that between them take
 -- every branch of the calculation, three periods with actual and plan figures, tariffs, outages,
--- long outages, flushings, coefficient rows and the ventilation results they sum.
+-- long outages, flushings and coefficient rows; the ventilation results come from the
+-- ventilation calculation.
 -- Dates are OLE date numbers: julianday(...) - 2415018.5.
 
 -- Periods: a winter month (1-31 January 2009), half a summer month (1-15 June 2009) and a period
@@ -88,6 +89,10 @@ INSERT INTO "Потребители" ("Npotr", "NDOG", "Nobkt", "QHEAT26", "QVEN
 -- 115: heating on working days, withdrawals, plan outages and flushings, connection mode 1.
 INSERT INTO "Потребители" ("Npotr", "NDOG", "Nobkt", "Dheat", "Подкл с потерями",
     "ДоляПотерьТсетях") VALUES (115, 1015, 15, '+++++--', 1, 0.002);
+-- 116: steam for heating and for the ventilation of its unit 5 (ventilation data); its steam
+--      columns are in the steam data.
+INSERT INTO "Потребители" ("Npotr", "NDOG", "Nobkt", "PAR", "QHEAT26", "QVENT26", "Qgvs") VALUES
+    (116, 1016, 16, 1, 0.3, 0.15, 0);
 -- 118: a steam consumer marked -1, open system, boiler balance 1.05.
 INSERT INTO "Потребители" ("Npotr", "NDOG", "Nobkt", "PAR", "Закр_Отк_Обк", "Кбал_кот") VALUES
     (118, 1018, 18, -1, 1, 1.05);
@@ -137,23 +142,3 @@ INSERT INTO "Промывки" ("NNпотр пром", "План", "Пром Г�
     (101, 0, 2.345, 0.33, 0, 0),
     (115, 0, NULL, 0, 1.2, 15),
     (115, 1, 2.0, 0.5, 0, 0);
-
--- Ventilation results of the period, per unit.
-INSERT INTO "РезультатыВентиляция" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент", "Qвент12T12", "Qвент26T12", "ПотериT12")
-    VALUES
-    (101, 1001, 1, 0, 3.5, 0.2, 0.001, 0.05, 0.001, 0.05, 744, 0, 744, 1.5, 0, 0, 0, 3.1, 0.18),
-    (114, 1014, 2, 0, 10.2, 0.4, 0.002, 0.2, 0.002, 0.2, 700, 100, 600, 2.0, 0, 0, 0, 9.4, 0.36),
-    (114, 1014, 3, 2.1, 0, 0.1, 0.001, 0.1, 0.001, 0.1, 300, 0, 300, 0, 0.5, 0, 1.9, 0, 0.09);
-INSERT INTO "РезультатыВентиляция_План" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент", "Qвент12T12", "Qвент26T12", "ПотериT12")
-    VALUES
-    (114, 1014, 2, 0, 11, 0.4, 0.002, 0.2, 0.002, 0.2, 744, 0, 744, 2.0, 0, 1, 0, 10.1, 0.36),
-    (115, 1015, 4, 0, 1.5, 0, 0, 0.02, 0, 0.02, 744, 0, 744, 0.3, 0, 1, NULL, NULL, NULL);
-INSERT INTO "РезультатыВентиляция_Дог" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент", "Qвент12T12", "Qвент26T12", "ПотериT12")
-    VALUES
-    (114, 1014, 2, 0, 12, 0.4, 0.002, 0.2, 0.002, 0.2, 744, 0, 744, 2.0, 0, 1, 0, 11, 0.36);

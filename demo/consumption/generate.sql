@@ -1,6 +1,6 @@
 -- A large data set for benchmarks: @consumers consumers (numbers from 100001), each with one to
--- three outage, flushing and ventilation rows, every fourth with a coefficient row, every tenth
--- with a long outage. Values are realistic and follow from the consumer's number alone, so the
+-- three outage and flushing rows, every fourth with a coefficient row, every tenth with a long
+-- outage (their ventilation units: ventilation/generate.sql). Values are realistic and follow from the consumer's number alone, so the
 -- same @consumers always gives the same data. Needs a current period (data.sql gives one).
 
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @consumers)
@@ -59,27 +59,6 @@ INSERT INTO "Промывки" ("NNпотр пром", "План", "Пром Г�
 SELECT 100000 + i, CASE WHEN j = 3 THEN 1 ELSE 0 END, (i * j % 30) / 10.0, (i * j % 20) / 20.0,
     CASE WHEN j = 2 THEN (i % 10) / 10.0 ELSE 0 END, CASE WHEN j = 2 THEN i % 15 ELSE 0 END
 FROM n JOIN k ON k.j <= 1 + (i + 1) % 3;
-
--- One to three ventilation units each, in the actual, plan and contract results.
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @consumers),
-    k(j) AS (VALUES (1), (2), (3)),
-    units AS (SELECT 100000 + i AS npotr, 20000 + i / 3 AS ndog, 3 * i + j AS unit,
-        CASE WHEN j = 1 THEN 0 ELSE 0.5 + (i * j % 40) / 10.0 END AS q12,
-        CASE WHEN j = 1 THEN 1 + (i * j % 60) / 10.0 ELSE 0 END AS q26,
-        (i % 10) / 50.0 AS loss, 0.001 * j AS tp, 0.05 * j AS qv,
-        744 - (i * j % 100) AS work, (i + j) % 24 AS outage, (i + j) % 5 / 10.0 AS leak
-        FROM n JOIN k ON k.j <= 1 + (i + 2) % 3)
-INSERT INTO "РезультатыВентиляция" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
-    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
-    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент", "Qвент12T12", "Qвент26T12", "ПотериT12")
-SELECT npotr, ndog, unit, q12, q26, loss, tp, qv, tp, qv, work, outage, work - outage,
-    CASE WHEN q26 > 0 THEN leak ELSE 0 END, CASE WHEN q12 > 0 THEN leak ELSE 0 END, 0,
-    q12 * 0.92, q26 * 0.92, loss * 0.9 + 0.01
-FROM units;
-INSERT INTO "РезультатыВентиляция_План" SELECT * FROM "РезультатыВентиляция"
-    WHERE "Npotr" > 100000;
-INSERT INTO "РезультатыВентиляция_Дог" SELECT * FROM "РезультатыВентиляция"
-    WHERE "Npotr" > 100000;
 
 -- A coefficient row for every fourth consumer, a long outage for every tenth.
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @consumers)

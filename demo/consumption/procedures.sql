@@ -5,8 +5,7 @@
 --   pr_Temp_mes              climate of the current plan period
 --   pr_Temp_mes_SNiP         norm climate of the month in which the current plan period starts
 --   pr_Promyvki[_Plan]       flushings and withdrawals
---   pr_Sum_Qvent             actual ventilation results summed per consumer;
---   pr_Sum_Qvent_Dog_Plan    the contract ("@dog" = 'Дог') or plan results summed per consumer
+--   (the ventilation sums pr_Sum_Qvent and pr_Sum_Qvent_Dog_Plan: ventilation/procedures.sql)
 --   pr_Потребитель_K_G_gvs   the consumer's coefficient row, updatable
 
 INSERT INTO procedures (name, body) VALUES ('pr_Isxod_Potr', '
@@ -49,14 +48,6 @@ SELECT * FROM "Промывки" WHERE "План" = 0 ORDER BY "NNпотр пр�
 
 INSERT INTO procedures (name, body) VALUES ('pr_Promyvki_Plan', '
 SELECT * FROM "Промывки" WHERE "План" <> 0 ORDER BY "NNпотр пром", "id"');
-
-INSERT INTO procedures (name, body) VALUES ('pr_Sum_Qvent', '
-SELECT * FROM "СуммыВентиляции" WHERE "Вариант" = ''Факт'' ORDER BY "Npotr"');
-
-INSERT INTO procedures (name, body) VALUES ('pr_Sum_Qvent_Dog_Plan', '
-SELECT * FROM "СуммыВентиляции"
-WHERE "Вариант" = CASE WHEN @dog = ''Дог'' THEN ''Дог'' ELSE ''План'' END
-ORDER BY "Npotr"');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Потребитель_K_G_gvs', '
 SELECT * FROM "Потребитель_K_G_gvs" WHERE "Npotr" = @Npotr');

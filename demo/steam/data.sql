@@ -13,13 +13,8 @@ UPDATE "Потребители" SET
     "QTGVS_par" = 0, "QTGVS_Gvkn" = 0, "QTGVS_Qvkn" = 0
 WHERE "Npotr" = 104;
 
--- ---- Consumer 116, the steam consumer with heating and ventilation ------------------------------
--- Its consumer row, with its ventilation units, belongs to the ventilation data; until that is
--- there, this block adds the row when it is missing. Its ventilation heat comes from the
--- ventilation calculation's results; without them both ventilation kinds give 0.
-INSERT OR IGNORE INTO "Потребители" ("Npotr", "NDOG", "Nobkt", "PAR", "QHEAT26", "QVENT26",
-    "Qgvs") VALUES (116, 1016, 16, 1, 0.3, 0.25, 0);
--- Its steam: both ventilation kinds return more condensate than the steam they take, so that
+-- 116: steam for heating and ventilation (its consumer row is in the consumption data, its
+--      ventilation unit in the ventilation data). Both ventilation kinds return more condensate than the steam they take, so that
 -- their condensate not returned is negative; a flushing and a withdrawal, so that its steam heat
 -- is less than its total heat.
 UPDATE "Потребители" SET "PAR" = 1,
@@ -33,4 +28,3 @@ UPDATE "Потребители" SET "PAR" = 1,
 WHERE "Npotr" = 116;
 INSERT INTO "Промывки" ("NNпотр пром", "План", "Пром Гкал", "Пром т/час", "Otbor_Gk",
     "Otbor_Tn") VALUES (116, 0, 1.5, 0.2, 0.8, 10);
--- ---- End of consumer 116 --------------------------------------------------------------------------

@@ -7,7 +7,7 @@
 
 #include "library/consumption/columns.hpp"
 #include "library/consumption/consumer_context.hpp"
-#include "library/consumption/row_fields.hpp"
+#include "library/services/row_fields.hpp"
 
 namespace kalvik::consumption {
 

@@ -7,7 +7,7 @@
 // row's names (kNames) and a namespace of named constants (see column_list.hpp). Adding a column
 // is one line of its list.
 
-#include "library/consumption/column_list.hpp"
+#include "library/services/column_list.hpp"
 
 namespace kalvik::consumption {
 

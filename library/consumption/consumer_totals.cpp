@@ -6,7 +6,7 @@
 #include "library/consumption/columns.hpp"
 #include "library/consumption/loss_mode.hpp"
 #include "library/consumption/phases.hpp"
-#include "library/consumption/row_fields.hpp"
+#include "library/services/row_fields.hpp"
 
 namespace kalvik::consumption {
 

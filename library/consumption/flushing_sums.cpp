@@ -12,7 +12,7 @@ void flushingSums(Run& run, ConsumerContext& c, MainRecordset&) {
     if (run.flushingCount() <= 0) return;
 
     FlushingRecordset& f = run.flushingRows();
-    f.selectConsumer(kFlushingConsumerFilter, run.consumerText());
+    f.select(kFlushingConsumerFilter, run.consumerText());
     if (f.recordCount() == 0) return;
     for (; !f.eof(); f.moveNext()) {
         sums.flushingHeat += run.nz(f, F::Пром_Гкал);

@@ -3,9 +3,9 @@
 #include "library/consumption/heating_heat.hpp"
 
 #include "library/consumption/phases.hpp"
-#include "library/consumption/products.hpp"
-#include "library/consumption/row_fields.hpp"
 #include "library/consumption/row_rounding.hpp"
+#include "library/services/products.hpp"
+#include "library/services/row_fields.hpp"
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/math.hpp"
 

@@ -4,8 +4,8 @@
 
 #include "library/consumption/hot_water_enthalpy.hpp"
 #include "library/consumption/phases.hpp"
-#include "library/consumption/products.hpp"
-#include "library/consumption/row_fields.hpp"
+#include "library/services/products.hpp"
+#include "library/services/row_fields.hpp"
 
 namespace kalvik::consumption {
 

@@ -3,10 +3,10 @@
 #include "library/consumption/hot_water_heat.hpp"
 
 #include "library/consumption/phases.hpp"
-#include "library/consumption/products.hpp"
-#include "library/consumption/row_fields.hpp"
 #include "library/consumption/row_rounding.hpp"
 #include "library/consumption/variant_rule.hpp"
+#include "library/services/products.hpp"
+#include "library/services/row_fields.hpp"
 #include "platform/oleaut/text.hpp"
 
 namespace kalvik::consumption {

@@ -43,7 +43,7 @@ void longOutages(Run& run, ConsumerContext& c, MainRecordset&) {
     if (run.variant().longOutagesUsed && run.longOutageCount() > 0) {
         LongOutageRecordset& l = run.longOutageRows();
         SourceRecordset& s = run.source();
-        l.selectConsumer(kConsumerFilter, run.consumerText());
+        l.select(kConsumerFilter, run.consumerText());
         for (; !l.eof(); l.moveNext()) {
             double weight = 1;
             addLoad(run, l, equalsZero(s[S::QHEAT26]), {L::ПотопНач, L::ПотопКон, L::ОтВремПост},

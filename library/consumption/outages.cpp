@@ -16,7 +16,7 @@ void outages(Run& run, ConsumerContext& c, MainRecordset&) {
 
     if (run.variant().outagesUsed && run.outageCount() > 0) {
         OutageRecordset& o = run.outageRows();
-        o.selectConsumer(kConsumerFilter, run.consumerText());
+        o.select(kConsumerFilter, run.consumerText());
         for (; !o.eof(); o.moveNext()) {
             outage.heating += run.nz(o, O::ОтВр_откл);
             outage.hotWater += run.nz(o, O::ГвсВр_откл);

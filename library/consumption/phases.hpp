@@ -9,8 +9,8 @@
 // need as const and fill a result struct of their own.
 
 #include "library/consumption/consumer_context.hpp"
-#include "library/consumption/row_fields.hpp"
 #include "library/consumption/run.hpp"
+#include "library/services/row_fields.hpp"
 
 namespace kalvik::consumption {
 

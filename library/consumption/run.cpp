@@ -14,19 +14,6 @@ namespace kalvik::consumption {
 
 using oleaut::Variant;
 
-namespace {
-
-template <class F>
-void forProcedure(std::string_view procedure, F step) {
-    try {
-        step();
-    } catch (const oleaut::Error& e) {
-        throw e.withContext("procedure " + std::string(procedure));
-    }
-}
-
-}  // namespace
-
 Run::Run(RunParameters parameters)
     : parameters_(std::move(parameters)),
       traits_(traitsOf(parameters_.revision)),

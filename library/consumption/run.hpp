@@ -15,11 +15,11 @@
 #include "library/consumption/bound_recordset.hpp"
 #include "library/consumption/consumer_context.hpp"
 #include "library/consumption/revision_traits.hpp"
-#include "library/consumption/row_fields.hpp"
 #include "library/consumption/run_parameters.hpp"
-#include "library/consumption/run_period.hpp"
 #include "library/consumption/variant_rule.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/row_fields.hpp"
+#include "library/services/run_period.hpp"
 
 namespace kalvik {
 class ProcedureCommand;

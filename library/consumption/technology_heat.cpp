@@ -3,8 +3,8 @@
 // hot-water phase, but not the reduction `К_Сн_ГВС`.
 
 #include "library/consumption/phases.hpp"
-#include "library/consumption/products.hpp"
 #include "library/consumption/row_rounding.hpp"
+#include "library/services/products.hpp"
 
 namespace kalvik::consumption {
 

@@ -1,5 +1,7 @@
 #include "library/consumption/variant_rule.hpp"
 
+#include "library/services/appending_selection.hpp"
+
 namespace kalvik::consumption {
 
 namespace {
@@ -56,8 +58,7 @@ std::string climateSelection(int month) {
 }
 
 std::string appendingSelection(std::string_view table) {
-    std::string t(table);
-    return "SELECT " + t + ".* " + "FROM " + t + " " + "WHERE (((" + t + ".NNрасчТепл) Is Null))";
+    return kalvik::appendingSelection(table, "NNрасчТепл");
 }
 
 }  // namespace kalvik::consumption

@@ -31,7 +31,7 @@ void ventilationHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
     v = {};
 
     VentilationSumRecordset& sums = run.ventilationSumRows();
-    sums.selectConsumer(kConsumerFilter, run.consumerText());
+    sums.select(kConsumerFilter, run.consumerText());
     if (sums.recordCount() > 0) {
         row.set(M::Qвент12, sums[V::Sum_Qвент12]);
         row.set(M::Qвент26, sums[V::Sum_Qвент26]);

@@ -30,6 +30,16 @@ ProcedureParameter consumerParameter(int32_t npotr);
 // 1200 seconds for pr_Isxod_Potr, pr_Isx_Vent_Potr and pr_Потребитель_K_G_gvs, 600 for others.
 int32_t procedureTimeout(std::string_view procedure);
 
+// Runs step; an error it raises names the procedure or table ("procedure pr_Isxod_Potr: ...").
+template <class F>
+void forProcedure(std::string_view procedure, F step) {
+    try {
+        step();
+    } catch (const oleaut::Error& e) {
+        throw e.withContext("procedure " + std::string(procedure));
+    }
+}
+
 class ProcedureCommand {
   public:
     ProcedureCommand(const std::string& connString, const std::string& procedure,

@@ -1,12 +1,18 @@
 #include "library/ventilation_steam/ras_vent.hpp"
 
 #include "library/com/not_implemented.hpp"
+#include "library/ventilation_steam/run.hpp"
+#include "library/ventilation_steam/specific_load.hpp"
 
 namespace kalvik {
 
-void Ras_Vent::Ras_Calc_Vent(const std::string&, int16_t, int16_t, int16_t, int16_t,
-                             const std::string&, oleaut::Date, oleaut::Date, int16_t, int16_t) {
-    notImplemented("Ras_Vent.Ras_Calc_Vent");
+void Ras_Vent::Ras_Calc_Vent(const std::string& ConnString_Fin, int16_t Okryg, int16_t Qpk_znk,
+                             int16_t Q_znk, int16_t G_znk, const std::string& Дог, oleaut::Date Нач,
+                             oleaut::Date Кон, int16_t План, int16_t tn_t12) {
+    ventilation::RunParameters p{
+        ConnString_Fin,         Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, tn_t12,
+        ventilation::RunRules{}};
+    ventilation::Run(*this, std::move(p)).execute();
 }
 
 void Ras_Vent::Ras_Calc_Vent_03_01_05(const std::string&, int16_t, int16_t, int16_t, int16_t,
@@ -21,20 +27,25 @@ void Ras_Vent::Ras_Calc_Vent_23_10_04(const std::string&, int16_t, int16_t, int1
     notImplemented("Ras_Vent.Ras_Calc_Vent_23_10_04");
 }
 
-oleaut::Variant Ras_Vent::ФРасчВент_Pr(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vent.ФРасчВент_Pr");
+oleaut::Variant Ras_Vent::ФРасчВент_Pr(oleaut::Variant& Qvr, oleaut::Variant& tn,
+                                       oleaut::Variant& tvn, oleaut::Variant& tnro,
+                                       oleaut::Variant& tnvr, oleaut::Variant& tnror_n_ot,
+                                       oleaut::Variant& TK, oleaut::Variant& tnach,
+                                       oleaut::Variant& avtvetn, oleaut::Variant& Qvent_Pr,
+                                       oleaut::Variant& PAR, oleaut::Variant& Vent_leto) {
+    return oleaut::Variant(ventilation::specificLoadByOutdoorRatio(
+        {Qvr, tn, tvn, tnro, tnvr, tnror_n_ot, TK, tnach, avtvetn, Qvent_Pr, PAR, Vent_leto}));
 }
 
-oleaut::Variant Ras_Vent::ФРасчВентТ12(oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&,
-                                       oleaut::Variant&, oleaut::Variant&, oleaut::Variant&) {
-    notImplemented("Ras_Vent.ФРасчВентТ12");
+oleaut::Variant Ras_Vent::ФРасчВентТ12(
+    oleaut::Variant& Qvr, oleaut::Variant& tn, oleaut::Variant& tvn, oleaut::Variant& tnro,
+    oleaut::Variant& tnvr, oleaut::Variant& tnror_n_ot, oleaut::Variant& TK, oleaut::Variant& tnach,
+    oleaut::Variant& avtvetn, oleaut::Variant& Qvent_Pr, oleaut::Variant& PAR,
+    oleaut::Variant& Vent_leto, oleaut::Variant& Т1, oleaut::Variant& Т2, oleaut::Variant& Т1р,
+    oleaut::Variant& Т2р, oleaut::Variant& Т1в, oleaut::Variant& Т2в) {
+    return oleaut::Variant(ventilation::specificLoadByNetworkRatio(
+        {Qvr, tn, tvn, tnro, tnvr, tnror_n_ot, TK, tnach, avtvetn, Qvent_Pr, PAR, Vent_leto},
+        {Т1, Т2, Т1р, Т2р, Т1в, Т2в}));
 }
 
 }  // namespace kalvik

@@ -4,14 +4,11 @@
 // letters as they stand).
 //
 // Each kind of row has one list, X(constant, "name"), in the order of the row (see
-// library/consumption/column_list.hpp for the form).
+// library/services/column_list.hpp for the form).
 
-#include "library/consumption/column_list.hpp"
+#include "library/services/column_list.hpp"
 
 namespace kalvik::steam {
-
-using consumption::Column;
-using consumption::eachNameOnce;
 
 // Source rows of `pr_Isxod_Potr_Par` and its variants: one steam consumer each, its main
 // consumption result row beside its design loads and design steam and condensate flows.

@@ -86,8 +86,7 @@ Ratios loadRatios(SourceRecordset& source) {
         const LoadKind& kind = kLoadKindTable[static_cast<std::size_t>(i)];
         const Variant load = source[kind.designLoad];
         if (!oleaut::isTrue(oleaut::ne(load, Variant(int16_t{0})))) continue;  // 0 or Null
-        k[static_cast<std::size_t>(i)] =
-            consumption::number(source[kind.monthHeat] / load, kind.monthHeat.name);
+        k[static_cast<std::size_t>(i)] = number(source[kind.monthHeat] / load, kind.monthHeat.name);
     }
     return k;
 }

@@ -5,15 +5,15 @@
 
 #include <cstdint>
 
-#include "library/consumption/bound_recordset.hpp"
+#include "library/services/bound_recordset.hpp"
 #include "library/units/units.hpp"
 #include "library/ventilation_steam/steam_load_kinds.hpp"
 #include "platform/oleaut/variant.hpp"
 
 namespace kalvik::steam {
 
-using SourceRecordset = consumption::BoundRecordset<SourceRow>;
-using ResultRecordset = consumption::BoundRecordset<ResultRow>;
+using SourceRecordset = BoundRecordset<SourceRow>;
+using ResultRecordset = BoundRecordset<ResultRow>;
 
 // Reads the identity columns of the source and `Кон`. Row: columns 1 to 14.
 void identityColumns(SourceRecordset& source, ResultRecordset& row, oleaut::Date Кон);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "library/consumption/variant_rule.hpp"
+#include "library/services/appending_selection.hpp"
 #include "library/services/journal_text.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/ventilation_steam/steam_journal_lines.hpp"
@@ -49,7 +49,7 @@ void SteamRun::openResultTable() {
     int32_t empty = 0;
     try {
         openRst_->Open_RST_no_Otkl(result_.object(), parameters_.ConnString_Fin,
-                                   consumption::appendingSelection(variant_.table), empty);
+                                   appendingSelection(variant_.table, res::NNрасчТепл.name), empty);
     } catch (const oleaut::Error& e) {
         throw e.withContext("table " + std::string(variant_.table));
     }

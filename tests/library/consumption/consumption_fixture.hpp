@@ -21,6 +21,24 @@ inline std::string oleDate(const char* isoDate) {
     return std::string("(julianday('") + isoDate + "') - 2415018.5)";
 }
 
+// Ventilation results, per unit, that the consumption's tests were worked from.
+inline constexpr const char* kVentilationResults = R"sql(
+INSERT INTO "РезультатыВентиляция" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
+    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
+    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент") VALUES
+    (101, 1001, 1, 0, 3.5, 0.2, 0.001, 0.05, 0.001, 0.05, 744, 0, 744, 1.5, 0, 0),
+    (114, 1014, 2, 0, 10.2, 0.4, 0.002, 0.2, 0.002, 0.2, 700, 100, 600, 2.0, 0, 0),
+    (114, 1014, 3, 2.1, 0, 0.1, 0.001, 0.1, 0.001, 0.1, 300, 0, 300, 0, 0.5, 0);
+INSERT INTO "РезультатыВентиляция_План" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
+    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
+    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент") VALUES
+    (114, 1014, 2, 0, 11, 0.4, 0.002, 0.2, 0.002, 0.2, 744, 0, 744, 2.0, 0, 1),
+    (115, 1015, 4, 0, 1.5, 0, 0, 0.02, 0, 0.02, 744, 0, 744, 0.3, 0, 1);
+INSERT INTO "РезультатыВентиляция_Дог" ("Npotr", "NDOG", "NNВентОснТабл", "Qвент12", "Qвент26",
+    "Потери", "ТПвподкл", "Qвподкл", "ТПвподкл_корр", "Qвподкл_корр", "ВрмРабЧас", "ВрмОтклЧас",
+    "Твент", "Утвент26_п", "Утвент12_п", "План_Вент") VALUES
+    (114, 1014, 2, 0, 12, 0.4, 0.002, 0.2, 0.002, 0.2, 744, 0, 744, 2.0, 0, 1);)sql";
+
 class ConsumptionDatabase : public kalvik_test::TempDatabase {
   public:
     // The demonstration database; unless `demoData`, without the consumption calculation's rows,
@@ -28,12 +46,26 @@ class ConsumptionDatabase : public kalvik_test::TempDatabase {
     explicit ConsumptionDatabase(bool demoData = false) {
         removeFiles();
         kalvik::demo::buildDemoDatabase(path());
-        if (demoData) return;
+        if (demoData) {
+            execute(kVentilationResults);
+            stampVentilationResults("2009-01-01", "2009-01-31");
+            return;
+        }
         for (const char* table :
              {"Потребители", "ПериодРасчета", "Тарифы", "ОтключенияПотр", "ДлитОтключенияПотр",
               "Промывки", "Потребитель_K_G_gvs", "РезультатыВентиляция",
               "РезультатыВентиляция_План", "РезультатыВентиляция_Дог"}) {
             execute("DELETE FROM \"" + std::string(table) + "\"");
+        }
+    }
+
+    // The ventilation results belong to the period first to last (ISO dates): the sums read only
+    // the current period's.
+    void stampVentilationResults(const char* first, const char* last) {
+        for (const char* table :
+             {"РезультатыВентиляция", "РезультатыВентиляция_План", "РезультатыВентиляция_Дог"}) {
+            execute("UPDATE \"" + std::string(table) + "\" SET \"Период_н_табл\" = " +
+                    oleDate(first) + ", \"Период_к_табл\" = " + oleDate(last));
         }
     }
 

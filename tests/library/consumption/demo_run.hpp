@@ -49,6 +49,10 @@ class DemoRun {
     }
 
     void run(const RunParameters& p) {
+        // The ventilation results, those a test added included, are the run's period's.
+        const std::string first = oleaut::isoDate(p.Нач);
+        const std::string last = oleaut::isoDate(p.Кон);
+        db_.stampVentilationResults(first.c_str(), last.c_str());
         kept_ = runAndKeep(p);
         table_ = std::string(chooseVariant(traitsOf(p.revision), p.План, p.Дог, p.Пл_Сн).mainTable);
     }

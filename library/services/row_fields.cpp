@@ -1,8 +1,8 @@
-#include "library/consumption/row_fields.hpp"
+#include "library/services/row_fields.hpp"
 
 #include <string>
 
-namespace kalvik::consumption {
+namespace kalvik {
 
 namespace {
 
@@ -30,4 +30,4 @@ bool equalsZero(const oleaut::Variant& value) {
     return oleaut::isTrue(oleaut::eq(value, oleaut::Variant(int16_t{0})));
 }
 
-}  // namespace kalvik::consumption
+}  // namespace kalvik

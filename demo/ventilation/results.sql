@@ -1,6 +1,7 @@
 -- Result rows of the monthly ventilation calculation, one per ventilation unit and run, for the
--- actual, plan and contract variants. The consumption calculation reads them summed per consumer.
--- Until the ventilation calculation writes them, the demonstration data seeds them directly.
+-- actual, plan and contract variants; the T12 columns are those of the calculation's revisions.
+-- The consumption calculation reads them summed per consumer, the latest row of each unit in the
+-- variant's current period (see procedures.sql).
 
 CREATE TABLE "РезультатыВентиляция" (
     "NNрасчТеплВент" INTEGER PRIMARY KEY,
@@ -39,14 +40,16 @@ CREATE TABLE "РезультатыВентиляция" (
     "Твент_без_уз" REAL,
     "Примечание" TEXT,
     "План_Вент" SMALLINT,
-    "Год_Прасч" INTEGER,
-    "Месяц_Прасч" INTEGER,
-    -- figures by the network temperatures (Latin T)
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL,
     "Qвент12T12" REAL,
     "Qвент26T12" REAL,
-    "ПотериT12" REAL
+    "ТПвподклT12" REAL,
+    "ПотериT12" REAL,
+    "Pot_vent12" REAL,
+    "Всего ГкалT12" REAL
 );
-CREATE INDEX "РезультатыВентиляция_Npotr" ON "РезультатыВентиляция" ("Npotr");
+CREATE INDEX "РезультатыВентиляция_Unit" ON "РезультатыВентиляция" ("NNВентОснТабл", "Период_н_табл", "Период_к_табл");
 
 CREATE TABLE "РезультатыВентиляция_План" (
     "NNрасчТеплВент" INTEGER PRIMARY KEY,
@@ -85,14 +88,16 @@ CREATE TABLE "РезультатыВентиляция_План" (
     "Твент_без_уз" REAL,
     "Примечание" TEXT,
     "План_Вент" SMALLINT,
-    "Год_Прасч" INTEGER,
-    "Месяц_Прасч" INTEGER,
-    -- figures by the network temperatures (Latin T)
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL,
     "Qвент12T12" REAL,
     "Qвент26T12" REAL,
-    "ПотериT12" REAL
+    "ТПвподклT12" REAL,
+    "ПотериT12" REAL,
+    "Pot_vent12" REAL,
+    "Всего ГкалT12" REAL
 );
-CREATE INDEX "РезультатыВентиляция_План_Npotr" ON "РезультатыВентиляция_План" ("Npotr");
+CREATE INDEX "РезультатыВентиляция_План_Unit" ON "РезультатыВентиляция_План" ("NNВентОснТабл", "Период_н_табл", "Период_к_табл");
 
 CREATE TABLE "РезультатыВентиляция_Дог" (
     "NNрасчТеплВент" INTEGER PRIMARY KEY,
@@ -131,17 +136,38 @@ CREATE TABLE "РезультатыВентиляция_Дог" (
     "Твент_без_уз" REAL,
     "Примечание" TEXT,
     "План_Вент" SMALLINT,
-    "Год_Прасч" INTEGER,
-    "Месяц_Прасч" INTEGER,
-    -- figures by the network temperatures (Latin T)
+    "Год_Прасч" REAL,
+    "Месяц_Прасч" REAL,
     "Qвент12T12" REAL,
     "Qвент26T12" REAL,
-    "ПотериT12" REAL
+    "ТПвподклT12" REAL,
+    "ПотериT12" REAL,
+    "Pot_vent12" REAL,
+    "Всего ГкалT12" REAL
 );
-CREATE INDEX "РезультатыВентиляция_Дог_Npotr" ON "РезультатыВентиляция_Дог" ("Npotr");
+CREATE INDEX "РезультатыВентиляция_Дог_Unit" ON "РезультатыВентиляция_Дог" ("NNВентОснТабл", "Период_н_табл", "Период_к_табл");
 
--- The ventilation results of each variant summed per consumer, as the consumption calculation
--- reads them.
+-- The ventilation results of each variant summed per consumer as the consumption calculation
+-- reads them: the latest row (highest key) of each unit in the variant's current period, so that
+-- a repeated run replaces its earlier rows and other periods stay apart. `Вариант` is 'Факт', 'План'
+-- or 'Дог'; the plan and contract rows belong to the plan period.
+CREATE VIEW "ПоследниеРезультатыВентиляции" AS
+SELECT п.* FROM (
+    SELECT 'Факт' AS "Вариант", 0 AS "План", в.* FROM "РезультатыВентиляция" в
+    WHERE в."NNрасчТеплВент" = (SELECT MAX(x."NNрасчТеплВент") FROM "РезультатыВентиляция" x
+        WHERE x."NNВентОснТабл" = в."NNВентОснТабл" AND x."Период_н_табл" = в."Период_н_табл"
+            AND x."Период_к_табл" = в."Период_к_табл")
+    UNION ALL SELECT 'План' AS "Вариант", 1 AS "План", в.* FROM "РезультатыВентиляция_План" в
+    WHERE в."NNрасчТеплВент" = (SELECT MAX(x."NNрасчТеплВент") FROM "РезультатыВентиляция_План" x
+        WHERE x."NNВентОснТабл" = в."NNВентОснТабл" AND x."Период_н_табл" = в."Период_н_табл"
+            AND x."Период_к_табл" = в."Период_к_табл")
+    UNION ALL SELECT 'Дог' AS "Вариант", 1 AS "План", в.* FROM "РезультатыВентиляция_Дог" в
+    WHERE в."NNрасчТеплВент" = (SELECT MAX(x."NNрасчТеплВент") FROM "РезультатыВентиляция_Дог" x
+        WHERE x."NNВентОснТабл" = в."NNВентОснТабл" AND x."Период_н_табл" = в."Период_н_табл"
+            AND x."Период_к_табл" = в."Период_к_табл")) п
+JOIN "ПериодРасчета" р ON р."Текущий" <> 0 AND р."План" = п."План"
+    AND п."Период_н_табл" = р."Период_н" AND п."Период_к_табл" = р."Период_к";
+
 CREATE VIEW "СуммыВентиляции" AS
 SELECT "Вариант", "Npotr",
     SUM("Qвент12") AS "Sum-Qвент12",
@@ -162,7 +188,5 @@ SELECT "Вариант", "Npotr",
     COALESCE(SUM("Qвент12T12"), 0) AS "Sum-Qвент12T12",
     COALESCE(SUM("Qвент26T12"), 0) AS "Sum-Qвент26T12",
     COALESCE(SUM("ПотериT12"), 0) AS "Sum-ПотериT12"
-FROM (SELECT 'Факт' AS "Вариант", * FROM "РезультатыВентиляция"
-      UNION ALL SELECT 'План', * FROM "РезультатыВентиляция_План"
-      UNION ALL SELECT 'Дог', * FROM "РезультатыВентиляция_Дог")
+FROM "ПоследниеРезультатыВентиляции"
 GROUP BY "Вариант", "Npotr";

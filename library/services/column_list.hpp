@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace kalvik::consumption {
+namespace kalvik {
 
 template <std::size_t N>
 consteval int positionIn(const std::array<std::string_view, N>& names, std::string_view name) {
@@ -37,7 +37,7 @@ struct Column {
     int slot;  // position in Row::kNames
 };
 
-}  // namespace kalvik::consumption
+}  // namespace kalvik
 
 // The two expansions of a column list; a namespace that expands the constants declares
 // `using C = Column<Row>;` first.

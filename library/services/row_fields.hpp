@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "library/consumption/columns.hpp"
+#include "library/services/column_list.hpp"
 #include "platform/oleaut/variant.hpp"
 
-namespace kalvik::consumption {
+namespace kalvik {
 
 // CDbl / CInt of a value; a failure (Null, a text that is not a number) names the column.
 [[nodiscard]] double number(const oleaut::Variant& value, std::string_view column);
@@ -36,4 +36,4 @@ void copyColumns(ToRecordset& to, FromRecordset& from, const ColumnCopy<To, From
         to.set(copy.to, from[copy.from]);
 }
 
-}  // namespace kalvik::consumption
+}  // namespace kalvik

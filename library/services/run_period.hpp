@@ -5,7 +5,7 @@
 #include "library/units/units.hpp"
 #include "platform/oleaut/variant.hpp"
 
-namespace kalvik::consumption {
+namespace kalvik {
 
 struct RunPeriod {
     Hours periodHours = 0;       // whole hours from `Нач` 00:00 to the day after `Кон` 00:00
@@ -16,4 +16,4 @@ struct RunPeriod {
 // `monthHours` is `Ras_Vrem.Час_в_месяц` of `Кон`, which the run asks of its service.
 [[nodiscard]] RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours);
 
-}  // namespace kalvik::consumption
+}  // namespace kalvik

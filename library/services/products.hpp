@@ -5,7 +5,7 @@
 
 #include "platform/oleaut/variant.hpp"
 
-namespace kalvik::consumption {
+namespace kalvik {
 
 template <class... Factors>
 [[nodiscard]] oleaut::Variant product(const oleaut::Variant& first, const Factors&... factors) {
@@ -14,4 +14,4 @@ template <class... Factors>
     return result;
 }
 
-}  // namespace kalvik::consumption
+}  // namespace kalvik

@@ -1,10 +1,10 @@
-#include "library/consumption/run_period.hpp"
+#include "library/services/run_period.hpp"
 
 #include <gtest/gtest.h>
 
 #include "platform/oleaut/datetime.hpp"
 
-namespace kalvik::consumption {
+namespace kalvik {
 namespace {
 
 using oleaut::DateSerial;
@@ -57,4 +57,4 @@ TEST(RunPeriod, PeriodHoursMonthHoursAndShare) {
 }
 
 }  // namespace
-}  // namespace kalvik::consumption
+}  // namespace kalvik

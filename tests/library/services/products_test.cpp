@@ -1,12 +1,12 @@
 // Products of the heat formulas in variant arithmetic.
 
-#include "library/consumption/products.hpp"
+#include "library/services/products.hpp"
 
 #include <gtest/gtest.h>
 
 #include "tests/support/error_number.hpp"
 
-namespace kalvik::consumption {
+namespace kalvik {
 namespace {
 
 using oleaut::kNull;
@@ -27,4 +27,4 @@ TEST(Products, OverflowFails) {
 }
 
 }  // namespace
-}  // namespace kalvik::consumption
+}  // namespace kalvik

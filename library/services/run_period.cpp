@@ -1,8 +1,8 @@
-#include "library/consumption/run_period.hpp"
+#include "library/services/run_period.hpp"
 
 #include "platform/oleaut/datetime.hpp"
 
-namespace kalvik::consumption {
+namespace kalvik {
 
 RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours) {
     RunPeriod period;
@@ -12,4 +12,4 @@ RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours) 
     return period;
 }
 
-}  // namespace kalvik::consumption
+}  // namespace kalvik

@@ -1,0 +1,88 @@
+// The specific-load factors of the unit, through the calling object's own `ФРасчВент_Pr` or
+// `ФРасчВентТ12`, each with copies of the fields so that nothing they write reaches the row.
+
+#include <array>
+#include <string_view>
+
+#include "library/ventilation_steam/phases.hpp"
+#include "library/ventilation_steam/specific_load.hpp"
+
+namespace kalvik::ventilation {
+
+using oleaut::Variant;
+namespace S = src;
+
+namespace {
+
+// The arguments of one call, in interface order, with what each was taken from.
+struct FactorArguments {
+    static constexpr std::array<std::string_view, 18> kFrom = {
+        "Qvr",  "Тн",   "Твн TVNUT", "Тнро_рт",    "Тнрво", "Тнро_нач",
+        "Ткон", "Тнач", "АвтомВент", "QVENT26_pr", "PAR",   "Vent_leto",
+        "Т1",   "Т2",   "Т1_р",      "Т2_р",       "Т1в",   "Т2в"};
+    static constexpr std::array<std::string_view, 18> kArgument = {
+        "Qvr",      "tn",  "tvn",       "tnro", "tnvr", "tnror_n_ot", "TK",  "tnach", "avtvetn",
+        "Qvent_Pr", "PAR", "Vent_leto", "Т1",   "Т2",   "Т1р",        "Т2р", "Т1в",   "Т2в"};
+    std::array<Variant, 18> v;
+
+    // A failure caused by one argument names the column passed in it.
+    template <class Call>
+    double call(std::string_view firstColumn, Call f) {
+        try {
+            return number(f(), "specific-load factor");
+        } catch (const ArgumentError& e) {
+            std::string_view column = firstColumn;
+            for (std::size_t i = 1; i < kArgument.size(); ++i)
+                if (kArgument[i] == e.argument()) column = kFrom[i];
+            throw e.cause().withContext("column " + std::string(column));
+        }
+    }
+};
+
+FactorArguments argumentsOf(Run& run, const UnitValues& u, Column<SourceRow> first,
+                            const Variant& Т1в, const Variant& Т2в) {
+    SourceRecordset& s = run.source();
+    return {{s[first], s[S::Тн], s[S::Твн_TVNUT], Variant(u.Тнро_рт), Variant(u.Тнрво),
+             Variant(u.Тнро_нач), s[S::Ткон], s[S::Тнач], s[S::АвтомВент], s[S::QVENT26_pr],
+             s[S::PAR], s[S::Vent_leto], s[S::Т1], s[S::Т2], s[S::Т1_р], s[S::Т2_р], Т1в, Т2в}};
+}
+
+double byOutdoorRatio(Run& run, const UnitValues& u, Column<SourceRow> first) {
+    FactorArguments a = argumentsOf(run, u, first, Variant(), Variant());
+    auto& v = a.v;
+    return a.call(first.name, [&] {
+        return run.self().ФРасчВент_Pr(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
+                                       v[10], v[11]);
+    });
+}
+
+double byNetworkRatio(Run& run, const UnitValues& u, Column<SourceRow> first, const Variant& Т1в,
+                      const Variant& Т2в) {
+    FactorArguments a = argumentsOf(run, u, first, Т1в, Т2в);
+    auto& v = a.v;
+    return a.call(first.name, [&] {
+        return run.self().ФРасчВентТ12(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
+                                       v[10], v[11], v[12], v[13], v[14], v[15], v[16], v[17]);
+    });
+}
+
+}  // namespace
+
+// The T12 path, for a unit whose `R_tn_t12` is not 0, measures against the heating schedule's
+// temperatures at the ventilation design point; any other unit takes the outdoor ratio.
+void specificLoadFactors(Run& run, UnitValues& u) {
+    SourceRecordset& s = run.source();
+    if (run.rules().t12PathPerUnit && s.integer(S::R_tn_t12) != 0) {
+        Variant tv = int16_t{18}, tn = u.Тнрво, tvr = int16_t{18}, tnro = u.Тнро_рт;
+        Variant t1r = s[S::Т1_р], t2r = s[S::Т2_р], t3r = int16_t{95};
+        Variant Т1в, Т2в;
+        run.rasVrem().ТемперГрафик(tv, tn, tvr, tnro, t1r, t2r, t3r, Т1в, Т2в);
+        u.lossFactor = byNetworkRatio(run, u, S::Тпот_вент, Т1в, Т2в);
+        u.loadFactor = byNetworkRatio(run, u, S::Qв_расч, Т1в, Т2в);
+        return;
+    }
+    u.lossFactor = byOutdoorRatio(run, u, S::Тпот_вент);
+    u.loadFactor = byOutdoorRatio(run, u, S::Qв_расч);
+}
+
+}  // namespace kalvik::ventilation

@@ -1,0 +1,11 @@
+#include "library/ventilation_steam/variant_rule.hpp"
+
+namespace kalvik::ventilation {
+
+std::string_view resultTable(int16_t plan, std::string_view dog) {
+    if (dog == "Дог") return "РезультатыВентиляция_Дог";
+    if (plan != 0) return "РезультатыВентиляция_План";
+    return "РезультатыВентиляция";
+}
+
+}  // namespace kalvik::ventilation
