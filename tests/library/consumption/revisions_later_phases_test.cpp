@@ -17,16 +17,6 @@ namespace {
 
 using oleaut::Variant;
 
-RunParameters revision(RunParameters p, Revision r) {
-    p.revision = r;
-    p.GorTnror = -26;
-    p.GorTnror_n_ot = 8;
-    p.GorTxv = 5;
-    p.Год_Перерасч = 2009;
-    p.Месяц_Перерасч = 1;
-    return p;
-}
-
 RunParameters january(const ConsumptionDatabase& db, Revision r) {
     return revision(
         runParameters(db, oleaut::DateSerial(2009, 1, 1), oleaut::DateSerial(2009, 1, 31)), r);

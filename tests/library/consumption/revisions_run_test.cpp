@@ -15,14 +15,6 @@ namespace {
 
 using oleaut::Variant;
 
-RunParameters revision(RunParameters p, Revision r) {
-    p.revision = r;
-    p.GorTnror = -26;
-    p.GorTnror_n_ot = 8;
-    p.GorTxv = 5;
-    return p;
-}
-
 void clearResults(ConsumptionDatabase& db) {
     db.execute("DELETE FROM \"РезультатыПотребитель_Время\"");
     db.execute("DELETE FROM \"РезультатыПотребитель\"");
