@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <string_view>
 #include <vector>
 
 #include "host/commands.hpp"
@@ -11,6 +12,8 @@
 
 namespace host {
 namespace {
+
+constexpr const char* kOf02_01_05 = "Ras_Calc_Potr_02_01_05";
 
 struct ConsumptionRun {
     const char* variant;
@@ -21,15 +24,37 @@ struct ConsumptionRun {
     ConsumptionRuns part;
 };
 
-// Actual, plan and contract figures of the current period (the month), and the revision on the
-// actual ones. Each run appends its rows.
+// Actual, plan and contract figures of the current period (the month), and the revisions: 21.04.08
+// and 23.01.08 on the actual figures, 02.01.05 on all three. Each run appends its rows.
 const ConsumptionRun kRuns[] = {
     {"actual", "Ras_Calc_Potr", 0, "", "РезультатыПотребитель", ConsumptionRuns::Month},
     {"plan", "Ras_Calc_Potr", 1, "", "РезультатыПотребитель_План", ConsumptionRuns::Month},
     {"contract", "Ras_Calc_Potr", 1, "Дог", "РезультатыПотребитель_Дог", ConsumptionRuns::Month},
     {"actual", "Ras_Calc_Potr_21_04_08", 0, "", "РезультатыПотребитель",
      ConsumptionRuns::Revisions},
+    {"actual", "Ras_Calc_Potr_23_01_08", 0, "", "РезультатыПотребитель",
+     ConsumptionRuns::Revisions},
+    {"actual", kOf02_01_05, 0, "", "РезультатыПотребитель", ConsumptionRuns::Revisions},
+    {"plan", kOf02_01_05, 1, "", "РезультатыПотребитель_План", ConsumptionRuns::Revisions},
+    {"contract", kOf02_01_05, 1, "Дог", "РезультатыПотребитель_Дог", ConsumptionRuns::Revisions},
 };
+
+// The arguments of a run, rounded to three decimals: the revision of 02.01.05 takes the city's
+// design temperatures (−26 °C for heating, −15 °C for ventilation, heating from 8 °C, cold water
+// 5 °C) and recalculation January 2009 in place of `tn_t12`.
+std::vector<oleaut::Variant> argumentsOf(const ConsumptionRun& run,
+                                         const std::string& connectionString, oleaut::Date first,
+                                         oleaut::Date last) {
+    const int16_t three{3};
+    if (std::string_view(run.method) == kOf02_01_05) {
+        return {connectionString, int16_t{0}, three,  three, three, -26.0, -15.0, 8.0,  5.0,
+                run.dog,          "",         2009.0, 1.0,   0.18,  0.05,  first, last, run.plan,
+                int16_t{0}};
+    }
+    return {
+        connectionString, int16_t{0}, three,     three, three, run.dog, "", 0.18, 0.05, first, last,
+        run.plan,         int16_t{0}, int16_t{0}};
+}
 
 // The main table's rows and its hours table's.
 int32_t resultRows(const std::string& connectionString, const std::string& mainTable) {
@@ -51,20 +76,7 @@ bool runConsumptionDemo(const com::Registry& registry, const std::string& connec
     for (const ConsumptionRun& run : kRuns) {
         if (run.part != runs) continue;
         std::cout << "Ras_Potr." << run.method << " (" << run.variant << ")\n";
-        std::vector<oleaut::Variant> arguments = {connectionString,
-                                                  int16_t{0},
-                                                  int16_t{3},
-                                                  int16_t{3},
-                                                  int16_t{3},
-                                                  run.dog,
-                                                  "",
-                                                  0.18,
-                                                  0.05,
-                                                  first,
-                                                  last,
-                                                  int16_t{run.plan},
-                                                  int16_t{0},
-                                                  int16_t{0}};
+        std::vector<oleaut::Variant> arguments = argumentsOf(run, connectionString, first, last);
         const int32_t before = resultRows(connectionString, run.mainTable);
         const std::optional<double> seconds =
             timedCall(registry, "Ras_Potr", run.method, arguments);

@@ -1,7 +1,6 @@
 #pragma once
 // The consumption calculation of kalvik demo: Ras_Potr over the demonstration database's current
-// period for each variant (the month) and, after the month's other calculations, for the revision
-// of 21.04.08.
+// period for each variant (the month) and, after the month's other calculations, for the revisions.
 
 #include <string>
 

@@ -7,10 +7,18 @@
 // the median of each, the ratio of the medians, the time per consumer of both (a cost that grows
 // faster than the consumers shows between the two sizes) and the run's peak resident memory.
 // Targets: the run within 1.5 times the baseline, its peak memory at most 320 MiB.
+//
+// The revisions of 23.01.08 and 02.01.05 run over 100,000 consumers beside the same baseline
+// without the coefficient rows; for 02.01.05 it also reads the month's climate row and writes the
+// wider rows (the figures by the network temperatures and the recalculation period). Targets: each
+// within 2 times its baseline, peak memory under 1 GiB.
+
+#include <algorithm>
 
 #include "bench/bench_support.hpp"
 #include "library/consumption/columns.hpp"
 #include "library/consumption/ras_potr.hpp"
+#include "library/consumption/variant_rule.hpp"
 #include "library/ventilation_steam/ras_vent.hpp"
 #include "platform/oleaut/datetime.hpp"
 
@@ -20,6 +28,8 @@ using namespace kalvik_bench;
 
 constexpr double kRatioTarget = 1.5;
 constexpr double kPeakTargetMiB = 320;
+constexpr double kRevisionRatioTarget = 2;
+constexpr double kRevisionPeakTargetMiB = 1024;
 constexpr int kRounds = 3;
 
 // The ventilation results of the month, which the consumption sums.
@@ -30,8 +40,43 @@ void runVentilation(const std::string& file) {
                               0);
 }
 
+// What a run's unavoidable database work holds besides the source rows and the result rows.
+struct BaselineWork {
+    bool coefficientRows = true;
+    bool climateRow = false;
+    // Main-row columns the method never writes.
+    std::vector<std::string_view> unwritten;
+};
+
+// The main row's columns of the figures by the network temperatures and the recalculation period.
+const std::vector<std::string_view> kOf02_01_05Only = {"QтехТ12",
+                                                       "Пттех_п_рТ12",
+                                                       "Qвент12Т12",
+                                                       "Qвент26Т12",
+                                                       "Птвент26_п_рТ12",
+                                                       "Птвент12_п_рТ12",
+                                                       "ПотериТ12",
+                                                       "Всего ГкалТ12",
+                                                       "Год_Прасч",
+                                                       "Месяц_Прасч",
+                                                       "Потери в тсетяхТ12",
+                                                       "ДоляУтечекТсетяхТ12",
+                                                       "ДоляТПУтечекТсетяхТ12",
+                                                       "ДоляТПотерьТсетяхТ12",
+                                                       "Q_Y_potr_sum12",
+                                                       "QотТ12",
+                                                       "Птот_п_рТ12"};
+
+std::vector<std::string_view> mainColumnsOf(const BaselineWork& work) {
+    std::vector<std::string_view> columns;
+    for (std::string_view name : columnsBut<kalvik::consumption::MainRow>("NNрасчТепл"))
+        if (std::find(work.unwritten.begin(), work.unwritten.end(), name) == work.unwritten.end())
+            columns.push_back(name);
+    return columns;
+}
+
 // Returns the number of consumers.
-std::size_t baseline(const std::string& path) {
+std::size_t baseline(const std::string& path, const BaselineWork& work) {
     Sqlite db(path);
     auto run = [&](const std::string& procedure, int plan) {
         sqlite3_stmt* s = db.prepare(db.procedure(procedure));
@@ -44,8 +89,12 @@ std::size_t baseline(const std::string& path) {
     benchmark::DoNotOptimize(run("pr_Sum_Qvent", 0));
     benchmark::DoNotOptimize(run("pr_Potr_Dl_Otkl", 0));
     benchmark::DoNotOptimize(run("pr_Promyvki", 0));
+    if (work.climateRow) {
+        sqlite3_stmt* climate = db.prepare(kalvik::consumption::climateSelection(1));
+        benchmark::DoNotOptimize(fetchAll(climate));
+    }
 
-    const auto mainColumns = columnsBut<kalvik::consumption::MainRow>("NNрасчТепл");
+    const auto mainColumns = mainColumnsOf(work);
     const auto hoursColumns = columnsBut<kalvik::consumption::HoursRow>("NNрасчТепл");
     sqlite3_stmt* coefficient = db.prepare(db.procedure("pr_Потребитель_K_G_gvs"));
     sqlite3_stmt* main = db.prepare(insertStatement("РезультатыПотребитель", mainColumns));
@@ -55,10 +104,12 @@ std::size_t baseline(const std::string& path) {
 
     for (const auto& consumer : source) {
         db.exec("BEGIN");
-        sqlite3_bind_double(coefficient, 1, consumer[0].number);
-        while (sqlite3_step(coefficient) == SQLITE_ROW)
-            benchmark::DoNotOptimize(sqlite3_column_double(coefficient, 1));
-        sqlite3_reset(coefficient);
+        if (work.coefficientRows) {
+            sqlite3_bind_double(coefficient, 1, consumer[0].number);
+            while (sqlite3_step(coefficient) == SQLITE_ROW)
+                benchmark::DoNotOptimize(sqlite3_column_double(coefficient, 1));
+            sqlite3_reset(coefficient);
+        }
 
         for (int i = 1; i <= static_cast<int>(mainColumns.size()); ++i)
             sqlite3_bind_double(main, i, consumer[static_cast<std::size_t>(i) % 20].number + i);
@@ -79,7 +130,10 @@ std::size_t baseline(const std::string& path) {
     return source.size();
 }
 
-void BM_ConsumptionRunBesideBaseline(benchmark::State& state) {
+// A method's run over the generated consumers beside its baseline, alternating.
+template <class Calculate>
+void runBesideBaseline(benchmark::State& state, Calculate calculate, const BaselineWork& work,
+                       double ratioTarget, double peakTargetMiB) {
     const LargeDatabase database(consumersToGenerate(state.range(0)), runVentilation);
     for (auto _ : state) {
         std::vector<double> runs;
@@ -89,15 +143,10 @@ void BM_ConsumptionRunBesideBaseline(benchmark::State& state) {
         for (int round = 0; round < kRounds; ++round) {
             database.fresh();
             resetPeakResident();
-            runs.push_back(secondsOf([&] {
-                kalvik::Ras_Potr calculation;
-                calculation.Ras_Calc_Potr(database.connectionString, 0, 3, 3, 3, "", "", 0.18, 0.05,
-                                          oleaut::DateSerial(2009, 1, 1),
-                                          oleaut::DateSerial(2009, 1, 31), 0, 0, 0);
-            }));
+            runs.push_back(secondsOf([&] { calculate(database.connectionString); }));
             peak = std::max(peak, peakResidentMiB());
             const std::string& copy = database.fresh();
-            baselines.push_back(secondsOf([&] { consumers = baseline(copy); }));
+            baselines.push_back(secondsOf([&] { consumers = baseline(copy, work); }));
         }
         const double run = median(runs);
         const double base = median(baselines);
@@ -106,15 +155,59 @@ void BM_ConsumptionRunBesideBaseline(benchmark::State& state) {
         state.counters["run_s"] = run;
         state.counters["baseline_s"] = base;
         state.counters["ratio"] = run / base;
-        state.counters["ratio_target"] = kRatioTarget;
+        state.counters["ratio_target"] = ratioTarget;
         state.counters["run_us_per_consumer"] = run * 1e6 / static_cast<double>(consumers);
         state.counters["baseline_us_per_consumer"] = base * 1e6 / static_cast<double>(consumers);
         state.counters["run_peak_MiB"] = peak;
-        state.counters["peak_target_MiB"] = kPeakTargetMiB;
+        state.counters["peak_target_MiB"] = peakTargetMiB;
     }
 }
+
+const oleaut::Date kFirst = oleaut::DateSerial(2009, 1, 1);
+const oleaut::Date kLast = oleaut::DateSerial(2009, 1, 31);
+
+void BM_ConsumptionRunBesideBaseline(benchmark::State& state) {
+    runBesideBaseline(
+        state,
+        [](const std::string& connection) {
+            kalvik::Ras_Potr().Ras_Calc_Potr(connection, 0, 3, 3, 3, "", "", 0.18, 0.05, kFirst,
+                                             kLast, 0, 0, 0);
+        },
+        {true, false, kOf02_01_05Only}, kRatioTarget, kPeakTargetMiB);
+}
+
+void BM_Revision23_01_08BesideBaseline(benchmark::State& state) {
+    runBesideBaseline(
+        state,
+        [](const std::string& connection) {
+            kalvik::Ras_Potr().Ras_Calc_Potr_23_01_08(connection, 0, 3, 3, 3, "", "", 0.18, 0.05,
+                                                      kFirst, kLast, 0, 0, 0);
+        },
+        {false, false, kOf02_01_05Only}, kRevisionRatioTarget, kRevisionPeakTargetMiB);
+}
+
+void BM_Revision02_01_05BesideBaseline(benchmark::State& state) {
+    runBesideBaseline(
+        state,
+        [](const std::string& connection) {
+            kalvik::Ras_Potr().Ras_Calc_Potr_02_01_05(connection, 0, 3, 3, 3, -26, -15, 8, 5, "",
+                                                      "", 2009, 1, 0.18, 0.05, kFirst, kLast, 0, 0);
+        },
+        {false, true, {}}, kRevisionRatioTarget, kRevisionPeakTargetMiB);
+}
+
 BENCHMARK(BM_ConsumptionRunBesideBaseline)
     ->Arg(10000)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK(BM_Revision23_01_08BesideBaseline)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK(BM_Revision02_01_05BesideBaseline)
     ->Arg(100000)
     ->Iterations(1)
     ->UseManualTime()

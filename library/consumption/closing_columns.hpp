@@ -72,6 +72,13 @@ inline constexpr Column<MainRow> kClearedColumns[] = {
     main_row::Время_тс,
 };
 
+// Also set to 0 by a method with the figures by the network temperatures: each stands beside its
+// namesake among the columns above (`Q_Y_potr_sum12` also holds 0 after the totals).
+inline constexpr Column<MainRow> kClearedT12Columns[] = {
+    main_row::Потери_в_тсетяхТ12,   main_row::ДоляУтечекТсетяхТ12, main_row::ДоляТПУтечекТсетяхТ12,
+    main_row::ДоляТПотерьТсетяхТ12, main_row::Q_Y_potr_sum12,
+};
+
 // Set to 0 after `PAR` is copied, in this order.
 inline constexpr Column<MainRow> kClearedTonneColumns[] = {
     main_row::Qот_Тн,     main_row::Qвент12_Тн,    main_row::Qвент26_Тн,    main_row::Qтех_Тн,

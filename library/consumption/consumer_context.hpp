@@ -71,6 +71,7 @@ struct HotWaterValues {
 struct TechnologyValues {
     Gcal Qтех = 0;     // final, as the row holds it
     Gcal Qтехгвс = 0;  // final, as the row holds it
+    Gcal QтехТ12 = 0;  // by the network temperatures, final, as the row holds it
 };
 
 struct VentilationValues {
@@ -83,6 +84,8 @@ struct VentilationValues {
     GcalPerHour correctedConnectedLoad = 0;  // `Sum-Qвподкл_корр`
     Hours maximumHours = 0;                  // `Max_Tvent_tc`
     Hours hours = 0;                         // mean net hours of one ventilation result row
+    Gcal lossT12 = 0;                        // `Sum-ПотериT12`, a Null counted as 0
+    Gcal heatT12 = 0;                        // `Qвент12Т12` + `Qвент26Т12` of the row
 };
 
 struct HotWaterFlows {
@@ -119,7 +122,8 @@ struct ConsumerContext {
     KcalPerKg hotWaterEnthalpy = 0;   // hotWaterEnthalpy: of `Тгв` at the supply pressure
     VentilationValues ventilation;    // ventilationHeat
     HotWaterFlows flows;              // hotWaterFlows
-    Gcal rowLosses = 0;  // leakAndLossTotals: `Потери` of the row after the loss mode
+    Gcal rowLosses = 0;     // leakAndLossTotals: `Потери` of the row after the loss mode
+    Gcal rowLossesT12 = 0;  // leakAndLossTotals: `ПотериТ12` of the row after the loss mode
 };
 
 }  // namespace kalvik::consumption

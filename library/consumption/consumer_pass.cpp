@@ -32,22 +32,6 @@ void Run::pass(ConsumerContext& c) {
     flushingSums(*this, c, row);
     mainRowCopies(*this, c, row);
     heatingHeat(*this, c, row);
-    const Revision r = parameters_.revision;
-    if (r == Revision::Current || r == Revision::Of21_04_08) {
-        laterPhases(c, row);
-    } else {
-        // The earlier revisions' hot water, technology, ventilation, totals, connected loads and
-        // hours are still to come: their rows end here.
-        row.set(M::План, parameters_.План);
-        row.update();
-        beginHoursRow();
-        row.update();
-        hoursTable_.update();
-    }
-}
-
-// The current method's phases from the hot water on, the saves and the hours row.
-void Run::laterPhases(ConsumerContext& c, MainRecordset& row) {
     hotWaterHeat(*this, c, row);
     technologyHeat(*this, c, row);
     hotWaterEnthalpy(*this, c, row);
@@ -56,8 +40,10 @@ void Run::laterPhases(ConsumerContext& c, MainRecordset& row) {
     leakAndLossTotals(*this, c, row);
     consumerTotals(*this, c, row);
     loadHours(*this, c, row);
-    coefficientWriteBack(*this, c, row);
-    closeCoefficientRow();
+    if (traits_.coefficientRow) {
+        coefficientWriteBack(*this, c, row);
+        closeCoefficientRow();
+    }
 
     closingColumns(*this, c, row);
     // Kept as found: `План` again, already set with the load hours; the value is the same.
@@ -103,6 +89,10 @@ void Run::beginHoursRow() {
     copyColumns(hoursTable_, mainTable_, kFromMainRow);
     hoursTable_.set(H::План, parameters_.План);
     copyColumns(hoursTable_, mainTable_, kPeriod);
+    if (traits_.recalculationPeriod) {
+        hoursTable_.set(H::Год_Прасч, parameters_.Год_Перерасч);
+        hoursTable_.set(H::Месяц_Прасч, parameters_.Месяц_Перерасч);
+    }
     hoursTable_.set(H::Год, static_cast<int16_t>(oleaut::Year(parameters_.Кон)));
     hoursTable_.set(H::Месяц, static_cast<int16_t>(oleaut::Month(parameters_.Кон)));
 }

@@ -45,6 +45,12 @@ Gcal totalHeat(const ConsumerContext& c) {
            c.flushings.withdrawalHeat;
 }
 
+Gcal totalHeatT12(const ConsumerContext& c) {
+    return c.ventilation.heatT12 + c.heating.QотТ12 + c.hotWater.Qгвс + c.hotWater.Qгвс_пс +
+           c.technology.QтехТ12 + c.technology.Qтехгвс + c.rowLossesT12 + c.flushings.flushingHeat +
+           c.flushings.withdrawalHeat;
+}
+
 Variant totalTonnes(const Variant& Утечки_м3, const ConsumerContext& c) {
     const double flows =
         c.flows.technologicalHotWater + c.flows.hotWater + c.flushings.flushingWater;
@@ -69,9 +75,9 @@ ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContex
     ConnectedLoad connected;
     const Variant& share = source.ДоляПотерьТсетях;
     auto unlessNoLosses = [&](const Variant& value) {
-        return correctedLosses == 0.0 ? integerZero() : value;
+        return source.zeroTest && correctedLosses == 0.0 ? integerZero() : value;
     };
-    switch (source.mode) {
+    switch (source.mode.value_or(-1)) {
         case 0:
             connected.ТПподкл = integerZero();
             connected.ТПподкл_корр = integerZero();
@@ -90,8 +96,12 @@ ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContex
                 unlessNoLosses(share * Variant(periodShare) + Variant(correctedLosses));
             break;
         default:
-            throw std::logic_error("connection mode " + std::to_string(source.mode) +
-                                   " reached the connected load unchecked");
+            if (source.mode) {
+                throw std::logic_error("connection mode " + std::to_string(*source.mode) +
+                                       " reached the connected load unchecked");
+            }
+            connected.ТПподкл = source.heldТПподкл;
+            connected.ТПподкл_корр = source.heldТПподкл_корр;
     }
     const bool rounded = parameters.Okryg == 0;
     if (rounded) {
@@ -112,9 +122,13 @@ ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContex
 
     const double correctedLoadSum =
         weightedSum(loads, consumer.monthShares, construction, ventilation.correctedConnectedLoad);
-    // A Null here can only be the network share (modes 1 and 3) or the additional losses.
-    double corrected = number(connected.ТПподкл_корр, src::ДоляПотерьТсетях.name) +
-                       correctedLoadSum +
+    // A Null here can only be the network share (modes 1 and 3), what an unknown mode left, or
+    // the additional losses.
+    const double correctedConnectedLosses =
+        source.mode ? number(connected.ТПподкл_корр, src::ДоляПотерьТсетях.name)
+                    : numberAfterMode(connected.ТПподкл_корр, main_row::ТПподкл_корр.name,
+                                      source.mode, src::Подкл_с_потерями.name, source.modeValue);
+    double corrected = correctedConnectedLosses + correctedLoadSum +
                        number(source.Доп_потери, src::Доп_потери.name) * periodShare;
     if (rounded) {
         corrected = oleaut::roundHalfEven(corrected, parameters.Qpk_znk);
@@ -129,6 +143,7 @@ void consumerTotals(Run& run, const ConsumerContext& c, MainRecordset& row) {
     namespace S = src;
     SourceRecordset& s = run.source();
     row.set(M::Всего_Гкал, totalHeat(c));
+    if (run.traits().t12Totals) row.set(M::Всего_ГкалТ12, totalHeatT12(c));
     row.set(M::Всего_тн, totalTonnes(row[M::Утечки_м3], c));
 
     const ConnectionSource source{
@@ -144,7 +159,11 @@ void consumerTotals(Run& run, const ConsumerContext& c, MainRecordset& row) {
         oleaut::isTrue(s[S::Дубль_ГВС]),
         oleaut::isTrue(s[S::Дубль_Тех]),
         oleaut::isTrue(s[S::Дубль_ТехГВС]),
-        lossMode(s[S::Подкл_с_потерями], S::Подкл_с_потерями.name),
+        modeOf(run.traits(), s[S::Подкл_с_потерями], S::Подкл_с_потерями.name),
+        run.traits().connectedLossZeroTest,
+        row[M::ТПподкл],
+        row[M::ТПподкл_корр],
+        s[S::Подкл_с_потерями],
     };
     const ConnectedLoad load = connectedLoad(source, c, run.period().periodShare, run.parameters());
     row.set(M::ТПподкл, load.ТПподкл);

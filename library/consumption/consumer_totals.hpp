@@ -6,6 +6,7 @@
 // the period share. A duplicate load adds nothing to the connected values.
 
 #include <cstdint>
+#include <optional>
 
 #include "library/consumption/consumer_context.hpp"
 #include "library/consumption/run_parameters.hpp"
@@ -16,6 +17,10 @@ namespace kalvik::consumption {
 // "Всего Гкал": ventilation, heating, hot water, second hot water, technology, technological hot
 // water, the row's losses, flushing heat and withdrawal heat, summed in this order, unrounded.
 [[nodiscard]] Gcal totalHeat(const ConsumerContext& c);
+
+// "Всего ГкалТ12": the same sum with the figures by the network temperatures of ventilation,
+// heating, technology and the losses.
+[[nodiscard]] Gcal totalHeatT12(const ConsumerContext& c);
 
 // `Всего_тн`: the row's leak total plus the technological hot-water flow, the hot-water flow and
 // the flushing water, plus the withdrawal water; unrounded, Null when the leak total is Null.
@@ -31,7 +36,13 @@ struct ConnectionSource {
     bool duplicateHotWater = false;                        // `Дубль_ГВС`
     bool duplicateTechnology = false;                      // `Дубль_Тех`
     bool duplicateTechnologicalHotWater = false;           // `Дубль_ТехГВС`
-    int16_t mode = 0;  // "Подкл с потерями", 0 to 3 (checked by the caller)
+    // "Подкл с потерями", 0 to 3; none for another value, which leaves the connected losses as
+    // the row holds them (`ТПподкл`, `ТПподкл_корр` below).
+    std::optional<int16_t> mode = 0;
+    // Modes 1 and 3 give 0 corrected losses when the corrected loss sum is 0.
+    bool zeroTest = true;
+    oleaut::Variant heldТПподкл, heldТПподкл_корр;
+    oleaut::Variant modeValue;  // as read, for the failure of an unknown mode
 };
 
 // The four connected values as they go into the main row. Zeros of the loss columns are the

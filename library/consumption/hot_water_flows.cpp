@@ -26,7 +26,8 @@ Variant tonnes(Gcal heat, KcalPerKg enthalpyDifference) {
 
 Tonnes withWaterCoefficients(const Variant& flow, const FlowInputs& in, const Variant& multiplier,
                              const char* multiplierColumn) {
-    return number(product(flow, in.Кбал_G, in.K_G_sn_ny, multiplier), multiplierColumn);
+    const Variant tonnes = product(flow, in.Кбал_G, in.K_G_sn_ny, multiplier);
+    return number(in.perBoilerBalance ? tonnes / Variant(in.Кбал_кот) : tonnes, multiplierColumn);
 }
 
 }  // namespace
@@ -78,7 +79,9 @@ void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row) {
     kept.coldEnthalpy = supplyWaterEnthalpy(run, s[S::Тхв]);
 
     OpenSystemFlows flows;
-    if (c.PAR == 0) {
+    const bool flowsComputed =
+        run.traits().flowConsumers == FlowConsumers::WaterOnly ? c.PAR == 0 : c.PAR <= 0;
+    if (flowsComputed) {
         const bool open = openSystem(s[S::Закр_Отк_Обк]);
         if (open) requireConsumerTemperature(s[S::Т_гв_потр]);
         const KcalPerKg consumerEnthalpy = supplyWaterEnthalpy(run, s[S::Т_гв_потр]);
@@ -91,7 +94,8 @@ void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row) {
             const SourceCoefficients& k = c.coefficients;
             flows = openSystemFlows({c.hotWater.Qгвс, c.technology.Qтехгвс, k.Кбал_G, k.K_G_sn_ny,
                                      c.K_G_gvs, s[S::QGVS_pr], s[S::QTGVS_pr], kept.hotEnthalpy,
-                                     kept.coldEnthalpy, consumerEnthalpy});
+                                     kept.coldEnthalpy, consumerEnthalpy,
+                                     run.traits().flowsPerBoilerBalance, k.Кбал_кот});
         }
     } else {
         kept.hotEnthalpy = c.hotWaterEnthalpy;

@@ -22,6 +22,9 @@ struct FlowInputs {
     KcalPerKg hotEnthalpy = 0;  // after the floor
     KcalPerKg coldEnthalpy = 0;
     KcalPerKg consumerEnthalpy = 0;  // at the consumer's own hot-water temperature
+    // Divides the hot-water and technological hot-water flows by the boiler balance.
+    bool perBoilerBalance = false;
+    double Кбал_кот = 1;
 };
 
 // Tonnes of the month, unrounded.
@@ -35,7 +38,8 @@ struct OpenSystemFlows {
 };
 
 // Heat × 1000 / enthalpy difference × `Кбал_G` × `K_G_sn_ny` × multiplier; with a coefficient,
-// heat / `K_G_gvs` × the same coefficients. A zero difference fails with Division by zero, a Null
+// heat / `K_G_gvs` × the same coefficients; per boiler balance, divided by `Кбал_кот` at the end.
+// A zero difference (or balance) fails with Division by zero, a Null
 // multiplier naming its column.
 [[nodiscard]] OpenSystemFlows openSystemFlows(const FlowInputs& in);
 

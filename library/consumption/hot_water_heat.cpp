@@ -59,11 +59,14 @@ void hotWaterLossesAndLeak(Run& run, ConsumerContext& c, MainRecordset& row, dou
             product(s[S::Утгвс_п], row[M::К_Сн_ГВС], time, k.Кбал_G, k.K_G_sn_ny, s[S::QGVS_pr]));
 }
 
-// `Qгвс` × hours (or share) × the heat coefficients × `QGVS_pr`, on the value the row holds.
+// `Qгвс` × hours (or share) × the heat coefficients × `QGVS_pr`, on the value the row holds; a
+// method without the norm-based branch leaves `QGVS_pr` out here.
 void scaleHotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row, double time) {
     const SourceCoefficients& k = c.coefficients;
-    row.set(M::Qгвс, product(row[M::Qгвс], time, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny,
-                             run.source()[S::QGVS_pr]));
+    const Variant heat = product(row[M::Qгвс], time, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny);
+    row.set(M::Qгвс, run.traits().hotWaterNorm == HotWaterNorm::None
+                         ? heat
+                         : product(heat, run.source()[S::QGVS_pr]));
 }
 
 // By the design load: `К_Сн_ГВС` × (`Qgvs` × temperature factor) over the hot-water hours.
@@ -88,7 +91,7 @@ void normBasedHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
         row.set(M::Qгвс, product(row[M::К_Сн_ГВС], tonneNorm, c.K_G_gvs));
     }
     scaleHotWaterHeat(run, c, row, share);
-    if (run.traits().normHotWaterLossesByShare)
+    if (run.traits().hotWaterNorm == HotWaterNorm::LossesByShare)
         hotWaterLossesAndLeak(run, c, row, share, false);
     else
         hotWaterLossesAndLeak(run, c, row, hours, true);
@@ -111,6 +114,26 @@ void secondHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
     c.hotWater.Qгвс_пс = roundLoad(run, row, {M::Qгвс_пс, M::Птгвс_Пс_п_р, M::Утгвс_Пс_п});
 }
 
+// The rule between heating seasons by the month's climate row: the actual variant tests the
+// heating coefficient as read, a plan or contract the row's `TMO` for being above 0 (a Null is
+// not); both reduce by the row's `КоэффГВС`.
+bool climateRuleApplies(Run& run, const ConsumerContext& c) {
+    if (run.parameters().План < 1) return c.coefficients.КотоплМО == 0;
+    return oleaut::isTrue(oleaut::gt(run.climateValue(climate::TMO), int16_t{0}));
+}
+
+// `К_Сн_ГВС` of a month between heating seasons: the hot-water factor, or under "К сниж ГВС
+// (K3)" the factor reduced by the coefficient, which is read only then.
+template <class Coefficient>
+void reduceBetweenSeasons(Run& run, ConsumerContext& c, MainRecordset& row,
+                          Coefficient coefficient) {
+    SourceRecordset& s = run.source();
+    c.hotWater.factor = interHeatingFactor(s[S::ГВС_в_меж_отоп]);
+    row.set(M::К_Сн_ГВС, c.hotWater.factor);
+    if (oleaut::isTrue(s[S::К_сниж_ГВС_K3]))
+        row.set(M::К_Сн_ГВС, product(coefficient(), c.hotWater.factor));
+}
+
 }  // namespace
 
 // The phase: the reduction `К_Сн_ГВС` of the month, `Qгвс` with its losses and leak, and the
@@ -120,19 +143,19 @@ void hotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
     const RunParameters& p = run.parameters();
     HotWaterValues& hw = c.hotWater;
 
-    const InterHeatingRule rule = interHeatingRule(p.План, p.Дог, p.Пл_Сн, c.coefficients.КотоплМО,
-                                                   s[S::TMO], s[S::TMO_СНиП]);
     hw.factor = s[S::К_ГВС];
-    if (rule.applies) {
-        hw.factor = interHeatingFactor(s[S::ГВС_в_меж_отоп]);
-        row.set(M::К_Сн_ГВС, hw.factor);
-        if (oleaut::isTrue(s[S::К_сниж_ГВС_K3]))
-            row.set(M::К_Сн_ГВС, product(s[rule.coefficient], hw.factor));
+    if (run.traits().climateRow) {
+        if (climateRuleApplies(run, c))
+            reduceBetweenSeasons(run, c, row, [&] { return run.climateValue(climate::КоэффГВС); });
+    } else {
+        const InterHeatingRule rule = interHeatingRule(
+            p.План, p.Дог, p.Пл_Сн, c.coefficients.КотоплМО, s[S::TMO], s[S::TMO_СНиП]);
+        if (rule.applies) reduceBetweenSeasons(run, c, row, [&] { return s[rule.coefficient]; });
     }
 
     hw.temperatureFactor = hotWaterTemperatureFactor(s[S::Тгв], s[S::Тхв], s[S::Т_гв_потр],
                                                      c.coefficients.Тхвот, p.Ras_GVS);
-    if (equalsZero(s[S::Norma_Gk]))
+    if (run.traits().hotWaterNorm == HotWaterNorm::None || equalsZero(s[S::Norma_Gk]))
         loadBasedHotWater(run, c, row);
     else
         normBasedHotWater(run, c, row);

@@ -42,13 +42,15 @@ void mainRowCopies(Run& run, ConsumerContext& c, MainRecordset& row);
 void heatingHeat(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // hot_water_heat.cpp: hot-water heat, losses and leaks of both kinds; the hot-water factors.
-// Reads K_G_gvs, Qgvs, netHours, coefficients. Writes hotWater. Row: `К_Сн_ГВС` (under the
-// inter-heating rule), `Qгвс`, `Птгвс_п_р`, `Утгвс_п`, `Qгвс_пс`, `Птгвс_Пс_п_р`, `Утгвс_Пс_п`.
+// Reads K_G_gvs, Qgvs, netHours, coefficients, the climate row. Writes hotWater. Row: `К_Сн_ГВС`
+// (under the inter-heating rule), `Qгвс`, `Птгвс_п_р`, `Утгвс_п`, `Qгвс_пс`, `Птгвс_Пс_п_р`,
+// `Утгвс_Пс_п`.
 void hotWaterHeat(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // technology_heat.cpp: technology and technological hot-water heat, losses and leaks.
 // Reads Qtgvs, netHours, coefficients, hotWater. Writes technology. Row: `Qтех`, `Пттех_п_р`,
-// `Уттех_п`, `Qтехгвс`, `ПттехГВС_п_р`, `УттехГВС_п`.
+// `Уттех_п`, `Qтехгвс`, `ПттехГВС_п_р`, `УттехГВС_п`; under the T12 trait `QтехТ12`,
+// `Пттех_п_рТ12`.
 void technologyHeat(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // hot_water_enthalpy.cpp: the enthalpy of the hot water.
@@ -57,23 +59,26 @@ void hotWaterEnthalpy(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // ventilation_heat.cpp: ventilation from the summed ventilation results.
 // Reads nothing. Writes ventilation. Row: `Qвент12`, `Qвент26`, `Птвент26_п_р`, `Птвент12_п_р`,
-// `Утвент26_п`, `Утвент12_п`.
+// `Утвент26_п`, `Утвент12_п`; under the T12 trait `Qвент12Т12`, `Qвент26Т12`, `Птвент26_п_рТ12`,
+// `Птвент12_п_рТ12`.
 void ventilationHeat(Run& run, ConsumerContext& c, MainRecordset& row);
 
-// hot_water_flows.cpp: hot-water flows of an open system.
+// hot_water_flows.cpp: hot-water flows of an open system (the final ones: the revisions' second
+// write of the flows gives the same values).
 // Reads PAR, K_G_gvs, coefficients, hotWater, technology, hotWaterEnthalpy. Writes flows.
 // Row: `ГВС_Тн`, `Техн_ГВС_Тн`, `Расх_ГВС_Тгсв`, `ГВС_Тн_Nr`, `Техн_ГВС_Тн_Nr`.
 void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // leak_loss_totals.cpp: leak and loss totals, the loss mode, flushings and withdrawals.
-// Reads ventilation, flushings. Writes rowLosses. Row: `Утечки_м3`, `Потери` (or, without own
-// losses, the leaks and losses of every load but ventilation cleared), `Промывки_Гкал`,
-// `Промывки_т_час`, `Otbor_Gk`, `Otbor_Tn`, `Ут_потр_п`, `Птпотр_п_р`.
+// Reads ventilation, flushings. Writes rowLosses, rowLossesT12. Row: `Утечки_м3`, `Потери`,
+// `ПотериТ12` (or, without own losses, the leaks and losses of every load but ventilation
+// cleared), `Промывки_Гкал`, `Промывки_т_час`, `Otbor_Gk`, `Otbor_Tn`, `Ут_потр_п`, `Птпотр_п_р`.
 void leakAndLossTotals(Run& run, ConsumerContext& c, MainRecordset& row);
 
 // consumer_totals.cpp: "Всего Гкал", `Всего_тн` and the connected losses and loads.
 // Reads Qgvs, Qtgvs, monthShares, flushings, heating, hotWater, technology, ventilation, flows,
-// rowLosses. Row: `Всего_Гкал`, `Всего_тн`, `ТПподкл`, `ТПподкл_корр`, `SQподкл`, `SQподкл_корр`.
+// rowLosses. Row: `Всего_Гкал`, "Всего ГкалТ12", `Всего_тн`, `ТПподкл`, `ТПподкл_корр`, `SQподкл`,
+// `SQподкл_корр`.
 void consumerTotals(Run& run, const ConsumerContext& c, MainRecordset& row);
 
 // load_hours.cpp: the hours of each load, the connection shares and the copied loads.
@@ -87,8 +92,8 @@ void loadHours(Run& run, const ConsumerContext& c, MainRecordset& row);
 void coefficientWriteBack(Run& run, const ConsumerContext& c, MainRecordset& row);
 
 // closing_columns.cpp: the copied connection values, the cleared columns and the remark.
-// Reads netHours, ventilation. Row: the connection copies, the cleared columns, `PAR`,
-// `Примечание`.
+// Reads netHours, ventilation. Row: the connection copies, `Год_Прасч`, `Месяц_Прасч`, the
+// cleared columns, `PAR`, `Примечание`.
 void closingColumns(Run& run, const ConsumerContext& c, MainRecordset& row);
 
 // hours_row.cpp: the used and actual hours of the hours row, their maxima and `Время_тс`.

@@ -21,6 +21,19 @@ enum class OutageRule {
                                // when `Дог` is not "Дог"
 };
 
+// The norm-based hot water (`Norma_Gk` not 0) of a method.
+enum class HotWaterNorm {
+    LossesByHours,  // losses and leak over the hot-water hours, losses with the temperature factor
+    LossesByShare,  // losses and leak over the month's share, losses without the temperature factor
+    None,  // no norm-based branch: the load-based one always, its heat scaled without `QGVS_pr`
+};
+
+// Which consumers get the hot-water flows of an open system.
+enum class FlowConsumers {
+    WaterOnly,    // `PAR` 0; a steam consumer's flows are 0
+    AllButSteam,  // `PAR` <= 0; only a steam consumer (`PAR` > 0) gets 0
+};
+
 struct RevisionTraits {
     // The consumer's row of `pr_Потребитель_K_G_gvs`, read and written back per consumer.
     bool coefficientRow;
@@ -31,7 +44,10 @@ struct RevisionTraits {
     bool roundsOutageHours;
     // Long outages counted in every variant, or only in the actual one (`План` 0).
     bool longOutagesInEveryVariant;
-    // The month's climate row (`Rst_Temp`), chosen by the variant.
+    // The month's climate row (`Rst_Temp`), chosen by the variant: the hot-water rule between
+    // heating seasons reads its `TMO` and `КоэффГВС` instead of the source row's, and takes the
+    // plan and contract variants as one case. The cold water of the temperature factor follows
+    // designTemperatures.
     bool climateRow;
     // `Qgvs` and `Qtgvs` read as numbers at the top of the pass (a Null fails), or as they come
     // (a Null load is not 0, so it gets hours).
@@ -44,9 +60,26 @@ struct RevisionTraits {
     bool t12Heating;
     // The progress label names the consumer's `Npotr`.
     bool numberedProgressLabel;
-    // The norm-based hot water's losses and leak scaled by the month's share instead of the hours,
-    // and its losses without the temperature factor.
-    bool normHotWaterLossesByShare;
+    HotWaterNorm hotWaterNorm;
+    FlowConsumers flowConsumers;
+    // The hot-water and technological hot-water flows divided by `Кбал_кот`.
+    bool flowsPerBoilerBalance;
+    // The figures by the network temperatures beyond heating: technology (`QтехТ12`,
+    // `Пттех_п_рТ12`), ventilation (four columns and the T12 ventilation losses), the totals
+    // (`ПотериТ12`, "Всего ГкалТ12") and five more cleared columns.
+    bool t12Technology;
+    bool t12Ventilation;
+    bool t12Totals;
+    bool t12ClearedColumns;
+    // Loss modes 0 and 1 clear the loss total of `Птпотр_п_р` too.
+    bool clearsLossTotalWithoutOwnLosses;
+    // A loss or connection mode outside 0 to 3 (Null included) fails at once; otherwise the mode's
+    // columns are left as the new row holds them, and the run fails where a number is read back.
+    bool unknownModeFailsAtOnce;
+    // Connection modes 1 and 3 give 0 corrected losses when the corrected loss sum is 0.
+    bool connectedLossZeroTest;
+    // `Год_Прасч` and `Месяц_Прасч` of both rows from the parameters.
+    bool recalculationPeriod;
 };
 
 inline constexpr RevisionTraits kCurrentTraits{
@@ -61,13 +94,23 @@ inline constexpr RevisionTraits kCurrentTraits{
     .readsT12Switch = true,
     .t12Heating = false,
     .numberedProgressLabel = true,
-    .normHotWaterLossesByShare = false,
+    .hotWaterNorm = HotWaterNorm::LossesByHours,
+    .flowConsumers = FlowConsumers::WaterOnly,
+    .flowsPerBoilerBalance = false,
+    .t12Technology = false,
+    .t12Ventilation = false,
+    .t12Totals = false,
+    .t12ClearedColumns = false,
+    .clearsLossTotalWithoutOwnLosses = true,
+    .unknownModeFailsAtOnce = true,
+    .connectedLossZeroTest = true,
+    .recalculationPeriod = false,
 };
 
 // Each revision as the next later method with what it does differently.
 inline constexpr RevisionTraits k21_04_08Traits = [] {
     RevisionTraits t = kCurrentTraits;
-    t.normHotWaterLossesByShare = true;
+    t.hotWaterNorm = HotWaterNorm::LossesByShare;
     return t;
 }();
 
@@ -76,7 +119,10 @@ inline constexpr RevisionTraits k23_01_08Traits = [] {
     t.coefficientRow = false;
     t.readsKeyMaximum = true;
     t.loadsAsNumbers = false;
-    return t;
+    t.flowConsumers = FlowConsumers::AllButSteam;
+    t.clearsLossTotalWithoutOwnLosses = false;
+    t.unknownModeFailsAtOnce = false;
+    return t;  // without the coefficient row its norm has no tonnes and its flows no coefficient
 }();
 
 inline constexpr RevisionTraits k02_01_05Traits = [] {
@@ -89,7 +135,15 @@ inline constexpr RevisionTraits k02_01_05Traits = [] {
     t.readsT12Switch = false;
     t.t12Heating = true;
     t.numberedProgressLabel = false;
-    return t;  // its hot water has no norm-based branch
+    t.hotWaterNorm = HotWaterNorm::None;
+    t.flowsPerBoilerBalance = true;
+    t.t12Technology = true;
+    t.t12Ventilation = true;
+    t.t12Totals = true;
+    t.t12ClearedColumns = true;
+    t.connectedLossZeroTest = false;
+    t.recalculationPeriod = true;
+    return t;
 }();
 
 [[nodiscard]] constexpr const RevisionTraits& traitsOf(Revision revision) {

@@ -120,6 +120,12 @@ void Run::openClimateAndOutages() {
     });
 }
 
+oleaut::Variant Run::climateValue(Column<ClimateRow> column) {
+    Variant value;
+    forProcedure(variant_.climateSource, [&] { value = climate_[column]; });
+    return value;
+}
+
 // Kept as found: the revisions read the largest key of the main table and use it for nothing.
 void Run::readKeyMaximum() {
     KeyMaximumRecordset maximum;

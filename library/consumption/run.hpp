@@ -62,8 +62,9 @@ class Run {
     VentilationSumRecordset& ventilationSumRows() { return ventilationSums_; }
     int32_t ventilationSumCount() const { return ventilationSumCount_; }
     HoursRecordset& hoursTable() { return hoursTable_; }
-    // The month's climate row, when the method reads one (variant().climateSource).
-    ClimateRecordset& climateRow() { return climate_; }
+    // A column of the month's climate row, when the method reads one (variant().climateSource),
+    // read when a consumer's rule first needs it; an empty climate source fails naming it.
+    oleaut::Variant climateValue(Column<ClimateRow> column);
     // The consumer's row of `pr_Потребитель_K_G_gvs` (it may hold no row).
     CoefficientRecordset& coefficientRow() { return coefficientRow_; }
 
@@ -106,7 +107,6 @@ class Run {
     void consumerLoop();
     void end();
     void pass(ConsumerContext& c);
-    void laterPhases(ConsumerContext& c, MainRecordset& row);
     void openCoefficientRow(ConsumerContext& c);
     void closeCoefficientRow();
     void beginHoursRow();

@@ -25,6 +25,20 @@ void technology(Run& run, ConsumerContext& c, MainRecordset& row) {
     c.technology.Qтех = roundLoad(run, row, {M::Qтех, M::Пттех_п_р, M::Уттех_п});
 }
 
+// The technology figure by the network temperatures: the same products without `QTS_pr`, no leak.
+void technologyT12(Run& run, ConsumerContext& c, MainRecordset& row) {
+    SourceRecordset& s = run.source();
+    const SourceCoefficients& k = c.coefficients;
+    const double hours = c.netHours.technology;
+    row.set(M::QтехТ12, product(s[S::QTS], hours, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny));
+    row.set(M::Пттех_п_рТ12, product(s[S::Пттех_п], hours, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny));
+    if (run.parameters().Okryg == 0) {
+        row.set(M::QтехТ12, run.roundQ(row[M::QтехТ12]));
+        row.set(M::Пттех_п_рТ12, run.roundQ(row[M::Пттех_п_рТ12]));
+    }
+    c.technology.QтехТ12 = row.number(M::QтехТ12);
+}
+
 void technologicalHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
     SourceRecordset& s = run.source();
     const SourceCoefficients& k = c.coefficients;
@@ -44,6 +58,7 @@ void technologicalHotWater(Run& run, ConsumerContext& c, MainRecordset& row) {
 
 void technologyHeat(Run& run, ConsumerContext& c, MainRecordset& row) {
     technology(run, c, row);
+    if (run.traits().t12Technology) technologyT12(run, c, row);
     technologicalHotWater(run, c, row);
 }
 

@@ -131,6 +131,18 @@ inline RunParameters runParameters(const kalvik_test::TempDatabase& db, oleaut::
     return p;
 }
 
+// The arguments of a revision: for 02.01.05 the city's −26 °C for heating from 8 °C, cold water
+// at 5 °C, recalculation January 2009.
+inline RunParameters revision(RunParameters p, Revision r) {
+    p.revision = r;
+    p.GorTnror = -26;
+    p.GorTnror_n_ot = 8;
+    p.GorTxv = 5;
+    p.Год_Перерасч = 2009;
+    p.Месяц_Перерасч = 1;
+    return p;
+}
+
 // Runs the phases built so far.
 inline void runOnce(const RunParameters& p) {
     Run run(p);

@@ -105,20 +105,5 @@ TEST(Revision21_04_08, JournalsTheTextsOfTheCurrentMethod) {
     EXPECT_EQ(db.count("FSB", "\"Имя_Проц_Форм\" LIKE 'Ras_Calc_Potr. %'"), 7);
     EXPECT_EQ(db.count("РезультатыПотребитель_Время"), db.count("Потребители"));
 }
-
-TEST(Revision21_04_08, TheOtherRevisionsAreNotBuilt) {
-    ConsumptionDatabase db(true);
-    Service<IRas_Potr> rasPotr;
-    const oleaut::Date first = DateSerial(2009, 1, 1), last = DateSerial(2009, 1, 31);
-    try {
-        rasPotr->Ras_Calc_Potr_23_01_08(db.connectionString(), 1, 3, 3, 3, "", "", 0.18, 0.05,
-                                        first, last, 0, 0, 0);
-        ADD_FAILURE() << "no error";
-    } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.description(), "not implemented: Ras_Potr.Ras_Calc_Potr_23_01_08");
-    }
-    EXPECT_EQ(db.count("РезультатыПотребитель"), 0);
-}
-
 }  // namespace
 }  // namespace kalvik::consumption::test
