@@ -182,4 +182,50 @@ inline double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// Targets of a run beside its baseline.
+struct Targets {
+    double ratio;
+    double peakMiB;
+};
+
+// Runs `calculate(connectionString)` and `baseline(file)` alternately, each on a fresh copy of the
+// database, three rounds; reports their medians, the ratio, the run's peak resident memory and
+// what the baseline counted (`counted` names it; with `perItem`, the times per item too).
+template <class Calculate, class Baseline>
+void measureBesideBaseline(benchmark::State& state, const LargeDatabase& database,
+                           const char* counted, Calculate calculate, Baseline baseline,
+                           Targets targets, const char* perItem = nullptr) {
+    constexpr int kRounds = 3;
+    for (auto _ : state) {
+        std::vector<double> runs;
+        std::vector<double> baselines;
+        double peak = 0;
+        std::size_t count = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            database.fresh();
+            resetPeakResident();
+            runs.push_back(secondsOf([&] { calculate(database.connectionString); }));
+            peak = std::max(peak, peakResidentMiB());
+            const std::string& copy = database.fresh();
+            baselines.push_back(secondsOf([&] { count = baseline(copy); }));
+        }
+        const double run = median(runs);
+        const double base = median(baselines);
+        state.SetIterationTime(run);
+        state.counters[counted] = static_cast<double>(count);
+        state.counters["run_s"] = run;
+        state.counters["baseline_s"] = base;
+        state.counters["ratio"] = run / base;
+        state.counters["ratio_target"] = targets.ratio;
+        if (perItem) {
+            state.counters[std::string("run_us_per_") + perItem] =
+                run * 1e6 / static_cast<double>(count);
+            state.counters[std::string("baseline_us_per_") + perItem] =
+                base * 1e6 / static_cast<double>(count);
+        }
+        state.counters["run_peak_MiB"] = peak;
+        state.counters["peak_target_MiB"] = targets.peakMiB;
+    }
+}
+
 }  // namespace kalvik_bench

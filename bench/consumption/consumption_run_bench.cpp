@@ -30,7 +30,6 @@ constexpr double kRatioTarget = 1.5;
 constexpr double kPeakTargetMiB = 320;
 constexpr double kRevisionRatioTarget = 2;
 constexpr double kRevisionPeakTargetMiB = 1024;
-constexpr int kRounds = 3;
 
 // The ventilation results of the month, which the consumption sums.
 void runVentilation(const std::string& file) {
@@ -135,32 +134,10 @@ template <class Calculate>
 void runBesideBaseline(benchmark::State& state, Calculate calculate, const BaselineWork& work,
                        double ratioTarget, double peakTargetMiB) {
     const LargeDatabase database(consumersToGenerate(state.range(0)), runVentilation);
-    for (auto _ : state) {
-        std::vector<double> runs;
-        std::vector<double> baselines;
-        double peak = 0;
-        std::size_t consumers = 0;
-        for (int round = 0; round < kRounds; ++round) {
-            database.fresh();
-            resetPeakResident();
-            runs.push_back(secondsOf([&] { calculate(database.connectionString); }));
-            peak = std::max(peak, peakResidentMiB());
-            const std::string& copy = database.fresh();
-            baselines.push_back(secondsOf([&] { consumers = baseline(copy, work); }));
-        }
-        const double run = median(runs);
-        const double base = median(baselines);
-        state.SetIterationTime(run);
-        state.counters["consumers"] = static_cast<double>(consumers);
-        state.counters["run_s"] = run;
-        state.counters["baseline_s"] = base;
-        state.counters["ratio"] = run / base;
-        state.counters["ratio_target"] = ratioTarget;
-        state.counters["run_us_per_consumer"] = run * 1e6 / static_cast<double>(consumers);
-        state.counters["baseline_us_per_consumer"] = base * 1e6 / static_cast<double>(consumers);
-        state.counters["run_peak_MiB"] = peak;
-        state.counters["peak_target_MiB"] = peakTargetMiB;
-    }
+    measureBesideBaseline(
+        state, database, "consumers", calculate,
+        [&](const std::string& copy) { return baseline(copy, work); }, {ratioTarget, peakTargetMiB},
+        "consumer");
 }
 
 const oleaut::Date kFirst = oleaut::DateSerial(2009, 1, 1);

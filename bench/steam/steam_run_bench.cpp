@@ -18,7 +18,6 @@ using namespace kalvik_bench;
 
 constexpr double kRatioTarget = 2.0;
 constexpr double kPeakTargetMiB = 1024;
-constexpr int kRounds = 3;
 
 // Every generated consumer a steam consumer, with the steam columns of the demonstration's
 // generator, and a main row of the current actual period whose month heats follow its loads.
@@ -77,35 +76,13 @@ std::size_t baseline(const std::string& path) {
 
 void BM_SteamRunBesideBaseline(benchmark::State& state) {
     const LargeDatabase database(consumersToGenerate(state.range(0)), makeSteamConsumers);
-    for (auto _ : state) {
-        std::vector<double> runs;
-        std::vector<double> baselines;
-        double peak = 0;
-        std::size_t rows = 0;
-        for (int round = 0; round < kRounds; ++round) {
-            database.fresh();
-            resetPeakResident();
-            runs.push_back(secondsOf([&] {
-                kalvik::Ras_Potr_Par calculation;
-                calculation.Расчет_Пар_ADO(database.connectionString, 0, 3, 3, 3,
-                                           oleaut::DateSerial(2009, 1, 1),
-                                           oleaut::DateSerial(2009, 1, 31), "", 0);
-            }));
-            peak = std::max(peak, peakResidentMiB());
-            const std::string& copy = database.fresh();
-            baselines.push_back(secondsOf([&] { rows = baseline(copy); }));
-        }
-        const double run = median(runs);
-        const double base = median(baselines);
-        state.SetIterationTime(run);
-        state.counters["rows"] = static_cast<double>(rows);
-        state.counters["run_s"] = run;
-        state.counters["baseline_s"] = base;
-        state.counters["ratio"] = run / base;
-        state.counters["ratio_target"] = kRatioTarget;
-        state.counters["run_peak_MiB"] = peak;
-        state.counters["peak_target_MiB"] = kPeakTargetMiB;
-    }
+    measureBesideBaseline(state, database, "rows",
+                          [](const std::string& connection) {
+                              kalvik::Ras_Potr_Par().Расчет_Пар_ADO(
+                                  connection, 0, 3, 3, 3, oleaut::DateSerial(2009, 1, 1),
+                                  oleaut::DateSerial(2009, 1, 31), "", 0);
+                          },
+                          baseline, {kRatioTarget, kPeakTargetMiB});
 }
 BENCHMARK(BM_SteamRunBesideBaseline)
     ->Arg(100000)

@@ -17,7 +17,6 @@ using namespace kalvik_bench;
 
 constexpr double kRatioTarget = 2;
 constexpr double kPeakTargetMiB = 1024;
-constexpr int kRounds = 3;
 
 // Returns the number of units.
 std::size_t baseline(const std::string& path) {
@@ -46,35 +45,13 @@ std::size_t baseline(const std::string& path) {
 
 void BM_VentilationRunBesideBaseline(benchmark::State& state) {
     const LargeDatabase database(consumersToGenerate(state.range(0)));
-    for (auto _ : state) {
-        std::vector<double> runs;
-        std::vector<double> baselines;
-        double peak = 0;
-        std::size_t units = 0;
-        for (int round = 0; round < kRounds; ++round) {
-            database.fresh();
-            resetPeakResident();
-            runs.push_back(secondsOf([&] {
-                kalvik::Ras_Vent calculation;
-                calculation.Ras_Calc_Vent(database.connectionString, 0, 3, 3, 3, "",
-                                          oleaut::DateSerial(2009, 1, 1),
-                                          oleaut::DateSerial(2009, 1, 31), 0, 0);
-            }));
-            peak = std::max(peak, peakResidentMiB());
-            const std::string& copy = database.fresh();
-            baselines.push_back(secondsOf([&] { units = baseline(copy); }));
-        }
-        const double run = median(runs);
-        const double base = median(baselines);
-        state.SetIterationTime(run);
-        state.counters["units"] = static_cast<double>(units);
-        state.counters["run_s"] = run;
-        state.counters["baseline_s"] = base;
-        state.counters["ratio"] = run / base;
-        state.counters["ratio_target"] = kRatioTarget;
-        state.counters["run_peak_MiB"] = peak;
-        state.counters["peak_target_MiB"] = kPeakTargetMiB;
-    }
+    measureBesideBaseline(state, database, "units",
+                          [](const std::string& connection) {
+                              kalvik::Ras_Vent().Ras_Calc_Vent(
+                                  connection, 0, 3, 3, 3, "", oleaut::DateSerial(2009, 1, 1),
+                                  oleaut::DateSerial(2009, 1, 31), 0, 0);
+                          },
+                          baseline, {kRatioTarget, kPeakTargetMiB});
 }
 BENCHMARK(BM_VentilationRunBesideBaseline)
     ->Arg(100000)
