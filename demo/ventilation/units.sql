@@ -9,6 +9,21 @@ CREATE TABLE "ВентУстановки" (
     "Qв_расч" REAL DEFAULT 0.1,
     "Тпот_вент" REAL DEFAULT 0.002,
     "Ут_Вент" REAL DEFAULT 0.01,
+    -- design inputs of the unit update (Vent): gauge pressures (kgf/cm²) of the cold water,
+    -- supply (a steam unit's steam) and return, supply and return temperatures (°C); a steam
+    -- unit's leak (%), returned condensate temperature (°C) and share (%); the given system
+    -- volume (m³, 0: not given); what the update writes besides: flow (t/h), system volume (m³)
+    "P гв" REAL DEFAULT 3,
+    "P подающ" REAL DEFAULT 6,
+    "P обрат" REAL DEFAULT 3,
+    "Т подающ" REAL DEFAULT 150,
+    "Т обрат" REAL DEFAULT 70,
+    "Ут_дол" REAL,
+    "QVENT26_t_vkn" REAL,
+    "QVENT26_p_vkn" REAL,
+    "V_вент_п" REAL DEFAULT 0,
+    "G_vent" REAL,
+    "V_вент_р" REAL,
     -- 0: round the clock; otherwise the schedule: daily hours, weekday mask, daily window
     "АвтомВент" SMALLINT DEFAULT 0,
     "Час_дн" REAL DEFAULT 24,

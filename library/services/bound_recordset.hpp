@@ -44,6 +44,9 @@ class BoundRecordset {
     }
     double number(Column<Row> column) { return kalvik::number((*this)[column], column.name); }
     int16_t integer(Column<Row> column) { return kalvik::integer((*this)[column], column.name); }
+    int32_t longInteger(Column<Row> column) {
+        return kalvik::longInteger((*this)[column], column.name);
+    }
 
     // Narrows the rows to one object: the filter text followed by the object's number
     // ("[Npotr] = " and "114").

@@ -26,6 +26,10 @@ int16_t integer(const oleaut::Variant& value, std::string_view column) {
     return withColumn(column, [&] { return oleaut::CInt(value); });
 }
 
+int32_t longInteger(const oleaut::Variant& value, std::string_view column) {
+    return withColumn(column, [&] { return oleaut::CLng(value); });
+}
+
 bool equalsZero(const oleaut::Variant& value) {
     return oleaut::isTrue(oleaut::eq(value, oleaut::Variant(int16_t{0})));
 }

@@ -19,6 +19,8 @@ namespace kalvik {
 // CDbl / CInt of a value; a failure (Null, a text that is not a number) names the column.
 [[nodiscard]] double number(const oleaut::Variant& value, std::string_view column);
 [[nodiscard]] int16_t integer(const oleaut::Variant& value, std::string_view column);
+// CLng of a value, the same way.
+[[nodiscard]] int32_t longInteger(const oleaut::Variant& value, std::string_view column);
 
 // The field equals 0; a Null does not.
 [[nodiscard]] bool equalsZero(const oleaut::Variant& value);

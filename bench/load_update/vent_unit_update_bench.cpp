@@ -1,0 +1,85 @@
+// The ventilation unit update, current and older form, over the units of 100,000 generated
+// consumers, beside a baseline that does only the database work such a run cannot avoid,
+// straight through SQLite on the same database: it reads the rows of `pr_vent_obn` and updates
+// the six written columns of each unit by its key, one statement per row in its own implicit
+// transaction, as the update saves each row at once. Each starts from a fresh copy. The three
+// alternate three times; reported are the medians, the ratios, the units and the peak resident
+// memory of the runs. Targets: each run within 2 times the baseline, peak memory under 1 GiB.
+
+#include "bench/bench_support.hpp"
+#include "library/load_update/vent.hpp"
+
+namespace {
+
+using namespace kalvik_bench;
+
+constexpr double kRatioTarget = 2;
+constexpr double kPeakTargetMiB = 1024;
+constexpr int kRounds = 3;
+constexpr int16_t kDecimals = 3;
+constexpr double kColdWater = 5;
+
+// Returns the number of units.
+std::size_t baseline(const std::string& path) {
+    Sqlite db(path);
+    const auto units = fetchAll(db.prepare(db.procedure("pr_vent_obn")));
+    sqlite3_stmt* update = db.prepare(
+        "UPDATE \"ВентУстановки\" SET \"Час_дн\" = ?, \"Qв_расч\" = ?, \"G_vent\" = ?, "
+        "\"V_вент_р\" = ?, \"Ут_Вент\" = ?, \"Тпот_вент\" = ? WHERE \"NN_вент\" = ?");
+    for (const auto& unit : units) {
+        for (int i = 1; i <= 6; ++i)
+            sqlite3_bind_double(update, i, unit[static_cast<std::size_t>(i) + 4].number + i);
+        sqlite3_bind_int64(update, 7, static_cast<sqlite3_int64>(unit[0].number));
+        sqlite3_step(update);
+        sqlite3_reset(update);
+    }
+    sqlite3_finalize(update);
+    return units.size();
+}
+
+void BM_VentUnitUpdateBesideBaseline(benchmark::State& state) {
+    const LargeDatabase database(consumersToGenerate(state.range(0)));
+    for (auto _ : state) {
+        std::vector<double> currents;
+        std::vector<double> olds;
+        std::vector<double> baselines;
+        double peak = 0;
+        std::size_t units = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            database.fresh();
+            resetPeakResident();
+            currents.push_back(secondsOf([&] {
+                kalvik::Vent update;
+                update.CalculationVent(database.connectionString, kDecimals);
+            }));
+            database.fresh();
+            olds.push_back(secondsOf([&] {
+                kalvik::Vent update;
+                update.CalculationVent_old(database.connectionString, kDecimals, kColdWater);
+            }));
+            peak = std::max(peak, peakResidentMiB());
+            const std::string& copy = database.fresh();
+            baselines.push_back(secondsOf([&] { units = baseline(copy); }));
+        }
+        const double current = median(currents);
+        const double old = median(olds);
+        const double base = median(baselines);
+        state.SetIterationTime(current);
+        state.counters["units"] = static_cast<double>(units);
+        state.counters["current_s"] = current;
+        state.counters["old_s"] = old;
+        state.counters["baseline_s"] = base;
+        state.counters["current_ratio"] = current / base;
+        state.counters["old_ratio"] = old / base;
+        state.counters["ratio_target"] = kRatioTarget;
+        state.counters["run_peak_MiB"] = peak;
+        state.counters["peak_target_MiB"] = kPeakTargetMiB;
+    }
+}
+BENCHMARK(BM_VentUnitUpdateBesideBaseline)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+
+}  // namespace
