@@ -5,59 +5,29 @@
 
 namespace kalvik {
 
+using ventilation::RevisionArguments;
+using ventilation::RunParameters;
+
 void Ras_Vent::Ras_Calc_Vent(const std::string& ConnString_Fin, int16_t Okryg, int16_t Qpk_znk,
                              int16_t Q_znk, int16_t G_znk, const std::string& Дог, oleaut::Date Нач,
                              oleaut::Date Кон, int16_t План, int16_t tn_t12) {
-    ventilation::RunParameters p{ConnString_Fin,
-                                 Okryg,
-                                 Qpk_znk,
-                                 Q_znk,
-                                 G_znk,
-                                 Дог,
-                                 Нач,
-                                 Кон,
-                                 План,
-                                 tn_t12,
-                                 ventilation::kCurrentRules,
-                                 {}};
-    ventilation::Run(*this, std::move(p)).execute();
+    const RunParameters p(ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, tn_t12,
+                          ventilation::kCurrentRules, RevisionArguments{});
+    ventilation::Run(*this, p).execute();
 }
 
-namespace {
-
-// A revision's run: the shared run under the revision's rules, with the city's temperatures and
-// the recalculation month; there is no `tn_t12`.
-void runRevision(IRas_Vent& self, const ventilation::RunRules& rules,
-                 const std::string& ConnString_Fin, int16_t Okryg, int16_t Qpk_znk, int16_t Q_znk,
-                 int16_t G_znk, double GorTnror, double GorTnrvr, double GorTnror_n_ot,
-                 const std::string& Дог, double Год_Перерасч, double Месяц_Перерасч,
-                 oleaut::Date Нач, oleaut::Date Кон, int16_t План) {
-    ventilation::RunParameters p{ConnString_Fin,
-                                 Okryg,
-                                 Qpk_znk,
-                                 Q_znk,
-                                 G_znk,
-                                 Дог,
-                                 Нач,
-                                 Кон,
-                                 План,
-                                 0,
-                                 rules,
-                                 {GorTnror, GorTnrvr, GorTnror_n_ot, Год_Перерасч, Месяц_Перерасч}};
-    ventilation::Run(self, std::move(p)).execute();
-}
-
-}  // namespace
-
+// The revisions: the same run under their own rules, with the city's temperatures and the
+// recalculation month; they have no `tn_t12`.
 void Ras_Vent::Ras_Calc_Vent_03_01_05(const std::string& ConnString_Fin, int16_t Okryg,
                                       int16_t Qpk_znk, int16_t Q_znk, int16_t G_znk,
                                       double GorTnror, double GorTnrvr, double GorTnror_n_ot,
                                       const std::string& Дог, double Год_Перерасч,
                                       double Месяц_Перерасч, oleaut::Date Нач, oleaut::Date Кон,
                                       int16_t План) {
-    runRevision(*this, ventilation::k03_01_05Rules, ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk,
-                GorTnror, GorTnrvr, GorTnror_n_ot, Дог, Год_Перерасч, Месяц_Перерасч, Нач, Кон,
-                План);
+    const RevisionArguments city{GorTnror, GorTnrvr, GorTnror_n_ot, Год_Перерасч, Месяц_Перерасч};
+    const RunParameters p(ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, 0,
+                          ventilation::k03_01_05Rules, city);
+    ventilation::Run(*this, p).execute();
 }
 
 void Ras_Vent::Ras_Calc_Vent_23_10_04(const std::string& ConnString_Fin, int16_t Okryg,
@@ -66,9 +36,10 @@ void Ras_Vent::Ras_Calc_Vent_23_10_04(const std::string& ConnString_Fin, int16_t
                                       const std::string& Дог, double Год_Перерасч,
                                       double Месяц_Перерасч, oleaut::Date Нач, oleaut::Date Кон,
                                       int16_t План) {
-    runRevision(*this, ventilation::k23_10_04Rules, ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk,
-                GorTnror, GorTnrvr, GorTnror_n_ot, Дог, Год_Перерасч, Месяц_Перерасч, Нач, Кон,
-                План);
+    const RevisionArguments city{GorTnror, GorTnrvr, GorTnror_n_ot, Год_Перерасч, Месяц_Перерасч};
+    const RunParameters p(ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, 0,
+                          ventilation::k23_10_04Rules, city);
+    ventilation::Run(*this, p).execute();
 }
 
 oleaut::Variant Ras_Vent::ФРасчВент_Pr(oleaut::Variant& Qvr, oleaut::Variant& tn,
