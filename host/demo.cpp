@@ -183,6 +183,7 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         calculated =
             runConsumptionDemo(registry, connectionString, ConsumptionRuns::Month) && calculated;
         calculated = runSteamDemo(registry, connectionString) && calculated;
+        calculated = runVentilationRevisionsDemo(registry, connectionString) && calculated;
         calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions) &&
                      calculated;
         std::cout << "\nThe other calculations (Potr, Poteri_vneshn) are not built yet.\n";

@@ -12,4 +12,9 @@ namespace host {
 // written and the elapsed time; a failed run prints its error. False when one failed.
 bool runVentilationDemo(const com::Registry& registry, const std::string& connectionString);
 
+// After the month: the revisions Ras_Calc_Vent_03_01_05 on the plan figures and
+// Ras_Calc_Vent_23_10_04 on the contract figures, printed alike.
+bool runVentilationRevisionsDemo(const com::Registry& registry,
+                                 const std::string& connectionString);
+
 }  // namespace host

@@ -1,8 +1,8 @@
 -- Ventilation units of the large data set: one to three for each of the @consumers generated
--- consumers (numbers from 100001; units from 1000004), short outages for half of the units, a long
--- outage for every tenth. Values follow from the numbers alone: the supply temperature's band
--- from the unit's number, a given volume for the units of every ninth consumer, the steam inputs
--- for the units of every fiftieth (a steam consumer).
+-- consumers (numbers from 100001; units from 1000004), short outages for half of the units, plan
+-- outages for a third, a long outage for every tenth. Values follow from the numbers alone: the
+-- supply temperature's band from the unit's number, a given volume for the units of every ninth
+-- consumer, the steam inputs for the units of every fiftieth (a steam consumer).
 
 WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @consumers),
     k(j) AS (VALUES (1), (2), (3))
@@ -24,6 +24,10 @@ FROM n JOIN k ON k.j <= 1 + (i + 2) % 3;
 INSERT INTO "ОтключенияВент" ("NNвентотк", "План", "ВентВр_откл_р")
 SELECT "NN_вент", 0, ("NN_вент" % 12) / 2.0 FROM "ВентУстановки"
 WHERE "NN_вент" > 1000000 AND "NN_вент" % 2 = 0;
+
+INSERT INTO "ОтключенияВент" ("NNвентотк", "План", "ВентВр_откл_р")
+SELECT "NN_вент", 1, ("NN_вент" % 9) / 4.0 + 0.5 FROM "ВентУстановки"
+WHERE "NN_вент" > 1000000 AND "NN_вент" % 3 = 0;
 
 INSERT INTO "ДлитОтключенияВент" ("NNВентТабл", "ПотНачВент", "ПотКонВент", "ВремПостВент")
 SELECT "NN_вент", 39817 + "NN_вент" % 20, 39819 + "NN_вент" % 20, 0.5 FROM "ВентУстановки"

@@ -2,6 +2,7 @@
 --   pr_Isx_Vent_Potr       units with their consumer's identity and coefficients and the current
 --                          period of the variant ("План" 0 actual, else plan)
 --   pr_Otkl_vent_filtf     actual short outages;  pr_Otkl_vent_Dlit long outages
+--   pr_Otkl_vent_Plan      plan short outages, the unit as "NN_вент" (the revisions)
 --   pr_Sum_Qvent           the latest actual result of each unit of the current period, summed
 --                          per consumer;
 --   pr_Sum_Qvent_Dog_Plan  the same of the contract ("@dog" = 'Дог') or plan results
@@ -22,6 +23,10 @@ ORDER BY у."NN_вент"');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Otkl_vent_filtf', '
 SELECT * FROM "ОтключенияВент" WHERE "План" = 0 ORDER BY "NNвентотк", "id"');
+
+INSERT INTO procedures (name, body) VALUES ('pr_Otkl_vent_Plan', '
+SELECT "id", "NNвентотк" AS "NN_вент", "ВентВр_откл_р" FROM "ОтключенияВент" WHERE "План" <> 0
+ORDER BY "NNвентотк", "id"');
 
 INSERT INTO procedures (name, body) VALUES ('pr_Otkl_vent_Dlit', '
 SELECT * FROM "ДлитОтключенияВент" ORDER BY "NNВентТабл", "id"');

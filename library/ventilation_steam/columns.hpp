@@ -100,7 +100,8 @@ using C = Column<LongOutageRow>;
 KALVIK_VENT_LONG_OUTAGE_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace long_outage
 
-// The result row, in the order of first writing; its key `NNрасчТеплВент` is the database's.
+// The result row, in the order of first writing; its key `NNрасчТеплВент` is the database's. The
+// six T12 columns are written by the revisions only (kT12Columns).
 #define KALVIK_VENT_RESULT_COLUMNS(X)   \
     X(NDOG, "NDOG")                     \
     X(Главная, "Главная")               \
@@ -119,6 +120,8 @@ KALVIK_VENT_LONG_OUTAGE_COLUMNS(KALVIK_COLUMN_CONSTANT)
     X(АвтоматВент, "АвтоматВент")       \
     X(Qвент12, "Qвент12")               \
     X(Qвент26, "Qвент26")               \
+    X(Qвент12T12, "Qвент12T12")         \
+    X(Qвент26T12, "Qвент26T12")         \
     X(Утвент12_п, "Утвент12_п")         \
     X(Утвент26_п, "Утвент26_п")         \
     X(Утечки_вент_м3, "Утечки_вент_м3") \
@@ -128,11 +131,15 @@ KALVIK_VENT_LONG_OUTAGE_COLUMNS(KALVIK_COLUMN_CONSTANT)
     X(Qвподкл_корр, "Qвподкл_корр")     \
     X(ТПвподкл, "ТПвподкл")             \
     X(ТПвподкл_корр, "ТПвподкл_корр")   \
+    X(ТПвподклT12, "ТПвподклT12")       \
     X(Потери, "Потери")                 \
+    X(ПотериT12, "ПотериT12")           \
     X(Pot_vent, "Pot_vent")             \
+    X(Pot_vent12, "Pot_vent12")         \
     X(Y_vent_sum, "Y_vent_sum")         \
     X(Q_Y_vent_sum, "Q_Y_vent_sum")     \
     X(Всего_Гкал, "Всего Гкал")         \
+    X(Всего_ГкалT12, "Всего ГкалT12")   \
     X(Твент, "Твент")                   \
     X(Твент_без_уз, "Твент_без_уз")     \
     X(Примечание, "Примечание")         \
@@ -150,6 +157,11 @@ namespace result {
 using C = Column<ResultRow>;
 KALVIK_VENT_RESULT_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace result
+
+// The columns that only the revisions write; the current method leaves them Null.
+inline constexpr std::array<std::string_view, 6> kT12Columns = {
+    result::Qвент12T12.name, result::Qвент26T12.name, result::ТПвподклT12.name,
+    result::ПотериT12.name,  result::Pot_vent12.name, result::Всего_ГкалT12.name};
 
 // The key of a result row, which the appending selection tests for Null.
 inline constexpr std::string_view kResultKey = "NNрасчТеплВент";

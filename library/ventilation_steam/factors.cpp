@@ -66,19 +66,39 @@ double byNetworkRatio(Run& run, const UnitValues& u, Column<SourceRow> first, co
     });
 }
 
+// Supply and return temperatures of the heating schedule at the ventilation design temperature:
+// indoor 18 there and at design, the heating design temperature, the unit's design supply and
+// return, 95 entering the installation.
+struct ScheduleAtDesign {
+    Variant Т1в, Т2в;
+};
+
+ScheduleAtDesign scheduleAtVentilationDesign(Run& run, const UnitValues& u) {
+    SourceRecordset& s = run.source();
+    Variant tv = int16_t{18}, tn = u.Тнрво, tvr = int16_t{18}, tnro = u.Тнро_рт;
+    Variant t1r = s[S::Т1_р], t2r = s[S::Т2_р], t3r = int16_t{95};
+    ScheduleAtDesign t;
+    run.rasVrem().ТемперГрафик(tv, tn, tvr, tnro, t1r, t2r, t3r, t.Т1в, t.Т2в);
+    return t;
+}
+
 }  // namespace
+
+// Kept as found: its temperatures are not used, so that its only effect is to fail where the
+// schedule cannot be evaluated (a heating design temperature of 18, the indoor one).
+void revisionHeatingSchedule(Run& run, const UnitValues& u) {
+    if (!run.rules().cityTemperatures) return;
+    [[maybe_unused]] const ScheduleAtDesign unused = scheduleAtVentilationDesign(run, u);
+}
 
 // The T12 path, for a unit whose `R_tn_t12` is not 0, measures against the heating schedule's
 // temperatures at the ventilation design point; any other unit takes the outdoor ratio.
 void specificLoadFactors(Run& run, UnitValues& u) {
     SourceRecordset& s = run.source();
     if (run.rules().t12PathPerUnit && s.integer(S::R_tn_t12) != 0) {
-        Variant tv = int16_t{18}, tn = u.Тнрво, tvr = int16_t{18}, tnro = u.Тнро_рт;
-        Variant t1r = s[S::Т1_р], t2r = s[S::Т2_р], t3r = int16_t{95};
-        Variant Т1в, Т2в;
-        run.rasVrem().ТемперГрафик(tv, tn, tvr, tnro, t1r, t2r, t3r, Т1в, Т2в);
-        u.lossFactor = byNetworkRatio(run, u, S::Тпот_вент, Т1в, Т2в);
-        u.loadFactor = byNetworkRatio(run, u, S::Qв_расч, Т1в, Т2в);
+        const ScheduleAtDesign t = scheduleAtVentilationDesign(run, u);
+        u.lossFactor = byNetworkRatio(run, u, S::Тпот_вент, t.Т1в, t.Т2в);
+        u.loadFactor = byNetworkRatio(run, u, S::Qв_расч, t.Т1в, t.Т2в);
         return;
     }
     u.lossFactor = byOutdoorRatio(run, u, S::Тпот_вент);

@@ -10,9 +10,33 @@ using oleaut::Variant;
 namespace S = src;
 namespace R = result;
 
+namespace {
+
+constexpr Column<ResultRow> kHeatColumns[] = {R::Qвент12, R::Qвент26};
+constexpr Column<ResultRow> kT12HeatColumns[] = {R::Qвент12T12, R::Qвент26T12};
+constexpr Column<ResultRow> kLeakColumns[] = {R::Утвент12_п, R::Утвент26_п};
+
+template <std::size_t N>
+void setEach(ResultRecordset& row, const Column<ResultRow> (&columns)[N], const Variant& value) {
+    for (const Column<ResultRow> column : columns)
+        row.set(column, value);
+}
+
+// Each column rounded as it stands in the row.
+template <std::size_t N, class Rounding>
+void roundEach(ResultRecordset& row, const Column<ResultRow> (&columns)[N], Rounding round) {
+    for (const Column<ResultRow> column : columns)
+        row.set(column, round(row[column]));
+}
+
+}  // namespace
+
 void heatAndLeaks(Run& run, const UnitValues& u, ResultRecordset& row) {
-    for (const Column<ResultRow> column : {R::Qвент12, R::Qвент26, R::Утвент12_п, R::Утвент26_п})
-        row.set(column, int16_t{0});
+    const bool t12 = run.rules().t12Columns;
+    const Variant zero = int16_t{0};
+    setEach(row, kHeatColumns, zero);
+    if (t12) setEach(row, kT12HeatColumns, zero);
+    setEach(row, kLeakColumns, zero);
 
     SourceRecordset& s = run.source();
     if (u.loadFactor != 0) {
@@ -23,10 +47,15 @@ void heatAndLeaks(Run& run, const UnitValues& u, ResultRecordset& row) {
         row.set(twelve ? R::Qвент12 : R::Qвент26, heat);
         row.set(twelve ? R::Утвент12_п : R::Утвент26_п, leaks);
     }
-    for (const Column<ResultRow> column : {R::Qвент12, R::Qвент26})
-        row.set(column, run.roundQ(row[column]));
-    for (const Column<ResultRow> column : {R::Утвент12_п, R::Утвент26_п})
-        row.set(column, run.roundG(row[column]));
+    auto roundQ = [&](const Variant& v) { return run.roundQ(v); };
+    auto roundG = [&](const Variant& v) { return run.roundG(v); };
+    roundEach(row, kHeatColumns, roundQ);
+    roundEach(row, kLeakColumns, roundG);
+    // A revision's T12 heat stays 0 (kT12Factor); its columns and the leaks are rounded again.
+    if (t12) {
+        roundEach(row, kT12HeatColumns, roundQ);
+        roundEach(row, kLeakColumns, roundG);
+    }
     row.set(R::Утечки_вент_м3, row[R::Утвент12_п] + row[R::Утвент26_п]);
 
     row.set(R::ВрмРабЧас, u.working);

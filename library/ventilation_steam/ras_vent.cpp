@@ -1,30 +1,45 @@
 #include "library/ventilation_steam/ras_vent.hpp"
 
-#include "library/com/not_implemented.hpp"
 #include "library/ventilation_steam/run.hpp"
 #include "library/ventilation_steam/specific_load.hpp"
 
 namespace kalvik {
 
+using ventilation::RevisionArguments;
+using ventilation::RunParameters;
+
 void Ras_Vent::Ras_Calc_Vent(const std::string& ConnString_Fin, int16_t Okryg, int16_t Qpk_znk,
                              int16_t Q_znk, int16_t G_znk, const std::string& Дог, oleaut::Date Нач,
                              oleaut::Date Кон, int16_t План, int16_t tn_t12) {
-    ventilation::RunParameters p{
-        ConnString_Fin,         Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, tn_t12,
-        ventilation::RunRules{}};
-    ventilation::Run(*this, std::move(p)).execute();
+    const RunParameters p(ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, tn_t12,
+                          ventilation::kCurrentRules, RevisionArguments{});
+    ventilation::Run(*this, p).execute();
 }
 
-void Ras_Vent::Ras_Calc_Vent_03_01_05(const std::string&, int16_t, int16_t, int16_t, int16_t,
-                                      double, double, double, const std::string&, double, double,
-                                      oleaut::Date, oleaut::Date, int16_t) {
-    notImplemented("Ras_Vent.Ras_Calc_Vent_03_01_05");
+// The revisions: the same run under their own rules, with the city's temperatures and the
+// recalculation month; they have no `tn_t12`.
+void Ras_Vent::Ras_Calc_Vent_03_01_05(const std::string& ConnString_Fin, int16_t Okryg,
+                                      int16_t Qpk_znk, int16_t Q_znk, int16_t G_znk,
+                                      double GorTnror, double GorTnrvr, double GorTnror_n_ot,
+                                      const std::string& Дог, double Год_Перерасч,
+                                      double Месяц_Перерасч, oleaut::Date Нач, oleaut::Date Кон,
+                                      int16_t План) {
+    const RevisionArguments city{GorTnror, GorTnrvr, GorTnror_n_ot, Год_Перерасч, Месяц_Перерасч};
+    const RunParameters p(ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, 0,
+                          ventilation::k03_01_05Rules, city);
+    ventilation::Run(*this, p).execute();
 }
 
-void Ras_Vent::Ras_Calc_Vent_23_10_04(const std::string&, int16_t, int16_t, int16_t, int16_t,
-                                      double, double, double, const std::string&, double, double,
-                                      oleaut::Date, oleaut::Date, int16_t) {
-    notImplemented("Ras_Vent.Ras_Calc_Vent_23_10_04");
+void Ras_Vent::Ras_Calc_Vent_23_10_04(const std::string& ConnString_Fin, int16_t Okryg,
+                                      int16_t Qpk_znk, int16_t Q_znk, int16_t G_znk,
+                                      double GorTnror, double GorTnrvr, double GorTnror_n_ot,
+                                      const std::string& Дог, double Год_Перерасч,
+                                      double Месяц_Перерасч, oleaut::Date Нач, oleaut::Date Кон,
+                                      int16_t План) {
+    const RevisionArguments city{GorTnror, GorTnrvr, GorTnror_n_ot, Год_Перерасч, Месяц_Перерасч};
+    const RunParameters p(ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Нач, Кон, План, 0,
+                          ventilation::k23_10_04Rules, city);
+    ventilation::Run(*this, p).execute();
 }
 
 oleaut::Variant Ras_Vent::ФРасчВент_Pr(oleaut::Variant& Qvr, oleaut::Variant& tn,

@@ -11,6 +11,7 @@
 #include "library/ventilation_steam/journal_lines.hpp"
 #include "library/ventilation_steam/phases.hpp"
 #include "library/ventilation_steam/variant_rule.hpp"
+#include "platform/ui/messages.hpp"
 
 namespace kalvik::ventilation {
 
@@ -58,16 +59,26 @@ bool Run::fetchSource() {
     return false;
 }
 
+template <class Row>
+void Run::openOutageSet(BoundRecordset<Row>& set, std::string_view procedure, int32_t& count) {
+    forProcedure(procedure, [&] {
+        openRst_->Open_RST_otkl_proc(set.object(), parameters_.ConnString_Fin,
+                                     std::string(procedure), count);
+    });
+}
+
+// A revision's plan or contract run takes the plan outages and no long outages; any other run the
+// actual short and long outages.
 void Run::openOutageSets() {
-    const std::string& connection = parameters_.ConnString_Fin;
-    forProcedure(kOutagesProcedure, [&] {
-        openRst_->Open_RST_otkl_proc(outages_.object(), connection, std::string(kOutagesProcedure),
-                                     outageCount_);
-    });
-    forProcedure(kLongOutagesProcedure, [&] {
-        openRst_->Open_RST_otkl_proc(longOutages_.object(), connection,
-                                     std::string(kLongOutagesProcedure), longOutageCount_);
-    });
+    const bool plan =
+        rules().outages == OutageRule::PlanSetNoneForContract && parameters_.План != 0;
+    outageFilter_ = plan ? kPlanOutageFilter : kOutageFilter;
+    openOutageSet(outages_, plan ? kPlanOutagesProcedure : kOutagesProcedure, outageCount_);
+    if (!plan) openOutageSet(longOutages_, kLongOutagesProcedure, longOutageCount_);
+}
+
+bool Run::countsShortOutages() const {
+    return rules().outages != OutageRule::PlanSetNoneForContract || !isContract(parameters_.Дог);
 }
 
 void Run::openResultTable() {
@@ -89,12 +100,14 @@ void Run::renewResultTable(int32_t rowsDone) {
 
 void Run::unitLoop() {
     source_.recordset().MoveFirst();
-    progress_ = std::make_unique<RowProgress>(sourceCount_);
+    const RunRules& r = rules();
+    if (r.progressWindow) progress_ = std::make_unique<RowProgress>(sourceCount_);
+    int32_t rowsDone = 0;
     while (!source_.eof()) {
         unitText_ = oleaut::CStr(source_[src::NN_вент]);
-        const RunRules& r = rules();
-        progress_->beginRow(r.unitInLabel ? std::string(r.progressLabel) + unitText_
-                                          : std::string(r.progressLabel));
+        if (progress_)
+            progress_->beginRow(r.unitInLabel ? std::string(r.progressLabel) + unitText_
+                                              : std::string(r.progressLabel));
         try {
             unitPass(*this);
         } catch (const oleaut::Error& e) {
@@ -104,10 +117,19 @@ void Run::unitLoop() {
             results_.cancelUpdate();
             throw;
         }
-        renewResultTable(progress_->row());
-        progress_->endRow();
+        unitEnd(++rowsDone);
         source_.moveNext();
     }
+}
+
+// After the unit's row is saved: pending window messages, then the bar moves on; without a window
+// the messages alone.
+void Run::unitEnd(int32_t rowsDone) {
+    renewResultTable(rowsDone);
+    if (progress_)
+        progress_->endRow();
+    else
+        ui::processPendingMessages();
 }
 
 void Run::end() {
@@ -115,27 +137,19 @@ void Run::end() {
     source_.close();
     outages_.close();
     longOutages_.close();
-    progress_->finish();
+    if (progress_) progress_->finish();
     progress_.reset();
     journal(journalEndLine(kTotalLabel, clock_.seconds()));
 }
 
-namespace {
-
-Variant rounded(const RunParameters& p, const Variant& value, int16_t decimals) {
-    return p.Okryg == 0 ? oleaut::Round(value, decimals) : value;
-}
-
-}  // namespace
-
 Variant Run::roundQ(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.Q_znk);
+    return rounds() ? oleaut::Round(value, parameters_.Q_znk) : value;
 }
 Variant Run::roundG(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.G_znk);
+    return rounds() ? oleaut::Round(value, parameters_.G_znk) : value;
 }
 Variant Run::roundQpk(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.Qpk_znk);
+    return rounds() ? oleaut::Round(value, parameters_.Qpk_znk) : value;
 }
 
 }  // namespace kalvik::ventilation

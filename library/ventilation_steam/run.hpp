@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "library/com/iopen_rst.hpp"
 #include "library/com/iras_vent.hpp"
@@ -38,7 +39,7 @@ class Run {
     Run& operator=(const Run&) = delete;
 
     // The whole run. The first failure ends it with an error that names the unit; the unit's
-    // pending row is dropped, earlier rows stay saved, the progress window is closed.
+    // pending row is dropped, earlier rows stay saved, a progress window shown is closed.
     void execute();
 
     const RunParameters& parameters() const { return parameters_; }
@@ -48,6 +49,10 @@ class Run {
     SourceRecordset& source() { return source_; }
     OutageRecordset& outageRows() { return outages_; }
     int32_t outageCount() const { return outageCount_; }
+    // The filter that narrows the short outages to a unit, by the set opened.
+    std::string_view outageFilter() const { return outageFilter_; }
+    // False when the method counts no short outages in the run's variant.
+    bool countsShortOutages() const;
     LongOutageRecordset& longOutageRows() { return longOutages_; }
     int32_t longOutageCount() const { return longOutageCount_; }
     ResultRecordset& resultRow() { return results_; }
@@ -58,6 +63,8 @@ class Run {
     IRas_Vrem& rasVrem() { return rasVrem_.get(); }
     IRas_Vent& self() { return self_; }
 
+    // `Okryg` 0: the results are rounded.
+    bool rounds() const { return parameters_.Okryg == 0; }
     // Under `Okryg` 0 a value rounded (halves to even) to `Q_znk`, `G_znk` or `Qpk_znk` decimals;
     // otherwise kept. A Null stays Null.
     oleaut::Variant roundQ(const oleaut::Variant& value) const;
@@ -70,6 +77,9 @@ class Run {
     void start();
     bool fetchSource();
     void openOutageSets();
+    template <class Row>
+    void openOutageSet(BoundRecordset<Row>& set, std::string_view procedure, int32_t& count);
+    void unitEnd(int32_t rowsDone);
     void openResultTable();
     void renewResultTable(int32_t rowsDone);
     void unitLoop();
@@ -88,11 +98,12 @@ class Run {
     int32_t sourceCount_ = 0;
     OutageRecordset outages_;
     int32_t outageCount_ = 0;
+    std::string_view outageFilter_;
     LongOutageRecordset longOutages_;
     int32_t longOutageCount_ = 0;
     ResultRecordset results_;
 
-    std::unique_ptr<RowProgress> progress_;
+    std::unique_ptr<RowProgress> progress_;  // none when the method shows no window
     PhaseClock clock_;
     std::string unitText_;
 };

@@ -41,9 +41,9 @@ void workingHours(Run& run, UnitValues& u) {
 
 void outageHours(Run& run, UnitValues& u) {
     u.outage = 0;
-    if (run.outageCount() == 0) return;
+    if (!run.countsShortOutages() || run.outageCount() == 0) return;
     OutageRecordset& o = run.outageRows();
-    o.select(kOutageFilter, run.unitText());
+    o.select(run.outageFilter(), run.unitText());
     for (; !o.eof(); o.moveNext())
         u.outage += o.number(O::ВентВр_откл_р);
 }
@@ -89,7 +89,15 @@ void netHours(Run& run, UnitValues& u) {
     u.net = std::max(0.0, u.working - u.outage);
 }
 
+// A revision takes the city's temperatures of its arguments and reads none of the unit's.
 void designTemperatures(Run& run, UnitValues& u) {
+    if (run.rules().cityTemperatures) {
+        const RevisionArguments& city = run.parameters().revision;
+        u.Тнро_рт = city.GorTnror;
+        u.Тнрво = city.GorTnrvr;
+        u.Тнро_нач = city.GorTnror_n_ot;
+        return;
+    }
     SourceRecordset& s = run.source();
     u.Тнро_рт = s.number(S::Тнро_рт);
     u.Тнрво = s.number(S::Тнрво);

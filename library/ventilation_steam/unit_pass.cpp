@@ -12,6 +12,7 @@ void unitPass(Run& run) {
     monthShare(run, u);
     netHours(run, u);
     designTemperatures(run, u);
+    revisionHeatingSchedule(run, u);
 
     ResultRecordset& row = run.resultRow();
     row.addNew();

@@ -5,6 +5,15 @@
 
 namespace kalvik::ventilation {
 
+// The T12 load and loss factors of the revisions, never assigned: every T12 heat and loss column
+// comes out 0, as the stored rows hold them and as the consumption revision of 02.01.05 reads them
+// back. They could not come from `ФРасчВентТ12` anyway, since the revisions read neither `Т1` nor
+// `Т2`. Hence no T12 heat is ever computed. Were it computed one day, note that the revisions put
+// the leak product into `Утвент12_п` when `Тнач` is -11 or `GorTnrvr`, else into `Утвент26_п`:
+// a `Тнач` of -11 that is not `GorTnrvr` has its leaks in `Утвент26_п` already, so both columns
+// would hold them and `Утечки_вент_м3` would count them twice.
+inline constexpr double kT12Factor = 0;
+
 struct UnitValues {
     Hours working = 0;     // hours the unit works in the period
     Hours outage = 0;      // its short outages (rounded under the switch)
@@ -12,7 +21,7 @@ struct UnitValues {
     MonthShare share = 0;  // Доля: (period hours - long outages) / month hours, at least 0
     Hours net = 0;         // working less outage hours, at least 0
 
-    // Temperatures of the unit's row, read as numbers.
+    // The design temperatures: the unit's row read as numbers, or the city's of a revision.
     Celsius Тнро_рт = 0;
     Celsius Тнрво = 0;
     Celsius Тнро_нач = 0;

@@ -3,7 +3,7 @@
 namespace kalvik::ventilation {
 
 std::string_view resultTable(int16_t plan, std::string_view dog) {
-    if (dog == "Дог") return "РезультатыВентиляция_Дог";
+    if (isContract(dog)) return "РезультатыВентиляция_Дог";
     if (plan != 0) return "РезультатыВентиляция_План";
     return "РезультатыВентиляция";
 }

@@ -10,10 +10,18 @@ namespace kalvik::ventilation {
 inline constexpr std::string_view kSourceProcedure = "pr_Isx_Vent_Potr";
 inline constexpr std::string_view kOutagesProcedure = "pr_Otkl_vent_filtf";
 inline constexpr std::string_view kLongOutagesProcedure = "pr_Otkl_vent_Dlit";
+// Plan outages of the revisions, the unit given as `NN_вент`.
+inline constexpr std::string_view kPlanOutagesProcedure = "pr_Otkl_vent_Plan";
 
 // Client-side filters that narrow an outage set to one unit, followed by its `NN_вент`.
 inline constexpr std::string_view kOutageFilter = "[NNвентотк] = ";
 inline constexpr std::string_view kLongOutageFilter = "[NNВентТабл] = ";
+inline constexpr std::string_view kPlanOutageFilter = "[NN_вент] = ";
+
+// `Дог` exactly "Дог", case included: the contract figures.
+[[nodiscard]] constexpr bool isContract(std::string_view dog) {
+    return dog == "Дог";
+}
 
 // `Дог` exactly "Дог" (case included) -> the contract table whatever `План` is; otherwise
 // `План` not 0 -> the plan table; otherwise the actual table.

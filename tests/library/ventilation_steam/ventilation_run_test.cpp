@@ -11,26 +11,18 @@
 #include "library/ventilation_steam/columns.hpp"
 #include "library/ventilation_steam/ras_vent.hpp"
 #include "platform/oleaut/text.hpp"
-#include "tests/library/consumption/consumption_fixture.hpp"
+#include "tests/library/ventilation_steam/ventilation_fixture.hpp"
 
 namespace kalvik::ventilation {
 namespace {
 
 using oleaut::DateSerial;
 
-// The demonstration database without the consumption tests' ventilation results.
-class ConsumptionDatabase : public consumption::test::ConsumptionDatabase {
-  public:
-    ConsumptionDatabase() : consumption::test::ConsumptionDatabase(true) {
-        for (const char* table :
-             {"РезультатыВентиляция", "РезультатыВентиляция_План", "РезультатыВентиляция_Дог"})
-            execute("DELETE FROM \"" + std::string(table) + "\"");
-    }
-};
+using test::VentilationDatabase;
 
 class VentilationRun : public ::testing::Test {
   protected:
-    ConsumptionDatabase db;
+    VentilationDatabase db;
 
     void run(int16_t plan = 0, const std::string& dog = "", int16_t okryg = 0) {
         Ras_Vent vent;
@@ -38,9 +30,7 @@ class VentilationRun : public ::testing::Test {
                            DateSerial(2009, 1, 31), plan, 0);
     }
     double value(const std::string& table, int unit, const std::string& column) {
-        return oleaut::CDbl(db.scalar("SELECT \"" + column + "\" FROM \"" + table +
-                                      "\" WHERE \"NNВентОснТабл\" = " + std::to_string(unit) +
-                                      " ORDER BY \"NNрасчТеплВент\" DESC LIMIT 1"));
+        return db.value(table, unit, column);
     }
 };
 
@@ -137,7 +127,7 @@ TEST_F(VentilationRun, NullNumbersEndTheRunNamingUnitAndColumn) {
         {"UPDATE \"ВентУстановки\" SET \"Тнач\" = NULL WHERE \"NN_вент\" = 7", "Тнач"},
     };
     for (const Case& c : cases) {
-        ConsumptionDatabase fresh;
+        VentilationDatabase fresh;
         fresh.execute(c.change);
         try {
             Ras_Vent vent;
