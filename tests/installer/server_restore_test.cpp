@@ -360,7 +360,21 @@ TEST_P(Restore, RestoresUnderAFreeNameOrChangesNothing) {
 
 void nothing(Form1&, const testing_support::DemoServer&) {}
 
+// A restore of Virsel_Demo sends these in order, as far as it gets; its last step then sends what
+// follows.
+Texts sentBy(std::size_t steps, const Texts& then) {
+    const Texts restore = {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
+                           catalogued("{app}/BD/Virsel_Demo.ldf"),
+                           "RESTORE DATABASE [Virsel_Demo] FROM DISK = '{bak}'With Move "
+                           "'Virsel_Demo' TO '{app}/BD/Virsel_Demo.mdf',Move 'Virsel_Demo_log' "
+                           "TO '{app}/BD/Virsel_Demo.ldf'"};
+    Texts sent(restore.begin(), restore.begin() + static_cast<std::ptrdiff_t>(steps));
+    sent.insert(sent.end(), then.begin(), then.end());
+    return sent;
+}
+const Texts kNameStillFree = {named("Virsel_Demo"), fileList("{bak}")};
 const std::string kFailed = "Не удалось восстановить базу данных Virsel_Demo на сервере Srv1:\n";
+const std::string kDataTaken = "Файл {app}/BD/Virsel_Demo.mdf уже существует";
 
 INSTANTIATE_TEST_SUITE_P(
     ServerRestore, Restore,
@@ -368,12 +382,7 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"a free name and free paths",
                     nothing,
                     {"База данных Virsel_Demo была успешно восстановлена на сервере Srv1!"},
-                    {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
-                     catalogued("{app}/BD/Virsel_Demo.ldf"),
-                     "RESTORE DATABASE [Virsel_Demo] FROM DISK = '{bak}'With Move 'Virsel_Demo' "
-                     "TO '{app}/BD/Virsel_Demo.mdf',Move 'Virsel_Demo_log' TO "
-                     "'{app}/BD/Virsel_Demo.ldf'",
-                     named("Virsel_Demo"), named("Virsel_Demo")},
+                    sentBy(4, {named("Virsel_Demo"), named("Virsel_Demo")}),
                     kNameTaken + " Command8",
                     true},
         RestoreCase{"quotes and a bracket in the name and the paths",
@@ -394,7 +403,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     {"База данных с именем Virsel_Demo Уже существует на сервере Srv1, "
                      "измените имя БД!"},
-                    {named("Virsel_Demo"), named("Virsel_Demo")},
+                    sentBy(1, {named("Virsel_Demo")}),
                     kNameTaken,
                     false},
         RestoreCase{"a data path catalogued but absent from disk",
@@ -403,36 +412,27 @@ INSTANTIATE_TEST_SUITE_P(
                                          server.programFolder() + "/BD/a.ldf");
                         fs::remove(f.Text3.Text());
                     },
-                    {"Файл {app}/BD/Virsel_Demo.mdf уже существует"},
-                    {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
-                     named("Virsel_Demo"), fileList("{bak}")},
+                    {kDataTaken},
+                    sentBy(2, kNameStillFree),
                     kBackupRead,
                     false},
         RestoreCase{"a data path on disk but not catalogued",
                     [](Form1& f, const auto&) { std::ofstream(f.Text3.Text()) << "x"; },
-                    {"Файл {app}/BD/Virsel_Demo.mdf уже существует"},
-                    {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
-                     named("Virsel_Demo"), fileList("{bak}")},
+                    {kDataTaken},
+                    sentBy(2, kNameStillFree),
                     kBackupRead,
                     false},
-        RestoreCase{
-            "a log path taken, the data path free",
-            [](Form1& f, const auto&) { std::ofstream(f.Text4.Text()) << "x"; },
-            {"Файл {app}/BD/Virsel_Demo.ldf уже существует"},
-            {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
-             catalogued("{app}/BD/Virsel_Demo.ldf"), named("Virsel_Demo"), fileList("{bak}")},
-            kBackupRead,
-            false},
+        RestoreCase{"a log path taken, the data path free",
+                    [](Form1& f, const auto&) { std::ofstream(f.Text4.Text()) << "x"; },
+                    {"Файл {app}/BD/Virsel_Demo.ldf уже существует"},
+                    sentBy(3, kNameStillFree),
+                    kBackupRead,
+                    false},
         RestoreCase{
             "a failing restore statement",
             nothing,
             {kFailed + "RESTORE detected an error on page (1:1)."},
-            {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
-             catalogued("{app}/BD/Virsel_Demo.ldf"),
-             "RESTORE DATABASE [Virsel_Demo] FROM DISK = '{bak}'With Move 'Virsel_Demo' "
-             "TO '{app}/BD/Virsel_Demo.mdf',Move 'Virsel_Demo_log' TO "
-             "'{app}/BD/Virsel_Demo.ldf'",
-             named("Virsel_Demo"), fileList("{bak}")},
+            sentBy(4, kNameStillFree),
             kBackupRead,
             false,
             Failing{
@@ -441,12 +441,7 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"a timeout of the restore statement",
                     nothing,
                     {kFailed + "Query timeout expired"},
-                    {named("Virsel_Demo"), catalogued("{app}/BD/Virsel_Demo.mdf"),
-                     catalogued("{app}/BD/Virsel_Demo.ldf"),
-                     "RESTORE DATABASE [Virsel_Demo] FROM DISK = '{bak}'With Move 'Virsel_Demo' "
-                     "TO '{app}/BD/Virsel_Demo.mdf',Move 'Virsel_Demo_log' TO "
-                     "'{app}/BD/Virsel_Demo.ldf'",
-                     named("Virsel_Demo"), fileList("{bak}")},
+                    sentBy(4, kNameStillFree),
                     kBackupRead,
                     false,
                     Failing{StatementKind::Restore, {sqlserver::timeoutError(), {}}}}),

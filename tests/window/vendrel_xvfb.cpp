@@ -26,6 +26,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace window_tests {
@@ -74,6 +75,16 @@ bool greyText(Colour c) {
     return !dark(c) && c.r < 170;
 }
 
+// Where the window's client area lies on the screen.
+std::pair<int, int> clientOrigin(Fl_Window* window) {
+    int left = 0;
+    int top = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(fl_display, fl_xid(window), RootWindow(fl_display, fl_screen), 0, 0,
+                          &left, &top, &child);
+    return {left, top};
+}
+
 class VendrelWindow : public ::testing::Test {
   protected:
     void SetUp() override { ui::setMode(ui::Mode::Window); }
@@ -89,11 +100,7 @@ TEST_F(VendrelWindow, DrawsBothTabsAfterFindingTheBackup) {
     EXPECT_EQ(std::string(window->label()), kCaption);
     EXPECT_EQ(window->w(), kWidth);
     EXPECT_EQ(window->h(), kHeight);
-    int left = 0;
-    int top = 0;
-    ::Window child = 0;
-    XTranslateCoordinates(fl_display, fl_xid(window), RootWindow(fl_display, fl_screen), 0, 0,
-                          &left, &top, &child);
+    const auto [left, top] = clientOrigin(window);
 
     const Screenshot restore = grabScreen();
     savePng(restore, "vendrel_restore_tab");
@@ -129,11 +136,7 @@ TEST_F(VendrelWindow, DrawsTheRestoreTabAfterASuccessfulRestore) {
                          "База данных Virsel_Demo была успешно восстановлена на сервере Srv1!"});
     Fl_Window* window = Fl::first_window();
     ASSERT_NE(window, nullptr);
-    int left = 0;
-    int top = 0;
-    ::Window child = 0;
-    XTranslateCoordinates(fl_display, fl_xid(window), RootWindow(fl_display, fl_screen), 0, 0,
-                          &left, &top, &child);
+    const auto [left, top] = clientOrigin(window);
     const Screenshot restored = grabScreen();
     savePng(restored, "vendrel_restored");
     // The name stays open for another restore; the restored name closed the backup path.
