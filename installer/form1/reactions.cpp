@@ -65,7 +65,7 @@ void Form1::Command8_Click() {
 }
 
 // The name of the database to restore: a free name opens the backup path, a taken one closes the
-// restore.
+// restore. Kept as found: it runs whether or not the server check found the rights.
 void Form1::Text2_Change() {
     try {
         checkRestoreName();
@@ -113,7 +113,8 @@ void Form1::linkChosenDatabase() {
 }
 
 // Reads the backup's file list; any failure (a closed connection, an unreadable backup) disables
-// the restore's paths without a message.
+// the restore's paths without a message. Kept as found: the backup is read at every change of the
+// path, each keystroke included.
 void Form1::Text5_Change() {
     try {
         // The data and log files go to the data folder under the database's name.

@@ -1,5 +1,6 @@
 // The restore of the demonstration database: under a free name, its data and log files at free
-// paths, then chosen for linking. The window waits for the restore statement.
+// paths, then chosen for linking. Kept as found: the window waits for the restore statement, up to
+// its timeout.
 
 #include "installer/form1/form1.hpp"
 #include "installer/form1/server_texts.hpp"

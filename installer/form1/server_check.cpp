@@ -39,7 +39,7 @@ void Form1::checkServer() {
         linkChosenDatabase();
         listDatabases();
     }
-    // Kept as found: a refused right still lets a free name open the backup path.
+    // A refused right still lets a free name open the backup path.
     checkRestoreName();
 }
 
