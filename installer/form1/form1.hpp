@@ -5,6 +5,7 @@
 // handlers, so that the window is driven alike by the user and by tests.
 
 #include "platform/ado/connection.hpp"
+#include "platform/ado/recordset.hpp"
 #include "platform/ui/form.hpp"
 
 #include <memory>
@@ -14,6 +15,9 @@ namespace vendrel {
 
 // The title of the installer's message boxes where none is given.
 inline constexpr const char* kBoxTitle = "Vendrel";
+
+// A message box of the installer: the text, the button OK, the title above.
+void showBox(const std::string& text);
 
 class Form1 {
   public:
@@ -79,9 +83,30 @@ class Form1 {
   private:
     void wireHandlers();
     void Form_Load();
+
+    // The server check's steps and the reactions it runs: a failing statement comes out of them.
+    void checkServer();
+    void listDatabases();
+    void linkChosenDatabase();
+    void checkRestoreName();
+    // The restore up to the new database's choice; a taken name or path or a failing restore
+    // statement stops it with a message.
+    void restoreIfFree();
+    bool pathIsFree(const std::string& path);
+    bool runRestore();
+
+    // A new SqlConnection on ConnectionText, opened.
+    void openConnection();
     bool connected() const;
+    // Sends a statement through SqlConnection as SqlText; its result.
+    std::shared_ptr<ado::Recordset> send(std::string text);
+    // Sends a statement and tells whether its result holds a row; the result is closed.
+    bool returnsRows(std::string text);
     // Enables or disables the restore's path fields, their buttons and the restore button.
     void enableRestorePaths(bool enabled);
+    // Disables what a taken database name closes: the backup path, the restore's paths, their
+    // buttons and the restore button.
+    void closeRestore();
 
     std::string programFolder_;
 };

@@ -2,6 +2,7 @@
 // the window is closed.
 
 #include "installer/form1/form1.hpp"
+#include "platform/sqlserver/driver.hpp"
 #include "platform/ui/mode.hpp"
 
 #include <exception>
@@ -19,6 +20,8 @@ std::string programFolder() {
 
 int main() {
     try {
+        // The database server's ODBC driver, as installed on the machine.
+        sqlserver::installDriver();
         if (ui::mode() != ui::Mode::Window) {
             std::cerr << "vendrel: no display to show the installer's window on" << std::endl;
             return 1;

@@ -1,9 +1,9 @@
-// The reactions to the server name, the database names and the backup path. Those that need the
-// server check are answered loudly until it is built.
+// The reactions to the database names and the backup path, and the connection they share. A
+// failing statement of a keystroke or a pick ends in a box with the server's message.
 
 #include "installer/form1/form1.hpp"
+#include "installer/form1/server_texts.hpp"
 
-#include "platform/ado/recordset.hpp"
 #include "platform/oleaut/error.hpp"
 #include "platform/ui/message_box.hpp"
 
@@ -15,76 +15,112 @@ namespace {
 
 constexpr const char* kDataFolder = "/BD/";
 
-[[noreturn]] void notImplemented(const std::string& handler) {
-    throw oleaut::Error(oleaut::kNotImplemented, "not implemented: " + handler);
-}
-
-void notImplementedBox(const std::string& handler) {
-    ui::messageBox({.text = "not implemented: " + handler, .title = kBoxTitle});
-}
-
-// A text as a string literal of the server's SQL: in quotes, its quotes doubled, so that a path
-// cannot end the literal early.
-std::string quotedLiteral(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        quoted += c;
-        if (c == '\'') quoted += '\'';
+void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
+    for (ui::Control* control : controls) {
+        control->setEnabled(enabled);
     }
-    return quoted + "'";
 }
 
 }  // namespace
+
+void showBox(const std::string& text) {
+    ui::messageBox({.text = text, .title = kBoxTitle});
+}
+
+void Form1::openConnection() {
+    SqlConnection = std::make_shared<ado::Connection>();
+    SqlConnection->ConnectionString(ConnectionText);
+    SqlConnection->CommandTimeout(kCommandTimeout);
+    SqlConnection->Open("", "", "", ado::adOptionUnspecified);
+}
 
 bool Form1::connected() const {
     return SqlConnection->State() == ado::adStateOpen;
 }
 
+std::shared_ptr<ado::Recordset> Form1::send(std::string text) {
+    SqlText = std::move(text);
+    return SqlConnection->Execute(SqlText, nullptr, ado::adOptionUnspecified);
+}
+
+bool Form1::returnsRows(std::string text) {
+    const std::shared_ptr<ado::Recordset> rows = send(std::move(text));
+    rows->MoveFirst();
+    const bool found = !rows->EndOfFile();
+    rows->Close();
+    return found;
+}
+
 void Form1::enableRestorePaths(bool enabled) {
-    const std::initializer_list<ui::Control*> paths{&Text3, &Text4, &Command3, &Command4,
-                                                    &Command6};
-    for (ui::Control* control : paths) {
-        control->setEnabled(enabled);
-    }
+    setEnabled({&Text3, &Text4, &Command3, &Command4, &Command6}, enabled);
 }
 
-void Form1::Command5_Click() {
-    notImplementedBox("Command5_Click");
-}
-
-void Form1::Command6_Click() {
-    notImplementedBox("Command6_Click");
+void Form1::closeRestore() {
+    setEnabled({&Text5, &Command7}, false);
+    enableRestorePaths(false);
 }
 
 void Form1::Command8_Click() {
-    notImplementedBox("Command8_Click");
+    showBox("not implemented: Command8_Click");
 }
 
+// The name of the database to restore: a free name opens the backup path, a taken one closes the
+// restore. Kept as found: it runs whether or not the server check found the rights.
 void Form1::Text2_Change() {
-    if (!connected()) return;
-    notImplemented("Text2_Change");
+    try {
+        checkRestoreName();
+    } catch (const std::exception& failure) {
+        closeRestore();
+        showBox(failure.what());
+    }
 }
 
-void Form1::Combo1_Change() {
+void Form1::checkRestoreName() {
     if (!connected()) return;
-    notImplemented("Combo1_Change");
+    if (returnsRows(databaseQuery(Text2.Text()))) {
+        closeRestore();
+        return;
+    }
+    setEnabled({&Text5, &Command7}, true);
+    Text5_Change();
+}
+
+// The database the workstation files are linked to: an existing one opens the linking and
+// becomes SqlConnection's database.
+void Form1::Combo1_Change() {
+    try {
+        linkChosenDatabase();
+    } catch (const std::exception& failure) {
+        Command8.setEnabled(false);
+        showBox(failure.what());
+    }
 }
 
 void Form1::Combo1_Click() {
     Combo1_Change();
 }
 
+void Form1::linkChosenDatabase() {
+    if (!connected()) return;
+    if (!returnsRows(databaseQuery(Combo1.Text()))) {
+        Command8.setEnabled(false);
+        return;
+    }
+    Command8.setEnabled(true);
+    ConnectionText = databaseConnection(Text1.Text(), Combo1.Text());
+    SqlConnection->Close();
+    openConnection();
+}
+
 // Reads the backup's file list; any failure (a closed connection, an unreadable backup) disables
-// the restore's paths without a message.
+// the restore's paths without a message. Kept as found: the backup is read at every change of the
+// path, each keystroke included.
 void Form1::Text5_Change() {
     try {
         // The data and log files go to the data folder under the database's name.
         Text3.setText(AppFolder + kDataFolder + Text2.Text() + ".mdf");
         Text4.setText(AppFolder + kDataFolder + Text2.Text() + ".ldf");
-        // Kept as found: a blank between the path and the closing quote.
-        SqlText = "RESTORE FILELISTONLY FROM DISK = " + quotedLiteral(Text5.Text() + " ") +
-                  " WITH FILE=1; ";
-        const std::shared_ptr<ado::Recordset> files = SqlConnection->Execute(SqlText);
+        const std::shared_ptr<ado::Recordset> files = send(fileListQuery(Text5.Text()));
         // The backup lists its data file first and its log file second.
         files->MoveFirst();
         LogicalDataName = oleaut::CStr(files->Fields()("LogicalName").Value());

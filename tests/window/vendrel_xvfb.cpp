@@ -1,7 +1,9 @@
 // The installer's window drawn by FLTK, and the vendrel program on the virtual display.
 
 #include "installer/form1/form1.hpp"
+#include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"
+#include "tests/support/demo_server.hpp"
 #include "tests/support/temporary_directory.hpp"
 #include "tests/window/screenshot.hpp"
 
@@ -24,6 +26,8 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace window_tests {
 namespace {
@@ -71,6 +75,16 @@ bool greyText(Colour c) {
     return !dark(c) && c.r < 170;
 }
 
+// Where the window's client area lies on the screen.
+std::pair<int, int> clientOrigin(Fl_Window* window) {
+    int left = 0;
+    int top = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(fl_display, fl_xid(window), RootWindow(fl_display, fl_screen), 0, 0,
+                          &left, &top, &child);
+    return {left, top};
+}
+
 class VendrelWindow : public ::testing::Test {
   protected:
     void SetUp() override { ui::setMode(ui::Mode::Window); }
@@ -86,11 +100,7 @@ TEST_F(VendrelWindow, DrawsBothTabsAfterFindingTheBackup) {
     EXPECT_EQ(std::string(window->label()), kCaption);
     EXPECT_EQ(window->w(), kWidth);
     EXPECT_EQ(window->h(), kHeight);
-    int left = 0;
-    int top = 0;
-    ::Window child = 0;
-    XTranslateCoordinates(fl_display, fl_xid(window), RootWindow(fl_display, fl_screen), 0, 0,
-                          &left, &top, &child);
+    const auto [left, top] = clientOrigin(window);
 
     const Screenshot restore = grabScreen();
     savePng(restore, "vendrel_restore_tab");
@@ -106,6 +116,32 @@ TEST_F(VendrelWindow, DrawsBothTabsAfterFindingTheBackup) {
     EXPECT_EQ(pixelsWhere(relink, left, top, kFirstField, dark), 0) << "Combo1 drawn inactive";
     EXPECT_GT(pixelsWhere(relink, left, top, kFirstField, greyText), 20) << "Combo1's text";
     EXPECT_GT(pixelsWhere(relink, left, top, kSecondField, dark), 20) << "Text6, enabled";
+    form1.form.unload();
+}
+
+TEST_F(VendrelWindow, DrawsTheRestoreTabAfterASuccessfulRestore) {
+    testing_support::DemoServer demo(temporary.path());
+    std::vector<std::string> shown;
+    ui::ScopedResponder responder([&](const ui::MessageBoxRequest& request) {
+        shown.push_back(request.text);
+        return ui::Answer::Ok;
+    });
+    vendrel::Form1 form1(demo.programFolder());
+    form1.form.show();
+    form1.Text1.setText("Srv1");
+    form1.Command5.click();
+    form1.Command6.click();
+    settle();
+    EXPECT_EQ(shown, std::vector<std::string>{
+                         "База данных Virsel_Demo была успешно восстановлена на сервере Srv1!"});
+    Fl_Window* window = Fl::first_window();
+    ASSERT_NE(window, nullptr);
+    const auto [left, top] = clientOrigin(window);
+    const Screenshot restored = grabScreen();
+    savePng(restored, "vendrel_restored");
+    // The name stays open for another restore; the restored name closed the backup path.
+    EXPECT_GT(pixelsWhere(restored, left, top, kFirstField, dark), 20) << "Text2, enabled";
+    EXPECT_EQ(pixelsWhere(restored, left, top, kSecondField, dark), 0) << "Text5 drawn inactive";
     form1.form.unload();
 }
 
