@@ -56,10 +56,6 @@ void Form1::Command6_Click() {
     notImplementedBox("Command6_Click");
 }
 
-void Form1::Command8_Click() {
-    notImplementedBox("Command8_Click");
-}
-
 void Form1::Text2_Change() {
     if (!connected()) return;
     notImplemented("Text2_Change");
