@@ -109,12 +109,14 @@ std::vector<LinkRow> readServerList(ado::Connection& server, const std::string& 
 
 // File: drops every ODBC link, from the names taken before the first drop.
 void dropOldLinks(dao::Database& file, const std::string& fileName, ProgressLines& lines) {
-    dao::TableDefList& defs = file.TableDefs();
     std::vector<std::string> links;
-    for (int32_t i = 0; i < defs.Count(); ++i) {
-        const std::shared_ptr<dao::TableDef> def = defs.Item(i);
-        if (def->Attributes & dao::dbAttachedODBC) links.push_back(def->Name);
-    }
+    step([&] {
+        dao::TableDefList& defs = file.TableDefs();
+        for (int32_t i = 0; i < defs.Count(); ++i) {
+            const std::shared_ptr<dao::TableDef> def = defs.Item(i);
+            if (def->Attributes & dao::dbAttachedODBC) links.push_back(def->Name);
+        }
+    });
     for (const std::string& link : links) {
         step([&] { file.Execute(dropTable(link)); });
         lines.show(droppingLabel(fileName, link));
