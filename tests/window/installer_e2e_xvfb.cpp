@@ -43,8 +43,12 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kTree = fs::path(KALVIK_BINARY_DIR) / "installer-e2e";
-const std::string kConnect =
-    "ODBC;Driver={SQL Server};Trusted_Connection=Yes;Server=localhost;Database=Virsel_demo;";
+
+// A link's connection to the database the relinking was given.
+std::string linkConnect(const std::string& database) {
+    return "ODBC;Driver={SQL Server};Trusted_Connection=Yes;Server=localhost;Database=" + database +
+           ";";
+}
 
 // The first widget below a group (depth first) that passes a test.
 Fl_Widget* findWidget(Fl_Group* group, const std::function<bool(Fl_Widget*)>& test) {
@@ -111,10 +115,10 @@ void screenshot(const std::string& step) {
     savePng(grabScreen(), "installer_e2e_" + step);
 }
 
-// The server check and the restore leave the demonstration database restored and the window's
-// connection on the database of Combo1, with Command8 enabled. They are built by the server
-// check's work; until then the test gets there through the server's own restore.
-void checkAndRestore(vendrel::Form1& form1) {
+// Where the server check and the restore leave the window: the demonstration database restored,
+// the window's connection on the database of Combo1, Command8 enabled. While the window answers
+// "not implemented" to the check, the test gets there through the server's own restore.
+void restoreThroughTheServer(vendrel::Form1& form1) {
     sqlserver::Catalogue catalogue(kTree / "server" / vendrel::demo_tree::kServer);
     sqlserver::restoreDatabase(catalogue, "Virsel_Demo",
                                (kTree / "BD/BdBackup/Virsel_Demo.bak").string(),
@@ -160,11 +164,11 @@ const std::map<std::string, Relinked> kRelinked = {
       {"Ind_Журнал: id", "Ind_Потребитель_K_G_gvs: Npotr"}}},
 };
 
-Relinked relinkedOf(const fs::path& file) {
+Relinked relinkedOf(const fs::path& file, const std::string& database) {
     ado::sqlite::File db(file, ado::sqlite::File::Mode::ReadOnly);
     Relinked found;
     for (const dao::Link& link : dao::readLinks(db)) {
-        EXPECT_EQ(link.connect, kConnect) << link.name;
+        EXPECT_EQ(link.connect, linkConnect(database)) << link.name;
         found.links.push_back(link.name + "<-" + link.sourceTableName);
     }
     const ado::RowSet rows = db.run("SELECT Name, Fields FROM dao_indexes");
@@ -208,16 +212,26 @@ TEST(InstallerEndToEnd, RelinksCompactsAndBuildsTheDemonstrationTree) {
     EXPECT_EQ(form1.Text1.Text(), "localhost");
     screenshot("2_server_typed");
 
-    checkAndRestore(form1);
-    screenshot("3_restored");
+    clickButton(window, "Проверить подключение");
+    screenshot("3_checked");
+    clickButton(window, "Restore database");
+    const bool checkBuilt = std::none_of(boxes.begin(), boxes.end(), [](const auto& box) {
+        return box.text == "not implemented: Command5_Click";
+    });
+    if (!checkBuilt) restoreThroughTheServer(form1);
+    screenshot("4_restored");
+    ASSERT_TRUE(form1.Command8.Enabled());
+    boxes.clear();
 
     clickTab(window, "Присоединить АРМы");
     EXPECT_EQ(form1.SSTab1.Tab(), 1);
     EXPECT_EQ(form1.Text6.Text(), kTree.string() + "/MDB/");
-    screenshot("4_relink_tab");
+    screenshot("5_relink_tab");
 
+    // The database as the window names it: the start-up's "Virsel_demo", or the restored name.
+    const std::string database = form1.Combo1.Text();
     clickButton(window, "Присоединить mdb");
-    screenshot("5_relinked");
+    screenshot("6_relinked");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Успешно присоединено 4 АРМа!");
     EXPECT_EQ(boxes[0].title, "Vendrel");
@@ -234,26 +248,27 @@ TEST(InstallerEndToEnd, RelinksCompactsAndBuildsTheDemonstrationTree) {
     while (!built() && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_TRUE(built()) << "four .mde and no script left within 60 s";
-    screenshot("6_built");
+    screenshot("7_built");
     form1.form.unload();
 
     for (const auto& [code, expected] : kRelinked) {
         const fs::path mdb = kTree / "MDB" / (code + ".mdb");
-        const Relinked found = relinkedOf(mdb);
+        const Relinked found = relinkedOf(mdb, database);
         EXPECT_EQ(found.links, expected.links) << code;
         EXPECT_EQ(found.indexes, expected.indexes) << code;
         EXPECT_EQ(column(mdb,
                          "SELECT ServerName || '|' || DBName || '|' || ConnectionString FROM "
                          "tbl_str_conn"),
-                  std::vector<std::string>{
-                      "localhost|Virsel_demo|Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist "
-                      "Security Info=False;Initial Catalog=Virsel_demo"})
+                  std::vector<std::string>{"localhost|" + database +
+                                           "|Provider=SQLOLEDB.1;Integrated Security=SSPI;Persist "
+                                           "Security Info=False;Initial Catalog=" +
+                                           database})
             << code;
         EXPECT_EQ(column(mdb, "SELECT Value FROM dao_properties WHERE Name = 'Locale'"),
                   std::vector<std::string>{";LANGID=0x0419;CP=1251;COUNTRY=0"})
             << code;
         const fs::path mde = kTree / "MDB" / (code + ".mde");
-        EXPECT_EQ(relinkedOf(mde).links, expected.links) << code;
+        EXPECT_EQ(relinkedOf(mde, database).links, expected.links) << code;
         EXPECT_EQ(column(mde, "SELECT Value FROM dao_properties WHERE Name = 'MDE'"),
                   std::vector<std::string>{"T"})
             << code;
@@ -263,7 +278,7 @@ TEST(InstallerEndToEnd, RelinksCompactsAndBuildsTheDemonstrationTree) {
     }
     EXPECT_EQ(column(kTree / "BD/Virsel_Demo.mdf",
                      "SELECT DISTINCT SQLServer || '|' || SQLDatabase FROM [001_Таблицы_АРМов]"),
-              std::vector<std::string>{"localhost|Virsel_demo"});
+              std::vector<std::string>{"localhost|" + database});
 }
 
 }  // namespace
