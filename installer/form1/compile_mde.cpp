@@ -39,6 +39,19 @@ fs::path folderOf(const std::string& path) {
     return folder.empty() ? fs::path(".") : folder;
 }
 
+// Compacts the file into a new file; a compaction that fails leaves no part of it behind. A name
+// already taken fails before anything is written and is left alone.
+void compactInto(const std::string& path, const fs::path& compacted) {
+    const bool taken = fs::exists(compacted);
+    try {
+        dao::dbEngine().CompactDatabase(path, compacted, relinking::kCompactionLocale);
+    } catch (...) {
+        std::error_code ec;
+        if (!taken) fs::remove(compacted, ec);
+        throw;
+    }
+}
+
 // Replaces the file by its compacted copy in one step.
 void replaceBy(const fs::path& compacted, const std::string& path) {
     std::error_code ec;
@@ -82,12 +95,13 @@ oleaut::Variant compare_mdb(const std::string& CompactingDBPathAndName,
             fso.CopyFile(CompactingDBPathAndName, backupCopyName(CompactingDBPathAndName), true);
         }
         const fs::path compacted = folderOf(CompactingDBPathAndName) / fso.GetTempName();
-        dao::dbEngine().CompactDatabase(CompactingDBPathAndName, compacted,
-                                        relinking::kCompactionLocale);
+        compactInto(CompactingDBPathAndName, compacted);
         replaceBy(compacted, CompactingDBPathAndName);
         return {};
     } catch (const oleaut::Error& failure) {
         return oleaut::Variant(failure.number());
+    } catch (const std::exception&) {
+        return oleaut::Variant(kPathFileAccessError);
     }
 }
 
