@@ -60,10 +60,6 @@ void Form1::closeRestore() {
     enableRestorePaths(false);
 }
 
-void Form1::Command8_Click() {
-    showBox("not implemented: Command8_Click");
-}
-
 // The name of the database to restore: a free name opens the backup path, a taken one closes the
 // restore. Kept as found: it runs whether or not the server check found the rights.
 void Form1::Text2_Change() {

@@ -280,21 +280,3 @@ TEST_F(PathDialogs, AnAnswerFillsTheFieldAndACancelChangesNothing) {
 
 }  // namespace
 }  // namespace vendrel
-
-namespace vendrel {
-namespace {
-
-TEST_F(PathDialogs, TheRelinkingNotYetBuiltSaysSo) {
-    std::vector<ui::MessageBoxRequest> shown;
-    ui::ScopedResponder responder([&](const ui::MessageBoxRequest& request) {
-        shown.push_back(request);
-        return ui::Answer::Ok;
-    });
-    form1.Command8_Click();
-    const std::vector<ui::MessageBoxRequest> expected = {
-        {.text = "not implemented: Command8_Click", .title = "Vendrel"}};
-    EXPECT_EQ(shown, expected);
-}
-
-}  // namespace
-}  // namespace vendrel
