@@ -7,6 +7,7 @@
 
 #include "demo/builder.hpp"
 #include "host/commands.hpp"
+#include "host/demo_consumer_update.hpp"
 #include "host/demo_consumption.hpp"
 #include "host/demo_steam.hpp"
 #include "host/demo_ventilation.hpp"
@@ -177,13 +178,15 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         for (const SampleCall& sample : kSampleCalls)
             runSample(registry, sample);
         // The month's calculations in their order, then the revisions.
-        bool calculated = runVentilationDemo(registry, connectionString);
+        bool calculated = runConsumerUpdateDemo(registry, connectionString);
+        calculated = runVentilationDemo(registry, connectionString) && calculated;
         calculated =
             runConsumptionDemo(registry, connectionString, ConsumptionRuns::Month) && calculated;
         calculated = runSteamDemo(registry, connectionString) && calculated;
         calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions) &&
                      calculated;
-        std::cout << "\nThe other calculations (Vent, Potr, Poteri_vneshn) are not built yet.\n";
+        std::cout << "\nThe other calculations (Vent, Potr.Calc_Potr_13_11_04, Poteri_vneshn) are "
+                     "not built yet.\n";
 
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});
