@@ -7,6 +7,7 @@
 
 #include "demo/builder.hpp"
 #include "host/commands.hpp"
+#include "host/demo_consumer_update.hpp"
 #include "host/demo_consumption.hpp"
 #include "host/demo_load_update.hpp"
 #include "host/demo_steam.hpp"
@@ -179,6 +180,7 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
             runSample(registry, sample);
         // The month's calculations in their order, then the revisions.
         bool calculated = runLoadUpdateDemo(registry, connectionString);
+        calculated = runConsumerUpdateDemo(registry, connectionString) && calculated;
         calculated = runVentilationDemo(registry, connectionString) && calculated;
         calculated =
             runConsumptionDemo(registry, connectionString, ConsumptionRuns::Month) && calculated;
@@ -186,7 +188,9 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         calculated = runVentilationRevisionsDemo(registry, connectionString) && calculated;
         calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions) &&
                      calculated;
-        std::cout << "\nThe other calculations (Potr, Poteri_vneshn) are not built yet.\n";
+        std::cout
+            << "\nThe other calculations (Potr.Calc_Potr_13_11_04, Poteri_vneshn) are not built "
+               "yet.\n";
 
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});

@@ -49,6 +49,10 @@ void ProcedureCommand::setParameter(const ProcedureParameter& parameter) {
     command_->Parameters().Item(parameter.name)->Value(parameter.value);
 }
 
+void ProcedureCommand::setProcedure(const std::string& procedure) {
+    command_->CommandText(procedure);
+}
+
 ProcedureCommand::~ProcedureCommand() {
     try {
         close();

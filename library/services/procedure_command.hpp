@@ -52,6 +52,9 @@ class ProcedureCommand {
     oleaut::ObjectRef command() const { return command_; }
     // A new value of one of its parameters (found by name), for the next execution.
     void setParameter(const ProcedureParameter& parameter);
+    // Another procedure for the next execution, on the same connection with the same type,
+    // timeout and parameters; rows already opened from the command keep their connection.
+    void setProcedure(const std::string& procedure);
     void close();
 
   private:

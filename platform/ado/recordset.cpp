@@ -99,6 +99,7 @@ void Recordset::Open(const oleaut::Variant& source, const oleaut::Variant& activ
                        kRecordsetSource);
     }
     if (cursorType != adOpenUnspecified) cursorType_ = cursorType;
+    origin_.reset();
 
     if (from.isObject()) {
         if (auto command = std::dynamic_pointer_cast<Command>(from.asObject())) {
@@ -123,6 +124,8 @@ void Recordset::Open(const oleaut::Variant& source, const oleaut::Variant& activ
             adopt(other->rows_.sharedColumns(), {});
             rows_ = other->rows_;
             showAll();
+            origin_ = other;
+            originGeneration_ = other->generation_;
             return;
         }
         throw adoError(adErrInvalidArgument,
@@ -461,8 +464,19 @@ void Recordset::UpdateBatch(AffectEnum affect) {
         session.rollbackTransaction();
         throw;
     }
+    if (std::shared_ptr<Recordset> origin = openOrigin()) {
+        for (const RowWriter::Completion& completion : completions)
+            origin->complete(completion);
+        origin->forgetIndexes();
+    }
     for (RowWriter::Completion& completion : completions)
         complete(std::move(completion));
+}
+
+std::shared_ptr<Recordset> Recordset::openOrigin() const {
+    std::shared_ptr<Recordset> origin = origin_.lock();
+    if (!origin || !origin->open_ || origin->generation_ != originGeneration_) return nullptr;
+    return origin;
 }
 
 // ---- writing rows ----

@@ -96,7 +96,9 @@ class Recordset : public oleaut::Object {
 
     // Opens the rows of a text, table or procedure (options gives the command type), of a
     // Command (its connection, text, type, timeout and parameters), or of another Recordset (its
-    // rows and pending changes). Empty arguments and -1 use the properties.
+    // rows and pending changes). Empty arguments and -1 use the properties. A batch sent from a
+    // recordset opened on another one completes that one too, as long as it stays open: its sent
+    // rows are no longer pending and its new rows carry the keys they were given.
     void Open(const oleaut::Variant& source = {}, const oleaut::Variant& activeConnection = {},
               CursorTypeEnum cursorType = adOpenUnspecified,
               LockTypeEnum lockType = adLockUnspecified, int32_t options = adOptionUnspecified);
@@ -154,6 +156,8 @@ class Recordset : public oleaut::Object {
 
     RowWriter::Target writeTarget();
     void complete(RowWriter::Completion completion);
+    // The recordset this one was opened on, while it is still open as it was then.
+    std::shared_ptr<Recordset> openOrigin() const;
 
     std::shared_ptr<Connection> connection_;
     bool ownsConnection_ = false;
@@ -163,7 +167,9 @@ class Recordset : public oleaut::Object {
     oleaut::Variant source_;
     std::string sourceText_;
     bool open_ = false;
-    uint64_t generation_ = 0;  // changes at every Open, so that stale Fields fail
+    uint64_t generation_ = 0;          // changes at every Open, so that stale Fields fail
+    std::weak_ptr<Recordset> origin_;  // opened on another recordset: that one
+    uint64_t originGeneration_ = 0;
 
     RowStore rows_;
     Cursor cursor_;

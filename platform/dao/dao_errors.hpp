@@ -11,9 +11,11 @@ namespace dao {
 
 enum ErrorNumber : int32_t {
     kInvalidArgument = 3001,
+    kTooManyTransactions = 3003,
     kObjectNotFound = 3011,      // a link's source table
     kObjectExists = 3012,        // a table definition's name is taken
     kFileNotFound = 3024,        // no such workstation file
+    kNoTransaction = 3034,       // a commit or rollback without a transaction
     kInputTableNotFound = 3078,  // a statement's table is not there
     kInvalidStatement = 3129,    // a text the engine does not understand
     kOdbcConnectionFailed = 3151,

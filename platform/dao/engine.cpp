@@ -1,6 +1,7 @@
 #include "platform/dao/engine.hpp"
 
 #include <regex>
+#include <utility>
 
 #include "platform/dao/dao_errors.hpp"
 #include "platform/dao/workstation_file.hpp"
@@ -8,8 +9,21 @@
 namespace dao {
 namespace {
 
-[[noreturn]] void notImplemented(const char* what) {
-    throw daoError(kInvalidArgument, std::string("not implemented: Workspace.") + what);
+TransactionListener& listener() {
+    static TransactionListener installed;
+    return installed;
+}
+
+void tell(TransactionCall call) {
+    if (listener()) listener()(call);
+}
+
+void requireTransaction(int32_t depth) {
+    if (depth == 0) {
+        throw daoError(kNoTransaction,
+                       "You tried to commit or rollback a transaction without first beginning a "
+                       "transaction.");
+    }
 }
 
 // ";LANGID=0x0419;CP=1251;COUNTRY=0" and texts of that form.
@@ -34,16 +48,29 @@ std::shared_ptr<Database> Workspace::OpenDatabase(const std::filesystem::path& p
     return std::make_shared<Database>(path);
 }
 
+TransactionListener setTransactionListener(TransactionListener replacement) {
+    return std::exchange(listener(), std::move(replacement));
+}
+
 void Workspace::BeginTrans() {
-    notImplemented("BeginTrans");
+    if (depth_ == kMaxDepth) {
+        throw daoError(kTooManyTransactions,
+                       "Could not start transaction; too many transactions already nested.");
+    }
+    ++depth_;
+    tell(TransactionCall::Begin);
 }
 
 void Workspace::CommitTrans() {
-    notImplemented("CommitTrans");
+    requireTransaction(depth_);
+    --depth_;
+    tell(TransactionCall::Commit);
 }
 
 void Workspace::Rollback() {
-    notImplemented("Rollback");
+    requireTransaction(depth_);
+    --depth_;
+    tell(TransactionCall::Rollback);
 }
 
 Workspace& DBEngine::Workspaces(int32_t index) {

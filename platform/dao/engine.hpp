@@ -1,8 +1,10 @@
 #pragma once
-// DAO's DBEngine: opening, creating and compacting workstation files. Its workspace 0 is where
-// the engine's transactions will go.
+// DAO's DBEngine: opening, creating and compacting workstation files, and the transactions of
+// its workspace 0.
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,10 +20,40 @@ class Workspace {
     // Opens a workstation file shared, read-write: missing 3024, not a workstation file 3343.
     std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
 
-    // The engine's transactions are not built yet: each fails saying so.
+    // The workspace's transactions. They bracket the engine's own work only, which touches no
+    // database here: a calculation that writes through ADO keeps its rows whatever happens to
+    // them. Up to five may be nested (3003 beyond); a commit or rollback without one fails with
+    // 3034.
     void BeginTrans();
     void CommitTrans();
     void Rollback();
+
+    // Transactions begun and not yet committed or rolled back.
+    int32_t transactionDepth() const { return depth_; }
+
+  private:
+    static constexpr int32_t kMaxDepth = 5;
+    int32_t depth_ = 0;
+};
+
+// What the workspace was asked to do; a listener sees each call that succeeds.
+enum class TransactionCall { Begin, Commit, Rollback };
+using TransactionListener = std::function<void(TransactionCall)>;
+
+// Installs a listener (an empty one removes it) and returns the one it replaces.
+TransactionListener setTransactionListener(TransactionListener listener);
+
+// Installs a listener for as long as it lives, then puts the previous one back.
+class ScopedTransactionListener {
+  public:
+    explicit ScopedTransactionListener(TransactionListener listener)
+        : previous_(setTransactionListener(std::move(listener))) {}
+    ~ScopedTransactionListener() { setTransactionListener(std::move(previous_)); }
+    ScopedTransactionListener(const ScopedTransactionListener&) = delete;
+    ScopedTransactionListener& operator=(const ScopedTransactionListener&) = delete;
+
+  private:
+    TransactionListener previous_;
 };
 
 class DBEngine {

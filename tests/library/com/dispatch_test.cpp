@@ -294,11 +294,11 @@ TEST(Dispatch, AMethodNotBuiltFailsWithItsName) {
     const auto potr = createByClsid("{91A777E5-670F-406B-9E4D-4E1D43BDEEF8}");
     Variant connection = "x", digits = int16_t{0}, town = "y", control;
     try {
-        call(*potr, "Calc_Potr", {&connection, &digits, &town, &control});
-        FAIL() << "Calc_Potr is not built";
+        call(*potr, "Calc_Potr_13_11_04", {&connection, &digits, &digits, &digits, &control});
+        FAIL() << "Calc_Potr_13_11_04 is not built";
     } catch (const oleaut::Error& e) {
         EXPECT_EQ(e.number(), oleaut::kNotImplemented);
-        EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr");
+        EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr_13_11_04");
         EXPECT_EQ(e.source(), "Kalvik_dll.Potr");
     }
     EXPECT_THROW(call(*potr, "Calc_Potr", {&connection}), oleaut::Error);

@@ -83,14 +83,14 @@ TEST_F(Registration, ObjectsAreCreatedThroughTheRegistryAndCountedForUnloading) 
         auto object = com::createObject(registry, name);
         ASSERT_TRUE(object);
         EXPECT_FALSE(library.canUnloadNow());
-        oleaut::Variant connection = "x", digits = int16_t{0}, town = "y", control;
-        std::vector<oleaut::Variant*> args{&connection, &digits, &town, &control};
+        oleaut::Variant connection = "x", digits = int16_t{0}, control;
+        std::vector<oleaut::Variant*> args{&connection, &digits, &digits, &digits, &control};
         try {
-            com::callByName(*object, "Calc_Potr", args);
-            FAIL() << "Calc_Potr is not built";
+            com::callByName(*object, "Calc_Potr_13_11_04", args);
+            FAIL() << "Calc_Potr_13_11_04 is not built";
         } catch (const oleaut::Error& e) {
             EXPECT_EQ(e.number(), oleaut::kNotImplemented);
-            EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr");
+            EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr_13_11_04");
         }
         object.reset();
         EXPECT_TRUE(library.canUnloadNow());

@@ -1,0 +1,112 @@
+#pragma once
+// The update of one consumer row, from its climate to its flows and steam columns, in the order
+// the steps run. The row is edited in place and left pending; the caller saves it. What differs
+// between the current method and its revision (the cold-water source, the regime-volume rule,
+// the heating re-scale rule) comes from a policy.
+//
+// Beside each step: what it reads of the row values, what it writes there, and which columns of
+// the row it sets.
+
+#include <cstdint>
+#include <string>
+
+#include "library/com/ifiz_par.hpp"
+#include "library/com/ipotr.hpp"
+#include "library/load_update/consumer_columns.hpp"
+#include "library/services/bound_recordset.hpp"
+
+namespace kalvik::potr {
+
+using ConsumerRecordset = BoundRecordset<ConsumerRow>;
+using VentSumRecordset = BoundRecordset<VentSumRow>;
+
+// The climate a row is computed with, °C.
+struct RowClimate {
+    double coldWater;       // cold-water temperature
+    double outdoorInForce;  // design outdoor temperature for heating in force
+};
+
+class ConsumerPolicy {
+  public:
+    virtual ~ConsumerPolicy() = default;
+    // The row's climate; a Null where a number is needed fails naming its column.
+    virtual RowClimate climate(ConsumerRecordset& row) const = 0;
+    // The specific volume of the heating system, m³ per Gcal/h.
+    virtual double regimeVolume(ConsumerRecordset& row) const = 0;
+    // Whether the heating load is re-scaled to the design outdoor temperature in force.
+    virtual bool rescalesHeating() const = 0;
+};
+
+// The current method: climate from the row's `Тхвот` and `Тнро_рт`, four supply-temperature
+// bands, re-scaling in "Санкт-Петербург" only.
+class CityPolicy : public ConsumerPolicy {
+  public:
+    explicit CityPolicy(const std::string& gorod);
+    RowClimate climate(ConsumerRecordset& row) const override;
+    double regimeVolume(ConsumerRecordset& row) const override;
+    bool rescalesHeating() const override { return rescales_; }
+
+  private:
+    bool rescales_;
+};
+
+// What one row's update is given.
+struct ConsumerContext {
+    ConsumerRecordset& row;
+    VentSumRecordset& sums;
+    IFiz_par& fizPar;
+    IPotr& self;  // the loss addition is the class's own operation
+    const ConsumerPolicy& policy;
+    int16_t Qpk_znk;
+};
+
+// Values of the row held in memory between the steps, kcal/kg unless said.
+struct RowValues {
+    double coldWaterEnthalpy = 0;
+    double outdoorInForce = 0;  // °C
+    double regimeVolume = 0;    // m³ per Gcal/h
+    bool steam = false;         // PAR > 0
+    double leakRate = 0;        // share of the volume lost per hour
+    double density = 0;         // kg/m³
+    double supplyEnthalpy = 0;
+    double returnEnthalpy = 0;
+    double hotWaterEnthalpy = 0;
+    double leakEnthalpyDifference = 0;
+    // Condensate enthalpies by load kind, in the order of kConsumerLoadKinds (steam only).
+    double condensateEnthalpy[6] = {};
+};
+
+// A value rounded to `Qpk_znk` decimals, halves to even; a Null stays Null.
+oleaut::Variant rounded(const ConsumerContext& c, const oleaut::Variant& value);
+
+// The whole update of the row in hand.
+void updateConsumerRow(const ConsumerContext& c);
+
+// climate (B.3): the climate, cold-water enthalpy and regime volume. Writes coldWaterEnthalpy,
+// outdoorInForce, regimeVolume. Row: none.
+void climateAndRegime(const ConsumerContext& c, RowValues& v);
+// heating_load (B.4 to B.6): QHEAT26, re-scaled and rounded; the six design volumes cleared.
+void heatingLoad(const ConsumerContext& c, const RowValues& v);
+// ventilation_values (B.7): the consumer's ventilation sums, or zeros. Row: QVENT26, Vвент26_р,
+// Утвент26_п, Птвент26_п, G_vent.
+void ventilationValues(const ConsumerContext& c);
+// hourly_load (B.8, B.9): SQсрчас; the four network-loss shares cleared.
+void hourlyLoad(const ConsumerContext& c);
+// medium (B.10): steam or water, leak rate, density and enthalpies. Reads coldWaterEnthalpy.
+// Writes the rest of RowValues. Row: none.
+void mediumProperties(const ConsumerContext& c, RowValues& v);
+// design_volumes (B.11): the loads rounded in place, the design volumes and Vпотр_р. Reads
+// regimeVolume.
+void designVolumes(const ConsumerContext& c, const RowValues& v);
+// leaks (B.12, B.13): leaks and the heat lost with them, with their totals. Reads leakRate,
+// density, leakEnthalpyDifference.
+void leaksAndLosses(const ConsumerContext& c, const RowValues& v);
+// loss_addition (B.14): "SQсрчас с пот" through the class's SQ_Потр_пот.
+void loadWithLosses(const ConsumerContext& c);
+// consumer_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
+void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v);
+
+// The hot-water enthalpy used for a water consumer's hot water: below 40.1 it is taken as 42.
+double hotWaterEnthalpyWithFloor(double enthalpy);
+
+}  // namespace kalvik::potr

@@ -1,0 +1,171 @@
+// The consumer load update as a whole: set-up, the row loop with the engine transaction, the end,
+// and the handler.
+
+#include "library/load_update/potr_run.hpp"
+
+#include <utility>
+
+#include "library/services/msgbox.hpp"
+#include "library/services/procedure_command.hpp"
+#include "library/services/row_progress.hpp"
+#include "platform/dao/engine.hpp"
+
+namespace kalvik::potr {
+
+using oleaut::Variant;
+
+namespace {
+
+inline constexpr std::string_view kStartLabel = "Обновление. Calc_Potr. начало ";
+inline constexpr std::string_view kEndLabel = "Обновление. Calc_Potr. конец.  ";
+inline constexpr std::string_view kCountLabel = "Кол-во - ";
+inline constexpr std::string_view kRowLabel = "Обновление потребитель";
+inline constexpr std::string_view kConsumersProcedure = "pr_Potreb_Obnovl";
+inline constexpr std::string_view kSumsProcedure = "pr_Obn_Sum_Qvent";
+inline constexpr std::string_view kCheckTitle = "Проверка исходных";
+inline constexpr std::string_view kNoConsumers =
+    "Потребители Отсутствуют. Проверьте!!?\r\nОбновление не выполнено!!?\r\n";
+inline constexpr std::string_view kNoVentilation = "Отсутствуют данные по Вентиляции. Проверьте!!?";
+
+dao::Workspace& workspace() {
+    return dao::dbEngine().Workspaces(0);
+}
+
+// The consumer's number for an error, whatever the row holds.
+std::string consumerText(ConsumerRecordset& row) {
+    try {
+        return oleaut::CStr(row[col::Npotr]);
+    } catch (const oleaut::Error&) {
+        return "?";
+    }
+}
+
+}  // namespace
+
+PotrRun::PotrRun(IPotr& self, std::string connString, int16_t Qpk_znk, const ConsumerPolicy& policy)
+    : self_(self), connString_(std::move(connString)), Qpk_znk_(Qpk_znk), policy_(policy) {}
+
+PotrRun::~PotrRun() = default;
+
+void PotrRun::journal(const std::string& message) {
+    openRst_->LogFileVs_FSB(connString_, message, std::string());
+}
+
+void PotrRun::execute(Variant& updated) {
+    if (!setUp(updated)) return;
+    try {
+        rowsAndEnd();
+    } catch (const oleaut::Error& e) {
+        handle(e.description());
+        updated = false;
+    } catch (const std::exception& e) {
+        handle(e.what());
+        updated = false;
+    }
+}
+
+// Start line, consumers, sums, window; the command is reused for the sums.
+bool PotrRun::setUp(Variant& updated) {
+    clock_.restart();
+    journal(journalLabel(kStartLabel));
+    forProcedure(kConsumersProcedure, [&] {
+        command_ =
+            std::make_unique<ProcedureCommand>(connString_, std::string(kConsumersProcedure));
+        openRst_->Open_RST_Proc_Prm(command_->command(), consumers_.object(), connString_, count_);
+    });
+    if (count_ == 0) {
+        MsgBox(std::string(kNoConsumers), ui::Buttons::OkOnly, ui::Icon::Critical,
+               std::string(kCheckTitle));
+        updated = false;
+        consumers_.close();
+        command_->close();
+        return false;
+    }
+    int32_t sumCount = 0;
+    forProcedure(kSumsProcedure, [&] {
+        command_->setProcedure(std::string(kSumsProcedure));
+        openRst_->Open_RST_otkl_Proc_Prm(command_->command(), sums_.object(), connString_,
+                                         sumCount);
+    });
+    if (sumCount == 0) {
+        MsgBox(std::string(kNoVentilation), ui::Buttons::OkOnly, ui::Icon::Information,
+               std::string(kCheckTitle));
+    }
+    consumers_.recordset().MoveFirst();
+    progress_ = std::make_unique<RowProgress>(count_);
+    return true;
+}
+
+void PotrRun::rowsAndEnd() {
+    workspace().BeginTrans();
+    inTransaction_ = true;
+    sinceCommit_ = 0;
+    rowLoop();
+    end();
+}
+
+void PotrRun::nextTransaction() {
+    if (++sinceCommit_ < kRowsPerTransaction) return;
+    workspace().CommitTrans();
+    inTransaction_ = false;
+    sinceCommit_ = 0;
+    workspace().BeginTrans();
+    inTransaction_ = true;
+}
+
+void PotrRun::rowLoop() {
+    const ConsumerContext context{consumers_, sums_, fizPar_.get(), self_, policy_, Qpk_znk_};
+    while (!consumers_.eof()) {
+        progress_->beginRow(std::string(kRowLabel));
+        nextTransaction();
+        try {
+            updateConsumerRow(context);
+        } catch (const oleaut::Error& e) {
+            throw e.withContext("consumer " + consumerText(consumers_));
+        }
+        consumers_.update();
+        progress_->endRow();
+        consumers_.moveNext();
+    }
+}
+
+void PotrRun::end() {
+    workspace().CommitTrans();
+    inTransaction_ = false;
+    consumers_.close();
+    sums_.close();
+    progress_->finish();
+    progress_.reset();
+    command_->close();
+    std::string label(kEndLabel);
+    label += kCountLabel;
+    label += std::to_string(count_);
+    journal(journalEndLine(label, clock_.seconds()));
+}
+
+void PotrRun::handle(const std::string& description) {
+    auto quietly = [](auto step) {
+        try {
+            step();
+        } catch (...) {
+            // The handler goes on whatever one step of its cleanup meets.
+        }
+    };
+    quietly([&] { MsgBox(description); });
+    if (inTransaction_) {
+        quietly([&] { workspace().Rollback(); });
+        inTransaction_ = false;
+    }
+    quietly([&] { consumers_.cancelUpdate(); });
+    quietly([&] { consumers_.close(); });
+    quietly([&] { sums_.close(); });
+    quietly([&] {
+        if (progress_) progress_->finish();
+        progress_.reset();
+    });
+    quietly([&] {
+        if (command_) command_->close();
+    });
+}
+
+}  // namespace kalvik::potr

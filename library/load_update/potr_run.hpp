@@ -1,0 +1,67 @@
+#pragma once
+// One run of the consumer load update: the consumer rows and the ventilation sums fetched over
+// one command, the row loop under the engine's transaction (committed and begun again every 100
+// rows), the journal lines, and the handler that ends a failed run normally.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "library/com/ifiz_par.hpp"
+#include "library/com/iopen_rst.hpp"
+#include "library/com/ipotr.hpp"
+#include "library/com/service.hpp"
+#include "library/load_update/consumer_row.hpp"
+#include "library/services/journal_text.hpp"
+
+namespace kalvik {
+class ProcedureCommand;
+class RowProgress;
+}  // namespace kalvik
+
+namespace kalvik::potr {
+
+class PotrRun {
+  public:
+    PotrRun(IPotr& self, std::string connString, int16_t Qpk_znk, const ConsumerPolicy& policy);
+    ~PotrRun();
+    PotrRun(const PotrRun&) = delete;
+    PotrRun& operator=(const PotrRun&) = delete;
+
+    // The whole run; `updated` is set to False when it is not done (no consumers, or a failure
+    // after set-up, which the handler shows and ends normally). Errors in set-up escape.
+    void execute(oleaut::Variant& updated);
+
+  private:
+    static constexpr int32_t kRowsPerTransaction = 100;
+
+    // A.1 to A.5; false when there are no consumers.
+    bool setUp(oleaut::Variant& updated);
+    // A.6 to the end, under the handler.
+    void rowsAndEnd();
+    void rowLoop();
+    void nextTransaction();
+    void end();
+    // The handler: the box, the transaction rolled back when open, the row in progress dropped,
+    // whatever is open closed. Nothing it does can fail.
+    void handle(const std::string& description);
+    void journal(const std::string& message);
+
+    IPotr& self_;
+    std::string connString_;
+    int16_t Qpk_znk_;
+    const ConsumerPolicy& policy_;
+
+    Service<IOpen_RST> openRst_;
+    Service<IFiz_par> fizPar_;
+    std::unique_ptr<ProcedureCommand> command_;
+    ConsumerRecordset consumers_;
+    VentSumRecordset sums_;
+    std::unique_ptr<RowProgress> progress_;
+    PhaseClock clock_;
+    int32_t count_ = 0;
+    int32_t sinceCommit_ = 0;
+    bool inTransaction_ = false;
+};
+
+}  // namespace kalvik::potr
