@@ -2,9 +2,9 @@
 // consumers, beside a baseline that does only the database work such a run cannot avoid,
 // straight through SQLite on the same database: it reads the rows of `pr_vent_obn` and updates
 // the six written columns of each unit by its key, one statement per row in its own implicit
-// transaction, as the update saves each row at once. Each starts from a fresh copy. The three
-// alternate three times; reported are the medians, the ratios, the units and the peak resident
-// memory of the runs. Targets: each run within 2 times the baseline, peak memory under 1 GiB.
+// transaction, as the update saves each row at once. Each method alternates with the baseline on
+// fresh copies, three times; reported are the medians, the ratio, the units and the peak resident
+// memory of the run. Targets: each run within 2 times the baseline, peak memory under 1 GiB.
 
 #include "bench/bench_support.hpp"
 #include "library/load_update/vent.hpp"
@@ -15,7 +15,6 @@ using namespace kalvik_bench;
 
 constexpr double kRatioTarget = 2;
 constexpr double kPeakTargetMiB = 1024;
-constexpr int kRounds = 3;
 constexpr int16_t kDecimals = 3;
 constexpr double kColdWater = 5;
 
@@ -39,44 +38,28 @@ std::size_t baseline(const std::string& path) {
 
 void BM_VentUnitUpdateBesideBaseline(benchmark::State& state) {
     const LargeDatabase database(consumersToGenerate(state.range(0)));
-    for (auto _ : state) {
-        std::vector<double> currents;
-        std::vector<double> olds;
-        std::vector<double> baselines;
-        double peak = 0;
-        std::size_t units = 0;
-        for (int round = 0; round < kRounds; ++round) {
-            database.fresh();
-            resetPeakResident();
-            currents.push_back(secondsOf([&] {
-                kalvik::Vent update;
-                update.CalculationVent(database.connectionString, kDecimals);
-            }));
-            database.fresh();
-            olds.push_back(secondsOf([&] {
-                kalvik::Vent update;
-                update.CalculationVent_old(database.connectionString, kDecimals, kColdWater);
-            }));
-            peak = std::max(peak, peakResidentMiB());
-            const std::string& copy = database.fresh();
-            baselines.push_back(secondsOf([&] { units = baseline(copy); }));
-        }
-        const double current = median(currents);
-        const double old = median(olds);
-        const double base = median(baselines);
-        state.SetIterationTime(current);
-        state.counters["units"] = static_cast<double>(units);
-        state.counters["current_s"] = current;
-        state.counters["old_s"] = old;
-        state.counters["baseline_s"] = base;
-        state.counters["current_ratio"] = current / base;
-        state.counters["old_ratio"] = old / base;
-        state.counters["ratio_target"] = kRatioTarget;
-        state.counters["run_peak_MiB"] = peak;
-        state.counters["peak_target_MiB"] = kPeakTargetMiB;
-    }
+    measureBesideBaseline(state, database, "units",
+                          [](const std::string& connection) {
+                              kalvik::Vent().CalculationVent(connection, kDecimals);
+                          },
+                          baseline, {kRatioTarget, kPeakTargetMiB});
 }
+
+void BM_VentUnitUpdateOldBesideBaseline(benchmark::State& state) {
+    const LargeDatabase database(consumersToGenerate(state.range(0)));
+    measureBesideBaseline(state, database, "units",
+                          [](const std::string& connection) {
+                              kalvik::Vent().CalculationVent_old(connection, kDecimals, kColdWater);
+                          },
+                          baseline, {kRatioTarget, kPeakTargetMiB});
+}
+
 BENCHMARK(BM_VentUnitUpdateBesideBaseline)
+    ->Arg(100000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK(BM_VentUnitUpdateOldBesideBaseline)
     ->Arg(100000)
     ->Iterations(1)
     ->UseManualTime()
