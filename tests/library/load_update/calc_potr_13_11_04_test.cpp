@@ -119,6 +119,18 @@ TEST_F(Revision, AnEmptyWorkTableEndsWithTheBox) {
     EXPECT_EQ(journalLines(), before + 1);
 }
 
+// No ventilation sums: the information box, zero ventilation copied back, the end line.
+TEST_F(Revision, NoSumsGoesOnWithZeros) {
+    db.execute("DELETE FROM \"ВентУстановки\"");
+    const int before = journalLines();
+    ASSERT_EQ(run(), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, ui::Icon::Information);
+    EXPECT_DOUBLE_EQ(number(114, "QVENT26"), 0);
+    EXPECT_TRUE(oleaut::isTrue(updated));
+    EXPECT_EQ(journalLines(), before + 2);
+}
+
 // 105's "Режим 95" Null: the error reaches the caller; 101 saved in the work table, 105 not,
 // nothing copied back, no end line.
 TEST_F(Revision, AnErrorEndsTheRunWithoutTheUpdateProcedures) {
