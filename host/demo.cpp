@@ -188,9 +188,6 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         calculated = runVentilationRevisionsDemo(registry, connectionString) && calculated;
         calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions) &&
                      calculated;
-        std::cout
-            << "\nThe other calculations (Potr.Calc_Potr_13_11_04, Poteri_vneshn) are not built "
-               "yet.\n";
 
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});

@@ -8,6 +8,7 @@
 
 #include "host/commands.hpp"
 #include "host/variant_text.hpp"
+#include "platform/ado/connection.hpp"
 #include "platform/ado/recordset.hpp"
 
 namespace host {
@@ -32,11 +33,51 @@ bool saveGivenVolume(const com::Registry& registry, const std::string& connectio
     return timedCall(registry, "Potr", "Save_Rst", arguments).has_value();
 }
 
+// The revision of 13.11.04 with the current period's cold water and design outdoor temperature.
+bool runRevision(const com::Registry& registry, const std::string& connectionString) {
+    auto connection = std::make_shared<ado::Connection>();
+    connection->Open(connectionString);
+    const auto period = connection->Execute(
+        "SELECT \"Тхвот\", \"Тнро_рт\" FROM \"ПериодРасчета\" WHERE \"Текущий\" <> 0 AND "
+        "\"План\" = 0");
+    const double coldWater = oleaut::CDbl(period->Fields(0).Value());
+    const double outdoor = oleaut::CDbl(period->Fields(1).Value());
+    connection->Close();
+    std::cout << "Potr.Calc_Potr_13_11_04, rounded to three decimals, cold water " << coldWater
+              << ", outdoor " << outdoor << '\n';
+    std::vector<oleaut::Variant> arguments = {connectionString, int16_t{3}, coldWater, outdoor,
+                                              true};
+    const std::optional<double> seconds =
+        timedCall(registry, "Potr", "Calc_Potr_13_11_04", arguments);
+    if (!seconds) return false;
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.2f s", *seconds);
+    std::cout << "    " << tableRows(connectionString, "Расчет_Потреб_Врем")
+              << " consumers updated through the work table, Контр_Обновл "
+              << describe(arguments[4]) << ", " << elapsed << '\n';
+    return true;
+}
+
+// The contract local losses spread over the loads of the consumers that have them.
+bool spreadLocalLosses(const com::Registry& registry, const std::string& connectionString) {
+    std::cout << "Poteri_vneshn.Obnovl_mest_Poter, rounded to six decimals\n";
+    std::vector<oleaut::Variant> arguments = {connectionString, int16_t{6}};
+    const std::optional<double> seconds =
+        timedCall(registry, "Poteri_vneshn", "Obnovl_mest_Poter", arguments);
+    if (!seconds) return false;
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.2f s", *seconds);
+    std::cout << "    " << tableRows(connectionString, "ПотериДоговор")
+              << " contracts with local losses, " << elapsed << '\n';
+    return true;
+}
+
 }  // namespace
 
 bool runConsumerUpdateDemo(const com::Registry& registry, const std::string& connectionString) {
     std::cout << "\nConsumer load update Potr:\n";
-    bool done = saveGivenVolume(registry, connectionString);
+    bool done = runRevision(registry, connectionString);
+    done = saveGivenVolume(registry, connectionString) && done;
     std::cout << "Potr.Calc_Potr, rounded to three decimals, Санкт-Петербург\n";
     std::vector<oleaut::Variant> arguments = {connectionString, int16_t{3},
                                               std::string("Санкт-Петербург"), true};
@@ -47,7 +88,7 @@ bool runConsumerUpdateDemo(const com::Registry& registry, const std::string& con
     std::cout << "    " << tableRows(connectionString, "Потребители")
               << " consumers updated, Контр_Обновл " << describe(arguments[3]) << ", " << elapsed
               << '\n';
-    return done;
+    return spreadLocalLosses(registry, connectionString) && done;
 }
 
 }  // namespace host

@@ -8,7 +8,8 @@
 
 namespace host {
 
-// Prints the consumers updated, Контр_Обновл and the elapsed time; false when a call failed.
+// Prints the consumers updated, Контр_Обновл and the elapsed time, then the local loss spreading
+// with its time; false when a call failed.
 bool runConsumerUpdateDemo(const com::Registry& registry, const std::string& connectionString);
 
 }  // namespace host

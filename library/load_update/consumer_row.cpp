@@ -28,6 +28,8 @@ inline constexpr RegimeBand kRegimeBands[] = {
     {110, col::v_ot110},
     {-std::numeric_limits<double>::infinity(), col::v_ot95},
 };
+// The revision's two regimes: "Режим 150" from this supply temperature up.
+inline constexpr double kRevisionRegimeSplit = 105;
 
 // A design volume: given by the user when not 0, else the load times its specific volume (the
 // regime volume or 6 m³ per Gcal/h). The load is rounded in place first when it says so.
@@ -120,6 +122,15 @@ double CityPolicy::regimeVolume(ConsumerRecordset& row) const {
     for (const RegimeBand& band : kRegimeBands)
         if (t >= band.from) return row.number(band.volume);
     return volume;
+}
+
+// "Режим 95" is read on every row; a supply of 105 °C or more, or Null, takes "Режим 150".
+double RevisionPolicy::regimeVolume(ConsumerRecordset& row) const {
+    const double volume = row.number(col::Режим_95);
+    const Variant supply = row[col::Т_подающ];
+    if (!supply.isNull() && number(supply, col::Т_подающ.name) < kRevisionRegimeSplit)
+        return volume;
+    return row.number(col::Режим_150);
 }
 
 void updateConsumerRow(const ConsumerContext& c) {

@@ -50,6 +50,19 @@ class CityPolicy : public ConsumerPolicy {
     bool rescales_;
 };
 
+// The revision of 13.11.04: one cold-water and one outdoor temperature for every consumer, two
+// regimes split at a supply of 105 °C, re-scaling wherever Тнро differs from the one in force.
+class RevisionPolicy : public ConsumerPolicy {
+  public:
+    RevisionPolicy(double GorTxv, double GorTnror) : climate_{GorTxv, GorTnror} {}
+    RowClimate climate(ConsumerRecordset&) const override { return climate_; }
+    double regimeVolume(ConsumerRecordset& row) const override;
+    bool rescalesHeating() const override { return true; }
+
+  private:
+    RowClimate climate_;
+};
+
 // What one row's update is given.
 struct ConsumerContext {
     ConsumerRecordset& row;

@@ -1,11 +1,89 @@
+// Spreading of each consumer's contract local losses and leaks over its seven loads, and the copy
+// of its network-loss shares, in the rows of `pr_Dog_Obnovl_Potr_Poteri_Out`. Rows are saved by
+// the recordset when the loop moves off them; there is no handler, so any error ends the call.
+
 #include "library/load_update/poteri_vneshn.hpp"
 
-#include "library/com/not_implemented.hpp"
+#include <string_view>
+
+#include "library/com/iopen_rst.hpp"
+#include "library/com/service.hpp"
+#include "library/load_update/local_loss_columns.hpp"
+#include "library/services/bound_recordset.hpp"
+#include "library/services/procedure_command.hpp"
 
 namespace kalvik {
 
-void Poteri_vneshn::Obnovl_mest_Poter(const std::string&, int16_t) {
-    notImplemented("Poteri_vneshn.Obnovl_mest_Poter");
+namespace poteri {
+namespace {
+
+using oleaut::Variant;
+using LocalLossRecordset = BoundRecordset<LocalLossRow>;
+
+inline constexpr std::string_view kProcedure = "pr_Dog_Obnovl_Potr_Poteri_Out";
+
+struct Factors {
+    double loss = 0;
+    double leak = 0;
+};
+
+// factors (step 1): the local loss and leak per unit of SQсрчас; both 0 when it is 0 or Null.
+// A Null local loss or leak beside a load fails naming its column.
+Factors factors(LocalLossRecordset& row) {
+    const Variant load = row[col::SQсрчас];
+    if (load.isNull() || oleaut::CDbl(load) == 0) return {};
+    return {number(row[col::Pot_mest] / load, col::Pot_mest.name),
+            number(row[col::Yt_mest] / load, col::Yt_mest.name)};
+}
+
+// shares (steps 2 to 5): each load's loss or leak column = factor × load, rounded; the total is
+// the sum of the stored shares, not rounded again. Reads the seven loads; writes `share` of each
+// and `total`.
+void shares(LocalLossRecordset& row, double factor, col::C LoadShare::*share, col::C total,
+            int16_t Qpk_znk) {
+    Variant sum = 0.0;
+    for (const LoadShare& kind : kLoadShares) {
+        const Variant value = oleaut::Round(Variant(factor) * row[kind.load], Qpk_znk);
+        row.set(kind.*share, value);
+        sum = sum + value;
+    }
+    row.set(total, sum);
+}
+
+// network_shares (step 6): the contract's four shares copied unchanged.
+void networkShares(LocalLossRecordset& row) {
+    for (const ShareCopy& share : kNetworkShares)
+        row.set(share.to, row[share.from]);
+}
+
+void spreadRow(LocalLossRecordset& row, int16_t Qpk_znk) {
+    const Factors f = factors(row);
+    shares(row, f.loss, &LoadShare::loss, col::Птпотр_п, Qpk_znk);
+    shares(row, f.leak, &LoadShare::leak, col::Утпотр_п, Qpk_znk);
+    networkShares(row);
+}
+
+}  // namespace
+}  // namespace poteri
+
+void Poteri_vneshn::Obnovl_mest_Poter(const std::string& ConnString_Fin, int16_t Qpk_znk) {
+    poteri::LocalLossRecordset rows;
+    Service<IOpen_RST> openRst;
+    int32_t count = 0;
+    forProcedure(poteri::kProcedure, [&] {
+        openRst->Open_RST_proc_no_Otkl(rows.object(), ConnString_Fin,
+                                       std::string(poteri::kProcedure), count);
+    });
+    try {
+        for (; !rows.eof(); rows.moveNext())
+            poteri::spreadRow(rows, Qpk_znk);
+    } catch (...) {
+        // The row the error left is not saved.
+        rows.cancelUpdate();
+        rows.close();
+        throw;
+    }
+    rows.close();
 }
 
 }  // namespace kalvik

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "library/com/not_implemented.hpp"
+#include "library/load_update/potr_revision_run.hpp"
 #include "library/load_update/potr_run.hpp"
 #include "platform/ado/recordset.hpp"
 
@@ -14,8 +14,10 @@ void Potr::Calc_Potr(const std::string& ConnString_Fin, int16_t Qpk_znk, const s
     potr::PotrRun(*this, ConnString_Fin, Qpk_znk, policy).execute(Контр_Обновл);
 }
 
-void Potr::Calc_Potr_13_11_04(const std::string&, int16_t, double, double, oleaut::Variant&) {
-    notImplemented("Potr.Calc_Potr_13_11_04");
+void Potr::Calc_Potr_13_11_04(const std::string& ConnString_Fin, int16_t Qpk_znk, double GorTxv,
+                              double GorTnror, oleaut::Variant& Контр_Обновл) {
+    const potr::RevisionPolicy policy(GorTxv, GorTnror);
+    potr::RevisionRun(*this, ConnString_Fin, Qpk_znk, policy).execute(Контр_Обновл);
 }
 
 // The loss addition chosen by the connection mode: 1 the network share, 2 the local losses,

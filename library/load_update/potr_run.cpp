@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "library/load_update/potr_texts.hpp"
 #include "library/services/msgbox.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
@@ -16,31 +17,37 @@ using oleaut::Variant;
 
 namespace {
 
-inline constexpr std::string_view kStartLabel = "Обновление. Calc_Potr. начало ";
-inline constexpr std::string_view kEndLabel = "Обновление. Calc_Potr. конец.  ";
-inline constexpr std::string_view kCountLabel = "Кол-во - ";
-inline constexpr std::string_view kRowLabel = "Обновление потребитель";
 inline constexpr std::string_view kConsumersProcedure = "pr_Potreb_Obnovl";
-inline constexpr std::string_view kSumsProcedure = "pr_Obn_Sum_Qvent";
-inline constexpr std::string_view kCheckTitle = "Проверка исходных";
-inline constexpr std::string_view kNoConsumers =
-    "Потребители Отсутствуют. Проверьте!!?\r\nОбновление не выполнено!!?\r\n";
-inline constexpr std::string_view kNoVentilation = "Отсутствуют данные по Вентиляции. Проверьте!!?";
 
 dao::Workspace& workspace() {
     return dao::dbEngine().Workspaces(0);
 }
 
-// The consumer's number for an error, whatever the row holds.
-std::string consumerText(ConsumerRecordset& row) {
-    try {
-        return oleaut::CStr(row[col::Npotr]);
-    } catch (const oleaut::Error&) {
-        return "?";
+}  // namespace
+
+void openVentilationSums(IOpen_RST& openRst, ProcedureCommand& command, VentSumRecordset& sums,
+                         const std::string& connString) {
+    int32_t sumCount = 0;
+    forProcedure(kSumsProcedure, [&] {
+        command.setProcedure(std::string(kSumsProcedure));
+        openRst.Open_RST_otkl_Proc_Prm(command.command(), sums.object(), connString, sumCount);
+    });
+    if (sumCount == 0) {
+        MsgBox(std::string(kNoVentilation), ui::Buttons::OkOnly, ui::Icon::Information,
+               std::string(kCheckTitle));
     }
 }
 
-}  // namespace
+void passRow(const ConsumerContext& context, RowProgress& progress) {
+    try {
+        updateConsumerRow(context);
+    } catch (const oleaut::Error& e) {
+        throw e.withContext("consumer " + consumerText(context.row));
+    }
+    context.row.update();
+    progress.endRow();
+    context.row.moveNext();
+}
 
 PotrRun::PotrRun(IPotr& self, std::string connString, int16_t Qpk_znk, const ConsumerPolicy& policy)
     : self_(self), connString_(std::move(connString)), Qpk_znk_(Qpk_znk), policy_(policy) {}
@@ -81,16 +88,7 @@ bool PotrRun::setUp(Variant& updated) {
         command_->close();
         return false;
     }
-    int32_t sumCount = 0;
-    forProcedure(kSumsProcedure, [&] {
-        command_->setProcedure(std::string(kSumsProcedure));
-        openRst_->Open_RST_otkl_Proc_Prm(command_->command(), sums_.object(), connString_,
-                                         sumCount);
-    });
-    if (sumCount == 0) {
-        MsgBox(std::string(kNoVentilation), ui::Buttons::OkOnly, ui::Icon::Information,
-               std::string(kCheckTitle));
-    }
+    openVentilationSums(openRst_.get(), *command_, sums_, connString_);
     consumers_.recordset().MoveFirst();
     progress_ = std::make_unique<RowProgress>(count_);
     return true;
@@ -118,14 +116,7 @@ void PotrRun::rowLoop() {
     while (!consumers_.eof()) {
         progress_->beginRow(std::string(kRowLabel));
         nextTransaction();
-        try {
-            updateConsumerRow(context);
-        } catch (const oleaut::Error& e) {
-            throw e.withContext("consumer " + consumerText(consumers_));
-        }
-        consumers_.update();
-        progress_->endRow();
-        consumers_.moveNext();
+        passRow(context, *progress_);
     }
 }
 
@@ -137,10 +128,7 @@ void PotrRun::end() {
     progress_->finish();
     progress_.reset();
     command_->close();
-    std::string label(kEndLabel);
-    label += kCountLabel;
-    label += std::to_string(count_);
-    journal(journalEndLine(label, clock_.seconds()));
+    journal(endLine(count_, clock_.seconds()));
 }
 
 void PotrRun::handle(const std::string& description) {

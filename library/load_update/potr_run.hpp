@@ -21,6 +21,14 @@ class RowProgress;
 
 namespace kalvik::potr {
 
+// Opens the ventilation sums through the command (turned to `pr_Obn_Sum_Qvent`), with the
+// information box when there are none; the run goes on either way.
+void openVentilationSums(IOpen_RST& openRst, ProcedureCommand& command, VentSumRecordset& sums,
+                         const std::string& connString);
+// The rest of a row after its window labels: the update (an error names the consumer), the save,
+// the window, the move to the next row.
+void passRow(const ConsumerContext& context, RowProgress& progress);
+
 class PotrRun {
   public:
     PotrRun(IPotr& self, std::string connString, int16_t Qpk_znk, const ConsumerPolicy& policy);

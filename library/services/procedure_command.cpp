@@ -53,6 +53,10 @@ void ProcedureCommand::setProcedure(const std::string& procedure) {
     command_->CommandText(procedure);
 }
 
+void ProcedureCommand::executeNoRecords() {
+    command_->Execute(nullptr, ado::adExecuteNoRecords);
+}
+
 ProcedureCommand::~ProcedureCommand() {
     try {
         close();

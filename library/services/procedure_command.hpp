@@ -55,6 +55,8 @@ class ProcedureCommand {
     // Another procedure for the next execution, on the same connection with the same type,
     // timeout and parameters; rows already opened from the command keep their connection.
     void setProcedure(const std::string& procedure);
+    // Runs the procedure as an action, returning no rows.
+    void executeNoRecords();
     void close();
 
   private:

@@ -97,10 +97,9 @@ TEST(Service, CreatesOnFirstUseAndReleasesAtTheEnd) {
         oleaut::Variant control;
         try {
             potr->Calc_Potr_13_11_04("", 0, 0, 0, control);
-            FAIL() << "Calc_Potr_13_11_04 is not built";
+            FAIL() << "Calc_Potr_13_11_04 ran without a connection string";
         } catch (const oleaut::Error& e) {
-            EXPECT_EQ(e.number(), oleaut::kNotImplemented);
-            EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr_13_11_04");
+            EXPECT_NE(e.number(), oleaut::kNotImplemented);
         }
         EXPECT_TRUE(potr.created());
         EXPECT_EQ(com::liveObjects(), before + 1);

@@ -5,6 +5,7 @@
 #include "library/com/class_factory.hpp"
 #include "library/com/com_object.hpp"
 #include "library/com/dispatch_table.hpp"
+#include "platform/ado/constants.hpp"
 #include "platform/com/inproc_server.hpp"
 
 namespace {
@@ -290,16 +291,15 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
     EXPECT_EQ(error.number, 438);
 }
 
-TEST(Dispatch, AMethodNotBuiltFailsWithItsName) {
+TEST(Dispatch, AFailureReachesTheCallerWithItsSource) {
     const auto potr = createByClsid("{91A777E5-670F-406B-9E4D-4E1D43BDEEF8}");
     Variant connection = "x", digits = int16_t{0}, town = "y", control;
     try {
         call(*potr, "Calc_Potr_13_11_04", {&connection, &digits, &digits, &digits, &control});
-        FAIL() << "Calc_Potr_13_11_04 is not built";
+        FAIL() << "Calc_Potr_13_11_04 opened a malformed connection string";
     } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), oleaut::kNotImplemented);
-        EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr_13_11_04");
-        EXPECT_EQ(e.source(), "Kalvik_dll.Potr");
+        EXPECT_EQ(e.number(), ado::adErrInvalidConnection);
+        EXPECT_EQ(e.source(), "ADODB.Connection");
     }
     EXPECT_THROW(call(*potr, "Calc_Potr", {&connection}), oleaut::Error);
     try {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ado/constants.hpp"
 #include "platform/com/inproc_server.hpp"
 #include "tests/library/com/class_rows.hpp"
 #include "tests/support/temporary_directory.hpp"
@@ -87,10 +88,9 @@ TEST_F(Registration, ObjectsAreCreatedThroughTheRegistryAndCountedForUnloading) 
         std::vector<oleaut::Variant*> args{&connection, &digits, &digits, &digits, &control};
         try {
             com::callByName(*object, "Calc_Potr_13_11_04", args);
-            FAIL() << "Calc_Potr_13_11_04 is not built";
+            FAIL() << "Calc_Potr_13_11_04 opened a malformed connection string";
         } catch (const oleaut::Error& e) {
-            EXPECT_EQ(e.number(), oleaut::kNotImplemented);
-            EXPECT_EQ(e.description(), "not implemented: Potr.Calc_Potr_13_11_04");
+            EXPECT_EQ(e.number(), ado::adErrInvalidConnection);
         }
         object.reset();
         EXPECT_TRUE(library.canUnloadNow());
