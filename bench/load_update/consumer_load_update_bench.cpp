@@ -70,7 +70,7 @@ constexpr auto kSteamWritten = std::to_array<std::string_view>(
 
 template <std::size_t N>
 std::string updateStatement(const std::array<std::string_view, N>& columns,
-                            std::string_view table = "Потребители") {
+                            std::string_view table) {
     std::string sql = "UPDATE \"" + std::string(table) + "\" SET ";
     for (std::size_t i = 0; i < N; ++i)
         sql += (i ? ", \"" : "\"") + std::string(columns[i]) + "\" = ?";
@@ -93,6 +93,20 @@ void updateRow(sqlite3_stmt* update, double key) {
     sqlite3_reset(update);
 }
 
+// Updates each consumer's row of the table by its key, a steam consumer's steam columns too.
+void updateConsumers(Sqlite& db, const std::vector<std::vector<Cell>>& consumers, std::size_t key,
+                     std::size_t par, std::string_view table) {
+    sqlite3_stmt* update = db.prepare(updateStatement(kWritten, table));
+    sqlite3_stmt* steamUpdate = db.prepare(updateStatement(kSteamWritten, table));
+    for (const auto& consumer : consumers) {
+        updateRow<kWritten.size()>(update, consumer[key].number);
+        if (consumer[par].number > 0)
+            updateRow<kSteamWritten.size()>(steamUpdate, consumer[key].number);
+    }
+    sqlite3_finalize(update);
+    sqlite3_finalize(steamUpdate);
+}
+
 // Returns the number of consumers.
 std::size_t baseline(const std::string& path) {
     Sqlite db(path);
@@ -102,15 +116,7 @@ std::size_t baseline(const std::string& path) {
     const auto consumers = fetchAll(read);
     const auto sums = fetchAll(db.prepare(db.procedure("pr_Obn_Sum_Qvent")));
     benchmark::DoNotOptimize(sums.size());
-    sqlite3_stmt* update = db.prepare(updateStatement(kWritten));
-    sqlite3_stmt* steamUpdate = db.prepare(updateStatement(kSteamWritten));
-    for (const auto& consumer : consumers) {
-        updateRow<kWritten.size()>(update, consumer[key].number);
-        if (consumer[par].number > 0)
-            updateRow<kSteamWritten.size()>(steamUpdate, consumer[key].number);
-    }
-    sqlite3_finalize(update);
-    sqlite3_finalize(steamUpdate);
+    updateConsumers(db, consumers, key, par, "Потребители");
     return consumers.size();
 }
 
@@ -126,15 +132,7 @@ std::size_t revisionBaseline(const std::string& path) {
     const auto consumers = fetchAll(read);
     const auto sums = fetchAll(db.prepare(db.procedure("pr_Obn_Sum_Qvent")));
     benchmark::DoNotOptimize(sums.size());
-    sqlite3_stmt* update = db.prepare(updateStatement(kWritten, "Расчет_Потреб_Врем"));
-    sqlite3_stmt* steamUpdate = db.prepare(updateStatement(kSteamWritten, "Расчет_Потреб_Врем"));
-    for (const auto& consumer : consumers) {
-        updateRow<kWritten.size()>(update, consumer[key].number);
-        if (consumer[par].number > 0)
-            updateRow<kSteamWritten.size()>(steamUpdate, consumer[key].number);
-    }
-    sqlite3_finalize(update);
-    sqlite3_finalize(steamUpdate);
+    updateConsumers(db, consumers, key, par, "Расчет_Потреб_Врем");
     db.exec(db.procedure("pr_Update_Potreb"));
     db.exec(db.procedure("pr_Update_Potreb_Par"));
     return consumers.size();

@@ -8,22 +8,13 @@
 #include "library/consumption/variant_rule.hpp"
 #include "library/services/procedure_command.hpp"
 #include "tests/library/consumption/consumption_fixture.hpp"
+#include "tests/support/schema_columns.hpp"
 
 namespace kalvik::consumption::test {
 namespace {
 
-std::set<std::string> columnsOf(ado::Recordset& rows) {
-    std::set<std::string> names;
-    for (int32_t i = 0; i < rows.Fields().Count(); ++i)
-        names.insert(rows.Fields(i).Name());
-    return names;
-}
-
-template <class Row>
-void expectColumns(const std::set<std::string>& have, const std::string& where) {
-    for (std::string_view name : Row::kNames)
-        EXPECT_TRUE(have.count(std::string(name))) << where << " lacks \"" << name << "\"";
-}
+using testing_support::columnsOf;
+using testing_support::expectColumns;
 
 // The columns of a procedure's rows.
 std::set<std::string> procedureColumns(const ConsumptionDatabase& db, std::string_view procedure,

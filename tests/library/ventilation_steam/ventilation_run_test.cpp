@@ -12,6 +12,7 @@
 #include "library/ventilation_steam/ras_vent.hpp"
 #include "platform/oleaut/text.hpp"
 #include "tests/library/ventilation_steam/ventilation_fixture.hpp"
+#include "tests/support/schema_columns.hpp"
 
 namespace kalvik::ventilation {
 namespace {
@@ -160,33 +161,23 @@ TEST_F(VentilationRun, TheConsumptionSumsTheLatestRowsOfTheUnits) {
     }
 }
 
-std::set<std::string> namesOf(ado::Recordset& rows) {
-    std::set<std::string> names;
-    for (int32_t i = 0; i < rows.Fields().Count(); ++i)
-        names.insert(rows.Fields(i).Name());
-    return names;
-}
-
-template <class Row>
-void expectColumns(const std::set<std::string>& have, const std::string& where) {
-    for (std::string_view name : Row::kNames)
-        EXPECT_TRUE(have.count(std::string(name))) << where << " lacks \"" << name << "\"";
-}
+using testing_support::columnsOf;
+using testing_support::expectColumns;
 
 TEST_F(VentilationRun, ColumnsAreInTheSchema) {
     ProcedureCommand source(db.connectionString(), "pr_Isx_Vent_Potr", {planParameter(0)});
     expectColumns<SourceRow>(
-        namesOf(*std::dynamic_pointer_cast<ado::Command>(source.command())->Execute()),
+        columnsOf(*std::dynamic_pointer_cast<ado::Command>(source.command())->Execute()),
         "pr_Isx_Vent_Potr");
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(db.connectionString());
-    expectColumns<OutageRow>(namesOf(*connection->Execute("exec pr_Otkl_vent_filtf")), "outages");
-    expectColumns<LongOutageRow>(namesOf(*connection->Execute("exec pr_Otkl_vent_Dlit")),
+    expectColumns<OutageRow>(columnsOf(*connection->Execute("exec pr_Otkl_vent_filtf")), "outages");
+    expectColumns<LongOutageRow>(columnsOf(*connection->Execute("exec pr_Otkl_vent_Dlit")),
                                  "long outages");
     for (const char* table :
          {"РезультатыВентиляция", "РезультатыВентиляция_План", "РезультатыВентиляция_Дог"}) {
         expectColumns<ResultRow>(
-            namesOf(*connection->Execute(appendingSelection(table, kResultKey))), table);
+            columnsOf(*connection->Execute(appendingSelection(table, kResultKey))), table);
     }
 }
 
