@@ -156,10 +156,7 @@ class ServerSession final : public ado::Session {
             "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ? COLLATE "
             "NOCASE";
         look.bindings.push_back({{}, oleaut::Variant(name)});
-        if (database().execute(look).rowCount() == 0) {
-            throw statementError(kInvalidObjectName,
-                                 "Invalid object name " + serverQuoted(name) + ".");
-        }
+        if (database().execute(look).rowCount() == 0) throw noTableError(name);
     }
 
     // The connected database's file, opened on first use.

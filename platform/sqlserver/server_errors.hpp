@@ -41,4 +41,10 @@ inline std::string serverQuoted(const std::string& value) {
     return "'" + oleaut::echoed(value) + "'";
 }
 
+// A table that is not there, as ADO tells it whatever the provider.
+inline ado::ProviderError noTableError(const std::string& name) {
+    return ado::ProviderError(ado::adErrNoTable, "Invalid object name " + serverQuoted(name) + ".",
+                              kInvalidObjectName, "SQL Server");
+}
+
 }  // namespace sqlserver
