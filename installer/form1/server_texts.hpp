@@ -102,6 +102,12 @@ inline std::string restoreStatement(const std::string& name, const std::string& 
 
 inline constexpr const char* kServerNotFound = "Не удалось найти сервер с таким названием!";
 
+// The failed check's message, with the server's below it: a refused login reads apart from a
+// missing server.
+inline std::string serverCheckFailedMessage(const std::string& serverMessage) {
+    return std::string(kServerNotFound) + "\n" + serverMessage;
+}
+
 inline std::string databaseExistsMessage(const std::string& name, const std::string& server) {
     return "База данных с именем " + name + " Уже существует на сервере " + server +
            ", измените имя БД!";
