@@ -113,6 +113,12 @@ inline std::string databaseExistsMessage(const std::string& name, const std::str
            ", измените имя БД!";
 }
 
+// A name whose files would not stay in the data folder.
+inline std::string nameLeavesFolderMessage(const std::string& name, const std::string& folder) {
+    return "Имя БД " + name + " содержит \"/\" или \"..\": файлы БД должны остаться в папке " +
+           folder + ", измените имя БД!";
+}
+
 inline std::string fileExistsMessage(const std::string& path) {
     return "Файл " + path + " уже существует";
 }

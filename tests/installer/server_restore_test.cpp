@@ -284,6 +284,35 @@ INSTANTIATE_TEST_SUITE_P(
                                 kBackupRead}),
     kalvik::test::NamedByPrinting{});
 
+// A name that would put the data and log files outside the data folder closes the restore with its
+// box, asking the server nothing; a name that stays inside opens it again.
+TEST_F(ServerRestore, ANameLeadingOutOfTheDataFolderIsRefused) {
+    check();
+    const struct {
+        const char* name;
+        bool refused;
+    } cases[] = {{"../Virsel", true}, {"BD/x", true},   {"..", true},
+                 {"a..b", true},      {"Новая", false}, {"a.b", false}};
+    for (const auto& c : cases) {
+        shown.clear();
+        sqlserver::StatementLog log;
+        window.Text2.setText(c.name);
+        if (c.refused) {
+            EXPECT_EQ(shown, expand(Texts{"Имя БД " + std::string(c.name) +
+                                          " содержит \"/\" или \"..\": файлы БД должны остаться "
+                                          "в папке {app}/BD/, измените имя БД!"},
+                                    demo))
+                << c.name;
+            EXPECT_EQ(log.texts(), Texts{}) << c.name;
+            EXPECT_EQ(enabledControls(window), kNameTaken) << c.name;
+        } else {
+            EXPECT_EQ(shown, Texts{}) << c.name;
+            EXPECT_EQ(enabledControls(window), kBackupRead) << c.name;
+            EXPECT_EQ(window.Text3.Text(), demo.programFolder() + "/BD/" + c.name + ".mdf");
+        }
+    }
+}
+
 TEST_F(ServerRestore, ABackupPathTypedLetterByLetterOpensThePathsOnceReadable) {
     check();
     const std::string path = demo.backup();
