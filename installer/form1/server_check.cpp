@@ -36,6 +36,8 @@ void Form1::checkServer() {
         for (const auto& [control, enabled] : opened) {
             control->setEnabled(enabled);
         }
+        // The server field and its button are closed now: the keyboard goes on in the tab shown.
+        form.focusFirstField(SSTab1);
         linkChosenDatabase();
         listDatabases();
     }
