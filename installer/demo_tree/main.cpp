@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
         }
         std::cout << "Server name to type: " << vendrel::demo_tree::kServer << "\n"
                   << "Start the installer with:\n"
-                  << "  KALVIK_SQLSERVER_ROOT=" << (folder / "server").string() << " "
-                  << (folder / "vendrel").string() << std::endl;
+                  << "  " << vendrel::demo_tree::startCommand(folder) << std::endl;
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "vendrel-demo-tree: " << e.what() << std::endl;

@@ -91,6 +91,15 @@ void makeServer(const fs::path& folder) {
     sqlserver::Catalogue::create(server);
 }
 
+// A text as one word of the shell: in single quotes, a quote inside written '\''.
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
 }  // namespace
 
 void writeDemoBackup(const fs::path& backup) {
@@ -120,6 +129,11 @@ void buildTree(const fs::path& folder, const fs::path& programs) {
         writeWorkstationFile(folder / "MDB" / (std::string(stale.code) + ".mdb"), stale.code);
     }
     makeServer(folder);
+}
+
+std::string startCommand(const fs::path& folder) {
+    return "KALVIK_SQLSERVER_ROOT=" + shellQuoted((folder / "server").string()) + " " +
+           shellQuoted((folder / "vendrel").string());
 }
 
 std::vector<std::string> listTree(const fs::path& folder) {

@@ -30,6 +30,10 @@ void writeDemoBackup(const std::filesystem::path& backup);
 // list makes, one the list no longer names).
 void writeWorkstationFile(const std::filesystem::path& file, const std::string& code);
 
+// The command that starts the tree's installer on its server, each path quoted for the shell so
+// that it runs as pasted whatever the folder's name holds.
+std::string startCommand(const std::filesystem::path& folder);
+
 // The tree's files, one path a line relative to folder, in name order.
 std::vector<std::string> listTree(const std::filesystem::path& folder);
 

@@ -25,4 +25,8 @@ std::string databaseNameOf(const std::string& path) {
     return path.substr(start);
 }
 
+bool leavesItsFolder(const std::string& name) {
+    return name.find('/') != std::string::npos || name.find("..") != std::string::npos;
+}
+
 }  // namespace vendrel

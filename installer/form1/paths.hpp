@@ -13,4 +13,8 @@ std::string upToLastSlash(const std::string& path);
 // file name.
 std::string databaseNameOf(const std::string& path);
 
+// Whether a database name, made into the data and log files' names, could lead out of their
+// folder: it holds a "/" or "..".
+bool leavesItsFolder(const std::string& name);
+
 }  // namespace vendrel

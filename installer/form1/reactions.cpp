@@ -2,6 +2,7 @@
 // failing statement of a keystroke or a pick ends in a box with the server's message.
 
 #include "installer/form1/form1.hpp"
+#include "installer/form1/paths.hpp"
 #include "installer/form1/server_texts.hpp"
 
 #include "platform/oleaut/error.hpp"
@@ -73,6 +74,13 @@ void Form1::Text2_Change() {
 
 void Form1::checkRestoreName() {
     if (!connected()) return;
+    // The data and log files take the name in the data folder: a name that would lead out of it
+    // closes the restore.
+    if (leavesItsFolder(Text2.Text())) {
+        closeRestore();
+        showBox(nameLeavesFolderMessage(Text2.Text(), AppFolder + kDataFolder));
+        return;
+    }
     if (returnsRows(databaseQuery(Text2.Text()))) {
         closeRestore();
         return;

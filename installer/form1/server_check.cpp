@@ -1,6 +1,6 @@
 // The server check: the server answers on its master database, the caller holds the rights the
 // installer needs, and the window opens the restore and the linking with the server's databases.
-// Any failure ends the check with its one message.
+// Any failure ends the check with its one message and the server's.
 
 #include "installer/form1/form1.hpp"
 #include "installer/form1/server_texts.hpp"
@@ -13,8 +13,8 @@ namespace vendrel {
 void Form1::Command5_Click() {
     try {
         checkServer();
-    } catch (const std::exception&) {
-        showBox(kServerNotFound);
+    } catch (const std::exception& failure) {
+        showBox(serverCheckFailedMessage(failure.what()));
     }
 }
 
@@ -36,6 +36,8 @@ void Form1::checkServer() {
         for (const auto& [control, enabled] : opened) {
             control->setEnabled(enabled);
         }
+        // The server field and its button are closed now: the keyboard goes on in the tab shown.
+        form.focusFirstField(SSTab1);
         linkChosenDatabase();
         listDatabases();
     }

@@ -102,9 +102,21 @@ inline std::string restoreStatement(const std::string& name, const std::string& 
 
 inline constexpr const char* kServerNotFound = "Не удалось найти сервер с таким названием!";
 
+// The failed check's message, with the server's below it: a refused login reads apart from a
+// missing server.
+inline std::string serverCheckFailedMessage(const std::string& serverMessage) {
+    return std::string(kServerNotFound) + "\n" + serverMessage;
+}
+
 inline std::string databaseExistsMessage(const std::string& name, const std::string& server) {
     return "База данных с именем " + name + " Уже существует на сервере " + server +
            ", измените имя БД!";
+}
+
+// A name whose files would not stay in the data folder.
+inline std::string nameLeavesFolderMessage(const std::string& name, const std::string& folder) {
+    return "Имя БД " + name + " содержит \"/\" или \"..\": файлы БД должны остаться в папке " +
+           folder + ", измените имя БД!";
 }
 
 inline std::string fileExistsMessage(const std::string& path) {

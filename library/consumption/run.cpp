@@ -26,7 +26,7 @@ void Run::journal(const std::string& message) {
 }
 
 void Run::execute() {
-    requireForwardPeriod();
+    requireForwardPeriod(parameters_.Нач, parameters_.Кон);
     startClock_.restart();
     oleaut::Date last = parameters_.Кон;
     period_ = runPeriod(parameters_.Нач, parameters_.Кон,
@@ -34,17 +34,6 @@ void Run::execute() {
     setUp();
     consumerLoop();
     end();
-}
-
-// A period whose first day comes after its last would bill every consumer nothing: it fails
-// before anything is read or written.
-void Run::requireForwardPeriod() const {
-    if (oleaut::DateDiff("d", parameters_.Кон, parameters_.Нач) > 0) {
-        throw oleaut::Error(oleaut::kInvalidProcedureCall,
-                            "Invalid procedure call or argument: the period is reversed: Нач " +
-                                oleaut::isoDate(parameters_.Нач) + " is after Кон " +
-                                oleaut::isoDate(parameters_.Кон));
-    }
 }
 
 void Run::setUp() {

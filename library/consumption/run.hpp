@@ -98,7 +98,6 @@ class Run {
   private:
     static constexpr int32_t kConsumersPerOpening = 500;
 
-    void requireForwardPeriod() const;
     void setUp();
     void openClimateAndOutages();
     void openResultTables();

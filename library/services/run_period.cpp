@@ -1,6 +1,7 @@
 #include "library/services/run_period.hpp"
 
 #include "platform/oleaut/datetime.hpp"
+#include "platform/oleaut/error.hpp"
 
 namespace kalvik {
 
@@ -10,6 +11,14 @@ RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours) 
     period.monthHours = monthHours;
     period.periodShare = period.periodHours / period.monthHours;
     return period;
+}
+
+void requireForwardPeriod(oleaut::Date Нач, oleaut::Date Кон) {
+    if (oleaut::DateDiff("d", Кон, Нач) > 0) {
+        throw oleaut::Error(oleaut::kInvalidProcedureCall,
+                            "Invalid procedure call or argument: the period is reversed: Нач " +
+                                oleaut::isoDate(Нач) + " is after Кон " + oleaut::isoDate(Кон));
+    }
 }
 
 }  // namespace kalvik

@@ -164,13 +164,10 @@ Variant ДлитКонец(const Variant& ДлНач, const Variant& ДлКон,
     return ДлКон;
 }
 
+// 24 hours a day: counted without the first day of the next month, which December 9999 lacks.
 Variant Час_в_месяц(Date Кон) {
-    const int year = oleaut::Year(Кон);
-    const int month = oleaut::Month(Кон);
-    const Date first = oleaut::DateSerial(year, month, 1);
-    const Date next =
-        month == 12 ? oleaut::DateSerial(year + 1, 1, 1) : oleaut::DateSerial(year, month + 1, 1);
-    return hoursBetween(first, next);
+    return Variant(
+        static_cast<int32_t>(24 * oleaut::daysInMonth(oleaut::Year(Кон), oleaut::Month(Кон))));
 }
 
 Variant ВремяНач(std::string_view Vrem) {

@@ -27,6 +27,7 @@ void Run::journal(const std::string& message) {
 }
 
 void Run::execute() {
+    requireForwardPeriod(parameters_.Нач, parameters_.Кон);
     start();
     if (!fetchSource()) return;
     openOutageSets();

@@ -122,6 +122,7 @@ enum ErrorNumberEnum : int32_t {
     adErrProviderFailed = -2147467259,        // 0x80004005: cannot open the data source
     adErrCommandFailed = -2147217900,         // 0x80040E14: the statement failed
     adErrQueryTimeout = -2147217871,          // 0x80040E31: query timeout expired
+    adErrNoTable = -2147217865,               // 0x80040E37: the table does not exist
     adErrRowNotFoundForUpdate = -2147217864,  // 0x80040E38: row changed or deleted meanwhile
 };
 

@@ -33,9 +33,15 @@ std::vector<std::string> sourceColumns(const TableDef& def) {
     std::shared_ptr<ado::Recordset> rows;
     try {
         rows = open->Execute(def.SourceTableName, nullptr, ado::adCmdTable);
-    } catch (const oleaut::Error&) {
-        throw daoError(kObjectNotFound, "The engine could not find the object " +
-                                            jetQuoted(def.SourceTableName) + ".");
+    } catch (const oleaut::Error& e) {
+        // Only a missing table is "not found"; a timeout, a lock or a broken database stays
+        // itself.
+        if (e.number() == ado::adErrNoTable) {
+            throw daoError(kObjectNotFound, "The engine could not find the object " +
+                                                jetQuoted(def.SourceTableName) + ".");
+        }
+        throw e.withContext("the source table " + jetQuoted(def.SourceTableName) + " of " +
+                            jetQuoted(def.Name));
     }
     std::vector<std::string> columns;
     ado::Fields fields = rows->Fields();

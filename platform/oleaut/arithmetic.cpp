@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/oleaut/datetime.hpp"
+#include "platform/oleaut/format.hpp"
 #include "platform/oleaut/math.hpp"
 #include "platform/oleaut/operand.hpp"
 #include "platform/oleaut/variant.hpp"
@@ -64,6 +66,19 @@ Currency currencyProduct(Currency a, Currency b) {
     return Currency{static_cast<int64_t>(q)};
 }
 
+// A date operand as a message shows it: the date, or the number added to one.
+std::string operandText(const Operand& x) {
+    return x.kind == VarType::Date ? isoMoment(Date{x.real}) : numberText(x.toDouble());
+}
+
+// A date sum or difference; one past the dates there are fails naming its operands.
+Variant dateResult(const Operand& a, const Operand& b, Op op, double value) {
+    if (!(value >= Date::kMin && value < Date::kEnd)) {
+        dateOverflowOf(operandText(a) + (op == Op::Add ? " + " : " - ") + operandText(b));
+    }
+    return Variant(Date{value});
+}
+
 Variant apply(const Variant& va, const Variant& vb, Op op) {
     const Operand a = operand(va), b = operand(vb);
     const VarType kind = resultKind(a.kind, b.kind, op);
@@ -88,7 +103,7 @@ Variant apply(const Variant& va, const Variant& vb, Op op) {
             const double x = a.toDouble(), y = b.toDouble();
             const double r = op == Op::Add ? x + y : op == Op::Subtract ? x - y : x * y;
             if (kind == VarType::Single) return singleResult(r);
-            if (kind == VarType::Date) return Variant(Date{checkedDouble(r)});
+            if (kind == VarType::Date) return dateResult(a, b, op, checkedDouble(r));
             return Variant(r);
         }
     }

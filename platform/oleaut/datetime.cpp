@@ -1,9 +1,12 @@
 #include "platform/oleaut/datetime.hpp"
 
+#include "platform/oleaut/format.hpp"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <optional>
 
 namespace oleaut {
 namespace {
@@ -41,11 +44,6 @@ bool leapYear(int y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
-int daysInMonth(int y, int m) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && leapYear(y) ? 29 : kDays[m - 1];
-}
-
 int64_t serialDay(int64_t y, int m, int d) {
     return daysFromCivil(y, m, d) + kEpochShift;
 }
@@ -60,13 +58,23 @@ std::string isoText(int64_t year, int month, int day) {
     return padded(year, 4) + "-" + padded(month, 2) + "-" + padded(day, 2);
 }
 
+constexpr const char* kDateRange = " is outside 0100-01-01 to 9999-12-31";
+
+bool withinDates(double value) {
+    return value >= Date::kMin && value < Date::kEnd;
+}
+
+// Fails with error naming what the caller asked for ("the date 10000-01-01", "DateSerial(10000, 1,
+// 1)"), which lies outside the dates there are.
+[[noreturn]] void outside(const Error& error, const std::string& what) {
+    throw Error(error.number(), error.description() + ": " + what + kDateRange);
+}
+
 // Fails with error naming the date of serial day `day`, which lies outside the dates there are.
 [[noreturn]] void outsideDates(const Error& error, int64_t day) {
     int year = 0, month = 0, dayOfMonth = 0;
     civilFromDays(day - kEpochShift, year, month, dayOfMonth);
-    throw Error(error.number(), error.description() + ": the date " +
-                                    isoText(year, month, dayOfMonth) +
-                                    " is outside 0100-01-01 to 9999-12-31");
+    outside(error, "the date " + isoText(year, month, dayOfMonth));
 }
 
 // Seconds on a straight time line (the OLE encoding counts the time of day forwards from
@@ -77,17 +85,18 @@ int64_t linearSeconds(Date date) {
     return std::llround(linear * kSecondsPerDay);
 }
 
-Date fromLinearSeconds(int64_t seconds) {
+// The date at a count of linear seconds; nothing when it lies outside the dates there are.
+std::optional<Date> fromLinearSeconds(int64_t seconds) {
     const int64_t day = floorDiv(seconds, kSecondsPerDay);
     const double time = static_cast<double>(seconds - day * kSecondsPerDay) / kSecondsPerDay;
     const double value = day >= 0 ? day + time : day - time;
-    if (!(value >= Date::kMin && value < Date::kEnd))
-        outsideDates(invalidProcedureCallError(), day);
+    if (!withinDates(value)) return std::nullopt;
     return Date{value};
 }
 
-Date checkedSerial(int64_t day, double time) {
-    if (day < Date::kMin || day >= Date::kEnd) outsideDates(invalidProcedureCallError(), day);
+// The date of serial day `day` at a time of day; nothing outside the dates there are.
+std::optional<Date> serialDate(int64_t day, double time) {
+    if (day < Date::kMin || day >= Date::kEnd) return std::nullopt;
     return Date{day >= 0 ? day + time : day - time};
 }
 
@@ -97,21 +106,31 @@ int expandYear(int year) {
     return year;
 }
 
-Date addMonths(Date date, int64_t months) {
+// The date some months on, its day cut to the end of a shorter month; nothing outside the dates
+// there are.
+std::optional<Date> addMonths(Date date, int64_t months) {
     const DateParts p = dateParts(date);
     const int64_t total = static_cast<int64_t>(p.year) * 12 + (p.month - 1) + months;
     const int64_t year = floorDiv(total, 12);
     const int month = static_cast<int>(total - year * 12) + 1;
-    if (year < 100 || year > 9999) {
-        outsideDates(invalidProcedureCallError(), serialDay(year, month, 1));
-    }
+    if (year < 100 || year > 9999) return std::nullopt;
     const int day = std::min(p.day, daysInMonth(static_cast<int>(year), month));
-    return checkedSerial(serialDay(year, month, day), timePart(date));
+    return serialDate(serialDay(year, month, day), timePart(date));
 }
 
 int64_t monthCount(Date date) {
     const DateParts p = dateParts(date);
     return static_cast<int64_t>(p.year) * 12 + p.month - 1;
+}
+
+// Seconds of the DateAdd intervals that count in fixed lengths; 0 for any other.
+int64_t secondsOfInterval(std::string_view interval) {
+    if (interval == "d" || interval == "y" || interval == "w") return kSecondsPerDay;
+    if (interval == "ww") return 7 * kSecondsPerDay;
+    if (interval == "h") return 3600;
+    if (interval == "n") return 60;
+    if (interval == "s") return 1;
+    return 0;
 }
 
 std::string twoDigits(int value) {
@@ -280,18 +299,34 @@ std::tm localNow(std::timespec& ts) {
 
 }  // namespace
 
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && leapYear(year) ? 29 : kDays[month - 1];
+}
+
 Date DateSerial(int year, int month, int day) {
     const int64_t total = static_cast<int64_t>(expandYear(year)) * 12 + (month - 1);
     const int64_t y = floorDiv(total, 12);
     const int m = static_cast<int>(total - y * 12) + 1;
-    if (y < 100 || y > 9999)
-        outsideDates(invalidProcedureCallError(), serialDay(y, m, 1) + day - 1);
-    return checkedSerial(serialDay(y, m, 1) + day - 1, 0.0);
+    std::optional<Date> date;
+    if (y >= 100 && y <= 9999) date = serialDate(serialDay(y, m, 1) + day - 1, 0.0);
+    if (!date) {
+        outside(invalidProcedureCallError(), "DateSerial(" + std::to_string(year) + ", " +
+                                                 std::to_string(month) + ", " +
+                                                 std::to_string(day) + ")");
+    }
+    return *date;
 }
 
 Date TimeSerial(int hour, int minute, int second) {
-    return fromLinearSeconds(static_cast<int64_t>(hour) * 3600 + static_cast<int64_t>(minute) * 60 +
-                             second);
+    const std::optional<Date> time = fromLinearSeconds(static_cast<int64_t>(hour) * 3600 +
+                                                       static_cast<int64_t>(minute) * 60 + second);
+    if (!time) {
+        outside(invalidProcedureCallError(), "TimeSerial(" + std::to_string(hour) + ", " +
+                                                 std::to_string(minute) + ", " +
+                                                 std::to_string(second) + ")");
+    }
+    return *time;
 }
 
 Date makeDate(const DateParts& p) {
@@ -304,7 +339,7 @@ Date makeDate(const DateParts& p) {
                         padded(p.minute, 2) + ":" + padded(p.second, 2));
     }
     const int64_t day = serialDay(p.year, p.month, p.day);
-    return checkedSerial(
+    return *serialDate(
         day, (p.hour * 3600 + p.minute * 60 + p.second) / static_cast<double>(kSecondsPerDay));
 }
 
@@ -325,6 +360,14 @@ void dateOverflow(double value) {
         outsideDates(overflowError(), static_cast<int64_t>(std::trunc(value)));
     }
     throw overflowError();
+}
+
+void dateOverflowOf(const std::string& sum) {
+    outside(overflowError(), sum);
+}
+
+std::string isoMoment(Date date) {
+    return timePart(date) == 0 ? isoDate(date) : isoDateTime(date);
 }
 
 std::string isoDate(Date date) {
@@ -376,21 +419,28 @@ Date DateAdd(std::string_view interval, double number, Date date) {
     const double rounded = std::nearbyint(checkedDouble(number));
     if (std::fabs(rounded) > 1e9) throw invalidProcedureCallError();
     const auto n = static_cast<int64_t>(rounded);
-    if (interval == "yyyy") return addMonths(date, 12 * n);
-    if (interval == "q") return addMonths(date, 3 * n);
-    if (interval == "m") return addMonths(date, n);
-    if (interval == "d" || interval == "y" || interval == "w")
-        return fromLinearSeconds(linearSeconds(date) + n * kSecondsPerDay);
-    if (interval == "ww") return fromLinearSeconds(linearSeconds(date) + 7 * n * kSecondsPerDay);
-    if (interval == "h") return fromLinearSeconds(linearSeconds(date) + 3600 * n);
-    if (interval == "n") return fromLinearSeconds(linearSeconds(date) + 60 * n);
-    if (interval == "s") return fromLinearSeconds(linearSeconds(date) + n);
-    throw invalidProcedureCallError();
+    std::optional<Date> result;
+    if (interval == "yyyy") {
+        result = addMonths(date, 12 * n);
+    } else if (interval == "q") {
+        result = addMonths(date, 3 * n);
+    } else if (interval == "m") {
+        result = addMonths(date, n);
+    } else if (const int64_t unit = secondsOfInterval(interval); unit > 0) {
+        result = fromLinearSeconds(linearSeconds(date) + unit * n);
+    } else {
+        throw invalidProcedureCallError();
+    }
+    if (!result) {
+        outside(invalidProcedureCallError(), "DateAdd(\"" + std::string(interval) + "\", " +
+                                                 std::to_string(n) + ", " + isoMoment(date) + ")");
+    }
+    return *result;
 }
 
 Date addDays(Date date, double days) {
     const double value = checkedDouble(date.value + days);
-    if (!(value >= Date::kMin && value < Date::kEnd)) dateOverflow(value);
+    if (!withinDates(value)) dateOverflowOf(isoMoment(date) + " + " + numberText(days));
     return Date{value};
 }
 

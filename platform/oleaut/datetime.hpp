@@ -21,17 +21,24 @@ struct DateParts {
 // previous) year or month: DateSerial(2009, 13, 1) is 1 January 2010. Years 0..29 mean 2000..2029
 // and 30..99 mean 1930..1999. Outside 100..9999: Invalid procedure call.
 Date DateSerial(int year, int month, int day);
-Date TimeSerial(int hour, int minute, int second);  // a time of day (days roll over likewise)
+Date TimeSerial(int hour, int minute, int second);
+// The days of a month (1 to 12) of a year on the calendar.
+int daysInMonth(int year, int month);  // a time of day (days roll over likewise)
 // An exact date and time; fails with Invalid procedure call when a part is out of its range.
 Date makeDate(const DateParts& parts);
 DateParts dateParts(Date date);
 
 // Fails with Overflow naming the date of an OLE date value past the dates there are.
 [[noreturn]] void dateOverflow(double value);
+// Fails with Overflow naming a date sum past the dates there are by what was added to what
+// ("9999-12-31 + 1"), so that a message shows the date its caller passed.
+[[noreturn]] void dateOverflowOf(const std::string& sum);
 
 // "YYYY-MM-DD" and "YYYY-MM-DD HH:MM:SS", the year always with four digits.
 std::string isoDate(Date date);
 std::string isoDateTime(Date date);
+// isoDate at midnight, isoDateTime at any other time.
+std::string isoMoment(Date date);
 
 int Year(Date date);
 int Month(Date date);

@@ -132,6 +132,9 @@ ado::RowSet backupFileList(const std::string& backup) {
 
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
                      const Move& first, const Move& second) {
+    // The name is checked and taken in one change of the catalogue: of restores under one name at
+    // once, the first takes it and the others find it taken.
+    ado::sqlite::FileTransaction change = catalogue.beginChange();
     if (catalogue.databasesNamed(name).rowCount() > 0) {
         throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
                                                   " already exists. Choose a different database "
@@ -166,6 +169,7 @@ void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::s
     createExclusive(log.physicalName);
     made.add(log.physicalName);
     catalogue.add(name, {data.logicalName, data.physicalName}, {log.logicalName, log.physicalName});
+    change.commit();
     made.keep();
     std::error_code ec;
     std::filesystem::remove(copy, ec);

@@ -33,6 +33,8 @@ struct Move {
 
 // Restores a backup as a new database: its tables at the data file's target, an empty log file
 // at the log file's target, both catalogued. Any failure leaves catalogue and files as they were.
+// A name taken, letter case ignored, fails with 1801, also when another restore takes it
+// meanwhile.
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
                      const Move& first, const Move& second);
 

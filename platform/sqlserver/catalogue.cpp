@@ -11,7 +11,8 @@ namespace {
 using oleaut::Variant;
 
 constexpr const char* kSchema =
-    "CREATE TABLE databases(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL);"
+    "CREATE TABLE databases(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL, "
+    "name_key TEXT NOT NULL UNIQUE);"
     "CREATE TABLE master_files(database_id INTEGER NOT NULL, file_id INTEGER NOT NULL, "
     "type_desc TEXT NOT NULL, name TEXT NOT NULL, physical_name TEXT NOT NULL, "
     "PRIMARY KEY(database_id, file_id));"
@@ -39,6 +40,11 @@ void sameName(sqlite3_context* context, int, sqlite3_value** values) {
     sqlite3_result_int(context, oleaut::sameTextIgnoringCase(text(values[0]), text(values[1])));
 }
 
+// A database name as the catalogue keeps it unique: letter case ignored, as the server compares.
+std::string nameKey(const std::string& name) {
+    return oleaut::lowerCaseText(name);
+}
+
 }  // namespace
 
 Catalogue::Catalogue(const std::filesystem::path& serverFolder)
@@ -54,7 +60,8 @@ void Catalogue::create(const std::filesystem::path& serverFolder) {
     for (const SystemDatabase& system : kSystemDatabases) {
         const std::string path = (serverFolder / system.dataFile).string();
         if (id > 1) ado::createSqliteDatabase(path);
-        master.run("INSERT INTO databases VALUES (?, ?)", {Variant(id), Variant(system.name)});
+        master.run("INSERT INTO databases VALUES (?, ?, ?)",
+                   {Variant(id), Variant(system.name), Variant(nameKey(system.name))});
         master.run("INSERT INTO master_files VALUES (?, 1, 'ROWS', ?, ?)",
                    {Variant(id), Variant(system.name), Variant(path)});
         ++id;
@@ -92,15 +99,22 @@ ado::RowSet Catalogue::permission(const std::string& name) {
         {Variant(name)});
 }
 
+bool Catalogue::holds(const std::string& right) {
+    return permission(right).rowCount() > 0;
+}
+
+ado::sqlite::FileTransaction Catalogue::beginChange() {
+    return ado::sqlite::FileTransaction(file_);
+}
+
 void Catalogue::add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log) {
-    ado::sqlite::FileTransaction transaction(file_);
     const ado::RowSet next = file_.run("SELECT coalesce(max(database_id), 0) + 1 FROM databases");
     const Variant id = next.cells.get(0);
-    file_.run("INSERT INTO databases VALUES (?, ?)", {id, Variant(name)});
+    file_.run("INSERT INTO databases VALUES (?, ?, ?)",
+              {id, Variant(name), Variant(nameKey(name))});
     file_.run("INSERT INTO master_files VALUES (?, 1, 'ROWS', ?, ?), (?, 2, 'LOG', ?, ?)",
               {id, Variant(data.logicalName), Variant(data.physicalName), id,
                Variant(log.logicalName), Variant(log.physicalName)});
-    transaction.commit();
 }
 
 }  // namespace sqlserver

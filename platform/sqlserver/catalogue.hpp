@@ -36,8 +36,14 @@ class Catalogue {
     ado::RowSet filesAt(const std::string& physicalName);
     // entity_name, subentity_name, permission_name when the caller holds the right.
     ado::RowSet permission(const std::string& name);
+    bool holds(const std::string& right);
 
-    // Catalogues a database with its data and log file.
+    // A change of the catalogue: what it reads and writes until committed is one transaction, so
+    // that of two changes at once the second sees what the first did. Rolled back unless
+    // committed.
+    [[nodiscard]] ado::sqlite::FileTransaction beginChange();
+    // Catalogues a database with its data and log file, within a change. The catalogue keeps
+    // names unique, letter case ignored: a name already there fails.
     void add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log);
 
   private:

@@ -15,6 +15,9 @@ namespace {
 
 constexpr const char* kDriverName = "SQL Server";
 constexpr const char* kDefaultDatabase = "master";
+// The rights a connection and a restore need.
+constexpr const char* kConnect = "CONNECT";
+constexpr const char* kCreateDatabase = "CREATE DATABASE";
 
 // The faults set for the servers' statements.
 struct Diagnostics {
@@ -109,6 +112,10 @@ class ServerSession final : public ado::Session {
                 return Catalogue(server_).filesAt(v[0]);
             case StatementKind::Restore: {
                 Catalogue catalogue(server_);
+                if (!catalogue.holds(kCreateDatabase)) {
+                    throw statementError(kPermissionDenied,
+                                         "CREATE DATABASE permission denied in database 'master'.");
+                }
                 restoreDatabase(catalogue, v[0], v[1], {v[2], v[3]}, {v[4], v[5]});
                 return {};  // nothing returns rows
             }
@@ -156,10 +163,7 @@ class ServerSession final : public ado::Session {
             "SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ? COLLATE "
             "NOCASE";
         look.bindings.push_back({{}, oleaut::Variant(name)});
-        if (database().execute(look).rowCount() == 0) {
-            throw statementError(kInvalidObjectName,
-                                 "Invalid object name " + serverQuoted(name) + ".");
-        }
+        if (database().execute(look).rowCount() == 0) throw noTableError(name);
     }
 
     // The connected database's file, opened on first use.
@@ -202,8 +206,10 @@ std::unique_ptr<ado::Session> connect(const ado::ConnectionString& text,
     }
     std::string database = text.getOr("Database", "");
     if (database.empty()) database = kDefaultDatabase;
-    const auto dataFile = Catalogue(*server).dataFileOf(database);
-    if (!dataFile) {
+    Catalogue catalogue(*server);
+    const auto dataFile = catalogue.dataFileOf(database);
+    // Without the right to connect, a database is refused as one that is not there.
+    if (!dataFile || !catalogue.holds(kConnect)) {
         throw connectionError(kCannotOpenDatabase, "Cannot open database \"" + database +
                                                        "\" requested by the login. The login "
                                                        "failed.");

@@ -12,6 +12,8 @@ enum ServerError : int32_t {
     kServerNotFound = 17,        // the server does not answer
     kIncorrectSyntax = 102,      // a text the server does not understand
     kInvalidObjectName = 208,    // a table that is not there
+    kPermissionDenied = 262,     // a statement the caller has no right to
+    kEmptyName = 1038,           // an empty bracketed name
     kDatabaseExists = 1801,      // a restore under a taken name
     kFileInUse = 1834,           // a restore target another database holds
     kFileClaimedTwice = 3176,    // both moves name one file of the backup
@@ -39,6 +41,12 @@ inline ado::ProviderError timeoutError() {
 // A value as the server's messages quote it.
 inline std::string serverQuoted(const std::string& value) {
     return "'" + oleaut::echoed(value) + "'";
+}
+
+// A table that is not there, as ADO tells it whatever the provider.
+inline ado::ProviderError noTableError(const std::string& name) {
+    return ado::ProviderError(ado::adErrNoTable, "Invalid object name " + serverQuoted(name) + ".",
+                              kInvalidObjectName, "SQL Server");
 }
 
 }  // namespace sqlserver

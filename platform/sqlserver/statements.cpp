@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/oleaut/enclosed.hpp"
+#include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
 namespace {
@@ -35,8 +36,14 @@ constexpr std::array<Pattern, 8> kPatterns = {{
      "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))"},
 }};
 
-std::optional<std::vector<std::string>> match(std::string_view pattern, std::string_view text) {
+// A text that matches a pattern: its values, and whether a bracketed name among them is empty.
+struct Match {
     std::vector<std::string> values;
+    bool emptyName = false;
+};
+
+std::optional<Match> match(std::string_view pattern, std::string_view text) {
+    Match found;
     size_t pos = 0;
     while (!pattern.empty()) {
         const size_t marker = pattern.find('{');
@@ -49,19 +56,28 @@ std::optional<std::vector<std::string>> match(std::string_view pattern, std::str
         auto value = literal ? oleaut::readEnclosed(text, pos, '\'', '\'', true)
                              : oleaut::readEnclosed(text, pos, '[', ']', true);
         if (!value) return std::nullopt;
-        values.push_back(std::move(*value));
+        if (!literal && value->empty()) found.emptyName = true;
+        found.values.push_back(std::move(*value));
         pattern.remove_prefix(literal ? kLiteral.size() : kName.size());
     }
     if (pos != text.size()) return std::nullopt;
-    return values;
+    return found;
 }
 
 }  // namespace
 
 std::optional<Statement> parseStatement(std::string_view text) {
     for (const Pattern& pattern : kPatterns) {
-        if (auto values = match(pattern.text, text))
-            return Statement{pattern.kind, std::move(*values)};
+        auto found = match(pattern.text, text);
+        if (!found) continue;
+        if (found->emptyName) {
+            throw statementError(kEmptyName,
+                                 "An object or column name is missing or empty. For SELECT INTO "
+                                 "statements, verify each column has a name. For other "
+                                 "statements, look for empty alias names. Aliases defined as \"\" "
+                                 "or [] are not allowed. Change the alias to a valid name.");
+        }
+        return Statement{pattern.kind, std::move(found->values)};
     }
     return std::nullopt;
 }

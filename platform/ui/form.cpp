@@ -126,6 +126,19 @@ void Form::controlChanged(const Control& control) {
     if (view_) view_->controlChanged(control);
 }
 
+void Form::focusFirstField(const TabControl& tabs) {
+    for (const auto& control : controls_) {
+        const Placement& place = control->placement();
+        const bool field = dynamic_cast<const TextBox*>(control.get()) != nullptr ||
+                           dynamic_cast<const ComboBox*>(control.get()) != nullptr;
+        if (place.tabs != &tabs || place.tab != tabs.Tab() || !field || !control->Enabled())
+            continue;
+        focused_ = control.get();
+        if (view_) view_->focusChanged(*control);
+        return;
+    }
+}
+
 std::size_t Form::shownCount() {
     return shownForms();
 }

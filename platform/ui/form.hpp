@@ -33,6 +33,8 @@ class FormView {
     virtual void refresh() = 0;
     // Handles the user's input until the user closes the view; only a window takes input.
     virtual void run();
+    // Moves the keyboard focus to the control; only a window has one.
+    virtual void focusChanged(const Control& /*control*/) {}
 };
 
 class Form {
@@ -75,6 +77,12 @@ class Form {
     // Called by the controls when their state changes.
     void controlChanged(const Control& control);
 
+    // Gives the keyboard focus to the first enabled text box or combo box on the tab shown, as
+    // choosing a tab does; nothing when the tab has none.
+    void focusFirstField(const TabControl& tabs);
+    // The control the program last gave the focus to; nothing before.
+    const Control* focused() const { return focused_; }
+
     // How many forms of the process are shown now.
     static std::size_t shownCount();
 
@@ -85,6 +93,7 @@ class Form {
     FormStyle style_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unique_ptr<FormView> view_;
+    const Control* focused_ = nullptr;
     bool visible_ = false;
 };
 

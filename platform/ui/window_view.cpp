@@ -73,6 +73,7 @@ class WindowView : public FormView {
             update(*control);
         }
         window_->show();
+        if (form.focused() != nullptr) focusChanged(*form.focused());
         Fl::flush();
     }
 
@@ -82,6 +83,13 @@ class WindowView : public FormView {
     }
 
     void controlChanged(const Control& control) override { update(control); }
+    void focusChanged(const Control& control) override {
+        const auto found = widgets_.find(&control);
+        if (found == widgets_.end()) return;
+        Fl_Widget* widget = found->second;
+        if (auto* choice = dynamic_cast<Fl_Input_Choice*>(widget)) widget = choice->input();
+        widget->take_focus();
+    }
     void captionChanged() override { window_->copy_label(form_.Caption().c_str()); }
     void refresh() override { Fl::flush(); }
 

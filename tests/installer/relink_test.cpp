@@ -375,7 +375,7 @@ TEST_F(Relink, TheDatabaseMasterRelinksNoFile) {
     ASSERT_EQ(boxes.size(), 5u);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(boxes[i].title, "Error in DeleteLinks()");
-        EXPECT_EQ(boxes[i].text, "-2147217900: Invalid object name '001_Таблицы_АРМов'.");
+        EXPECT_EQ(boxes[i].text, "-2147217865: Invalid object name '001_Таблицы_АРМов'.");
     }
     EXPECT_EQ(boxes[4].text, "Успешно присоединено 0 АРМа!");
     int i = 0;

@@ -28,8 +28,10 @@ namespace fs = std::filesystem;
 using sqlserver::StatementKind;
 using Texts = std::vector<std::string>;
 
-const std::string kNotFound = "Не удалось найти сервер с таким названием!";
-const std::string kNoConnect = "У вас нет прав доступа на подключение к базе данных!";
+// The failed check's box, with the server's message below it.
+std::string notFound(const std::string& serverMessage) {
+    return "Не удалось найти сервер с таким названием!\n" + serverMessage;
+}
 const std::string kNoCreate = "У вас нет прав на создание базы данных!";
 const std::string kConnectRight =
     "select * from sys.fn_my_permissions(NULL, 'DATABASE') where ([permission_name] = "
@@ -144,6 +146,7 @@ TEST_F(ServerRestore, ACheckedServerOpensTheRestoreAndListsItsDatabases) {
     EXPECT_EQ(window.LogicalDataName, "Virsel_Demo");
     EXPECT_EQ(window.LogicalLogName, "Virsel_Demo_log");
     EXPECT_EQ(window.Text3.Text(), demo.programFolder() + "/BD/Virsel_Demo.mdf");
+    EXPECT_EQ(window.form.focused(), &window.Text2) << "the keyboard goes on in the tab shown";
 }
 
 struct CheckCase {
@@ -185,24 +188,25 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"an unknown server",
                   "Nobody",
                   {},
-                  {kNotFound},
+                  {notFound("SQL Server 'Nobody' does not exist or access denied.")},
                   {},
                   kClosed,
                   "Driver={SQL Server};Trusted_Connection=Yes;Server=Nobody;Database=master;"},
         CheckCase{"a name that would add an attribute",
                   "Srv1;Database=msdb",
                   {},
-                  {kNotFound},
+                  {notFound("SQL Server 'Srv1;Database=msdb' does not exist or access denied.")},
                   {},
                   kClosed,
                   "Driver={SQL Server};Trusted_Connection=Yes;Server={Srv1;Database=msdb};"
                   "Database=master;"},
-        CheckCase{"CONNECT refused",
+        CheckCase{"CONNECT refused: the server refuses the connection",
                   "srv1",
                   [](const auto& server) { server.refuse("CONNECT"); },
-                  {kNoConnect},
-                  {kConnectRight, kCreateRight, named("Virsel_Demo"), fileList("{bak}")},
-                  kFreeNameOpensTheBackup,
+                  {notFound("Cannot open database \"master\" requested by the login. The login "
+                            "failed.")},
+                  {},
+                  kClosed,
                   "Driver={SQL Server};Trusted_Connection=Yes;Server=srv1;Database=master;"},
         CheckCase{"CREATE DATABASE refused",
                   "Srv1",
@@ -214,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"a failing pick inside the check",
                   "Srv1",
                   {},
-                  {kNotFound},
+                  {notFound("SHUTDOWN is in progress.")},
                   {kConnectRight, kCreateRight, named("Virsel_demo")},
                   "SSTab1 Text2 Text5 Combo1 Text6 Command1",
                   connection("master"),
@@ -280,6 +284,35 @@ INSTANTIATE_TEST_SUITE_P(
                                 {named("msdb"), named("msd")},
                                 kBackupRead}),
     kalvik::test::NamedByPrinting{});
+
+// A name that would put the data and log files outside the data folder closes the restore with its
+// box, asking the server nothing; a name that stays inside opens it again.
+TEST_F(ServerRestore, ANameLeadingOutOfTheDataFolderIsRefused) {
+    check();
+    const struct {
+        const char* name;
+        bool refused;
+    } cases[] = {{"../Virsel", true}, {"BD/x", true},   {"..", true},
+                 {"a..b", true},      {"Новая", false}, {"a.b", false}};
+    for (const auto& c : cases) {
+        shown.clear();
+        sqlserver::StatementLog log;
+        window.Text2.setText(c.name);
+        if (c.refused) {
+            EXPECT_EQ(shown, expand(Texts{"Имя БД " + std::string(c.name) +
+                                          " содержит \"/\" или \"..\": файлы БД должны остаться "
+                                          "в папке {app}/BD/, измените имя БД!"},
+                                    demo))
+                << c.name;
+            EXPECT_EQ(log.texts(), Texts{}) << c.name;
+            EXPECT_EQ(enabledControls(window), kNameTaken) << c.name;
+        } else {
+            EXPECT_EQ(shown, Texts{}) << c.name;
+            EXPECT_EQ(enabledControls(window), kBackupRead) << c.name;
+            EXPECT_EQ(window.Text3.Text(), demo.programFolder() + "/BD/" + c.name + ".mdf");
+        }
+    }
+}
 
 TEST_F(ServerRestore, ABackupPathTypedLetterByLetterOpensThePathsOnceReadable) {
     check();
@@ -438,6 +471,24 @@ INSTANTIATE_TEST_SUITE_P(
             Failing{
                 StatementKind::Restore,
                 {sqlserver::statementError(3183, "RESTORE detected an error on page (1:1)."), {}}}},
+        RestoreCase{"CREATE DATABASE refused: the server refuses the restore",
+                    [](Form1&, const auto& server) { server.refuse("CREATE DATABASE"); },
+                    {kFailed + "CREATE DATABASE permission denied in database 'master'."},
+                    sentBy(4, kNameStillFree),
+                    kBackupRead,
+                    false},
+        RestoreCase{"an empty name: the server refuses it",
+                    [](Form1& f, const auto&) { f.Text2.setText(""); },
+                    {"Не удалось восстановить базу данных  на сервере Srv1:\nAn object or column "
+                     "name is missing or empty. For SELECT INTO statements, verify each column "
+                     "has a name. For other statements, look for empty alias names. Aliases "
+                     "defined as \"\" or [] are not allowed. Change the alias to a valid name."},
+                    {named(""), catalogued("{app}/BD/.mdf"), catalogued("{app}/BD/.ldf"),
+                     "RESTORE DATABASE [] FROM DISK = '{bak}'With Move 'Virsel_Demo' TO "
+                     "'{app}/BD/.mdf',Move 'Virsel_Demo_log' TO '{app}/BD/.ldf'",
+                     named(""), fileList("{bak}")},
+                    kBackupRead,
+                    false},
         RestoreCase{"a timeout of the restore statement",
                     nothing,
                     {kFailed + "Query timeout expired"},

@@ -27,9 +27,13 @@ DemoServer::DemoServer(const fs::path& root)
                             {"Virsel_Demo_log", "C:/DB/Virsel_Demo_log.ldf"}});
 }
 
-void DemoServer::refuse(const std::string& right) const {
-    ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadWrite);
+void refuseRight(const fs::path& serverFolder, const std::string& right) {
+    ado::sqlite::File master(serverFolder / "master.mdf", ado::sqlite::File::Mode::ReadWrite);
     master.run("DELETE FROM my_permissions WHERE permission_name = ?", {oleaut::Variant(right)});
+}
+
+void DemoServer::refuse(const std::string& right) const {
+    refuseRight(server_, right);
 }
 
 void DemoServer::restoreAs(const std::string& name, const std::string& data,

@@ -11,6 +11,9 @@
 
 namespace testing_support {
 
+// Takes a right ("CONNECT", "CREATE DATABASE") from the caller on the server in that folder.
+void refuseRight(const std::filesystem::path& serverFolder, const std::string& right);
+
 class DemoServer {
   public:
     static constexpr const char* kServer = "Srv1";

@@ -168,6 +168,33 @@ TEST_F(VendrelWindow, TextTypedIntoTheServerFieldReachesTheControl) {
     form1.form.unload();
 }
 
+// After the server check the server field and its button are closed: the keyboard goes on in the
+// tab shown, its first field first, and Tab walks on through the tab's fields.
+TEST_F(VendrelWindow, AfterTheServerCheckTabWalksTheTabsFields) {
+    testing_support::DemoServer demo(temporary.path());
+    ui::ScopedResponder responder([](const ui::MessageBoxRequest&) { return ui::Answer::Ok; });
+    vendrel::Form1 form1(demo.programFolder());
+    form1.form.show();
+    settle();
+    Fl_Window* window = Fl::first_window();
+    ASSERT_NE(window, nullptr);
+    form1.Text1.setText("Srv1");
+    form1.Command5.click();
+    settle();
+    const auto focusedText = [] {
+        auto* input = dynamic_cast<Fl_Input*>(Fl::focus());
+        return input ? std::string(input->value()) : std::string("(no text field)");
+    };
+    EXPECT_EQ(focusedText(), form1.Text2.Text());
+    Fl::e_keysym = FL_Tab;
+    Fl::e_state = 0;
+    Fl::e_text = const_cast<char*>("");
+    Fl::e_length = 0;
+    Fl::handle(FL_KEYBOARD, window);
+    EXPECT_EQ(focusedText(), form1.Text5.Text());
+    form1.form.unload();
+}
+
 // The name of a top-level window, as the window manager would read it.
 std::string windowName(::Window window) {
     const Atom name = XInternAtom(fl_display, "_NET_WM_NAME", False);
@@ -255,16 +282,27 @@ TEST_F(VendrelWindow, TheProgramShowsItsWindowAndEndsWhenItIsClosed) {
     EXPECT_EQ(waitForExit(pid), 0);
 }
 
-TEST_F(VendrelWindow, TheProgramWithoutADisplaySaysSoAndFails) {
+// Without a display that opens, the program fails naming the display, so that a user with broken
+// forwarding sees what to fix.
+TEST_F(VendrelWindow, TheProgramWithoutADisplayNamesItAndFails) {
     const fs::path program = installedVendrel(temporary.path());
     const fs::path errors = temporary.path() / "errors.txt";
-    const std::string command =
-        "env -u DISPLAY -u KALVIK_UI '" + program.string() + "' 2>'" + errors.string() + "'";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_NE(testing_support::fileContents(errors).find("no display"), std::string::npos)
-        << testing_support::fileContents(errors);
+    const struct {
+        const char* environment;
+        const char* said;
+    } cases[] = {
+        {"-u DISPLAY", "the display \"\" cannot be opened"},
+        {"DISPLAY=:4242", "the display \":4242\" cannot be opened"},
+    };
+    for (const auto& c : cases) {
+        const std::string command = std::string("env -u KALVIK_UI ") + c.environment + " '" +
+                                    program.string() + "' 2>'" + errors.string() + "'";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 1) << c.environment;
+        EXPECT_NE(testing_support::fileContents(errors).find(c.said), std::string::npos)
+            << testing_support::fileContents(errors);
+    }
 }
 
 }  // namespace

@@ -384,7 +384,7 @@ TEST(Час_в_месяц, HoursOfTheMonth) {
     const Case cases[] = {
         {k2009_01_01, 744}, {k2009_01_15, 744}, {k2009_01_31 + 23 * kHour, 744},
         {k2009_02_10, 672}, {k2008_02_29, 696}, {k2008_12_31, 744},
-        {k2009_04_30, 720},
+        {k2009_04_30, 720}, {2958465, 744},  // December 9999, the last month there is
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(identical(Час_в_месяц(oleaut::Date{c.day}), Variant(c.hours)));

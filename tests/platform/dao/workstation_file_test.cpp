@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "platform/dao/dao_errors.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/dao/workstation_file.hpp"
@@ -91,6 +93,50 @@ TEST_F(WorkstationFile, AppendingALinkReadsTheSourceColumns) {
         def->Connect = c.connect;
         def->SourceTableName = c.source;
         EXPECT_EQ(errorNumberOf([&] { db->TableDefs().Append(def); }), c.error) << c.name;
+    }
+}
+
+// Only a missing source table is "not found": any other failure of reading it keeps its number
+// and text, and names the table.
+TEST_F(WorkstationFile, AFailingSourceTableKeepsItsCause) {
+    auto db = open();
+    const struct {
+        const char* what;
+        const char* source;
+        std::optional<ado::ProviderError> fault;
+        int32_t number;
+        const char* text;
+    } cases[] = {
+        {"missing", "Нет", std::nullopt, dao::kObjectNotFound,
+         "The engine could not find the object 'Нет'."},
+        {"timeout", "Договоры", sqlserver::timeoutError(), ado::adErrQueryTimeout,
+         "the source table 'Договоры' of 'Связь': Query timeout expired"},
+        {"locked", "Договоры",
+         sqlserver::statementError(1222, "Lock request time out period exceeded."),
+         ado::adErrCommandFailed,
+         "the source table 'Договоры' of 'Связь': Lock request time out period exceeded."},
+        {"broken", "Договоры",
+         sqlserver::statementError(824,
+                                   "SQL Server detected a logical consistency-based I/O "
+                                   "error: incorrect checksum."),
+         ado::adErrCommandFailed,
+         "the source table 'Договоры' of 'Связь': SQL Server detected a logical "
+         "consistency-based I/O error: incorrect checksum."},
+    };
+    for (const auto& c : cases) {
+        std::optional<sqlserver::ScopedFault> failing;
+        if (c.fault)
+            failing.emplace(sqlserver::StatementKind::TableRequest, sqlserver::Fault{*c.fault, {}});
+        auto def = db->CreateTableDef("Связь");
+        def->Connect = kLinkConnect;
+        def->SourceTableName = c.source;
+        try {
+            db->TableDefs().Append(def);
+            ADD_FAILURE() << c.what << ": linked";
+        } catch (const oleaut::Error& e) {
+            EXPECT_EQ(e.number(), c.number) << c.what;
+            EXPECT_EQ(e.description(), c.text) << c.what;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <functional>
 
 #include "tests/platform/oleaut/variant_printing.hpp"
 
@@ -148,6 +149,42 @@ TEST_F(Dates, DateAddAndPlusDays) {
     EXPECT_EQ(errorNumberOf([] { DateAdd("d", 1, Date{2958465}); }), kInvalidProcedureCall);
     EXPECT_EQ(errorNumberOf([] { addDays(Date{2958465}, 1); }), kOverflow);
     EXPECT_EQ(errorNumberOf([] { DateAdd("fortnight", 1, Date{0}); }), kInvalidProcedureCall);
+}
+
+// Past the last date (or before the first) a failure names what its caller passed, never the
+// date that does not exist.
+TEST_F(Dates, PastTheDatesAFailureNamesWhatTheCallerPassed) {
+    constexpr double kLast = 2958465;   // 31 December 9999
+    constexpr double kFirst = -657434;  // 1 January 100
+    const struct {
+        const char* what;
+        std::function<void()> call;
+        int32_t number;
+        const char* named;
+    } cases[] = {
+        {"plus days", [] { (void)addDays(Date{kLast}, 1); }, kOverflow,
+         "9999-12-31 + 1 is outside"},
+        {"Variant sum", [] { (void)(Variant(Date{kLast}) + Variant(int16_t{1})); }, kOverflow,
+         "9999-12-31 + 1 is outside"},
+        {"Variant difference", [] { (void)(Variant(Date{kFirst}) - Variant(0.5)); }, kOverflow,
+         "0100-01-01 - 0.5 is outside"},
+        {"DateAdd days", [] { (void)DateAdd("d", 1, Date{kLast + 0.5}); }, kInvalidProcedureCall,
+         "DateAdd(\"d\", 1, 9999-12-31 12:00:00) is outside"},
+        {"DateAdd months", [] { (void)DateAdd("m", 1, Date{kLast}); }, kInvalidProcedureCall,
+         "DateAdd(\"m\", 1, 9999-12-31) is outside"},
+        {"DateSerial", [] { (void)DateSerial(9999, 13, 1); }, kInvalidProcedureCall,
+         "DateSerial(9999, 13, 1) is outside"},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.what << ": no failure";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), c.number) << c.what;
+            EXPECT_NE(e.description().find(c.named), std::string::npos) << e.description();
+            EXPECT_EQ(e.description().find("10000"), std::string::npos) << e.description();
+        }
+    }
 }
 
 TEST_F(Dates, GeneralDateText) {

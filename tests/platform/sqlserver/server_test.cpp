@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <latch>
+#include <set>
+#include <thread>
+#include <vector>
+
 #include "tests/platform/sqlserver/server_fixture.hpp"
 #include "tests/support/case_names.hpp"
+#include "tests/support/demo_server.hpp"
 
 namespace kalvik::test {
 namespace {
@@ -169,6 +176,81 @@ TEST_F(StandInServer, FailedRestoreLeavesCatalogueAndFilesAsTheyWere) {
         EXPECT_EQ(e.number(), ado::adErrQueryTimeout);
     }
     EXPECT_FALSE(std::filesystem::exists(free));
+}
+
+// What the server refuses leaves no database and no file: an empty name, a restore without the
+// right to create a database, a connection without the right to connect.
+TEST_F(StandInServer, RefusalsLeaveNothingBehind) {
+    const struct {
+        const char* what;
+        const char* refused;  // the right taken first, if any
+        std::string name;     // restored; none: only a connection is tried
+        int32_t native;
+        const char* message;
+    } cases[] = {
+        {"an empty name", nullptr, "", sqlserver::kEmptyName,
+         "An object or column name is missing or empty."},
+        {"no right to create", "CREATE DATABASE", "New", sqlserver::kPermissionDenied,
+         "CREATE DATABASE permission denied in database 'master'."},
+        {"no right to connect",
+         "CONNECT",
+         {},
+         sqlserver::kCannotOpenDatabase,
+         "Cannot open database \"master\" requested by the login. The login failed."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ado::Connection connection;
+        try {
+            if (c.refused) testing_support::refuseRight(server_, c.refused);
+            connection.Open(connectionString("master"));
+            connection.Execute(
+                restoreText(c.name, target(c.name + ".mdf"), target(c.name + ".ldf")));
+            ADD_FAILURE() << "not refused";
+        } catch (const ado::ProviderError& e) {
+            EXPECT_EQ(e.nativeError(), c.native);
+            EXPECT_TRUE(e.description().starts_with(c.message)) << e.description();
+        }
+        EXPECT_TRUE(std::filesystem::is_empty(root_.path() / "BD"));
+        ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadWrite);
+        EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
+        master.run("INSERT OR IGNORE INTO my_permissions VALUES ('CONNECT'), ('CREATE DATABASE')");
+    }
+}
+
+// Restores of one name (in any letter case) started at once: one takes the name, the others find
+// it taken and leave no file.
+TEST_F(StandInServer, RestoresOfOneNameAtOnceLeaveOneDatabase) {
+    const std::vector<std::string> names = {"race", "RACE", "Race", "rAcE"};
+    std::vector<int32_t> natives(names.size(), -1);
+    std::latch start(static_cast<std::ptrdiff_t>(names.size()));
+    {
+        std::vector<std::jthread> restores;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            restores.emplace_back([&, i] {
+                const std::string file = "race" + std::to_string(i);
+                ado::Connection connection;
+                connection.Open(connectionString("master"));
+                start.arrive_and_wait();
+                natives[i] = nativeErrorOf([&] {
+                    connection.Execute(
+                        restoreText(names[i], target(file + ".mdf"), target(file + ".ldf")));
+                });
+            });
+        }
+    }
+    EXPECT_EQ(std::count(natives.begin(), natives.end(), 0), 1);
+    EXPECT_EQ(std::count(natives.begin(), natives.end(), sqlserver::kDatabaseExists),
+              static_cast<std::ptrdiff_t>(names.size() - 1));
+    const auto winner = std::find(natives.begin(), natives.end(), 0) - natives.begin();
+    auto connection = connect();
+    EXPECT_EQ(firstColumn(*connection, "select * from sys.databases"),
+              "master|tempdb|model|msdb|" + names[static_cast<std::size_t>(winner)]);
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(root_.path() / "BD"))
+        files.insert(entry.path().filename().string());
+    const std::string file = "race" + std::to_string(winner);
+    EXPECT_EQ(files, (std::set<std::string>{file + ".ldf", file + ".mdf"}));
 }
 
 TEST_F(StandInServer, LogKeepsEveryText) {
