@@ -18,13 +18,7 @@ const char* kSchema =
     "  (2, 'Два', 2.5, NULL, NULL, 0, NULL, NULL);";
 
 std::shared_ptr<ado::Recordset> openBatch(const TempDatabase& db) {
-    auto rows = std::make_shared<ado::Recordset>();
-    rows->ActiveConnection(Variant(db.connectionString()));
-    rows->CursorLocation(ado::adUseClient);
-    rows->Open(Variant("SELECT * FROM Потр ORDER BY Npotr"), {}, ado::adOpenStatic,
-               ado::adLockBatchOptimistic);
-    rows->ActiveConnection(nullptr);
-    return rows;
+    return db.disconnected("SELECT * FROM Потр ORDER BY Npotr");
 }
 
 void moveTo(ado::Recordset& rows, int32_t npotr) {
