@@ -97,6 +97,10 @@ void CellStore::pushText(std::string_view text) {
     append(tag(VarType::String), storeText(text));
 }
 
+void CellStore::pushDouble(double value) {
+    append(tag(VarType::Double), bitsOf(value));
+}
+
 void CellStore::pushCopy(const CellStore& from, size_t index) {
     const uint8_t kind = from.kind(index);
     const uint64_t bits = from.payload(index);
