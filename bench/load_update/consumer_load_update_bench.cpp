@@ -4,8 +4,8 @@
 // each consumer by its key (a steam consumer's steam columns too), one statement per row in its own
 // implicit transaction, as the update saves each row at once. The database is prepared by the
 // ventilation unit update, whose values the consumers sum. The same for the revision of 13.11.04,
-// through its work table. Targets: the run within 2 times the baseline, peak memory at most 320
-// MiB.
+// through its work table. Targets: the run within 2 times the baseline, peak memory
+// at most 320 MiB.
 
 #include <array>
 

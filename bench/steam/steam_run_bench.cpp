@@ -4,8 +4,8 @@
 // database: it reads the same procedure rows and inserts as many rows of the 58 result columns,
 // each in its own implicit transaction, as the run saves each row by itself. Run and baseline
 // alternate three times on fresh copies; reported are the medians, their ratio, the rows and the
-// run's peak resident memory. Targets: the run within 2 times the baseline, its peak at most 320
-// MiB.
+// run's peak resident memory. Targets: the run within 2 times the baseline, its peak
+// at most 320 MiB.
 
 #include "bench/bench_support.hpp"
 #include "demo/demo_files.hpp"
