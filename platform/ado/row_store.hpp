@@ -99,7 +99,7 @@ class RowStore {
         return row * columns_->size() + column;
     }
     Changes& changesOf(size_t row);
-    // Forgets a row's change; the originals go too once no row has a change.
+    // Forgets a row's change; the originals go too once no row has one and no edit is open.
     void forgetChanges(size_t row);
 
     std::shared_ptr<const ColumnSet> columns_ = std::make_shared<const ColumnSet>();
@@ -107,8 +107,8 @@ class RowStore {
     std::vector<RowStatus> status_;
     std::unordered_map<size_t, Changes> changes_;
     // The original values of the changed columns of every pending row, as compactly as the rows'
-    // own values; emptied whenever no row has a change, so that a connected recordset, which
-    // writes each row as it is done, never holds more than one row's originals.
+    // own values; emptied whenever no row has a change and no edit is open, so that a connected
+    // recordset, which writes each row as it is done, never holds more than one row's originals.
     CellStore originals_;
     Edit edit_;
     bool editing_ = false;
