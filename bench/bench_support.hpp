@@ -1,14 +1,18 @@
 #pragma once
 // What the calculation benchmarks share: a large generated demonstration database copied afresh
-// for each run and baseline, a thin SQLite handle for the baselines, and the measures (seconds,
-// median, peak resident memory).
+// for each run and baseline, a thin SQLite handle for the baselines, and the measures, each taken
+// in a process of its own (wall and CPU seconds, medians, peak resident memory).
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,10 +48,12 @@ struct LargeDatabase {
     std::string pristine = temporaryFile("pristine");
     std::string work = temporaryFile("work");
     std::string connectionString;
+    int32_t consumers;
 
     // `prepare` may change the built database (through SQLite) before it is kept.
     explicit LargeDatabase(int32_t consumers,
-                           const std::function<void(const std::string&)>& prepare = {}) {
+                           const std::function<void(const std::string&)>& prepare = {})
+        : consumers(consumers) {
         const std::string built = temporaryFile("built");
         kalvik::demo::buildDemoDatabase(built, consumers);
         if (prepare) prepare(built);
@@ -157,8 +163,7 @@ std::vector<std::string_view> columnsBut(std::string_view key) {
     return columns;
 }
 
-// The peak resident memory since the last reset (VmHWM), so that building the database before
-// the run does not count into the run's peak.
+// The peak resident memory since the last reset (VmHWM).
 inline void resetPeakResident() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
@@ -170,16 +175,72 @@ inline double peakResidentMiB() {
     return 0;
 }
 
-template <class F>
-double secondsOf(F f) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+// CPU time of the whole process, every thread of it.
+inline double processCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 inline double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// What one piece of work measured in a process of its own.
+struct Measured {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    double peakMiB = 0;
+    std::size_t count = 0;  // what the work returned
+};
+
+// Runs `work` (returning a count) in a child process, so that its peak resident memory is its
+// own: memory that an earlier benchmark or baseline freed stays resident in this process, and a
+// high-water mark reset here would count it. The child hands its free heap back to the system
+// and resets its high-water mark before it starts. A failure of the work fails here with its
+// message.
+template <class Work>
+Measured inChildProcess(Work work) {
+    struct Report {
+        Measured measured;
+        bool ok = false;
+        char message[512] = {};
+    };
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0) throw std::runtime_error("cannot make a pipe");
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) throw std::runtime_error("cannot fork");
+    if (child == 0) {
+        close(pipeEnds[0]);
+        Report report;
+        try {
+            malloc_trim(0);
+            resetPeakResident();
+            const double cpuBefore = processCpuSeconds();
+            const auto start = std::chrono::steady_clock::now();
+            report.measured.count = work();
+            report.measured.wallSeconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            report.measured.cpuSeconds = processCpuSeconds() - cpuBefore;
+            report.measured.peakMiB = peakResidentMiB();
+            report.ok = true;
+        } catch (const std::exception& e) {
+            std::snprintf(report.message, sizeof report.message, "%s", e.what());
+        }
+        const bool sent = write(pipeEnds[1], &report, sizeof report) == sizeof report;
+        _exit(sent && report.ok ? 0 : 1);  // none of this process's destructors run twice
+    }
+    close(pipeEnds[1]);
+    Report report;
+    const bool received = read(pipeEnds[0], &report, sizeof report) == sizeof report;
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!received) throw std::runtime_error("the measured process ended without a report");
+    if (!report.ok) throw std::runtime_error(report.message);
+    return report.measured;
 }
 
 // Targets of a run beside its baseline.
@@ -188,42 +249,54 @@ struct Targets {
     double peakMiB;
 };
 
-// Runs `calculate(connectionString)` and `baseline(file)` alternately, each on a fresh copy of the
-// database, three rounds; reports their medians, the ratio, the run's peak resident memory and
-// what the baseline counted (`counted` names it; with `perItem`, the times per item too).
+// Runs `calculate(connectionString)` and `baseline(file)` alternately, each in a process of its
+// own on a fresh copy of the database, three rounds; reports their wall and CPU medians and
+// ratios, the time per generated consumer of each, the run's peak resident memory (the largest
+// of its rounds) and what the baseline counted (`counted` names it).
 template <class Calculate, class Baseline>
 void measureBesideBaseline(benchmark::State& state, const LargeDatabase& database,
                            const char* counted, Calculate calculate, Baseline baseline,
-                           Targets targets, const char* perItem = nullptr) {
+                           Targets targets) {
     constexpr int kRounds = 3;
     for (auto _ : state) {
-        std::vector<double> runs;
-        std::vector<double> baselines;
+        std::vector<double> runs, runCpu, baselines, baselineCpu;
         double peak = 0;
+        double baselinePeak = 0;
         std::size_t count = 0;
         for (int round = 0; round < kRounds; ++round) {
             database.fresh();
-            resetPeakResident();
-            runs.push_back(secondsOf([&] { calculate(database.connectionString); }));
-            peak = std::max(peak, peakResidentMiB());
+            const Measured run = inChildProcess([&] {
+                calculate(database.connectionString);
+                return std::size_t{0};
+            });
             const std::string& copy = database.fresh();
-            baselines.push_back(secondsOf([&] { count = baseline(copy); }));
+            const Measured base = inChildProcess([&] { return baseline(copy); });
+            runs.push_back(run.wallSeconds);
+            runCpu.push_back(run.cpuSeconds);
+            baselines.push_back(base.wallSeconds);
+            baselineCpu.push_back(base.cpuSeconds);
+            peak = std::max(peak, run.peakMiB);
+            baselinePeak = std::max(baselinePeak, base.peakMiB);
+            count = base.count;
         }
         const double run = median(runs);
         const double base = median(baselines);
+        const double cpu = median(runCpu);
+        const double baseCpu = median(baselineCpu);
+        const auto consumers = static_cast<double>(database.consumers);
         state.SetIterationTime(run);
         state.counters[counted] = static_cast<double>(count);
         state.counters["run_s"] = run;
         state.counters["baseline_s"] = base;
         state.counters["ratio"] = run / base;
+        state.counters["run_cpu_s"] = cpu;
+        state.counters["baseline_cpu_s"] = baseCpu;
+        state.counters["cpu_ratio"] = cpu / baseCpu;
         state.counters["ratio_target"] = targets.ratio;
-        if (perItem) {
-            state.counters[std::string("run_us_per_") + perItem] =
-                run * 1e6 / static_cast<double>(count);
-            state.counters[std::string("baseline_us_per_") + perItem] =
-                base * 1e6 / static_cast<double>(count);
-        }
+        state.counters["run_us_per_consumer"] = run * 1e6 / consumers;
+        state.counters["baseline_us_per_consumer"] = base * 1e6 / consumers;
         state.counters["run_peak_MiB"] = peak;
+        state.counters["baseline_peak_MiB"] = baselinePeak;
         state.counters["peak_target_MiB"] = targets.peakMiB;
     }
 }

@@ -97,14 +97,36 @@ void CellStore::pushText(std::string_view text) {
     append(tag(VarType::String), storeText(text));
 }
 
+void CellStore::pushDouble(double value) {
+    append(tag(VarType::Double), bitsOf(value));
+}
+
+void CellStore::pushCopy(const CellStore& from, size_t index) {
+    const uint8_t kind = from.kind(index);
+    const uint64_t bits = from.payload(index);
+    if (kind == tag(VarType::String)) {
+        pushText(from.textAt(bits));
+    } else if (kind == tag(VarType::Object)) {
+        objects_.push_back(from.objects_[bits]);
+        append(kind, objects_.size() - 1);
+    } else {
+        append(kind, bits);
+    }
+}
+
 void CellStore::appendNulls(size_t count) {
     for (size_t i = 0; i < count; ++i)
         append(tag(VarType::Null), 0);
 }
 
 void CellStore::clear() noexcept {
-    blocks_.clear();
-    chunks_.clear();
+    if (blocks_.size() > 1) blocks_.resize(1);
+    if (!blocks_.empty()) {
+        blocks_[0].payload.clear();
+        blocks_[0].kind.clear();
+    }
+    if (chunks_.size() > 1) chunks_.resize(1);
+    if (!chunks_.empty()) chunks_[0].clear();
     objects_.clear();
     size_ = 0;
 }

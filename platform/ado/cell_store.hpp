@@ -33,9 +33,14 @@ class CellStore {
     void push_back(const oleaut::Variant& value);
     // Appends a text without making a Variant of it.
     void pushText(std::string_view text);
+    void pushDouble(double value);
+    // Appends a copy of another store's cell without making a Variant of it.
+    void pushCopy(const CellStore& from, size_t index);
     // Appends count Null cells.
     void appendNulls(size_t count);
 
+    // Empties the store; the first block and text chunk keep their memory, so that a store
+    // emptied and filled again, row after row, allocates nothing.
     void clear() noexcept;
 
   private:

@@ -186,7 +186,6 @@ void Recordset::Close() {
     cursor_.show({});
     indexes_.clear();
     editMode_ = adEditNone;
-    editBackup_.reset();
     filter_ = int32_t{adFilterNone};
     if (ownsConnection_) {
         connection_.reset();
@@ -369,7 +368,7 @@ void Recordset::setValue(size_t column, const oleaut::Variant& value) {
     const size_t row = currentRow();
     oleaut::Variant converted = coerce(value, rows_.columns()[column].type);
     if (editMode_ == adEditNone) {
-        editBackup_ = rows_.snapshot(row);
+        rows_.beginEdit(row);
         editMode_ = adEditInProgress;
     }
     rows_.set(row, column, std::move(converted));
@@ -389,8 +388,8 @@ void Recordset::Update() {
     requireOpen();
     if (editMode_ == adEditNone) return;
     if (immediate()) complete(writer_.send(writeTarget(), currentRow()));
+    rows_.endEdit();
     editMode_ = adEditNone;
-    editBackup_.reset();
 }
 
 void Recordset::finishEdit() {
@@ -402,12 +401,11 @@ void Recordset::CancelUpdate() {
     if (editMode_ == adEditAdd) {
         rows_.markGone(currentRow());
         cursor_.dropCurrent(positionBeforeAdd_);
-    } else if (editMode_ == adEditInProgress && editBackup_) {
-        rows_.restore(std::move(*editBackup_));
+    } else if (editMode_ == adEditInProgress) {
+        rows_.cancelEdit();
         forgetIndexes();
     }
     editMode_ = adEditNone;
-    editBackup_.reset();
 }
 
 void Recordset::Delete(AffectEnum affect) {

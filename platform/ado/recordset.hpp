@@ -15,7 +15,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -178,7 +177,6 @@ class Recordset : public oleaut::Object {
     std::unordered_map<size_t, EqualityIndex> indexes_;
 
     EditModeEnum editMode_ = adEditNone;
-    std::optional<RowStore::Snapshot> editBackup_;
     size_t positionBeforeAdd_ = 0;
 };
 

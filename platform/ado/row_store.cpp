@@ -9,6 +9,8 @@ void RowStore::assign(std::shared_ptr<const ColumnSet> columns, CellStore cells)
     cells_ = std::move(cells);
     status_.assign(columns_->empty() ? 0 : cells_.size() / columns_->size(), RowStatus::Unchanged);
     changes_.clear();
+    originals_.clear();
+    editing_ = false;
     last_.changes = nullptr;
     noChanges_.assign(columns_->size(), false);
 }
@@ -31,8 +33,8 @@ oleaut::Variant RowStore::original(size_t row, size_t column) const {
     if (status_[row] == RowStatus::New) return oleaut::kNull;
     const auto found = changes_.find(row);
     if (found != changes_.end()) {
-        for (const auto& [changedColumn, value] : found->second.originals) {
-            if (changedColumn == column) return value;
+        for (const auto& [changedColumn, at] : found->second.originals) {
+            if (changedColumn == column) return originals_.get(at);
         }
     }
     return at(row, column);
@@ -54,14 +56,18 @@ RowStore::Changes& RowStore::changesOf(size_t row) {
 void RowStore::forgetChanges(size_t row) {
     if (last_.row == row) last_.changes = nullptr;
     changes_.erase(row);
+    if (changes_.empty() && !editing_) originals_.clear();
 }
 
 void RowStore::set(size_t row, size_t column, const oleaut::Variant& value) {
+    if (editing_ && edit_.row == row) keepForEdit(row, column);
     Changes& changes = changesOf(row);
     if (!changes.changed[column]) {
         changes.changed[column] = true;
         if (status_[row] != RowStatus::New) {
-            changes.originals.emplace_back(static_cast<uint32_t>(column), at(row, column));
+            changes.originals.emplace_back(static_cast<uint32_t>(column),
+                                           static_cast<uint32_t>(originals_.size()));
+            originals_.pushCopy(cells_, cell(row, column));
         }
     }
     if (status_[row] == RowStatus::Unchanged) status_[row] = RowStatus::Modified;
@@ -85,6 +91,7 @@ void RowStore::markDeleted(size_t row) {
 }
 
 void RowStore::accept(size_t row) {
+    if (editing_ && edit_.row == row) editing_ = false;  // written: nothing to go back to
     status_[row] = status_[row] == RowStatus::Deleted ? RowStatus::Gone : RowStatus::Unchanged;
     forgetChanges(row);
 }
@@ -105,27 +112,34 @@ std::vector<size_t> RowStore::pendingRows() const {
     return rows;
 }
 
-RowStore::Snapshot RowStore::snapshot(size_t row) const {
-    Snapshot snapshot;
-    snapshot.row = row;
-    for (size_t c = 0; c < columns_->size(); ++c)
-        snapshot.values.push_back(at(row, c));
-    snapshot.status = status_[row];
-    if (const auto found = changes_.find(row); found != changes_.end()) {
-        snapshot.changes = found->second;
-    }
-    return snapshot;
+void RowStore::beginEdit(size_t row) {
+    edit_.row = row;
+    edit_.status = status_[row];
+    const auto found = changes_.find(row);
+    edit_.changes.reset();
+    if (found != changes_.end()) edit_.changes = found->second;
+    edit_.saved.assign(columns_->size(), false);
+    edit_.values.clear();
+    editing_ = true;
 }
 
-void RowStore::restore(Snapshot snapshot) {
-    const size_t row = snapshot.row;
-    for (size_t c = 0; c < snapshot.values.size(); ++c) {
-        cells_.set(cell(row, c), snapshot.values[c]);
-    }
-    status_[row] = snapshot.status;
-    if (snapshot.changes) {
-        forgetChanges(row);
-        changes_.emplace(row, std::move(*snapshot.changes));
+void RowStore::keepForEdit(size_t row, size_t column) {
+    if (edit_.saved[column]) return;
+    edit_.saved[column] = true;
+    edit_.values.emplace_back(static_cast<uint32_t>(column), at(row, column));
+}
+
+void RowStore::cancelEdit() {
+    if (!editing_) return;
+    editing_ = false;
+    const size_t row = edit_.row;
+    for (const auto& [column, value] : edit_.values)
+        cells_.set(cell(row, column), value);
+    status_[row] = edit_.status;
+    // The originals the edit's changes point at stay in place: no change is forgotten between.
+    if (last_.row == row) last_.changes = nullptr;
+    if (edit_.changes) {
+        changes_.insert_or_assign(row, std::move(*edit_.changes));
     } else {
         forgetChanges(row);
     }

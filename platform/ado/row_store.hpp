@@ -1,7 +1,7 @@
 #pragma once
 // The rows of a client-side cursor: every value in one compact store, row after row, with the
 // status of each row and, for a row whose changes are not in the database yet, which columns
-// changed and their original values.
+// changed and their original values, held as compactly as the values themselves.
 
 #include <cstdint>
 #include <memory>
@@ -56,10 +56,11 @@ class RowStore {
     // A deleted row that the database holds waits for the batch; a new one is simply dropped.
     void markDeleted(size_t row);
     void markGone(size_t row) {
+        if (editing_ && edit_.row == row) editing_ = false;
         status_[row] = RowStatus::Gone;
         forgetChanges(row);
     }
-    // The row is in step with the database now (a deleted row is gone).
+    // The row is in step with the database now (a deleted row is gone); an edit of it ends.
     void accept(size_t row);
     // Overwrites a value as the database holds it (a key it assigned, a default).
     void store(size_t row, size_t column, const oleaut::Variant& value);
@@ -67,34 +68,50 @@ class RowStore {
     // The rows whose changes are not in the database yet, in row order.
     std::vector<size_t> pendingRows() const;
 
-    // The changes of a row not yet in the database: which columns changed and the originals of
-    // those columns (a new row has none: its originals are Null).
-    struct Changes {
-        std::vector<bool> changed;
-        std::vector<std::pair<uint32_t, oleaut::Variant>> originals;
-    };
-
-    // A row as it stands, to return to it when an edit is cancelled.
-    struct Snapshot {
-        size_t row = 0;
-        std::vector<oleaut::Variant> values;
-        RowStatus status = RowStatus::Unchanged;
-        std::optional<Changes> changes;
-    };
-    Snapshot snapshot(size_t row) const;
-    void restore(Snapshot snapshot);
+    // An edit of a row that can be cancelled as a whole: each value set during it keeps the value
+    // it replaced, the first time its column is set. Ending it keeps the changes; cancelling it
+    // returns the row, its status and its pending change to what they were when it began.
+    void beginEdit(size_t row);
+    void endEdit() noexcept { editing_ = false; }
+    void cancelEdit();
 
   private:
+    // The change of a row not yet in the database: which columns changed and, for each changed
+    // column of a row the database holds, where its original value lies in originals_. A new row
+    // has no originals: they are Null.
+    struct Changes {
+        std::vector<bool> changed;
+        std::vector<std::pair<uint32_t, uint32_t>> originals;  // column, cell of originals_
+    };
+    // The row under edit as it was when the edit began; its vectors keep their memory from one
+    // edit to the next.
+    struct Edit {
+        size_t row = 0;
+        RowStatus status = RowStatus::Unchanged;
+        std::optional<Changes> changes;
+        std::vector<bool> saved;  // by column: its value before the edit is in values
+        std::vector<std::pair<uint32_t, oleaut::Variant>> values;
+    };
+    // Keeps the value a set replaces, once per column of an edit.
+    void keepForEdit(size_t row, size_t column);
+
     size_t cell(size_t row, size_t column) const noexcept {
         return row * columns_->size() + column;
     }
     Changes& changesOf(size_t row);
+    // Forgets a row's change; the originals go too once no row has one and no edit is open.
     void forgetChanges(size_t row);
 
     std::shared_ptr<const ColumnSet> columns_ = std::make_shared<const ColumnSet>();
     CellStore cells_;
     std::vector<RowStatus> status_;
     std::unordered_map<size_t, Changes> changes_;
+    // The original values of the changed columns of every pending row, as compactly as the rows'
+    // own values; emptied whenever no row has a change and no edit is open, so that a connected
+    // recordset, which writes each row as it is done, never holds more than one row's originals.
+    CellStore originals_;
+    Edit edit_;
+    bool editing_ = false;
     // The row last changed and its changes, as a row is set column after column. A copy of the
     // store starts without it: it points into this store's map.
     struct LastChanged {

@@ -158,13 +158,18 @@ Variant readValue(sqlite3_stmt* statement, int index, const ColumnInfo& column) 
 }
 
 void readInto(sqlite3_stmt* statement, int index, const ColumnInfo& column, CellStore& cells) {
+    // Nulls, texts and the numbers of REAL columns, most of what is read, go in without a Variant.
+    const int storage = sqlite3_column_type(statement, index);
     const VarType kind = kindOf(column.type);
-    if (sqlite3_column_type(statement, index) == SQLITE_TEXT &&
-        (kind == VarType::String || kind == VarType::Empty)) {
+    if (storage == SQLITE_NULL) {
+        cells.appendNulls(1);
+    } else if (storage == SQLITE_TEXT && (kind == VarType::String || kind == VarType::Empty)) {
         cells.pushText(storedText(statement, index, column));
-        return;
+    } else if (kind == VarType::Double && storage != SQLITE_TEXT && storage != SQLITE_BLOB) {
+        cells.pushDouble(sqlite3_column_double(statement, index));
+    } else {
+        cells.push_back(readValue(statement, index, column));
     }
-    cells.push_back(readValue(statement, index, column));
 }
 
 void bindValue(sqlite3_stmt* statement, int index, const Variant& value) {

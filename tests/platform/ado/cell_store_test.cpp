@@ -12,7 +12,7 @@ using oleaut::Variant;
 struct Probe : oleaut::Object {};
 
 // Every kind a cell can hold, at its edges, gives the same Variant back: pushed, set over
-// another value, and in a copy of the store.
+// another value, in a copy of the store, and copied cell by cell into a store emptied before.
 TEST(CellStore, GivesBackEveryKindOfValueAsPut) {
     const std::string beyondAChunk((1 << 20) + 7, 'x');
     const std::vector<Variant> values = {
@@ -43,12 +43,17 @@ TEST(CellStore, GivesBackEveryKindOfValueAsPut) {
     for (size_t i = 0; i < values.size(); ++i)
         overwritten.set(values.size() - 1 - i, values[i]);
     const ado::CellStore copy = cells;
+    ado::CellStore reused = cells;
+    reused.clear();
+    for (size_t i = 0; i < values.size(); ++i)
+        reused.pushCopy(cells, i);
 
     ASSERT_EQ(cells.size(), values.size() + 1);
     for (size_t i = 0; i < values.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_TRUE(identical(cells.get(i), values[i]));
         EXPECT_TRUE(identical(copy.get(i), values[i]));
+        EXPECT_TRUE(identical(reused.get(i), values[i]));
         EXPECT_TRUE(identical(overwritten.get(values.size() - 1 - i), values[i]));
         EXPECT_EQ(cells.isNull(i), values[i].isNull());
     }

@@ -21,12 +21,7 @@ const char* kSchema =
     "  (5, NULL, NULL, 8, NULL, 39845, NULL);";
 
 std::shared_ptr<ado::Recordset> openOutages(const TempDatabase& db) {
-    auto rows = std::make_shared<ado::Recordset>();
-    rows->CursorLocation(ado::adUseClient);
-    rows->Open(Variant("SELECT * FROM Откл ORDER BY id"), Variant(db.connectionString()),
-               ado::adOpenStatic, ado::adLockBatchOptimistic, ado::adCmdText);
-    rows->ActiveConnection(nullptr);
-    return rows;
+    return db.disconnected("SELECT * FROM Откл ORDER BY id");
 }
 
 std::vector<int32_t> ids(ado::Recordset& rows) {

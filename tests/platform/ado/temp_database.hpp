@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/ado/connection.hpp"
+#include "platform/ado/recordset.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 
 namespace kalvik_test {
@@ -44,6 +45,16 @@ class TempDatabase {
         connection->Open(connectionString());
         auto rows = connection->Execute(sql);
         return rows->Fields(0).Value();
+    }
+
+    // The rows of a query as a client-side batch recordset, disconnected once open.
+    std::shared_ptr<ado::Recordset> disconnected(const std::string& sql) const {
+        auto rows = std::make_shared<ado::Recordset>();
+        rows->CursorLocation(ado::adUseClient);
+        rows->Open(oleaut::Variant(sql), oleaut::Variant(connectionString()), ado::adOpenStatic,
+                   ado::adLockBatchOptimistic, ado::adCmdText);
+        rows->ActiveConnection(nullptr);
+        return rows;
     }
 
     // Removes the database with its WAL files.
