@@ -119,8 +119,11 @@ TEST_F(ScriptHost, ShellAndFileSystemServices) {
                                  c.tmpdir ? std::optional<std::string>(c.tmpdir) : std::nullopt);
         EXPECT_EQ(wsh::Shell().ExpandEnvironmentStrings("%TEMP%/CreateMDE.vbs"), c.expanded);
     }
-    EXPECT_EQ(wsh::Shell().Run("\"" + mde() + "\""),
-              0);  // no program for an .mde: told, not failed
+    // No program for an .mde: told, not failed.
+    testing::internal::CaptureStderr();
+    wsh::Shell().Run("\"" + mde() + "\"");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "No program is associated with \"" + mde() + "\" here\n");
 }
 
 }  // namespace
