@@ -10,6 +10,7 @@
 #include "platform/dao/workstation_file.hpp"
 #include "platform/wsh/file_system.hpp"
 #include "platform/wsh/shell.hpp"
+#include "tests/support/standard_error.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace kalvik::test {
@@ -120,10 +121,9 @@ TEST_F(ScriptHost, ShellAndFileSystemServices) {
         EXPECT_EQ(wsh::Shell().ExpandEnvironmentStrings("%TEMP%/CreateMDE.vbs"), c.expanded);
     }
     // No program for an .mde: told, not failed.
-    testing::internal::CaptureStderr();
+    testing_support::CapturedCerr told;
     wsh::Shell().Run("\"" + mde() + "\"");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "No program is associated with \"" + mde() + "\" here\n");
+    EXPECT_EQ(told.text(), "No program is associated with \"" + mde() + "\" here\n");
 }
 
 }  // namespace
