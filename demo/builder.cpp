@@ -5,6 +5,7 @@
 #include "demo/demo_files.hpp"
 #include "platform/ado/command.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/oleaut/error.hpp"
 
 namespace kalvik::demo {
 namespace {
@@ -12,7 +13,6 @@ namespace {
 // The mark in the header of every database this builder makes ("KLVK"): only such a file is
 // ever replaced.
 constexpr uint32_t kDemoApplicationId = 0x4B4C564B;
-constexpr int32_t kFileAlreadyExists = 58;
 
 constexpr const char* kProceduresTable =
     "CREATE TABLE procedures(name TEXT PRIMARY KEY, body TEXT NOT NULL)";
@@ -62,7 +62,7 @@ std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> la
     std::error_code ec;
     if (std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) {
         if (!isDemoDatabase(file)) {
-            throw oleaut::Error(kFileAlreadyExists,
+            throw oleaut::Error(oleaut::kFileAlreadyExists,
                                 "File already exists: " + file +
                                     " is not a demonstration database and is left as it is; "
                                     "delete it or name another file");

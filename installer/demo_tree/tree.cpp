@@ -19,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kMark = ".vendrel-demo";
-constexpr int32_t kFileAlreadyExists = 58;
 
 // The links every file still holds: one to a table the list links anew, one the list no longer
 // names.
@@ -39,7 +38,7 @@ constexpr StaleLinks kStaleLinks[] = {
 void claim(const fs::path& folder) {
     if (fs::exists(folder) || fs::is_symlink(folder)) {
         if (!fs::is_directory(folder) || !fs::exists(folder / kMark)) {
-            throw oleaut::Error(kFileAlreadyExists,
+            throw oleaut::Error(oleaut::kFileAlreadyExists,
                                 "File already exists: " + folder.string() +
                                     " was not made by vendrel-demo and is left as it is; delete "
                                     "it or name another folder");

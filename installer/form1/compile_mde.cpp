@@ -26,11 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int32_t kPathFileAccessError = 75;  // "Path/File access error"
-
 [[noreturn]] void fileAccessFailed(const std::string& what, const std::string& path, int error) {
-    throw oleaut::Error(kPathFileAccessError, "Path/File access error: " + what + " " + path +
-                                                  " (" + std::strerror(error) + ")");
+    throw oleaut::Error(oleaut::kPathFileAccessError, "Path/File access error: " + what + " " +
+                                                          path + " (" + std::strerror(error) + ")");
 }
 
 // The file's folder: where its temporary copy goes.
@@ -101,7 +99,7 @@ oleaut::Variant compare_mdb(const std::string& CompactingDBPathAndName,
     } catch (const oleaut::Error& failure) {
         return oleaut::Variant(failure.number());
     } catch (const std::exception&) {
-        return oleaut::Variant(kPathFileAccessError);
+        return oleaut::Variant(oleaut::kPathFileAccessError);
     }
 }
 

@@ -11,8 +11,8 @@ namespace kalvik {
 void cannotCreate(std::string_view className, com::HResult hr) {
     char status[32];
     std::snprintf(status, sizeof status, " (status 0x%08X)", static_cast<uint32_t>(hr));
-    throw oleaut::Error(com::kClassNotRegisteredError, "ActiveX component can't create object: " +
-                                                           classIdentifier(className) + status);
+    throw oleaut::Error(oleaut::kCannotCreateObject, "ActiveX component can't create object: " +
+                                                         classIdentifier(className) + status);
 }
 
 }  // namespace kalvik

@@ -12,7 +12,6 @@
 namespace kalvik {
 namespace {
 
-constexpr int32_t kPathFileAccessError = 75;
 constexpr const char* kFileName = "LogFile_Vs.Log";
 
 std::filesystem::path fromEnvironment(const char* variable) {
@@ -21,8 +20,9 @@ std::filesystem::path fromEnvironment(const char* variable) {
 }
 
 [[noreturn]] void cannotAppend(const std::filesystem::path& file, int error) {
-    throw oleaut::Error(kPathFileAccessError, "Path/File access error: cannot append to \"" +
-                                                  file.string() + "\": " + std::strerror(error));
+    throw oleaut::Error(oleaut::kPathFileAccessError,
+                        "Path/File access error: cannot append to \"" + file.string() +
+                            "\": " + std::strerror(error));
 }
 
 class FileDescriptor {
@@ -48,7 +48,7 @@ std::filesystem::path textLogFile() {
         if (state.empty()) {
             const std::filesystem::path home = fromEnvironment("HOME");
             if (home.empty()) {
-                throw oleaut::Error(kPathFileAccessError,
+                throw oleaut::Error(oleaut::kPathFileAccessError,
                                     "Path/File access error: no folder for the text log: set "
                                     "KALVIK_LOG_DIR, XDG_STATE_HOME or HOME");
             }

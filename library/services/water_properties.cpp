@@ -55,7 +55,7 @@ double shapeZ1(double Y, double Y1, double Z) {
 
 // Reduced specific volume: the pressure derivative of the characteristic function, its terms
 // summed in order.
-double reducedVolume(const Reduced& r, double Y, double Z) {
+double reducedVolume(const Reduced& r, double Z) {
     const double theta = r.theta;
     const double beta = r.beta;
     const double terms[] = {
@@ -147,7 +147,7 @@ float Vvs(double tv) {
     const Reduced r{theta, Psp(theta)};
     const float Y = single(shapeY(theta));
     const float Z = single(shapeZ(theta, r.beta, Y));
-    return single(specificVolume(reducedVolume(r, Y, Z)));
+    return single(specificVolume(reducedVolume(r, Z)));
 }
 
 float Iv(double PV, double tv) {
@@ -159,7 +159,7 @@ float Vv(double PV, double tv) {
     const Reduced r = reducedState(PV, tv);
     const double Y = shapeY(r.theta);
     const double Z = shapeZ(r.theta, r.beta, Y);
-    return single(specificVolume(reducedVolume(r, Y, Z)));
+    return single(specificVolume(reducedVolume(r, Z)));
 }
 
 }  // namespace kalvik::water

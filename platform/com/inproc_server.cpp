@@ -9,7 +9,7 @@ namespace com {
 namespace {
 
 [[noreturn]] void cannotCreate(std::string_view what) {
-    throw oleaut::Error(kClassNotRegisteredError,
+    throw oleaut::Error(oleaut::kCannotCreateObject,
                         "ActiveX component can't create object: " + std::string(what));
 }
 

@@ -16,10 +16,9 @@ namespace {
 constexpr std::string_view kSeparator = " = ";
 constexpr std::string_view kHeader =
     "# Class registry of in-process libraries: one \"KEY = VALUE\" entry per line.\n";
-constexpr int32_t kPathFileAccessError = 75;  // "Path/File access error"
 
 [[noreturn]] void fileError(const std::filesystem::path& file, std::string_view what) {
-    throw oleaut::Error(kPathFileAccessError,
+    throw oleaut::Error(oleaut::kPathFileAccessError,
                         "registry " + file.string() + ": " + std::string(what));
 }
 
@@ -38,7 +37,7 @@ std::filesystem::path registryPath() {
     } else if (const char* home = std::getenv("HOME"); home && *home) {
         config = std::filesystem::path(home) / ".config";
     } else {
-        throw oleaut::Error(kPathFileAccessError,
+        throw oleaut::Error(oleaut::kPathFileAccessError,
                             "no registry file: set KALVIK_REGISTRY, XDG_CONFIG_HOME or HOME");
     }
     return config / "kalvik" / "registry";

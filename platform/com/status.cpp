@@ -13,7 +13,7 @@ HResult statusOfError(const oleaut::Error& e) {
             return kMemberNotFound;
         case kWrongArgumentCountError:
             return kBadParamCount;
-        case kClassNotRegisteredError:
+        case oleaut::kCannotCreateObject:
             return kClassNotRegistered;
         default:
             return kException;

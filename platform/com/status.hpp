@@ -47,7 +47,6 @@ struct ErrorInfo {
 enum CallErrorNumber : int32_t {
     kInternalError = 51,             // "Internal error"
     kOutOfMemoryError = 7,           // "Out of memory"
-    kClassNotRegisteredError = 429,  // "ActiveX component can't create object"
     kMemberNotFoundError = 438,      // "Object doesn't support this property or method"
     kWrongArgumentCountError = 450,  // "Wrong number of arguments or invalid property assignment"
 };

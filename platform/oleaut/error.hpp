@@ -9,14 +9,19 @@
 
 namespace oleaut {
 
-// Classic run-time error numbers of the variant arithmetic and conversions.
+// Classic run-time error numbers, for every layer that raises one of them.
 enum ErrorNumber : int32_t {
     kInvalidProcedureCall = 5,  // "Invalid procedure call or argument"
     kOverflow = 6,              // "Overflow"
     kDivisionByZero = 11,       // "Division by zero"
     kTypeMismatch = 13,         // "Type mismatch"
+    kFileNotFound = 53,         // "File not found"
+    kFileAlreadyExists = 58,    // "File already exists"
+    kPermissionDenied = 70,     // "Permission denied"
+    kPathFileAccessError = 75,  // "Path/File access error"
     kInvalidUseOfNull = 94,     // "Invalid use of Null"
     kObjectRequired = 424,      // "Object required"
+    kCannotCreateObject = 429,  // "ActiveX component can't create object"
     kNotImplemented = 445,      // "Object doesn't support this action"
 };
 

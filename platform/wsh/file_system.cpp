@@ -9,9 +9,6 @@
 namespace wsh {
 namespace {
 
-constexpr int32_t kFileNotFound = 53;
-constexpr int32_t kFileExists = 58;
-constexpr int32_t kPermissionDenied = 70;
 constexpr const char* kSource = "Scripting.FileSystemObject";
 
 [[noreturn]] void fail(int32_t number, const std::string& what, const std::string& path) {
@@ -20,7 +17,8 @@ constexpr const char* kSource = "Scripting.FileSystemObject";
 
 void requireFile(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) fail(kFileNotFound, "File not found", path);
+    if (!std::filesystem::is_regular_file(path, ec))
+        fail(oleaut::kFileNotFound, "File not found", path);
 }
 
 }  // namespace
@@ -34,12 +32,12 @@ void FileSystemObject::CopyFile(const std::string& source, const std::string& de
     requireFile(source);
     std::error_code ec;
     if (!overwrite && std::filesystem::exists(destination, ec)) {
-        fail(kFileExists, "File already exists", destination);
+        fail(oleaut::kFileAlreadyExists, "File already exists", destination);
     }
     const auto options = overwrite ? std::filesystem::copy_options::overwrite_existing
                                    : std::filesystem::copy_options::none;
     if (!std::filesystem::copy_file(source, destination, options, ec) || ec) {
-        fail(kPermissionDenied, "Permission denied (" + ec.message() + ")", destination);
+        fail(oleaut::kPermissionDenied, "Permission denied (" + ec.message() + ")", destination);
     }
 }
 
@@ -54,7 +52,7 @@ void FileSystemObject::DeleteFile(const std::string& path) const {
     requireFile(path);
     std::error_code ec;
     if (!std::filesystem::remove(path, ec) || ec) {
-        fail(kPermissionDenied, "Permission denied (" + ec.message() + ")", path);
+        fail(oleaut::kPermissionDenied, "Permission denied (" + ec.message() + ")", path);
     }
 }
 

@@ -20,8 +20,6 @@ namespace wsh {
 namespace {
 
 constexpr int32_t kUnknownStatement = 1002;  // "Syntax error"
-constexpr int32_t kObjectRequired = 424;
-constexpr int32_t kCannotCreateObject = 429;
 constexpr const char* kSource = "vendrel-wsh";
 
 using Object = std::variant<std::shared_ptr<AccessApplication>, FileSystemObject, File, Shell>;
@@ -94,8 +92,8 @@ class Interpreter {
             return FileSystemObject();
         }
         if (oleaut::sameTextIgnoringCase(progId, "WScript.Shell")) return Shell();
-        throw oleaut::Error(kCannotCreateObject, "ActiveX component can't create object: " + progId,
-                            kSource);
+        throw oleaut::Error(oleaut::kCannotCreateObject,
+                            "ActiveX component can't create object: " + progId, kSource);
     }
 
     static Object access(const std::string& path) {
@@ -122,7 +120,8 @@ class Interpreter {
     Kind& as(const std::string& name) {
         const auto found = variables_.find(oleaut::lowerCaseText(name));
         if (found == variables_.end() || !std::holds_alternative<Kind>(found->second)) {
-            throw oleaut::Error(kObjectRequired, "Object required: '" + name + "'", kSource);
+            throw oleaut::Error(oleaut::kObjectRequired, "Object required: '" + name + "'",
+                                kSource);
         }
         return std::get<Kind>(found->second);
     }

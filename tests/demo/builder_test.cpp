@@ -60,7 +60,7 @@ TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
             kalvik::demo::buildDemoDatabase(file);
             ADD_FAILURE() << "replaced";
         } catch (const oleaut::Error& e) {
-            EXPECT_EQ(e.number(), 58);
+            EXPECT_EQ(e.number(), oleaut::kFileAlreadyExists);
             EXPECT_NE(e.description().find(file), std::string::npos) << e.description();
         }
         EXPECT_EQ(testing_support::fileContents(file), before);

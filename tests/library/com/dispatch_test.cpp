@@ -230,13 +230,21 @@ struct FailureCase {
 
 TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
     const FailureCase cases[] = {
-        {"Fail", {Variant(int32_t{11})}, com::kException, 11, "probe failure"},
+        {"Fail",
+         {Variant(int32_t{oleaut::kDivisionByZero})},
+         com::kException,
+         oleaut::kDivisionByZero,
+         "probe failure"},
         {"Fail",
          {},
          com::kBadParamCount,
-         450,
+         com::kWrongArgumentCountError,
          "Wrong number of arguments or invalid property assignment: Probe.Fail takes 1, given 0"},
-        {"Fail", {Variant("x")}, com::kException, 13, "Probe.Fail argument 1: Type mismatch"},
+        {"Fail",
+         {Variant("x")},
+         com::kException,
+         oleaut::kTypeMismatch,
+         "Probe.Fail argument 1: Type mismatch"},
         {"Fail",
          {Variant(oleaut::kNull)},
          com::kException,
@@ -245,7 +253,7 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
         {"Scale",
          {Variant(1.0), Variant(1e6), Variant(0.0)},
          com::kException,
-         6,
+         oleaut::kOverflow,
          "Probe.Scale argument 2: Overflow"},
         {"Twice",
          {Variant("a"), Variant(oleaut::kNull)},
@@ -256,12 +264,12 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
         {"Scale",
          {Variant("abc"), Variant(2.0), Variant(0.0)},
          com::kException,
-         13,
+         oleaut::kTypeMismatch,
          "Probe.Scale argument 1: Type mismatch"},
         {"Twice",
          {Variant("a\xC3"), Variant(1.0)},
          com::kException,
-         5,
+         oleaut::kInvalidProcedureCall,
          "Probe.Twice argument 1: Invalid procedure call or argument: the text is not valid UTF-8"},
     };
     const auto object = probe();
@@ -288,7 +296,7 @@ TEST(Dispatch, FailedCallsReturnTheErrorAndTheObjectWorksOnAfterwards) {
     Variant result;
     com::ErrorInfo error;
     EXPECT_EQ(object->Invoke(0x60030005, {}, result, error), com::kMemberNotFound);
-    EXPECT_EQ(error.number, 438);
+    EXPECT_EQ(error.number, com::kMemberNotFoundError);
 }
 
 TEST(Dispatch, AFailureReachesTheCallerWithItsSource) {

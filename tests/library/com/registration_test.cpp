@@ -121,7 +121,7 @@ TEST_F(Registration, ClassesThatCannotBeCreated) {
             com::createObject(empty, c.name);
             FAIL() << c.name;
         } catch (const oleaut::Error& e) {
-            EXPECT_EQ(e.number(), com::kClassNotRegisteredError);
+            EXPECT_EQ(e.number(), oleaut::kCannotCreateObject);
             EXPECT_EQ(e.description(), c.description);
         }
     }
@@ -133,7 +133,7 @@ TEST_F(Registration, ClassesThatCannotBeCreated) {
         com::createObject(missing, "Potr");
         FAIL() << "the library file is missing";
     } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), com::kClassNotRegisteredError);
+        EXPECT_EQ(e.number(), oleaut::kCannotCreateObject);
         EXPECT_EQ(e.description(),
                   "ActiveX component can't create object: library file " + file + " is missing");
     }

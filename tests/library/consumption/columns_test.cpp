@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace kalvik::consumption {
@@ -54,25 +53,6 @@ TEST(Columns, MixedScriptsAndBlanksAreSpelledExactly) {
         SCOPED_TRACE(std::string(c.name));
         EXPECT_EQ(codePoints(c.name), c.expected);
     }
-}
-
-template <class Row>
-void expectDistinct(const char* row) {
-    SCOPED_TRACE(row);
-    std::set<std::string_view> seen;
-    for (std::string_view n : Row::kNames)
-        EXPECT_TRUE(seen.insert(n).second) << n;
-}
-
-TEST(Columns, EveryRowListsEachColumnOnce) {
-    expectDistinct<SourceRow>("source");
-    expectDistinct<OutageRow>("outages");
-    expectDistinct<LongOutageRow>("long outages");
-    expectDistinct<FlushingRow>("flushings");
-    expectDistinct<VentilationSumRow>("ventilation sums");
-    expectDistinct<MainRow>("main");
-    expectDistinct<HoursRow>("hours");
-    expectDistinct<CoefficientRow>("coefficient");
 }
 
 TEST(Columns, RowsHaveTheirColumnCounts) {

@@ -37,9 +37,9 @@ TEST(LossMode, AnyOtherValueFailsNamingTheColumnAndTheValue) {
         const char* shown;
     };
     const Case cases[] = {
-        {int16_t{4}, 5, "4"},
-        {int16_t{-1}, 5, "-1"},
-        {2.5, 5, "2.5"},
+        {int16_t{4}, oleaut::kInvalidProcedureCall, "4"},
+        {int16_t{-1}, oleaut::kInvalidProcedureCall, "-1"},
+        {2.5, oleaut::kInvalidProcedureCall, "2.5"},
         {kNull, oleaut::kInvalidUseOfNull, "Null"},
         {"два", oleaut::kTypeMismatch, ""},
     };

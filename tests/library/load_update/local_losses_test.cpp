@@ -86,7 +86,9 @@ TEST_F(LocalLosses, SpreadsOverTheSevenLoads) {
     for (const Expected& e : expected) {
         const std::optional<double> actual = value(e.npotr, e.column);
         ASSERT_EQ(actual.has_value(), e.value.has_value()) << e.npotr << " " << e.column;
-        if (actual) EXPECT_DOUBLE_EQ(*actual, *e.value) << e.npotr << " " << e.column;
+        if (actual) {
+            EXPECT_DOUBLE_EQ(*actual, *e.value) << e.npotr << " " << e.column;
+        }
     }
 }
 

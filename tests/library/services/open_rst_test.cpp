@@ -292,7 +292,7 @@ TEST_F(OpenRst, LogFileVsWithoutAnyLogFolderFails) {
     ScopedEnvironment home("HOME", std::nullopt);
     std::string msg = "сообщение";
     const oleaut::Error error = errorOf([&] { openRst.LogFileVs(connString, msg); });
-    EXPECT_EQ(error.number(), 75);
+    EXPECT_EQ(error.number(), oleaut::kPathFileAccessError);
     expectMentions(error, "KALVIK_LOG_DIR");
 }
 

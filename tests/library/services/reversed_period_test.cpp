@@ -49,7 +49,7 @@ TEST(ReversedPeriod, FailsNamingBothDatesAndWritesNothing) {
             calculation();
             ADD_FAILURE() << "a reversed period ran";
         } catch (const oleaut::Error& e) {
-            EXPECT_EQ(e.number(), 5);
+            EXPECT_EQ(e.number(), oleaut::kInvalidProcedureCall);
             EXPECT_NE(e.description().find("Нач 2009-01-31 is after Кон 2009-01-01"),
                       std::string::npos)
                 << e.description();

@@ -122,8 +122,8 @@ TEST(ВремяРаботы, DayCounterIsSixteenBits) {
         int32_t error;
     };
     const Case cases[] = {
-        {32766, 0},  // 32,767 days
-        {32767, 6},  // 32,768 days: Overflow
+        {32766, 0},                  // 32,767 days
+        {32767, oleaut::kOverflow},  // 32,768 days
     };
     for (const Case& c : cases) {
         EXPECT_EQ(test::errorNumberOf([&] {

@@ -23,7 +23,7 @@ struct Case {
             TK = 8.0, tnach = -25.0, avtvetn = int16_t{0}, Qvent_Pr = 1.0, PAR = int16_t{0},
             Vent_leto = int16_t{0};
     Variant Т1 = 80.0, Т2 = 60.0, Т1р = 95.0, Т2р = 70.0, Т1в = 120.0, Т2в = 70.0;
-    std::optional<double> expected;  // none: fails
+    std::optional<double> expected = std::nullopt;  // none: fails
     std::string failureNames = {};
     double Т1рAfter = 95, Т2рAfter = 70;
 };

@@ -64,6 +64,7 @@ TEST_P(MalformedConnectionString, FailsQuotingTheString) {
 INSTANTIATE_TEST_SUITE_P(Malformed, MalformedConnectionString,
                          ::testing::Values("Provider", "Provider=SQLite;Data Source", "=value",
                                            "Data Source=\"open", "Data Source={open",
-                                           "Data Source='a' b"));
+                                           "Data Source='a' b"),
+                         kalvik::test::NamedByPrinting{});
 
 }  // namespace

@@ -120,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Malformed, MalformedFilter,
                          ::testing::Values("[Npotr] 12", "[Npotr] = ", "[Npotr = 12",
                                            "[Npotr] = 12 OR [Npotr] = 7", "[Npotr] = 'x'",
                                            "[Код] = 'open", "[Npotr] = 12 AND", "[Npotr] = abc",
-                                           "([Npotr] = 12", "[Npotr] > Null", "[Код] LIKE 'a*'"));
+                                           "([Npotr] = 12", "[Npotr] > Null", "[Код] LIKE 'a*'"),
+                         kalvik::test::NamedByPrinting{});
 
 TEST(Filter, AMissingColumnIsNamed) {
     TempDatabase db(kSchema);

@@ -70,7 +70,8 @@ TEST(Registry, MalformedLineFails) {
     TemporaryDirectory folder;
     const auto file = folder.path() / "registry";
     std::ofstream(file) << "# comment\n\nA = 1\nno separator here\n";
-    EXPECT_EQ(kalvik::test::errorNumberOf([&] { com::Registry::load(file); }), 75);
+    EXPECT_EQ(kalvik::test::errorNumberOf([&] { com::Registry::load(file); }),
+              oleaut::kPathFileAccessError);
 }
 
 TEST(Registry, AFolderIsNoRegistry) {
@@ -79,7 +80,7 @@ TEST(Registry, AFolderIsNoRegistry) {
         com::Registry::load(folder.path());
         ADD_FAILURE() << "a folder was read";
     } catch (const oleaut::Error& e) {
-        EXPECT_EQ(e.number(), 75);
+        EXPECT_EQ(e.number(), oleaut::kPathFileAccessError);
         EXPECT_NE(e.description().find("is a folder"), std::string::npos) << e.description();
     }
 }

@@ -14,9 +14,14 @@ class UiMessages : public ::testing::Test {
     ui::ScopedMode headless{Mode::Headless};
 };
 
-TEST_F(UiMessages, WithoutAHookReturnsAtOnce) {
-    ScopedMessageHook none{MessageHook{}};
-    processPendingMessages();
+TEST_F(UiMessages, AnEmptyHookRemovesTheInstalledOne) {
+    int calls = 0;
+    ScopedMessageHook installed([&] { ++calls; });
+    {
+        ScopedMessageHook none{MessageHook{}};
+        processPendingMessages();
+    }
+    EXPECT_EQ(calls, 0);
 }
 
 TEST_F(UiMessages, CallsTheInstalledHookAndRestoresThePreviousOne) {

@@ -10,6 +10,7 @@
 #include "platform/dao/workstation_file.hpp"
 #include "platform/wsh/file_system.hpp"
 #include "platform/wsh/shell.hpp"
+#include "tests/support/standard_error.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace kalvik::test {
@@ -119,8 +120,10 @@ TEST_F(ScriptHost, ShellAndFileSystemServices) {
                                  c.tmpdir ? std::optional<std::string>(c.tmpdir) : std::nullopt);
         EXPECT_EQ(wsh::Shell().ExpandEnvironmentStrings("%TEMP%/CreateMDE.vbs"), c.expanded);
     }
-    EXPECT_EQ(wsh::Shell().Run("\"" + mde() + "\""),
-              0);  // no program for an .mde: told, not failed
+    // No program for an .mde: told, not failed.
+    testing_support::CapturedCerr told;
+    wsh::Shell().Run("\"" + mde() + "\"");
+    EXPECT_EQ(told.text(), "No program is associated with \"" + mde() + "\" here\n");
 }
 
 }  // namespace
