@@ -5,6 +5,7 @@
 
 #include "library/load_update/consumer_load_kinds.hpp"
 #include "library/load_update/consumer_row.hpp"
+#include "library/services/network_water.hpp"
 
 namespace kalvik::potr {
 
@@ -90,7 +91,7 @@ void waterHeatingAndTechnology(const ConsumerContext& c, const RowValues& v) {
 // Step 3, a water consumer's hot water: the open scheme over the hot-water heat with its floor,
 // the closed one (Закр_Отк_Обк 0) over supply − return.
 void waterHotWater(const ConsumerContext& c, RowValues& v) {
-    v.hotWaterEnthalpy = hotWaterEnthalpyWithFloor(v.hotWaterEnthalpy);
+    v.hotWaterEnthalpy = hotWaterEnthalpyFloor(v.hotWaterEnthalpy);
     const bool closed = equalsZero(c.row[col::Закр_Отк_Обк]);
     const double difference = oleaut::checkedDouble(
         closed ? v.supplyEnthalpy - v.returnEnthalpy : v.hotWaterEnthalpy - v.coldWaterEnthalpy);

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "library/load_update/consumer_load_kinds.hpp"
+#include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 
 namespace kalvik::potr {
@@ -96,11 +97,6 @@ Variant sumOf(ConsumerRecordset& row, std::span<const col::C> terms) {
     return sum;
 }
 
-// A gauge pressure of the row as Fiz_par takes it: absolute, the gauge value + 1.
-Variant absolute(const Variant& gauge) {
-    return gauge + Variant(int16_t{1});
-}
-
 }  // namespace
 
 Variant rounded(const ConsumerContext& c, const Variant& value) {
@@ -148,7 +144,7 @@ void updateConsumerRow(const ConsumerContext& c) {
 
 void climateAndRegime(const ConsumerContext& c, RowValues& v) {
     const RowClimate climate = c.policy.climate(c.row);
-    Variant pressure = absolute(c.row[col::P_гв]);
+    Variant pressure = absolutePressure(c.row[col::P_гв]);
     Variant coldWater(climate.coldWater);
     v.coldWaterEnthalpy = c.fizPar.Iv(pressure, coldWater);
     v.outdoorInForce = climate.outdoorInForce;
@@ -189,23 +185,25 @@ void hourlyLoad(const ConsumerContext& c) {
         c.row.set(share, int16_t{0});
 }
 
+// Like the unit update's medium but kept apart: it also asks Fiz_par for the hot water and six
+// condensates, in its own order, and that order is the order in which a row can fail.
 void mediumProperties(const ConsumerContext& c, RowValues& v) {
     ConsumerRecordset& row = c.row;
     IFiz_par& fiz = c.fizPar;
     v.steam = oleaut::isTrue(oleaut::gt(row[col::PAR], Variant(int16_t{0})));
-    Variant returnPressure = absolute(row[col::P_обрат]);
-    Variant hotWaterPressure = absolute(row[col::P_гв]);
+    Variant returnPressure = absolutePressure(row[col::P_обрат]);
+    Variant hotWaterPressure = absolutePressure(row[col::P_гв]);
     Variant hotWater = row[col::Т_гв_потр];
     if (v.steam) {
         v.leakRate = number(row[col::Ут_дол] / Variant(int16_t{100}), col::Ут_дол.name);
-        Variant supplyPressure = absolute(row[col::P_подающ]);
+        Variant supplyPressure = absolutePressure(row[col::P_подающ]);
         v.density = oleaut::CDbl(Variant(1.0) / Variant(double(fiz.Vsp(supplyPressure))));
-        supplyPressure = absolute(row[col::P_подающ]);
+        supplyPressure = absolutePressure(row[col::P_подающ]);
         v.supplyEnthalpy = fiz.Isp(supplyPressure);
         Variant returnT = row[col::Т_обрат];
         v.returnEnthalpy = fiz.Iv(returnPressure, returnT);
         for (std::size_t k = 0; k < kConsumerLoadKinds.size(); ++k) {
-            Variant pressure = absolute(row[col::P_обрат]);
+            Variant pressure = absolutePressure(row[col::P_обрат]);
             Variant t = row[kConsumerLoadKinds[k].condensateTemperature];
             v.condensateEnthalpy[k] = fiz.Iv(pressure, t);
         }
@@ -213,12 +211,12 @@ void mediumProperties(const ConsumerContext& c, RowValues& v) {
         // A water consumer without its temperatures would be taken as 0 °C water.
         const double supplyT = row.number(col::Т_подающ);
         const double returnT = row.number(col::Т_обрат);
-        v.leakRate = 0.0025;
+        v.leakRate = kWaterLeakRate;
         Variant meanPressure =
-            absolute((row[col::P_подающ] + row[col::P_обрат]) / Variant(int16_t{2}));
+            absolutePressure((row[col::P_подающ] + row[col::P_обрат]) / Variant(int16_t{2}));
         Variant meanT((supplyT + returnT) / 2);
         v.density = oleaut::CDbl(Variant(1.0) / Variant(double(fiz.Vv(meanPressure, meanT))));
-        Variant supplyPressure = absolute(row[col::P_подающ]);
+        Variant supplyPressure = absolutePressure(row[col::P_подающ]);
         Variant supply(supplyT);
         v.supplyEnthalpy = fiz.Iv(supplyPressure, supply);
         Variant returnTemperature(returnT);
@@ -260,13 +258,6 @@ void loadWithLosses(const ConsumerContext& c) {
     double localLosses = row.number(col::Птпотр_п);
     const Variant addition = c.self.SQ_Потр_пот(mode, networkShare, localLosses);
     row.set(col::SQсрчас_с_пот, rounded(c, row[col::SQсрчас] + addition));
-}
-
-double hotWaterEnthalpyWithFloor(double enthalpy) {
-    constexpr double kFloor = 40;
-    constexpr double kMargin = 0.1;
-    constexpr double kTaken = 42.0;
-    return enthalpy - kFloor < kMargin ? kTaken : enthalpy;
 }
 
 }  // namespace kalvik::potr

@@ -119,7 +119,4 @@ void loadWithLosses(const ConsumerContext& c);
 // consumer_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
 void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v);
 
-// The hot-water enthalpy used for a water consumer's hot water: below 40.1 it is taken as 42.
-double hotWaterEnthalpyWithFloor(double enthalpy);
-
 }  // namespace kalvik::potr

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 #include "library/services/row_progress.hpp"
 #include "platform/oleaut/math.hpp"
@@ -32,8 +33,6 @@ constexpr VolumeBand kVolumeBands[] = {
     {-std::numeric_limits<double>::infinity(), 8.5},
 };
 
-constexpr double kWaterLeakRate = 0.0025;  // share of the system volume lost per hour
-
 // The values of one row that the steps hand on to the later ones.
 struct UnitValues {
     double volumeFactor = 0;
@@ -45,10 +44,6 @@ struct UnitValues {
     KcalPerKg condensateEnthalpy = 0;  // hk, steam units only
     KcalPerKg leakEnthalpyRise = 0;    // dh = (hr + hs) / 2 - hc
 };
-
-Variant absolute(const Variant& gauge) {
-    return gauge + Variant(int16_t{1});
-}
 
 // Enthalpy of water; `Iv` may write its Null defaults into its arguments, which are copies.
 KcalPerKg waterEnthalpy(IFiz_par& fizPar, Variant pressure, Variant temperature) {
@@ -71,7 +66,7 @@ void unitNumbers(UnitRecordset& row) {
 void coldWaterEnthalpy(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     const std::optional<Celsius>& given = update.coldWater.given;
     const Variant temperature = given ? Variant(*given) : Variant(row.number(unit::Тхвот));
-    u.coldEnthalpy = waterEnthalpy(update.fizPar, absolute(row[unit::P_гв]), temperature);
+    u.coldEnthalpy = waterEnthalpy(update.fizPar, absolutePressure(row[unit::P_гв]), temperature);
 }
 
 // Step 4: reads "Т подающ". Writes volumeFactor, 0 for a Null temperature: the factor is set
@@ -99,10 +94,10 @@ void dailyHours(UnitRecordset& row) {
 void steamMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     IFiz_par& fizPar = update.fizPar;
     u.leakRate = number(row[unit::Ут_дол] / Variant(int16_t{100}), unit::Ут_дол.name);
-    Variant steamPressure = absolute(row[unit::P_подающ]);
+    Variant steamPressure = absolutePressure(row[unit::P_подающ]);
     u.density = oleaut::quotient(1, fizPar.Vsp(steamPressure));
     u.supplyEnthalpy = fizPar.Isp(steamPressure);
-    const Variant returnPressure = absolute(row[unit::P_обрат]);
+    const Variant returnPressure = absolutePressure(row[unit::P_обрат]);
     u.returnEnthalpy = waterEnthalpy(fizPar, returnPressure, row[unit::Т_обрат]);
     u.leakEnthalpyRise = (u.returnEnthalpy + u.supplyEnthalpy) / 2 - u.coldEnthalpy;
     u.condensateEnthalpy = waterEnthalpy(fizPar, returnPressure, row[unit::QVENT26_t_vkn]);
@@ -121,16 +116,20 @@ void waterMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     (void)row.number(unit::Т_обрат);
     u.leakRate = kWaterLeakRate;
     const Variant two(int16_t{2});
-    Variant meanPressure = (row[unit::P_подающ] + row[unit::P_обрат]) / two + Variant(int16_t{1});
+    Variant meanPressure = absolutePressure((row[unit::P_подающ] + row[unit::P_обрат]) / two);
     Variant meanTemperature = (row[unit::Т_подающ] + row[unit::Т_обрат]) / two;
     u.density = oleaut::quotient(1, fizPar.Vv(meanPressure, meanTemperature));
-    u.supplyEnthalpy = waterEnthalpy(fizPar, absolute(row[unit::P_подающ]), row[unit::Т_подающ]);
-    u.returnEnthalpy = waterEnthalpy(fizPar, absolute(row[unit::P_обрат]), row[unit::Т_обрат]);
+    u.supplyEnthalpy =
+        waterEnthalpy(fizPar, absolutePressure(row[unit::P_подающ]), row[unit::Т_подающ]);
+    u.returnEnthalpy =
+        waterEnthalpy(fizPar, absolutePressure(row[unit::P_обрат]), row[unit::Т_обрат]);
     u.leakEnthalpyRise = (u.returnEnthalpy + u.supplyEnthalpy) / 2 - u.coldEnthalpy;
     row.set(unit::G_vent, Variant(int16_t{1000}) * row[unit::Qв_расч] /
                               Variant(u.supplyEnthalpy - u.returnEnthalpy));
 }
 
+// Like the consumer update's medium but kept apart: each asks Fiz_par for its own values in its
+// own order, and that order is the order in which a row can fail.
 void mediumAndFlow(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     if (oleaut::isTrue(oleaut::gt(row[unit::PAR], Variant(int16_t{0}))))
         steamMedium(row, update, u);

@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "library/load_update/consumer_row.hpp"
 #include "library/load_update/potr.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/ui/message_box.hpp"
@@ -99,13 +98,6 @@ TEST_F(ConsumerUpdateRows, FlowsAndSteamColumns) {
     for (const Expected& e : expected)
         EXPECT_NEAR(oleaut::CDbl(value(e.consumer, e.column)), e.value, 1e-9)
             << e.consumer << " " << e.column;
-}
-
-// Below 40.1 the hot-water enthalpy is taken as 42.
-TEST(HotWaterEnthalpy, Floor) {
-    const std::pair<double, double> cases[] = {{40.05, 42}, {40.1, 40.1}, {12, 42}, {60.5, 60.5}};
-    for (const auto& [enthalpy, taken] : cases)
-        EXPECT_DOUBLE_EQ(hotWaterEnthalpyWithFloor(enthalpy), taken) << enthalpy;
 }
 
 // 250 consumers: the first transaction holds rows 1 to 99, the commit at row 100 comes before
