@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/bench_support.hpp"
-#include "library/load_update/local_loss_columns.hpp"
+#include "library/load_update/loss_spreading_columns.hpp"
 #include "library/load_update/poteri_vneshn.hpp"
 
 namespace {

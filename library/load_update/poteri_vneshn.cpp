@@ -8,7 +8,7 @@
 
 #include "library/com/iopen_rst.hpp"
 #include "library/com/service.hpp"
-#include "library/load_update/local_loss_columns.hpp"
+#include "library/load_update/loss_spreading_columns.hpp"
 #include "library/services/bound_recordset.hpp"
 #include "library/services/procedure_command.hpp"
 

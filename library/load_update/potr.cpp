@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "library/load_update/potr_revision_run.hpp"
-#include "library/load_update/potr_run.hpp"
+#include "library/load_update/consumer_update_revision_run.hpp"
+#include "library/load_update/consumer_update_run.hpp"
 #include "platform/ado/recordset.hpp"
 
 namespace kalvik {

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "library/com/ifiz_par.hpp"
-#include "library/load_update/columns.hpp"
+#include "library/load_update/unit_update_columns.hpp"
 #include "library/services/bound_recordset.hpp"
 #include "library/units/units.hpp"
 

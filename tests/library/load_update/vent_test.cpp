@@ -11,7 +11,7 @@
 #include <string>
 
 #include "demo/builder.hpp"
-#include "library/load_update/columns.hpp"
+#include "library/load_update/unit_update_columns.hpp"
 #include "library/load_update/vent.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/oleaut/text.hpp"

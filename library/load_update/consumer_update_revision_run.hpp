@@ -12,7 +12,7 @@
 #include "library/com/iopen_rst.hpp"
 #include "library/com/ipotr.hpp"
 #include "library/com/service.hpp"
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
 
 namespace kalvik {

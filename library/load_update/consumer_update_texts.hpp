@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
 
 namespace kalvik::potr {

@@ -1,12 +1,12 @@
 // One consumer row from its climate to the load with losses; the flows follow in
-// consumer_flows.cpp.
+// consumer_update_flows.cpp.
 
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 
 #include <limits>
 #include <span>
 
-#include "library/load_update/consumer_load_kinds.hpp"
+#include "library/load_update/consumer_update_load_kinds.hpp"
 #include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 

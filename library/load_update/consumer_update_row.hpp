@@ -12,7 +12,7 @@
 
 #include "library/com/ifiz_par.hpp"
 #include "library/com/ipotr.hpp"
-#include "library/load_update/consumer_columns.hpp"
+#include "library/load_update/consumer_update_columns.hpp"
 #include "library/services/bound_recordset.hpp"
 
 namespace kalvik::potr {
@@ -116,7 +116,7 @@ void designVolumes(const ConsumerContext& c, const RowValues& v);
 void leaksAndLosses(const ConsumerContext& c, const RowValues& v);
 // loss_addition (B.14): "SQсрчас с пот" through the class's SQ_Потр_пот.
 void loadWithLosses(const ConsumerContext& c);
-// consumer_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
+// consumer_update_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
 void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v);
 
 }  // namespace kalvik::potr

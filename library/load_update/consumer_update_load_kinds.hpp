@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "library/load_update/consumer_columns.hpp"
+#include "library/load_update/consumer_update_columns.hpp"
 
 namespace kalvik::potr {
 

@@ -1,11 +1,11 @@
 // The consumer load update as a whole: set-up, the row loop with the engine transaction, the end,
 // and the handler.
 
-#include "library/load_update/potr_run.hpp"
+#include "library/load_update/consumer_update_run.hpp"
 
 #include <utility>
 
-#include "library/load_update/potr_texts.hpp"
+#include "library/load_update/consumer_update_texts.hpp"
 #include "library/services/msgbox.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"

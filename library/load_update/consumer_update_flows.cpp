@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "library/load_update/consumer_load_kinds.hpp"
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_load_kinds.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 #include "library/services/network_water.hpp"
 
 namespace kalvik::potr {
