@@ -7,7 +7,7 @@
 #include "library/load_update/consumer_update_row.hpp"
 #include "library/services/network_water.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -151,4 +151,4 @@ void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v) {
     }
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -11,7 +11,7 @@
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -110,4 +110,4 @@ void RevisionRun::end() {
     journal(endLine(count_, clock_.seconds()));
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -20,7 +20,7 @@ class ProcedureCommand;
 class RowProgress;
 }  // namespace kalvik
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 class RevisionRun {
   public:
@@ -58,4 +58,4 @@ class RevisionRun {
     int32_t count_ = 0;
 };
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

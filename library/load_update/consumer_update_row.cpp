@@ -10,7 +10,7 @@
 #include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -260,4 +260,4 @@ void loadWithLosses(const ConsumerContext& c) {
     row.set(col::SQсрчас_с_пот, rounded(c, row[col::SQсрчас] + addition));
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -15,7 +15,7 @@
 #include "library/load_update/consumer_update_columns.hpp"
 #include "library/services/bound_recordset.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using ConsumerRecordset = BoundRecordset<ConsumerRow>;
 using VentSumRecordset = BoundRecordset<VentSumRow>;
@@ -119,4 +119,4 @@ void loadWithLosses(const ConsumerContext& c);
 // consumer_update_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
 void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v);
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -11,7 +11,7 @@
 #include "library/services/row_progress.hpp"
 #include "platform/dao/engine.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -156,4 +156,4 @@ void PotrRun::handle(const std::string& description) {
     });
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

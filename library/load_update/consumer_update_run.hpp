@@ -19,7 +19,7 @@ class ProcedureCommand;
 class RowProgress;
 }  // namespace kalvik
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 // Opens the ventilation sums through the command (turned to `pr_Obn_Sum_Qvent`), with the
 // information box when there are none; the run goes on either way.
@@ -72,4 +72,4 @@ class PotrRun {
     bool inTransaction_ = false;
 };
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -8,7 +8,7 @@
 #include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 inline constexpr std::string_view kStartLabel = "Обновление. Calc_Potr. начало ";
 inline constexpr std::string_view kEndLabel = "Обновление. Calc_Potr. конец.  ";
@@ -37,4 +37,4 @@ inline std::string endLine(int32_t count, double seconds) {
     return journalEndLine(label, seconds);
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

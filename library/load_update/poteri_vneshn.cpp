@@ -14,7 +14,7 @@
 
 namespace kalvik {
 
-namespace poteri {
+namespace loss_spreading {
 namespace {
 
 using oleaut::Variant;
@@ -64,19 +64,19 @@ void spreadRow(LocalLossRecordset& row, int16_t Qpk_znk) {
 }
 
 }  // namespace
-}  // namespace poteri
+}  // namespace loss_spreading
 
 void Poteri_vneshn::Obnovl_mest_Poter(const std::string& ConnString_Fin, int16_t Qpk_znk) {
-    poteri::LocalLossRecordset rows;
+    loss_spreading::LocalLossRecordset rows;
     Service<IOpen_RST> openRst;
     int32_t count = 0;
-    forProcedure(poteri::kProcedure, [&] {
+    forProcedure(loss_spreading::kProcedure, [&] {
         openRst->Open_RST_proc_no_Otkl(rows.object(), ConnString_Fin,
-                                       std::string(poteri::kProcedure), count);
+                                       std::string(loss_spreading::kProcedure), count);
     });
     try {
         for (; !rows.eof(); rows.moveNext())
-            poteri::spreadRow(rows, Qpk_znk);
+            loss_spreading::spreadRow(rows, Qpk_znk);
     } catch (...) {
         // The row the error left is not saved.
         rows.cancelUpdate();

@@ -12,7 +12,7 @@
 #include "library/services/row_progress.hpp"
 #include "platform/oleaut/math.hpp"
 
-namespace kalvik::load_update {
+namespace kalvik::unit_update {
 
 using oleaut::Variant;
 
@@ -205,4 +205,4 @@ void updateUnits(UnitRecordset& units, const UnitUpdate& update, RowProgress* pr
     }
 }
 
-}  // namespace kalvik::load_update
+}  // namespace kalvik::unit_update

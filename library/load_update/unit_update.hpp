@@ -15,7 +15,7 @@ namespace kalvik {
 class RowProgress;
 }  // namespace kalvik
 
-namespace kalvik::load_update {
+namespace kalvik::unit_update {
 
 using UnitRecordset = BoundRecordset<UnitRow>;
 
@@ -41,4 +41,4 @@ void updateUnits(UnitRecordset& units, const UnitUpdate& update, RowProgress* pr
 // The computed columns of the current row, not saved.
 void updateUnit(UnitRecordset& row, const UnitUpdate& update);
 
-}  // namespace kalvik::load_update
+}  // namespace kalvik::unit_update

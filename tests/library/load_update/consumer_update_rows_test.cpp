@@ -16,7 +16,7 @@
 #include "platform/ui/message_box.hpp"
 #include "tests/library/consumption/consumption_fixture.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 namespace {
 
 using oleaut::Variant;
@@ -118,4 +118,4 @@ TEST_F(ConsumerUpdateRows, CommitsEveryHundredRows) {
 }
 
 }  // namespace
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update
