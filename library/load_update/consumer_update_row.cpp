@@ -3,12 +3,11 @@
 
 #include "library/load_update/consumer_update_row.hpp"
 
-#include <limits>
 #include <span>
 
 #include "library/load_update/consumer_update_load_kinds.hpp"
+#include "library/load_update/design_rules.hpp"
 #include "library/services/network_water.hpp"
-#include "library/services/products.hpp"
 
 namespace kalvik::consumer_update {
 
@@ -18,17 +17,9 @@ namespace {
 
 inline constexpr std::string_view kCity = "Санкт-Петербург";
 
-// A supply temperature from `from` up takes the band's regime volume; the first band that fits.
-struct RegimeBand {
-    double from;
-    col::C volume;
-};
-inline constexpr RegimeBand kRegimeBands[] = {
-    {145, col::v_ot150},
-    {130, col::v_ot130},
-    {110, col::v_ot110},
-    {-std::numeric_limits<double>::infinity(), col::v_ot95},
-};
+// The regime volume of each regime of the supply temperature.
+inline constexpr load_update::PerRegime<col::C> kRegimeVolumes{col::v_ot150, col::v_ot130,
+                                                               col::v_ot110, col::v_ot95};
 // The revision's two regimes: "Режим 150" from this supply temperature up.
 inline constexpr double kRevisionRegimeSplit = 105;
 
@@ -114,9 +105,8 @@ double CityPolicy::regimeVolume(ConsumerRecordset& row) const {
     const double volume = row.number(col::Режим_95);
     const Variant supply = row[col::Т_подающ];
     if (supply.isNull()) return volume;
-    const double t = number(supply, col::Т_подающ.name);
-    for (const RegimeBand& band : kRegimeBands)
-        if (t >= band.from) return row.number(band.volume);
+    if (const auto regime = load_update::supplyRegime(number(supply, col::Т_подающ.name)))
+        return row.number(kRegimeVolumes[*regime]);
     return volume;
 }
 
@@ -243,10 +233,12 @@ void designVolumes(const ConsumerContext& c, const RowValues& v) {
 void leaksAndLosses(const ConsumerContext& c, const RowValues& v) {
     ConsumerRecordset& row = c.row;
     for (const Pair& leak : kLeaks)
-        row.set(leak.result, rounded(c, product(row[leak.from], v.leakRate, 0.001, v.density)));
+        row.set(leak.result,
+                rounded(c, load_update::leakOf(row[leak.from], v.leakRate, v.density)));
     row.set(col::Утпотр_п, sumOf(row, kLeakTerms));
     for (const Pair& loss : kLosses) {
-        row.set(loss.result, rounded(c, product(row[loss.from], v.leakEnthalpyDifference, 0.001)));
+        row.set(loss.result,
+                rounded(c, load_update::leakHeatOf(row[loss.from], v.leakEnthalpyDifference)));
     }
     row.set(col::Птпотр_п, sumOf(row, kLossTerms));
 }

@@ -4,9 +4,9 @@
 
 #include "library/load_update/unit_update.hpp"
 
-#include <limits>
 #include <string>
 
+#include "library/load_update/design_rules.hpp"
 #include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 #include "library/services/row_progress.hpp"
@@ -20,18 +20,8 @@ namespace {
 
 constexpr std::string_view kProgressLabel = "Обновление вентиляции";
 
-// Volume of the unit's system per Gcal/h of load, by supply temperature; each band includes its
-// lower bound.
-struct VolumeBand {
-    Celsius from;
-    double factor;
-};
-constexpr VolumeBand kVolumeBands[] = {
-    {145, 5.5},
-    {130, 6.0},
-    {110, 6.5},
-    {-std::numeric_limits<double>::infinity(), 8.5},
-};
+// Volume of the unit's system per Gcal/h of load, m³, by the regime of its supply temperature.
+constexpr load_update::PerRegime<double> kVolumeFactors{5.5, 6.0, 6.5, 8.5};
 
 // The values of one row that the steps hand on to the later ones.
 struct UnitValues {
@@ -75,13 +65,8 @@ void volumeFactor(UnitRecordset& row, UnitValues& u) {
     const Variant supply = row[unit::Т_подающ];
     u.volumeFactor = 0;
     if (supply.isNull()) return;
-    const Celsius t = row.number(unit::Т_подающ);
-    for (const VolumeBand& band : kVolumeBands) {
-        if (t >= band.from) {
-            u.volumeFactor = band.factor;
-            return;
-        }
-    }
+    if (const auto regime = load_update::supplyRegime(row.number(unit::Т_подающ)))
+        u.volumeFactor = kVolumeFactors[*regime];
 }
 
 // Step 5: reads `Кон_В`, `Нач_В`. Row: `Час_дн`.
@@ -152,14 +137,14 @@ void systemVolume(UnitRecordset& row, const UnitUpdate& update, const UnitValues
 
 // Step 9: reads the rounded `V_вент_р`, leakRate, density. Row: `Ут_Вент`.
 void leak(UnitRecordset& row, const UnitUpdate& update, const UnitValues& u) {
-    writeRounded(row, unit::Ут_Вент, product(row[unit::V_вент_р], u.leakRate, 0.001, u.density),
-                 update.Qpk_znk);
+    writeRounded(row, unit::Ут_Вент,
+                 load_update::leakOf(row[unit::V_вент_р], u.leakRate, u.density), update.Qpk_znk);
 }
 
 // Step 10: reads the rounded `Ут_Вент`, leakEnthalpyRise. Row: `Тпот_вент`.
 void leakHeat(UnitRecordset& row, const UnitUpdate& update, const UnitValues& u) {
-    writeRounded(row, unit::Тпот_вент, product(row[unit::Ут_Вент], u.leakEnthalpyRise, 0.001),
-                 update.Qpk_znk);
+    writeRounded(row, unit::Тпот_вент,
+                 load_update::leakHeatOf(row[unit::Ут_Вент], u.leakEnthalpyRise), update.Qpk_znk);
 }
 
 std::string textOf(const Variant& value) {
