@@ -19,8 +19,8 @@ const Variant kHundred(int16_t{100});
 
 // The condensate a steam consumer's kinds give back, held until the steam columns are written.
 struct Returns {
-    double flow[6] = {};  // t/h, rounded
-    double heat[6] = {};  // Gcal/h, rounded
+    double flow[6] = {};       // t/h, rounded
+    GcalPerHour heat[6] = {};  // rounded
 };
 
 bool duplicated(ConsumerRecordset& row, const ConsumerLoadKind& kind) {
@@ -38,8 +38,8 @@ void returnOf(const ConsumerContext& c, const RowValues& v, std::size_t k, const
     const ConsumerLoadKind& kind = kConsumerLoadKinds[k];
     const double returnFlow =
         number(flow * c.row[kind.returnPercent] / kHundred, kind.returnPercent.name);
-    const double heat = oleaut::checkedDouble((v.condensateEnthalpy[k] - v.coldWaterEnthalpy) *
-                                              returnFlow / kPerThousand);
+    const GcalPerHour heat = oleaut::checkedDouble((v.condensateEnthalpy[k] - v.coldWaterEnthalpy) *
+                                                   returnFlow / kPerThousand);
     r.flow[k] = roundedNumber(c, returnFlow);
     r.heat[k] = roundedNumber(c, heat);
 }
@@ -62,7 +62,7 @@ void steamFlow(const ConsumerContext& c, const RowValues& v, std::size_t k, Retu
 }
 
 // A water kind over an enthalpy difference, rounded; a duplicated kind 0.
-void waterFlow(const ConsumerContext& c, std::size_t k, double difference) {
+void waterFlow(const ConsumerContext& c, std::size_t k, KcalPerKg difference) {
     const ConsumerLoadKind& kind = kConsumerLoadKinds[k];
     ConsumerRecordset& row = c.row;
     if (duplicated(row, kind)) {
@@ -83,18 +83,18 @@ void steamHeatingAndTechnology(const ConsumerContext& c, const RowValues& v, Ret
 
 // Steps 1 and 2 of a water consumer, over supply − return.
 void waterHeatingAndTechnology(const ConsumerContext& c, const RowValues& v) {
-    const double difference = oleaut::checkedDouble(v.supplyEnthalpy - v.returnEnthalpy);
+    const KcalPerKg difference = oleaut::checkedDouble(v.supplyEnthalpy - v.returnEnthalpy);
     for (const Kind k : {Heating, SecondHotWater, Technology})
         waterFlow(c, k, difference);
 }
 
 // Step 3, a water consumer's hot water: the open scheme over the hot-water heat with its floor,
 // the closed one (Закр_Отк_Обк 0) over supply − return.
-void waterHotWater(const ConsumerContext& c, RowValues& v) {
-    v.hotWaterEnthalpy = hotWaterEnthalpyFloor(v.hotWaterEnthalpy);
+void waterHotWater(const ConsumerContext& c, const RowValues& v) {
+    const KcalPerKg hotWater = hotWaterEnthalpyFloor(v.hotWaterEnthalpy);
     const bool closed = equalsZero(c.row[col::Закр_Отк_Обк]);
-    const double difference = oleaut::checkedDouble(
-        closed ? v.supplyEnthalpy - v.returnEnthalpy : v.hotWaterEnthalpy - v.coldWaterEnthalpy);
+    const KcalPerKg difference = oleaut::checkedDouble(closed ? v.supplyEnthalpy - v.returnEnthalpy
+                                                              : hotWater - v.coldWaterEnthalpy);
     for (const Kind k : {TechHotWater, HotWater})
         waterFlow(c, k, difference);
 }
@@ -119,7 +119,7 @@ void steamColumns(const ConsumerContext& c, const Returns& r) {
         if (i > 0) steam = steam + row[kConsumerLoadKinds[kFlowSumOrder[i]].flow];
         condensate += r.flow[kFlowSumOrder[i]];
     }
-    double heat = 0;
+    GcalPerHour heat = 0;
     for (const Kind k : kHeatSumOrder)
         heat += r.heat[k];
     row.set(col::SG_пар, steam);
@@ -139,7 +139,7 @@ void steamColumns(const ConsumerContext& c, const Returns& r) {
 
 }  // namespace
 
-void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v) {
+void flowsAndSteamColumns(const ConsumerContext& c, const RowValues& v) {
     if (v.steam) {
         Returns r;
         steamHeatingAndTechnology(c, v, r);

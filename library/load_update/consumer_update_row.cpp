@@ -21,7 +21,7 @@ inline constexpr std::string_view kCity = "Санкт-Петербург";
 inline constexpr load_update::PerRegime<col::C> kRegimeVolumes{col::v_ot150, col::v_ot130,
                                                                col::v_ot110, col::v_ot95};
 // The revision's two regimes: "Режим 150" from this supply temperature up.
-inline constexpr double kRevisionRegimeSplit = 105;
+inline constexpr Celsius kRevisionRegimeSplit = 105;
 
 // A design volume: given by the user when not 0, else the load times its specific volume (the
 // regime volume or 6 m³ per Gcal/h). The load is rounded in place first when it says so.
@@ -97,7 +97,7 @@ Variant rounded(const ConsumerContext& c, const Variant& value) {
 CityPolicy::CityPolicy(const std::string& gorod) : rescales_(gorod == kCity) {}
 
 RowClimate CityPolicy::climate(ConsumerRecordset& row) const {
-    const double coldWater = row.number(col::Тхвот);
+    const Celsius coldWater = row.number(col::Тхвот);
     return {coldWater, row.number(col::Тнро_рт)};
 }
 
@@ -199,8 +199,8 @@ void mediumProperties(const ConsumerContext& c, RowValues& v) {
         }
     } else {
         // A water consumer without its temperatures would be taken as 0 °C water.
-        const double supplyT = row.number(col::Т_подающ);
-        const double returnT = row.number(col::Т_обрат);
+        const Celsius supplyT = row.number(col::Т_подающ);
+        const Celsius returnT = row.number(col::Т_обрат);
         v.leakRate = kWaterLeakRate;
         Variant meanPressure =
             absolutePressure((row[col::P_подающ] + row[col::P_обрат]) / Variant(int16_t{2}));
@@ -246,8 +246,8 @@ void leaksAndLosses(const ConsumerContext& c, const RowValues& v) {
 void loadWithLosses(const ConsumerContext& c) {
     ConsumerRecordset& row = c.row;
     int16_t mode = row.integer(col::Подкл_с_потерями);
-    double networkShare = row.number(col::ДоляПотерьТсетях);
-    double localLosses = row.number(col::Птпотр_п);
+    GcalPerHour networkShare = row.number(col::ДоляПотерьТсетях);
+    GcalPerHour localLosses = row.number(col::Птпотр_п);
     const Variant addition = c.self.SQ_Потр_пот(mode, networkShare, localLosses);
     row.set(col::SQсрчас_с_пот, rounded(c, row[col::SQсрчас] + addition));
 }

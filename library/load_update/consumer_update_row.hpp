@@ -14,16 +14,17 @@
 #include "library/com/ipotr.hpp"
 #include "library/load_update/consumer_update_columns.hpp"
 #include "library/services/bound_recordset.hpp"
+#include "library/units/units.hpp"
 
 namespace kalvik::consumer_update {
 
 using ConsumerRecordset = BoundRecordset<ConsumerRow>;
 using VentSumRecordset = BoundRecordset<VentSumRow>;
 
-// The climate a row is computed with, °C.
+// The climate a row is computed with.
 struct RowClimate {
-    double coldWater;       // cold-water temperature
-    double outdoorInForce;  // design outdoor temperature for heating in force
+    Celsius coldWater;       // cold-water temperature
+    Celsius outdoorInForce;  // design outdoor temperature for heating in force
 };
 
 class ConsumerPolicy {
@@ -54,7 +55,7 @@ class CityPolicy : public ConsumerPolicy {
 // regimes split at a supply of 105 °C, re-scaling wherever Тнро differs from the one in force.
 class RevisionPolicy : public ConsumerPolicy {
   public:
-    RevisionPolicy(double GorTxv, double GorTnror) : climate_{GorTxv, GorTnror} {}
+    RevisionPolicy(Celsius GorTxv, Celsius GorTnror) : climate_{GorTxv, GorTnror} {}
     RowClimate climate(ConsumerRecordset&) const override { return climate_; }
     double regimeVolume(ConsumerRecordset& row) const override;
     bool rescalesHeating() const override { return true; }
@@ -73,20 +74,20 @@ struct ConsumerContext {
     int16_t Qpk_znk;
 };
 
-// Values of the row held in memory between the steps, kcal/kg unless said.
+// Values of the row held in memory between the phases.
 struct RowValues {
-    double coldWaterEnthalpy = 0;
-    double outdoorInForce = 0;  // °C
-    double regimeVolume = 0;    // m³ per Gcal/h
-    bool steam = false;         // PAR > 0
-    double leakRate = 0;        // share of the volume lost per hour
-    double density = 0;         // kg/m³
-    double supplyEnthalpy = 0;
-    double returnEnthalpy = 0;
-    double hotWaterEnthalpy = 0;
-    double leakEnthalpyDifference = 0;
+    KcalPerKg coldWaterEnthalpy = 0;
+    Celsius outdoorInForce = 0;
+    double regimeVolume = 0;  // m³ per Gcal/h
+    bool steam = false;       // PAR > 0
+    double leakRate = 0;      // share of the volume lost per hour
+    double density = 0;       // of the medium, kg/m³
+    KcalPerKg supplyEnthalpy = 0;
+    KcalPerKg returnEnthalpy = 0;
+    KcalPerKg hotWaterEnthalpy = 0;  // as Fiz_par gives it, before the floor
+    KcalPerKg leakEnthalpyDifference = 0;
     // Condensate enthalpies by load kind, in the order of kConsumerLoadKinds (steam only).
-    double condensateEnthalpy[6] = {};
+    KcalPerKg condensateEnthalpy[6] = {};
 };
 
 // A value rounded to `Qpk_znk` decimals, halves to even; a Null stays Null.
@@ -117,6 +118,6 @@ void leaksAndLosses(const ConsumerContext& c, const RowValues& v);
 // loss_addition (B.14): "SQсрчас с пот" through the class's SQ_Потр_пот.
 void loadWithLosses(const ConsumerContext& c);
 // consumer_update_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
-void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v);
+void flowsAndSteamColumns(const ConsumerContext& c, const RowValues& v);
 
 }  // namespace kalvik::consumer_update
