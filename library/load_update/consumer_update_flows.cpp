@@ -73,7 +73,8 @@ void waterFlow(const ConsumerContext& c, std::size_t k, KcalPerKg difference) {
     row.set(kind.flow, rounded(c, row[kind.flow]));
 }
 
-// Steps 1 and 2 of a steam consumer: heating, ventilation's return, second hot water, technology.
+// A steam consumer's heating, ventilation's return, second hot water and technology. Reads the
+// enthalpies. Row: G_ot, G_GV_Пс, G_tex; their returns and ventilation's kept.
 void steamHeatingAndTechnology(const ConsumerContext& c, const RowValues& v, Returns& r) {
     steamFlow(c, v, Heating, r);
     returnOf(c, v, Ventilation, c.row[col::G_vent], r);
@@ -81,15 +82,16 @@ void steamHeatingAndTechnology(const ConsumerContext& c, const RowValues& v, Ret
     steamFlow(c, v, Technology, r);
 }
 
-// Steps 1 and 2 of a water consumer, over supply − return.
+// A water consumer's heating, second hot water and technology, over supply − return. Row: G_ot,
+// G_GV_Пс, G_tex.
 void waterHeatingAndTechnology(const ConsumerContext& c, const RowValues& v) {
     const KcalPerKg difference = oleaut::checkedDouble(v.supplyEnthalpy - v.returnEnthalpy);
     for (const Kind k : {Heating, SecondHotWater, Technology})
         waterFlow(c, k, difference);
 }
 
-// Step 3, a water consumer's hot water: the open scheme over the hot-water heat with its floor,
-// the closed one (Закр_Отк_Обк 0) over supply − return.
+// A water consumer's hot water: the open scheme over the hot-water enthalpy with its floor, the
+// closed one (Закр_Отк_Обк 0) over supply − return. Row: G_tex_gvs, G_GVS.
 void waterHotWater(const ConsumerContext& c, const RowValues& v) {
     const KcalPerKg hotWater = hotWaterEnthalpyFloor(v.hotWaterEnthalpy);
     const bool closed = equalsZero(c.row[col::Закр_Отк_Обк]);
@@ -99,13 +101,14 @@ void waterHotWater(const ConsumerContext& c, const RowValues& v) {
         waterFlow(c, k, difference);
 }
 
-// Step 4, a steam consumer's hot water.
+// A steam consumer's hot water. Reads the enthalpies. Row: G_tex_gvs, G_GVS; their returns kept.
 void steamHotWater(const ConsumerContext& c, const RowValues& v, Returns& r) {
     for (const Kind k : {TechHotWater, HotWater})
         steamFlow(c, v, k, r);
 }
 
-// Step 5: the steam columns of a steam consumer.
+// The steam columns of a steam consumer. Reads the rounded flows of the row and the returns
+// kept. Row: the steam columns.
 void steamColumns(const ConsumerContext& c, const Returns& r) {
     ConsumerRecordset& row = c.row;
     row.set(col::SQ_Пар, row[col::SQсрчас]);

@@ -33,13 +33,13 @@ class RevisionRun {
     void execute(oleaut::Variant& updated);
 
   private:
-    // work_table (A.1 to A.4): start line, `pr_Potreb_vrem`, the work table; false when empty.
+    // The start line, `pr_Potreb_vrem` and the work table; false when the table is empty.
     bool workTable(oleaut::Variant& updated);
-    // sums (A.5, A.6): the connection again, the ventilation sums, the window.
+    // The connection again, the ventilation sums and the window.
     void sumsAndWindow();
-    // pass (B): every row updated and saved.
+    // Every row updated and saved.
     void pass();
-    // end (C.1 to C.4): the work table closed, the two update procedures, the end line.
+    // The work table closed, the two update procedures run, the end line.
     void end();
     void journal(const std::string& message);
 

@@ -1,11 +1,11 @@
 #pragma once
 // The update of one consumer row, from its climate to its flows and steam columns, in the order
-// the steps run. The row is edited in place and left pending; the caller saves it. What differs
+// the phases run. The row is edited in place and left pending; the caller saves it. What differs
 // between the current method and its revision (the cold-water source, the regime-volume rule,
 // the heating re-scale rule) comes from a policy.
 //
-// Beside each step: what it reads of the row values, what it writes there, and which columns of
-// the row it sets.
+// Beside each phase: what it reads, what it writes of the row values, and which columns of the
+// row it sets.
 
 #include <cstdint>
 #include <string>
@@ -93,31 +93,34 @@ struct RowValues {
 // A value rounded to `Qpk_znk` decimals, halves to even; a Null stays Null.
 oleaut::Variant rounded(const ConsumerContext& c, const oleaut::Variant& value);
 
-// The whole update of the row in hand.
+// The whole update of the row in hand: the phases below, in this order.
 void updateConsumerRow(const ConsumerContext& c);
 
-// climate (B.3): the climate, cold-water enthalpy and regime volume. Writes coldWaterEnthalpy,
+// Reads the policy's climate and regime volume, "P гв". Writes coldWaterEnthalpy,
 // outdoorInForce, regimeVolume. Row: none.
 void climateAndRegime(const ConsumerContext& c, RowValues& v);
-// heating_load (B.4 to B.6): QHEAT26, re-scaled and rounded; the six design volumes cleared.
+// Reads outdoorInForce, QHEAT, Qt_ПС, Тнро, "Твн TVNUT". Row: QHEAT26, re-scaled by the policy
+// and rounded; the six design volumes cleared.
 void heatingLoad(const ConsumerContext& c, const RowValues& v);
-// ventilation_values (B.7): the consumer's ventilation sums, or zeros. Row: QVENT26, Vвент26_р,
-// Утвент26_п, Птвент26_п, G_vent.
+// Reads `Npotr` and the consumer's ventilation sums. Row: QVENT26, Vвент26_р, Утвент26_п,
+// Птвент26_п, G_vent (zeros without sums).
 void ventilationValues(const ConsumerContext& c);
-// hourly_load (B.8, B.9): SQсрчас; the four network-loss shares cleared.
+// Reads the six loads. Row: SQсрчас; the four network-loss shares cleared.
 void hourlyLoad(const ConsumerContext& c);
-// medium (B.10): steam or water, leak rate, density and enthalpies. Reads coldWaterEnthalpy.
-// Writes the rest of RowValues. Row: none.
+// Reads coldWaterEnthalpy, `PAR`, the pressures and temperatures. Writes steam, leakRate,
+// density and the enthalpies. Row: none.
 void mediumProperties(const ConsumerContext& c, RowValues& v);
-// design_volumes (B.11): the loads rounded in place, the design volumes and Vпотр_р. Reads
-// regimeVolume.
+// Reads regimeVolume, the loads and the given volumes. Row: Qgvs, QGV_Пс, Qtgvs, QTS rounded in
+// place, the design volumes and Vпотр_р.
 void designVolumes(const ConsumerContext& c, const RowValues& v);
-// leaks (B.12, B.13): leaks and the heat lost with them, with their totals. Reads leakRate,
-// density, leakEnthalpyDifference.
+// Reads leakRate, density, leakEnthalpyDifference and the design volumes. Row: the leaks and
+// Утпотр_п, the heat lost with them and Птпотр_п.
 void leaksAndLosses(const ConsumerContext& c, const RowValues& v);
-// loss_addition (B.14): "SQсрчас с пот" through the class's SQ_Потр_пот.
+// Reads "Подкл с потерями", ДоляПотерьТсетях, Птпотр_п and SQсрчас; the addition comes from the
+// class's SQ_Потр_пот. Row: "SQсрчас с пот".
 void loadWithLosses(const ConsumerContext& c);
-// consumer_update_flows.cpp: the flows of every load kind and a steam consumer's steam columns.
+// Reads every row value but the climate's (consumer_update_flows.cpp). Row: the flow of every
+// load kind; a steam consumer's steam columns.
 void flowsAndSteamColumns(const ConsumerContext& c, const RowValues& v);
 
 }  // namespace kalvik::consumer_update

@@ -43,9 +43,10 @@ class PotrRun {
   private:
     static constexpr int32_t kRowsPerTransaction = 100;
 
-    // A.1 to A.5; false when there are no consumers.
+    // The start line, the consumer rows, the ventilation sums and the window; false when there
+    // are no consumers.
     bool setUp(oleaut::Variant& updated);
-    // A.6 to the end, under the handler.
+    // The engine transaction, the row loop and the end, under the handler.
     void rowsAndEnd();
     void rowLoop();
     void nextTransaction();
