@@ -34,7 +34,7 @@ class RevisionRun {
 
   private:
     // The start line, `pr_Potreb_vrem` and the work table; false when the table is empty.
-    bool workTable(oleaut::Variant& updated);
+    [[nodiscard]] bool workTable(oleaut::Variant& updated);
     // The connection again, the ventilation sums and the window.
     void sumsAndWindow();
     // Every row updated and saved.

@@ -31,11 +31,11 @@ class ConsumerPolicy {
   public:
     virtual ~ConsumerPolicy() = default;
     // The row's climate; a Null where a number is needed fails naming its column.
-    virtual RowClimate climate(ConsumerRecordset& row) const = 0;
+    [[nodiscard]] virtual RowClimate climate(ConsumerRecordset& row) const = 0;
     // The specific volume of the heating system, m³ per Gcal/h.
-    virtual double regimeVolume(ConsumerRecordset& row) const = 0;
+    [[nodiscard]] virtual double regimeVolume(ConsumerRecordset& row) const = 0;
     // Whether the heating load is re-scaled to the design outdoor temperature in force.
-    virtual bool rescalesHeating() const = 0;
+    [[nodiscard]] virtual bool rescalesHeating() const = 0;
 };
 
 // The current method: climate from the row's `Тхвот` and `Тнро_рт`, four supply-temperature
@@ -43,9 +43,9 @@ class ConsumerPolicy {
 class CityPolicy : public ConsumerPolicy {
   public:
     explicit CityPolicy(const std::string& gorod);
-    RowClimate climate(ConsumerRecordset& row) const override;
-    double regimeVolume(ConsumerRecordset& row) const override;
-    bool rescalesHeating() const override { return rescales_; }
+    [[nodiscard]] RowClimate climate(ConsumerRecordset& row) const override;
+    [[nodiscard]] double regimeVolume(ConsumerRecordset& row) const override;
+    [[nodiscard]] bool rescalesHeating() const override { return rescales_; }
 
   private:
     bool rescales_;
@@ -56,9 +56,9 @@ class CityPolicy : public ConsumerPolicy {
 class RevisionPolicy : public ConsumerPolicy {
   public:
     RevisionPolicy(Celsius GorTxv, Celsius GorTnror) : climate_{GorTxv, GorTnror} {}
-    RowClimate climate(ConsumerRecordset&) const override { return climate_; }
-    double regimeVolume(ConsumerRecordset& row) const override;
-    bool rescalesHeating() const override { return true; }
+    [[nodiscard]] RowClimate climate(ConsumerRecordset&) const override { return climate_; }
+    [[nodiscard]] double regimeVolume(ConsumerRecordset& row) const override;
+    [[nodiscard]] bool rescalesHeating() const override { return true; }
 
   private:
     RowClimate climate_;
@@ -91,7 +91,7 @@ struct RowValues {
 };
 
 // A value rounded to `Qpk_znk` decimals, halves to even; a Null stays Null.
-oleaut::Variant rounded(const ConsumerContext& c, const oleaut::Variant& value);
+[[nodiscard]] oleaut::Variant rounded(const ConsumerContext& c, const oleaut::Variant& value);
 
 // The whole update of the row in hand: the phases below, in this order.
 void updateConsumerRow(const ConsumerContext& c);

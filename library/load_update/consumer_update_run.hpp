@@ -45,7 +45,7 @@ class PotrRun {
 
     // The start line, the consumer rows, the ventilation sums and the window; false when there
     // are no consumers.
-    bool setUp(oleaut::Variant& updated);
+    [[nodiscard]] bool setUp(oleaut::Variant& updated);
     // The engine transaction, the row loop and the end, under the handler.
     void rowsAndEnd();
     void rowLoop();
