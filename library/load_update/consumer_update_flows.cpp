@@ -55,6 +55,7 @@ void steamFlow(const ConsumerContext& c, const RowValues& v, std::size_t k, Retu
     }
     const Variant steam(oleaut::checkedDouble(v.supplyEnthalpy - v.coldWaterEnthalpy));
     const Variant condensate(oleaut::checkedDouble(v.condensateEnthalpy[k] - v.coldWaterEnthalpy));
+    // The load divided first, unlike the unit update's flow: the order decides the last digit.
     const Variant denominator = steam - condensate * (row[kind.returnPercent] / kHundred);
     row.set(kind.flow, row[*kind.load] / denominator * kThousand);
     returnOf(c, v, k, row[kind.flow], r);
@@ -69,6 +70,7 @@ void waterFlow(const ConsumerContext& c, std::size_t k, KcalPerKg difference) {
         row.set(kind.flow, int16_t{0});
         return;
     }
+    // The load divided first, unlike the unit update's flow: the order decides the last digit.
     row.set(kind.flow, row[*kind.load] / Variant(difference) * kThousand);
     row.set(kind.flow, rounded(c, row[kind.flow]));
 }

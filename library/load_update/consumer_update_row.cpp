@@ -185,7 +185,7 @@ void mediumProperties(const ConsumerContext& c, RowValues& v) {
     Variant hotWaterPressure = absolutePressure(row[col::P_гв]);
     Variant hotWater = row[col::Т_гв_потр];
     if (v.steam) {
-        v.leakRate = number(row[col::Ут_дол] / Variant(int16_t{100}), col::Ут_дол.name);
+        v.leakRate = load_update::steamLeakRate(row[col::Ут_дол], col::Ут_дол.name);
         Variant supplyPressure = absolutePressure(row[col::P_подающ]);
         v.density = oleaut::CDbl(Variant(1.0) / Variant(double(fiz.Vsp(supplyPressure))));
         supplyPressure = absolutePressure(row[col::P_подающ]);
@@ -201,7 +201,7 @@ void mediumProperties(const ConsumerContext& c, RowValues& v) {
         // A water consumer without its temperatures would be taken as 0 °C water.
         const Celsius supplyT = row.number(col::Т_подающ);
         const Celsius returnT = row.number(col::Т_обрат);
-        v.leakRate = kWaterLeakRate;
+        v.leakRate = load_update::kWaterLeakRate;
         Variant meanPressure =
             absolutePressure((row[col::P_подающ] + row[col::P_обрат]) / Variant(int16_t{2}));
         Variant meanT((supplyT + returnT) / 2);

@@ -1,13 +1,17 @@
 #pragma once
 // Design rules that the unit update and the consumer update share: the heating regime of a
-// supply temperature, and a system's leak with the heat carried away by it.
+// supply temperature, the leak rate of water and of steam, and a system's leak with the heat
+// carried away by it.
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "library/services/products.hpp"
+#include "library/services/row_fields.hpp"
 #include "library/units/units.hpp"
 
 namespace kalvik::load_update {
@@ -26,6 +30,15 @@ using PerRegime = std::array<T, kRegimeFrom.size()>;
     for (std::size_t r = 0; r < kRegimeFrom.size(); ++r)
         if (supply >= kRegimeFrom[r]) return SupplyRegime(r);
     return std::nullopt;
+}
+
+// The share of a water system's volume lost with its leaks per hour.
+inline constexpr double kWaterLeakRate = 0.0025;
+
+// The leak rate of a steam system: its `Ут_дол`, a percentage, as a share. A Null fails naming
+// the column.
+[[nodiscard]] inline double steamLeakRate(const oleaut::Variant& Ут_дол, std::string_view column) {
+    return number(Ут_дол / oleaut::Variant(int16_t{100}), column);
 }
 
 // A system's leak, t/h: its volume (m³) × the leak rate (per hour) × 0.001 × the density of the

@@ -80,7 +80,7 @@ void dailyHours(UnitRecordset& row) {
 // enthalpies. Row: `G_vent`.
 void steamMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     IFiz_par& fizPar = update.fizPar;
-    u.leakRate = number(row[unit::Ут_дол] / Variant(int16_t{100}), unit::Ут_дол.name);
+    u.leakRate = load_update::steamLeakRate(row[unit::Ут_дол], unit::Ут_дол.name);
     Variant steamPressure = absolutePressure(row[unit::P_подающ]);
     u.density = oleaut::quotient(1, fizPar.Vsp(steamPressure));
     u.supplyEnthalpy = fizPar.Isp(steamPressure);
@@ -88,6 +88,7 @@ void steamMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     u.returnEnthalpy = waterEnthalpy(fizPar, returnPressure, row[unit::Т_обрат]);
     u.leakEnthalpyRise = (u.returnEnthalpy + u.supplyEnthalpy) / 2 - u.coldEnthalpy;
     u.condensateEnthalpy = waterEnthalpy(fizPar, returnPressure, row[unit::QVENT26_t_vkn]);
+    // 1000 × the load first, unlike the consumer update's flows: the order decides the last digit.
     const Variant heatPerTonne = Variant(u.supplyEnthalpy - u.coldEnthalpy) -
                                  Variant(u.condensateEnthalpy - u.coldEnthalpy) *
                                      row[unit::QVENT26_p_vkn] / Variant(int16_t{100});
@@ -101,7 +102,7 @@ void waterMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     IFiz_par& fizPar = update.fizPar;
     (void)row.number(unit::Т_подающ);
     (void)row.number(unit::Т_обрат);
-    u.leakRate = kWaterLeakRate;
+    u.leakRate = load_update::kWaterLeakRate;
     const Variant two(int16_t{2});
     Variant meanPressure = absolutePressure((row[unit::P_подающ] + row[unit::P_обрат]) / two);
     Variant meanTemperature = (row[unit::Т_подающ] + row[unit::Т_обрат]) / two;
@@ -111,6 +112,7 @@ void waterMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     u.returnEnthalpy =
         waterEnthalpy(fizPar, absolutePressure(row[unit::P_обрат]), row[unit::Т_обрат]);
     u.leakEnthalpyRise = (u.returnEnthalpy + u.supplyEnthalpy) / 2 - u.coldEnthalpy;
+    // 1000 × the load first, unlike the consumer update's flows: the order decides the last digit.
     row.set(unit::G_vent, Variant(int16_t{1000}) * row[unit::Qв_расч] /
                               Variant(u.supplyEnthalpy - u.returnEnthalpy));
 }

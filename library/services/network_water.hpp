@@ -14,9 +14,6 @@ namespace kalvik {
     return gauge + oleaut::Variant(int16_t{1});
 }
 
-// The share of a water system's volume lost with its leaks per hour.
-inline constexpr double kWaterLeakRate = 0.0025;
-
 // A hot-water enthalpy (kcal/kg) that is not at least 0.1 above 40 counts as 42.
 [[nodiscard]] constexpr KcalPerKg hotWaterEnthalpyFloor(KcalPerKg enthalpy) {
     return enthalpy - 40 < 0.1 ? 42 : enthalpy;
