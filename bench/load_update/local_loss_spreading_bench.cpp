@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "bench/bench_support.hpp"
-#include "library/load_update/local_loss_columns.hpp"
+#include "library/load_update/loss_spreading_columns.hpp"
 #include "library/load_update/poteri_vneshn.hpp"
 
 namespace {
 
 using namespace kalvik_bench;
-namespace col = kalvik::poteri::col;
+namespace col = kalvik::loss_spreading::col;
 
 constexpr double kRatioTarget = 2;
 constexpr double kPeakTargetMiB = 320;
@@ -24,13 +24,13 @@ constexpr int16_t kDecimals = 6;
 // The loss and leak columns of the seven loads, their totals and the four network shares.
 std::vector<std::string_view> writtenColumns() {
     std::vector<std::string_view> names;
-    for (const auto& kind : kalvik::poteri::kLoadShares)
+    for (const auto& kind : kalvik::loss_spreading::kLoadShares)
         names.push_back(kind.loss.name);
-    for (const auto& kind : kalvik::poteri::kLoadShares)
+    for (const auto& kind : kalvik::loss_spreading::kLoadShares)
         names.push_back(kind.leak.name);
     names.push_back(col::Птпотр_п.name);
     names.push_back(col::Утпотр_п.name);
-    for (const auto& share : kalvik::poteri::kNetworkShares)
+    for (const auto& share : kalvik::loss_spreading::kNetworkShares)
         names.push_back(share.to.name);
     return names;
 }

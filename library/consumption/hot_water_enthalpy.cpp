@@ -3,13 +3,13 @@
 #include "library/consumption/hot_water_enthalpy.hpp"
 
 #include "library/consumption/phases.hpp"
+#include "library/services/network_water.hpp"
 
 namespace kalvik::consumption {
 
 KcalPerKg supplyWaterEnthalpy(Run& run, const oleaut::Variant& temperature) {
-    // Gauge pressure plus 1: absolute. `Iv` may write its Null defaults back into its arguments;
-    // they are copies here.
-    oleaut::Variant pressure = run.source()[src::P1_гвс] + oleaut::Variant(int16_t{1});
+    // `Iv` may write its Null defaults back into its arguments; they are copies here.
+    oleaut::Variant pressure = absolutePressure(run.source()[src::P1_гвс]);
     oleaut::Variant t = temperature;
     return run.fizPar().Iv(pressure, t);
 }

@@ -4,6 +4,7 @@
 
 #include "library/consumption/hot_water_enthalpy.hpp"
 #include "library/consumption/phases.hpp"
+#include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 #include "library/services/row_fields.hpp"
 
@@ -12,10 +13,6 @@ namespace kalvik::consumption {
 using oleaut::Variant;
 namespace M = main_row;
 namespace S = src;
-
-KcalPerKg hotWaterEnthalpyFloor(KcalPerKg enthalpy) {
-    return enthalpy - 40 < 0.1 ? 42 : enthalpy;
-}
 
 namespace {
 

@@ -8,9 +8,6 @@
 
 namespace kalvik::consumption {
 
-// A hot-water enthalpy (kcal/kg) that is not at least 0.1 above 40 counts as 42.
-[[nodiscard]] KcalPerKg hotWaterEnthalpyFloor(KcalPerKg enthalpy);
-
 struct FlowInputs {
     Gcal Qгвс = 0;     // of the month
     Gcal Qтехгвс = 0;  // of the month

@@ -8,13 +8,13 @@
 
 #include "library/com/iopen_rst.hpp"
 #include "library/com/service.hpp"
-#include "library/load_update/local_loss_columns.hpp"
+#include "library/load_update/loss_spreading_columns.hpp"
 #include "library/services/bound_recordset.hpp"
 #include "library/services/procedure_command.hpp"
 
 namespace kalvik {
 
-namespace poteri {
+namespace loss_spreading {
 namespace {
 
 using oleaut::Variant;
@@ -27,8 +27,9 @@ struct Factors {
     double leak = 0;
 };
 
-// factors (step 1): the local loss and leak per unit of SQсрчас; both 0 when it is 0 or Null.
-// A Null local loss or leak beside a load fails naming its column.
+// The local loss and leak per unit of SQсрчас; both 0 when it is 0 or Null. Reads SQсрчас,
+// `Pot_mest`, `Yt_mest`; a Null local loss or leak beside a load fails naming its column.
+// Row: none.
 Factors factors(LocalLossRecordset& row) {
     const Variant load = row[col::SQсрчас];
     if (load.isNull() || oleaut::CDbl(load) == 0) return {};
@@ -36,9 +37,8 @@ Factors factors(LocalLossRecordset& row) {
             number(row[col::Yt_mest] / load, col::Yt_mest.name)};
 }
 
-// shares (steps 2 to 5): each load's loss or leak column = factor × load, rounded; the total is
-// the sum of the stored shares, not rounded again. Reads the seven loads; writes `share` of each
-// and `total`.
+// Each load's loss or leak column = factor × load, rounded; the total is the sum of the stored
+// shares, not rounded again. Reads the seven loads. Row: `share` of each load and `total`.
 void shares(LocalLossRecordset& row, double factor, col::C LoadShare::*share, col::C total,
             int16_t Qpk_znk) {
     Variant sum = 0.0;
@@ -50,12 +50,15 @@ void shares(LocalLossRecordset& row, double factor, col::C LoadShare::*share, co
     row.set(total, sum);
 }
 
-// network_shares (step 6): the contract's four shares copied unchanged.
+// The contract's four network shares copied unchanged. Reads `Pot_ts`, `Yt_ts`, `Pot_ts_yt`,
+// `Pot_ts_ox`. Row: the consumer's four shares.
 void networkShares(LocalLossRecordset& row) {
     for (const ShareCopy& share : kNetworkShares)
         row.set(share.to, row[share.from]);
 }
 
+// The row's phases in order: the factors, the loss shares with Птпотр_п, the leak shares with
+// Утпотр_п, the network shares.
 void spreadRow(LocalLossRecordset& row, int16_t Qpk_znk) {
     const Factors f = factors(row);
     shares(row, f.loss, &LoadShare::loss, col::Птпотр_п, Qpk_znk);
@@ -64,19 +67,19 @@ void spreadRow(LocalLossRecordset& row, int16_t Qpk_znk) {
 }
 
 }  // namespace
-}  // namespace poteri
+}  // namespace loss_spreading
 
 void Poteri_vneshn::Obnovl_mest_Poter(const std::string& ConnString_Fin, int16_t Qpk_znk) {
-    poteri::LocalLossRecordset rows;
+    loss_spreading::LocalLossRecordset rows;
     Service<IOpen_RST> openRst;
     int32_t count = 0;
-    forProcedure(poteri::kProcedure, [&] {
+    forProcedure(loss_spreading::kProcedure, [&] {
         openRst->Open_RST_proc_no_Otkl(rows.object(), ConnString_Fin,
-                                       std::string(poteri::kProcedure), count);
+                                       std::string(loss_spreading::kProcedure), count);
     });
     try {
         for (; !rows.eof(); rows.moveNext())
-            poteri::spreadRow(rows, Qpk_znk);
+            loss_spreading::spreadRow(rows, Qpk_znk);
     } catch (...) {
         // The row the error left is not saved.
         rows.cancelUpdate();

@@ -2,22 +2,22 @@
 
 #include <memory>
 
-#include "library/load_update/potr_revision_run.hpp"
-#include "library/load_update/potr_run.hpp"
+#include "library/load_update/consumer_update_revision_run.hpp"
+#include "library/load_update/consumer_update_run.hpp"
 #include "platform/ado/recordset.hpp"
 
 namespace kalvik {
 
 void Potr::Calc_Potr(const std::string& ConnString_Fin, int16_t Qpk_znk, const std::string& Gorod,
                      oleaut::Variant& Контр_Обновл) {
-    const potr::CityPolicy policy(Gorod);
-    potr::PotrRun(*this, ConnString_Fin, Qpk_znk, policy).execute(Контр_Обновл);
+    const consumer_update::CityPolicy policy(Gorod);
+    consumer_update::PotrRun(*this, ConnString_Fin, Qpk_znk, policy).execute(Контр_Обновл);
 }
 
 void Potr::Calc_Potr_13_11_04(const std::string& ConnString_Fin, int16_t Qpk_znk, double GorTxv,
                               double GorTnror, oleaut::Variant& Контр_Обновл) {
-    const potr::RevisionPolicy policy(GorTxv, GorTnror);
-    potr::RevisionRun(*this, ConnString_Fin, Qpk_znk, policy).execute(Контр_Обновл);
+    const consumer_update::RevisionPolicy policy(GorTxv, GorTnror);
+    consumer_update::RevisionRun(*this, ConnString_Fin, Qpk_znk, policy).execute(Контр_Обновл);
 }
 
 // The loss addition chosen by the connection mode: 1 the network share, 2 the local losses,

@@ -1,17 +1,19 @@
-// One ventilation unit's row, step by step: its numbers, the cold-water enthalpy, the volume
+// One ventilation unit's row, phase by phase: its numbers, the cold-water enthalpy, the volume
 // factor of its supply temperature, the daily hours, the medium (steam or water) with the flow,
 // then the rounded load, volume, leak and leak heat, each computed from the value stored before.
+// Beside each phase: what it reads, what it writes of the unit values, and the columns it sets.
 
 #include "library/load_update/unit_update.hpp"
 
-#include <limits>
 #include <string>
 
+#include "library/load_update/design_rules.hpp"
+#include "library/services/network_water.hpp"
 #include "library/services/products.hpp"
 #include "library/services/row_progress.hpp"
 #include "platform/oleaut/math.hpp"
 
-namespace kalvik::load_update {
+namespace kalvik::unit_update {
 
 using oleaut::Variant;
 
@@ -19,22 +21,10 @@ namespace {
 
 constexpr std::string_view kProgressLabel = "Обновление вентиляции";
 
-// Volume of the unit's system per Gcal/h of load, by supply temperature; each band includes its
-// lower bound.
-struct VolumeBand {
-    Celsius from;
-    double factor;
-};
-constexpr VolumeBand kVolumeBands[] = {
-    {145, 5.5},
-    {130, 6.0},
-    {110, 6.5},
-    {-std::numeric_limits<double>::infinity(), 8.5},
-};
+// Volume of the unit's system per Gcal/h of load, m³, by the regime of its supply temperature.
+constexpr load_update::PerRegime<double> kVolumeFactors{5.5, 6.0, 6.5, 8.5};
 
-constexpr double kWaterLeakRate = 0.0025;  // share of the system volume lost per hour
-
-// The values of one row that the steps hand on to the later ones.
+// The values of one row that the phases hand on to the later ones.
 struct UnitValues {
     double volumeFactor = 0;
     double leakRate = 0;
@@ -45,10 +35,6 @@ struct UnitValues {
     KcalPerKg condensateEnthalpy = 0;  // hk, steam units only
     KcalPerKg leakEnthalpyRise = 0;    // dh = (hr + hs) / 2 - hc
 };
-
-Variant absolute(const Variant& gauge) {
-    return gauge + Variant(int16_t{1});
-}
 
 // Enthalpy of water; `Iv` may write its Null defaults into its arguments, which are copies.
 KcalPerKg waterEnthalpy(IFiz_par& fizPar, Variant pressure, Variant temperature) {
@@ -61,76 +47,79 @@ void writeRounded(UnitRecordset& row, unit::C column, const Variant& value, int1
     row.set(column, oleaut::Round(row[column], decimals));
 }
 
-// Step 2: reads `Npotr` and `NN_вент` as whole numbers; a unit row without them is broken.
+// Reads `Npotr` and `NN_вент` as whole numbers; a unit row without them is broken. Row: none.
 void unitNumbers(UnitRecordset& row) {
     (void)row.longInteger(unit::Npotr);
     (void)row.longInteger(unit::NN_вент);
 }
 
-// Step 3: reads "P гв" and `Тхвот` (or the given temperature). Writes coldEnthalpy.
+// Reads "P гв" and `Тхвот` (or the given temperature). Writes coldEnthalpy. Row: none.
 void coldWaterEnthalpy(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     const std::optional<Celsius>& given = update.coldWater.given;
     const Variant temperature = given ? Variant(*given) : Variant(row.number(unit::Тхвот));
-    u.coldEnthalpy = waterEnthalpy(update.fizPar, absolute(row[unit::P_гв]), temperature);
+    u.coldEnthalpy = waterEnthalpy(update.fizPar, absolutePressure(row[unit::P_гв]), temperature);
 }
 
-// Step 4: reads "Т подающ". Writes volumeFactor, 0 for a Null temperature: the factor is set
-// afresh for every row, so that no other unit's temperature decides this one's volume.
+// Reads "Т подающ". Writes volumeFactor, 0 for a Null temperature: the factor is set afresh for
+// every row, so that no other unit's temperature decides this one's volume. Row: none.
 void volumeFactor(UnitRecordset& row, UnitValues& u) {
     const Variant supply = row[unit::Т_подающ];
     u.volumeFactor = 0;
     if (supply.isNull()) return;
-    const Celsius t = row.number(unit::Т_подающ);
-    for (const VolumeBand& band : kVolumeBands) {
-        if (t >= band.from) {
-            u.volumeFactor = band.factor;
-            return;
-        }
-    }
+    if (const auto regime = load_update::supplyRegime(row.number(unit::Т_подающ)))
+        u.volumeFactor = kVolumeFactors[*regime];
 }
 
-// Step 5: reads `Кон_В`, `Нач_В`. Row: `Час_дн`.
+// Reads `Кон_В`, `Нач_В`. Row: `Час_дн`.
 void dailyHours(UnitRecordset& row) {
     row.set(unit::Час_дн, row[unit::Кон_В] - row[unit::Нач_В]);
 }
 
-// Step 6, steam (`PAR` > 0): reads `Ут_дол`, the pressures, "Т обрат", the condensate columns and
-// `Qв_расч` as read. Writes the leak rate, density and enthalpies. Row: `G_vent`.
+// The medium of a steam unit (`PAR` > 0): reads coldEnthalpy, `Ут_дол`, the pressures,
+// "Т обрат", the condensate columns and `Qв_расч` as read. Writes leakRate, density and the
+// enthalpies. Row: `G_vent`.
 void steamMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     IFiz_par& fizPar = update.fizPar;
-    u.leakRate = number(row[unit::Ут_дол] / Variant(int16_t{100}), unit::Ут_дол.name);
-    Variant steamPressure = absolute(row[unit::P_подающ]);
+    u.leakRate = load_update::steamLeakRate(row[unit::Ут_дол], unit::Ут_дол.name);
+    Variant steamPressure = absolutePressure(row[unit::P_подающ]);
     u.density = oleaut::quotient(1, fizPar.Vsp(steamPressure));
     u.supplyEnthalpy = fizPar.Isp(steamPressure);
-    const Variant returnPressure = absolute(row[unit::P_обрат]);
+    const Variant returnPressure = absolutePressure(row[unit::P_обрат]);
     u.returnEnthalpy = waterEnthalpy(fizPar, returnPressure, row[unit::Т_обрат]);
     u.leakEnthalpyRise = (u.returnEnthalpy + u.supplyEnthalpy) / 2 - u.coldEnthalpy;
     u.condensateEnthalpy = waterEnthalpy(fizPar, returnPressure, row[unit::QVENT26_t_vkn]);
+    // 1000 × the load first, unlike the consumer update's flows: the order decides the last digit.
     const Variant heatPerTonne = Variant(u.supplyEnthalpy - u.coldEnthalpy) -
                                  Variant(u.condensateEnthalpy - u.coldEnthalpy) *
                                      row[unit::QVENT26_p_vkn] / Variant(int16_t{100});
     row.set(unit::G_vent, Variant(int16_t{1000}) * row[unit::Qв_расч] / heatPerTonne);
 }
 
-// Step 6, water (`PAR` 0, negative or Null): reads the pressures, both temperatures (a Null one
-// ends the run: `Iv` would take it for 0 °C) and `Qв_расч` as read. Writes the leak rate,
-// density and enthalpies. Row: `G_vent`.
+// The medium of a water unit (`PAR` 0, negative or Null): reads coldEnthalpy, the pressures,
+// both temperatures (a Null one ends the run: `Iv` would take it for 0 °C) and `Qв_расч` as read.
+// Writes leakRate, density and the enthalpies. Row: `G_vent`.
 void waterMedium(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     IFiz_par& fizPar = update.fizPar;
     (void)row.number(unit::Т_подающ);
     (void)row.number(unit::Т_обрат);
-    u.leakRate = kWaterLeakRate;
+    u.leakRate = load_update::kWaterLeakRate;
     const Variant two(int16_t{2});
-    Variant meanPressure = (row[unit::P_подающ] + row[unit::P_обрат]) / two + Variant(int16_t{1});
+    Variant meanPressure = absolutePressure((row[unit::P_подающ] + row[unit::P_обрат]) / two);
     Variant meanTemperature = (row[unit::Т_подающ] + row[unit::Т_обрат]) / two;
     u.density = oleaut::quotient(1, fizPar.Vv(meanPressure, meanTemperature));
-    u.supplyEnthalpy = waterEnthalpy(fizPar, absolute(row[unit::P_подающ]), row[unit::Т_подающ]);
-    u.returnEnthalpy = waterEnthalpy(fizPar, absolute(row[unit::P_обрат]), row[unit::Т_обрат]);
+    u.supplyEnthalpy =
+        waterEnthalpy(fizPar, absolutePressure(row[unit::P_подающ]), row[unit::Т_подающ]);
+    u.returnEnthalpy =
+        waterEnthalpy(fizPar, absolutePressure(row[unit::P_обрат]), row[unit::Т_обрат]);
     u.leakEnthalpyRise = (u.returnEnthalpy + u.supplyEnthalpy) / 2 - u.coldEnthalpy;
+    // 1000 × the load first, unlike the consumer update's flows: the order decides the last digit.
     row.set(unit::G_vent, Variant(int16_t{1000}) * row[unit::Qв_расч] /
                               Variant(u.supplyEnthalpy - u.returnEnthalpy));
 }
 
+// steamMedium or waterMedium, by `PAR`. Like the consumer update's medium but kept apart: each
+// asks Fiz_par for its own values in its own order, and that order is the order in which a row
+// can fail.
 void mediumAndFlow(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) {
     if (oleaut::isTrue(oleaut::gt(row[unit::PAR], Variant(int16_t{0}))))
         steamMedium(row, update, u);
@@ -138,29 +127,29 @@ void mediumAndFlow(UnitRecordset& row, const UnitUpdate& update, UnitValues& u) 
         waterMedium(row, update, u);
 }
 
-// Step 7: Row: `Qв_расч` and `G_vent`, rounded as they stand.
+// Reads `Qв_расч` and `G_vent` as they stand. Row: both, rounded.
 void roundedLoadAndFlow(UnitRecordset& row, const UnitUpdate& update) {
     writeRounded(row, unit::Qв_расч, row[unit::Qв_расч], update.Qpk_znk);
     writeRounded(row, unit::G_vent, row[unit::G_vent], update.Qpk_znk);
 }
 
-// Step 8: reads `V_вент_п`, the rounded `Qв_расч`, volumeFactor. Row: `V_вент_р`.
+// Reads `V_вент_п`, the rounded `Qв_расч`, volumeFactor. Row: `V_вент_р`.
 void systemVolume(UnitRecordset& row, const UnitUpdate& update, const UnitValues& u) {
     const Variant given = row[unit::V_вент_п];
     const Variant volume = equalsZero(given) ? product(row[unit::Qв_расч], u.volumeFactor) : given;
     writeRounded(row, unit::V_вент_р, volume, update.Qpk_znk);
 }
 
-// Step 9: reads the rounded `V_вент_р`, leakRate, density. Row: `Ут_Вент`.
+// Reads the rounded `V_вент_р`, leakRate, density. Row: `Ут_Вент`.
 void leak(UnitRecordset& row, const UnitUpdate& update, const UnitValues& u) {
-    writeRounded(row, unit::Ут_Вент, product(row[unit::V_вент_р], u.leakRate, 0.001, u.density),
-                 update.Qpk_znk);
+    writeRounded(row, unit::Ут_Вент,
+                 load_update::leakOf(row[unit::V_вент_р], u.leakRate, u.density), update.Qpk_znk);
 }
 
-// Step 10: reads the rounded `Ут_Вент`, leakEnthalpyRise. Row: `Тпот_вент`.
+// Reads the rounded `Ут_Вент`, leakEnthalpyRise. Row: `Тпот_вент`.
 void leakHeat(UnitRecordset& row, const UnitUpdate& update, const UnitValues& u) {
-    writeRounded(row, unit::Тпот_вент, product(row[unit::Ут_Вент], u.leakEnthalpyRise, 0.001),
-                 update.Qpk_znk);
+    writeRounded(row, unit::Тпот_вент,
+                 load_update::leakHeatOf(row[unit::Ут_Вент], u.leakEnthalpyRise), update.Qpk_znk);
 }
 
 std::string textOf(const Variant& value) {
@@ -206,4 +195,4 @@ void updateUnits(UnitRecordset& units, const UnitUpdate& update, RowProgress* pr
     }
 }
 
-}  // namespace kalvik::load_update
+}  // namespace kalvik::unit_update

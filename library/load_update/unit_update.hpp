@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "library/com/ifiz_par.hpp"
-#include "library/load_update/columns.hpp"
+#include "library/load_update/unit_update_columns.hpp"
 #include "library/services/bound_recordset.hpp"
 #include "library/units/units.hpp"
 
@@ -15,7 +15,7 @@ namespace kalvik {
 class RowProgress;
 }  // namespace kalvik
 
-namespace kalvik::load_update {
+namespace kalvik::unit_update {
 
 using UnitRecordset = BoundRecordset<UnitRow>;
 
@@ -41,4 +41,4 @@ void updateUnits(UnitRecordset& units, const UnitUpdate& update, RowProgress* pr
 // The computed columns of the current row, not saved.
 void updateUnit(UnitRecordset& row, const UnitUpdate& update);
 
-}  // namespace kalvik::load_update
+}  // namespace kalvik::unit_update

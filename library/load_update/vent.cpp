@@ -35,7 +35,7 @@ void Vent::CalculationVent(const std::string& ConnString_Fin, int16_t Qpk_znk) {
     ProcedureCommand command(ConnString_Fin, std::string(kUnitProcedure));
     Service<IOpen_RST> openRst;
     Service<IFiz_par> fizPar;
-    load_update::UnitRecordset units;
+    unit_update::UnitRecordset units;
     int32_t K_vo = 0;
     forProcedure(kUnitProcedure, [&] {
         openRst->Open_RST_Proc_Prm(command.command(), units.object(), ConnString_Fin, K_vo);
@@ -44,7 +44,7 @@ void Vent::CalculationVent(const std::string& ConnString_Fin, int16_t Qpk_znk) {
         MsgBox(std::string(kNoUnitsText));
     } else {
         RowProgress progress(K_vo);
-        load_update::updateUnits(units, {fizPar.get(), {}, Qpk_znk}, &progress);
+        unit_update::updateUnits(units, {fizPar.get(), {}, Qpk_znk}, &progress);
         progress.finish();
     }
     units.release();
@@ -55,7 +55,7 @@ void Vent::CalculationVent(const std::string& ConnString_Fin, int16_t Qpk_znk) {
 
 void Vent::CalculationVent_old(const std::string& ConnString_Fin, int16_t Qpk_znk, double GorTxv) {
     Service<IFiz_par> fizPar;
-    load_update::UnitRecordset units;
+    unit_update::UnitRecordset units;
     ado::Recordset& rows = units.recordset();
     forProcedure(kUnitProcedure, [&] {
         rows.ActiveConnection(oleaut::Variant(ConnString_Fin));
@@ -65,7 +65,7 @@ void Vent::CalculationVent_old(const std::string& ConnString_Fin, int16_t Qpk_zn
     if (units.recordCount() == 0)
         MsgBox(std::string(kNoUnitsText));
     else
-        load_update::updateUnits(units, {fizPar.get(), {GorTxv}, Qpk_znk}, nullptr);
+        unit_update::updateUnits(units, {fizPar.get(), {GorTxv}, Qpk_znk}, nullptr);
     units.release();
 }
 

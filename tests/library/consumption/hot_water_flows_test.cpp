@@ -1,4 +1,4 @@
-// The enthalpy floor and the flows of an open system.
+// The flows of an open system.
 
 #include "library/consumption/hot_water_flows.hpp"
 
@@ -12,15 +12,6 @@ namespace {
 
 using kalvik::test::errorNumberOf;
 using oleaut::kNull;
-
-TEST(HotWaterFlows, EnthalpyFloor) {
-    struct Case {
-        double enthalpy, expected;
-    };
-    const Case cases[] = {{40.05, 42}, {30, 42}, {40, 42}, {40.5, 40.5}, {60.07, 60.07}};
-    for (const Case& c : cases)
-        EXPECT_EQ(hotWaterEnthalpyFloor(c.enthalpy), c.expected);
-}
 
 FlowInputs inputs(double Qгвс, double Qтехгвс, double K_G_gvs) {
     FlowInputs in;

@@ -12,7 +12,7 @@
 #include "tests/library/consumption/consumption_fixture.hpp"
 #include "tests/support/error_number.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 namespace {
 
 using oleaut::Variant;
@@ -146,4 +146,4 @@ TEST_F(Revision, AnErrorEndsTheRunWithoutTheUpdateProcedures) {
 }
 
 }  // namespace
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

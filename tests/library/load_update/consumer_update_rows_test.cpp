@@ -11,13 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "library/load_update/consumer_row.hpp"
 #include "library/load_update/potr.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/ui/message_box.hpp"
 #include "tests/library/consumption/consumption_fixture.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 namespace {
 
 using oleaut::Variant;
@@ -101,13 +100,6 @@ TEST_F(ConsumerUpdateRows, FlowsAndSteamColumns) {
             << e.consumer << " " << e.column;
 }
 
-// Below 40.1 the hot-water enthalpy is taken as 42.
-TEST(HotWaterEnthalpy, Floor) {
-    const std::pair<double, double> cases[] = {{40.05, 42}, {40.1, 40.1}, {12, 42}, {60.5, 60.5}};
-    for (const auto& [enthalpy, taken] : cases)
-        EXPECT_DOUBLE_EQ(hotWaterEnthalpyWithFloor(enthalpy), taken) << enthalpy;
-}
-
 // 250 consumers: the first transaction holds rows 1 to 99, the commit at row 100 comes before
 // that row is computed, again at row 200, then the final commit after row 250.
 TEST_F(ConsumerUpdateRows, CommitsEveryHundredRows) {
@@ -126,4 +118,4 @@ TEST_F(ConsumerUpdateRows, CommitsEveryHundredRows) {
 }
 
 }  // namespace
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

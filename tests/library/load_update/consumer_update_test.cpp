@@ -12,7 +12,7 @@
 #include "tests/library/consumption/consumption_fixture.hpp"
 #include "tests/support/error_number.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 namespace {
 
 using oleaut::Variant;
@@ -134,4 +134,4 @@ TEST(LossAddition, ByMode) {
 }
 
 }  // namespace
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

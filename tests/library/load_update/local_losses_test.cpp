@@ -9,7 +9,7 @@
 #include "tests/library/consumption/consumption_fixture.hpp"
 #include "tests/support/error_number.hpp"
 
-namespace kalvik::poteri {
+namespace kalvik::loss_spreading {
 namespace {
 
 using oleaut::Variant;
@@ -117,4 +117,4 @@ TEST_F(LocalLosses, ANullLocalLossEndsTheCall) {
 }
 
 }  // namespace
-}  // namespace kalvik::poteri
+}  // namespace kalvik::loss_spreading

@@ -9,7 +9,7 @@
 #include "tests/library/consumption/consumption_fixture.hpp"
 #include "tests/support/error_number.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 namespace {
 
 using oleaut::Variant;
@@ -76,4 +76,4 @@ TEST_F(SaveRst, AConflictSendsNothingAndKeepsTheChanges) {
 }
 
 }  // namespace
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

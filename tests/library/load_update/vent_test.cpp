@@ -11,7 +11,7 @@
 #include <string>
 
 #include "demo/builder.hpp"
-#include "library/load_update/columns.hpp"
+#include "library/load_update/unit_update_columns.hpp"
 #include "library/load_update/vent.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/oleaut/text.hpp"
@@ -20,7 +20,7 @@
 #include "platform/ui/messages.hpp"
 #include "tests/platform/ado/temp_database.hpp"
 
-namespace kalvik::load_update {
+namespace kalvik::unit_update {
 namespace {
 
 // Units 1-6 on the band bounds; 7 a load that rounds, no given volume; 8 steam without a supply
@@ -252,4 +252,4 @@ TEST(VentUnitUpdate, ColumnsAreInTheSchema) {
 }
 
 }  // namespace
-}  // namespace kalvik::load_update
+}  // namespace kalvik::unit_update

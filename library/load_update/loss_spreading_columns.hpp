@@ -5,9 +5,9 @@
 
 #include "library/services/column_list.hpp"
 
-namespace kalvik::poteri {
+namespace kalvik::loss_spreading {
 
-#define KALVIK_LOCAL_LOSS_COLUMNS(X)            \
+#define KALVIK_LOSS_SPREADING_COLUMNS(X)        \
     X(SQсрчас, "SQсрчас")                       \
     X(Pot_mest, "Pot_mest")                     \
     X(Yt_mest, "Yt_mest")                       \
@@ -45,13 +45,13 @@ namespace kalvik::poteri {
 
 struct LocalLossRow {
     static constexpr auto kNames =
-        std::to_array<std::string_view>({KALVIK_LOCAL_LOSS_COLUMNS(KALVIK_COLUMN_NAME)});
+        std::to_array<std::string_view>({KALVIK_LOSS_SPREADING_COLUMNS(KALVIK_COLUMN_NAME)});
 };
 static_assert(eachNameOnce(LocalLossRow::kNames));
 
 namespace col {
 using C = Column<LocalLossRow>;
-KALVIK_LOCAL_LOSS_COLUMNS(KALVIK_COLUMN_CONSTANT)
+KALVIK_LOSS_SPREADING_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace col
 
 // One load kind: its load, its share of the local losses and its share of the local leaks.
@@ -85,4 +85,4 @@ inline constexpr ShareCopy kNetworkShares[] = {
     {col::Pot_ts_ox, col::ДоляТПотерьТсетях},
 };
 
-}  // namespace kalvik::poteri
+}  // namespace kalvik::loss_spreading

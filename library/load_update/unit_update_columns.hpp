@@ -8,11 +8,11 @@
 
 #include "library/services/column_list.hpp"
 
-namespace kalvik::load_update {
+namespace kalvik::unit_update {
 
 // Ventilation unit rows of `pr_vent_obn`; the update writes `Час_дн`, `Qв_расч`, `G_vent`,
 // `V_вент_р`, `Ут_Вент` and `Тпот_вент` back into them.
-#define KALVIK_VENT_UNIT_COLUMNS(X)   \
+#define KALVIK_UNIT_UPDATE_COLUMNS(X) \
     X(Npotr, "Npotr")                 \
     X(NN_вент, "NN_вент")             \
     X(Тхвот, "Тхвот")                 \
@@ -37,13 +37,13 @@ namespace kalvik::load_update {
 
 struct UnitRow {
     static constexpr auto kNames =
-        std::to_array<std::string_view>({KALVIK_VENT_UNIT_COLUMNS(KALVIK_COLUMN_NAME)});
+        std::to_array<std::string_view>({KALVIK_UNIT_UPDATE_COLUMNS(KALVIK_COLUMN_NAME)});
 };
 static_assert(eachNameOnce(UnitRow::kNames));
 
 namespace unit {
 using C = Column<UnitRow>;
-KALVIK_VENT_UNIT_COLUMNS(KALVIK_COLUMN_CONSTANT)
+KALVIK_UNIT_UPDATE_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace unit
 
-}  // namespace kalvik::load_update
+}  // namespace kalvik::unit_update

@@ -8,10 +8,10 @@
 
 #include "library/services/column_list.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 // Consumer rows of `pr_Potreb_Obnovl`, read and written back in place.
-#define KALVIK_POTR_CONSUMER_COLUMNS(X)         \
+#define KALVIK_CONSUMER_UPDATE_COLUMNS(X)       \
     X(Npotr, "Npotr")                           \
     X(Тхвот, "Тхвот")                           \
     X(Тнро_рт, "Тнро_рт")                       \
@@ -127,33 +127,33 @@ namespace kalvik::potr {
 
 struct ConsumerRow {
     static constexpr auto kNames =
-        std::to_array<std::string_view>({KALVIK_POTR_CONSUMER_COLUMNS(KALVIK_COLUMN_NAME)});
+        std::to_array<std::string_view>({KALVIK_CONSUMER_UPDATE_COLUMNS(KALVIK_COLUMN_NAME)});
 };
 static_assert(eachNameOnce(ConsumerRow::kNames));
 
 namespace col {
 using C = Column<ConsumerRow>;
-KALVIK_POTR_CONSUMER_COLUMNS(KALVIK_COLUMN_CONSTANT)
+KALVIK_CONSUMER_UPDATE_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace col
 
 // Ventilation sums of `pr_Obn_Sum_Qvent`, one row per consumer, filtered by `Npotr`.
-#define KALVIK_POTR_VENT_SUM_COLUMNS(X)   \
-    X(Npotr, "Npotr")                     \
-    X(Qв_расч_Дубль, "Qв_расч_Дубль")     \
-    X(V_вент_Дубль, "V_вент_Дубль")       \
-    X(Ут_вент_Дубль, "Ут_вент_Дубль")     \
-    X(Тпот_вент_Дубль, "Тпот_вент_Дубль") \
+#define KALVIK_CONSUMER_UPDATE_VENT_SUM_COLUMNS(X) \
+    X(Npotr, "Npotr")                              \
+    X(Qв_расч_Дубль, "Qв_расч_Дубль")              \
+    X(V_вент_Дубль, "V_вент_Дубль")                \
+    X(Ут_вент_Дубль, "Ут_вент_Дубль")              \
+    X(Тпот_вент_Дубль, "Тпот_вент_Дубль")          \
     X(G_vent_Дубль, "G_vent_Дубль")
 
 struct VentSumRow {
-    static constexpr auto kNames =
-        std::to_array<std::string_view>({KALVIK_POTR_VENT_SUM_COLUMNS(KALVIK_COLUMN_NAME)});
+    static constexpr auto kNames = std::to_array<std::string_view>(
+        {KALVIK_CONSUMER_UPDATE_VENT_SUM_COLUMNS(KALVIK_COLUMN_NAME)});
 };
 static_assert(eachNameOnce(VentSumRow::kNames));
 
 namespace sums {
 using C = Column<VentSumRow>;
-KALVIK_POTR_VENT_SUM_COLUMNS(KALVIK_COLUMN_CONSTANT)
+KALVIK_CONSUMER_UPDATE_VENT_SUM_COLUMNS(KALVIK_COLUMN_CONSTANT)
 }  // namespace sums
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -12,7 +12,7 @@
 #include "library/com/iopen_rst.hpp"
 #include "library/com/ipotr.hpp"
 #include "library/com/service.hpp"
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
 
 namespace kalvik {
@@ -20,7 +20,7 @@ class ProcedureCommand;
 class RowProgress;
 }  // namespace kalvik
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 class RevisionRun {
   public:
@@ -33,13 +33,13 @@ class RevisionRun {
     void execute(oleaut::Variant& updated);
 
   private:
-    // work_table (A.1 to A.4): start line, `pr_Potreb_vrem`, the work table; false when empty.
-    bool workTable(oleaut::Variant& updated);
-    // sums (A.5, A.6): the connection again, the ventilation sums, the window.
+    // The start line, `pr_Potreb_vrem` and the work table; false when the table is empty.
+    [[nodiscard]] bool workTable(oleaut::Variant& updated);
+    // The connection again, the ventilation sums and the window.
     void sumsAndWindow();
-    // pass (B): every row updated and saved.
+    // Every row updated and saved.
     void pass();
-    // end (C.1 to C.4): the work table closed, the two update procedures, the end line.
+    // The work table closed, the two update procedures run, the end line.
     void end();
     void journal(const std::string& message);
 
@@ -58,4 +58,4 @@ class RevisionRun {
     int32_t count_ = 0;
 };
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 inline constexpr std::string_view kStartLabel = "Обновление. Calc_Potr. начало ";
 inline constexpr std::string_view kEndLabel = "Обновление. Calc_Potr. конец.  ";
@@ -21,7 +21,7 @@ inline constexpr std::string_view kNoConsumers =
 inline constexpr std::string_view kNoVentilation = "Отсутствуют данные по Вентиляции. Проверьте!!?";
 
 // The consumer's number for an error, whatever the row holds.
-inline std::string consumerText(ConsumerRecordset& row) {
+[[nodiscard]] inline std::string consumerText(ConsumerRecordset& row) {
     try {
         return oleaut::CStr(row[col::Npotr]);
     } catch (const oleaut::Error&) {
@@ -30,11 +30,11 @@ inline std::string consumerText(ConsumerRecordset& row) {
 }
 
 // The end journal line: the label, the count of consumers and the elapsed time.
-inline std::string endLine(int32_t count, double seconds) {
+[[nodiscard]] inline std::string endLine(int32_t count, double seconds) {
     std::string label(kEndLabel);
     label += kCountLabel;
     label += std::to_string(count);
     return journalEndLine(label, seconds);
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

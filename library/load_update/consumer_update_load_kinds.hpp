@@ -6,9 +6,9 @@
 #include <cstddef>
 #include <optional>
 
-#include "library/load_update/consumer_columns.hpp"
+#include "library/load_update/consumer_update_columns.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 struct ConsumerLoadKind {
     std::optional<col::C> load;  // Gcal/h; ventilation has none: its flow is given
@@ -90,4 +90,4 @@ inline constexpr std::array<Kind, 6> kFlowSumOrder{Heating,  Ventilation,    Tec
 inline constexpr std::array<Kind, 6> kHeatSumOrder{Ventilation, Heating,        Technology,
                                                    HotWater,    SecondHotWater, TechHotWater};
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

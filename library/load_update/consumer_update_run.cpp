@@ -1,17 +1,17 @@
 // The consumer load update as a whole: set-up, the row loop with the engine transaction, the end,
 // and the handler.
 
-#include "library/load_update/potr_run.hpp"
+#include "library/load_update/consumer_update_run.hpp"
 
 #include <utility>
 
-#include "library/load_update/potr_texts.hpp"
+#include "library/load_update/consumer_update_texts.hpp"
 #include "library/services/msgbox.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
 #include "platform/dao/engine.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -156,4 +156,4 @@ void PotrRun::handle(const std::string& description) {
     });
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

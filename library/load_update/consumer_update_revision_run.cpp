@@ -1,17 +1,17 @@
 // The consumer load update revision of 13.11.04 as a whole: the work table, the pass and the two
 // update procedures.
 
-#include "library/load_update/potr_revision_run.hpp"
+#include "library/load_update/consumer_update_revision_run.hpp"
 
 #include <utility>
 
-#include "library/load_update/potr_run.hpp"
-#include "library/load_update/potr_texts.hpp"
+#include "library/load_update/consumer_update_run.hpp"
+#include "library/load_update/consumer_update_texts.hpp"
 #include "library/services/msgbox.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -110,4 +110,4 @@ void RevisionRun::end() {
     journal(endLine(count_, clock_.seconds()));
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

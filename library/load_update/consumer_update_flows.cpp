@@ -3,10 +3,11 @@
 
 #include <string>
 
-#include "library/load_update/consumer_load_kinds.hpp"
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_load_kinds.hpp"
+#include "library/load_update/consumer_update_row.hpp"
+#include "library/services/network_water.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -18,8 +19,8 @@ const Variant kHundred(int16_t{100});
 
 // The condensate a steam consumer's kinds give back, held until the steam columns are written.
 struct Returns {
-    double flow[6] = {};  // t/h, rounded
-    double heat[6] = {};  // Gcal/h, rounded
+    double flow[6] = {};       // t/h, rounded
+    GcalPerHour heat[6] = {};  // rounded
 };
 
 bool duplicated(ConsumerRecordset& row, const ConsumerLoadKind& kind) {
@@ -37,8 +38,8 @@ void returnOf(const ConsumerContext& c, const RowValues& v, std::size_t k, const
     const ConsumerLoadKind& kind = kConsumerLoadKinds[k];
     const double returnFlow =
         number(flow * c.row[kind.returnPercent] / kHundred, kind.returnPercent.name);
-    const double heat = oleaut::checkedDouble((v.condensateEnthalpy[k] - v.coldWaterEnthalpy) *
-                                              returnFlow / kPerThousand);
+    const GcalPerHour heat = oleaut::checkedDouble((v.condensateEnthalpy[k] - v.coldWaterEnthalpy) *
+                                                   returnFlow / kPerThousand);
     r.flow[k] = roundedNumber(c, returnFlow);
     r.heat[k] = roundedNumber(c, heat);
 }
@@ -54,6 +55,7 @@ void steamFlow(const ConsumerContext& c, const RowValues& v, std::size_t k, Retu
     }
     const Variant steam(oleaut::checkedDouble(v.supplyEnthalpy - v.coldWaterEnthalpy));
     const Variant condensate(oleaut::checkedDouble(v.condensateEnthalpy[k] - v.coldWaterEnthalpy));
+    // The load divided first, unlike the unit update's flow: the order decides the last digit.
     const Variant denominator = steam - condensate * (row[kind.returnPercent] / kHundred);
     row.set(kind.flow, row[*kind.load] / denominator * kThousand);
     returnOf(c, v, k, row[kind.flow], r);
@@ -61,18 +63,20 @@ void steamFlow(const ConsumerContext& c, const RowValues& v, std::size_t k, Retu
 }
 
 // A water kind over an enthalpy difference, rounded; a duplicated kind 0.
-void waterFlow(const ConsumerContext& c, std::size_t k, double difference) {
+void waterFlow(const ConsumerContext& c, std::size_t k, KcalPerKg difference) {
     const ConsumerLoadKind& kind = kConsumerLoadKinds[k];
     ConsumerRecordset& row = c.row;
     if (duplicated(row, kind)) {
         row.set(kind.flow, int16_t{0});
         return;
     }
+    // The load divided first, unlike the unit update's flow: the order decides the last digit.
     row.set(kind.flow, row[*kind.load] / Variant(difference) * kThousand);
     row.set(kind.flow, rounded(c, row[kind.flow]));
 }
 
-// Steps 1 and 2 of a steam consumer: heating, ventilation's return, second hot water, technology.
+// A steam consumer's heating, ventilation's return, second hot water and technology. Reads the
+// enthalpies. Row: G_ot, G_GV_Пс, G_tex; their returns and ventilation's kept.
 void steamHeatingAndTechnology(const ConsumerContext& c, const RowValues& v, Returns& r) {
     steamFlow(c, v, Heating, r);
     returnOf(c, v, Ventilation, c.row[col::G_vent], r);
@@ -80,31 +84,33 @@ void steamHeatingAndTechnology(const ConsumerContext& c, const RowValues& v, Ret
     steamFlow(c, v, Technology, r);
 }
 
-// Steps 1 and 2 of a water consumer, over supply − return.
+// A water consumer's heating, second hot water and technology, over supply − return. Row: G_ot,
+// G_GV_Пс, G_tex.
 void waterHeatingAndTechnology(const ConsumerContext& c, const RowValues& v) {
-    const double difference = oleaut::checkedDouble(v.supplyEnthalpy - v.returnEnthalpy);
+    const KcalPerKg difference = oleaut::checkedDouble(v.supplyEnthalpy - v.returnEnthalpy);
     for (const Kind k : {Heating, SecondHotWater, Technology})
         waterFlow(c, k, difference);
 }
 
-// Step 3, a water consumer's hot water: the open scheme over the hot-water heat with its floor,
-// the closed one (Закр_Отк_Обк 0) over supply − return.
-void waterHotWater(const ConsumerContext& c, RowValues& v) {
-    v.hotWaterEnthalpy = hotWaterEnthalpyWithFloor(v.hotWaterEnthalpy);
+// A water consumer's hot water: the open scheme over the hot-water enthalpy with its floor, the
+// closed one (Закр_Отк_Обк 0) over supply − return. Row: G_tex_gvs, G_GVS.
+void waterHotWater(const ConsumerContext& c, const RowValues& v) {
+    const KcalPerKg hotWater = hotWaterEnthalpyFloor(v.hotWaterEnthalpy);
     const bool closed = equalsZero(c.row[col::Закр_Отк_Обк]);
-    const double difference = oleaut::checkedDouble(
-        closed ? v.supplyEnthalpy - v.returnEnthalpy : v.hotWaterEnthalpy - v.coldWaterEnthalpy);
+    const KcalPerKg difference = oleaut::checkedDouble(closed ? v.supplyEnthalpy - v.returnEnthalpy
+                                                              : hotWater - v.coldWaterEnthalpy);
     for (const Kind k : {TechHotWater, HotWater})
         waterFlow(c, k, difference);
 }
 
-// Step 4, a steam consumer's hot water.
+// A steam consumer's hot water. Reads the enthalpies. Row: G_tex_gvs, G_GVS; their returns kept.
 void steamHotWater(const ConsumerContext& c, const RowValues& v, Returns& r) {
     for (const Kind k : {TechHotWater, HotWater})
         steamFlow(c, v, k, r);
 }
 
-// Step 5: the steam columns of a steam consumer.
+// The steam columns of a steam consumer. Reads the rounded flows of the row and the returns
+// kept. Row: the steam columns.
 void steamColumns(const ConsumerContext& c, const Returns& r) {
     ConsumerRecordset& row = c.row;
     row.set(col::SQ_Пар, row[col::SQсрчас]);
@@ -118,7 +124,7 @@ void steamColumns(const ConsumerContext& c, const Returns& r) {
         if (i > 0) steam = steam + row[kConsumerLoadKinds[kFlowSumOrder[i]].flow];
         condensate += r.flow[kFlowSumOrder[i]];
     }
-    double heat = 0;
+    GcalPerHour heat = 0;
     for (const Kind k : kHeatSumOrder)
         heat += r.heat[k];
     row.set(col::SG_пар, steam);
@@ -138,7 +144,7 @@ void steamColumns(const ConsumerContext& c, const Returns& r) {
 
 }  // namespace
 
-void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v) {
+void flowsAndSteamColumns(const ConsumerContext& c, const RowValues& v) {
     if (v.steam) {
         Returns r;
         steamHeatingAndTechnology(c, v, r);
@@ -150,4 +156,4 @@ void flowsAndSteamColumns(const ConsumerContext& c, RowValues& v) {
     }
 }
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

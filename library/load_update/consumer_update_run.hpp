@@ -11,7 +11,7 @@
 #include "library/com/iopen_rst.hpp"
 #include "library/com/ipotr.hpp"
 #include "library/com/service.hpp"
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
 
 namespace kalvik {
@@ -19,7 +19,7 @@ class ProcedureCommand;
 class RowProgress;
 }  // namespace kalvik
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 // Opens the ventilation sums through the command (turned to `pr_Obn_Sum_Qvent`), with the
 // information box when there are none; the run goes on either way.
@@ -43,9 +43,10 @@ class PotrRun {
   private:
     static constexpr int32_t kRowsPerTransaction = 100;
 
-    // A.1 to A.5; false when there are no consumers.
-    bool setUp(oleaut::Variant& updated);
-    // A.6 to the end, under the handler.
+    // The start line, the consumer rows, the ventilation sums and the window; false when there
+    // are no consumers.
+    [[nodiscard]] bool setUp(oleaut::Variant& updated);
+    // The engine transaction, the row loop and the end, under the handler.
     void rowsAndEnd();
     void rowLoop();
     void nextTransaction();
@@ -72,4 +73,4 @@ class PotrRun {
     bool inTransaction_ = false;
 };
 
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update

@@ -1,15 +1,15 @@
 // One consumer row from its climate to the load with losses; the flows follow in
-// consumer_flows.cpp.
+// consumer_update_flows.cpp.
 
-#include "library/load_update/consumer_row.hpp"
+#include "library/load_update/consumer_update_row.hpp"
 
-#include <limits>
 #include <span>
 
-#include "library/load_update/consumer_load_kinds.hpp"
-#include "library/services/products.hpp"
+#include "library/load_update/consumer_update_load_kinds.hpp"
+#include "library/load_update/design_rules.hpp"
+#include "library/services/network_water.hpp"
 
-namespace kalvik::potr {
+namespace kalvik::consumer_update {
 
 using oleaut::Variant;
 
@@ -17,19 +17,11 @@ namespace {
 
 inline constexpr std::string_view kCity = "Санкт-Петербург";
 
-// A supply temperature from `from` up takes the band's regime volume; the first band that fits.
-struct RegimeBand {
-    double from;
-    col::C volume;
-};
-inline constexpr RegimeBand kRegimeBands[] = {
-    {145, col::v_ot150},
-    {130, col::v_ot130},
-    {110, col::v_ot110},
-    {-std::numeric_limits<double>::infinity(), col::v_ot95},
-};
+// The regime volume of each regime of the supply temperature.
+inline constexpr load_update::PerRegime<col::C> kRegimeVolumes{col::v_ot150, col::v_ot130,
+                                                               col::v_ot110, col::v_ot95};
 // The revision's two regimes: "Режим 150" from this supply temperature up.
-inline constexpr double kRevisionRegimeSplit = 105;
+inline constexpr Celsius kRevisionRegimeSplit = 105;
 
 // A design volume: given by the user when not 0, else the load times its specific volume (the
 // regime volume or 6 m³ per Gcal/h). The load is rounded in place first when it says so.
@@ -96,11 +88,6 @@ Variant sumOf(ConsumerRecordset& row, std::span<const col::C> terms) {
     return sum;
 }
 
-// A gauge pressure of the row as Fiz_par takes it: absolute, the gauge value + 1.
-Variant absolute(const Variant& gauge) {
-    return gauge + Variant(int16_t{1});
-}
-
 }  // namespace
 
 Variant rounded(const ConsumerContext& c, const Variant& value) {
@@ -110,7 +97,7 @@ Variant rounded(const ConsumerContext& c, const Variant& value) {
 CityPolicy::CityPolicy(const std::string& gorod) : rescales_(gorod == kCity) {}
 
 RowClimate CityPolicy::climate(ConsumerRecordset& row) const {
-    const double coldWater = row.number(col::Тхвот);
+    const Celsius coldWater = row.number(col::Тхвот);
     return {coldWater, row.number(col::Тнро_рт)};
 }
 
@@ -118,9 +105,8 @@ double CityPolicy::regimeVolume(ConsumerRecordset& row) const {
     const double volume = row.number(col::Режим_95);
     const Variant supply = row[col::Т_подающ];
     if (supply.isNull()) return volume;
-    const double t = number(supply, col::Т_подающ.name);
-    for (const RegimeBand& band : kRegimeBands)
-        if (t >= band.from) return row.number(band.volume);
+    if (const auto regime = load_update::supplyRegime(number(supply, col::Т_подающ.name)))
+        return row.number(kRegimeVolumes[*regime]);
     return volume;
 }
 
@@ -148,7 +134,7 @@ void updateConsumerRow(const ConsumerContext& c) {
 
 void climateAndRegime(const ConsumerContext& c, RowValues& v) {
     const RowClimate climate = c.policy.climate(c.row);
-    Variant pressure = absolute(c.row[col::P_гв]);
+    Variant pressure = absolutePressure(c.row[col::P_гв]);
     Variant coldWater(climate.coldWater);
     v.coldWaterEnthalpy = c.fizPar.Iv(pressure, coldWater);
     v.outdoorInForce = climate.outdoorInForce;
@@ -189,36 +175,38 @@ void hourlyLoad(const ConsumerContext& c) {
         c.row.set(share, int16_t{0});
 }
 
+// Like the unit update's medium but kept apart: it also asks Fiz_par for the hot water and six
+// condensates, in its own order, and that order is the order in which a row can fail.
 void mediumProperties(const ConsumerContext& c, RowValues& v) {
     ConsumerRecordset& row = c.row;
     IFiz_par& fiz = c.fizPar;
     v.steam = oleaut::isTrue(oleaut::gt(row[col::PAR], Variant(int16_t{0})));
-    Variant returnPressure = absolute(row[col::P_обрат]);
-    Variant hotWaterPressure = absolute(row[col::P_гв]);
+    Variant returnPressure = absolutePressure(row[col::P_обрат]);
+    Variant hotWaterPressure = absolutePressure(row[col::P_гв]);
     Variant hotWater = row[col::Т_гв_потр];
     if (v.steam) {
-        v.leakRate = number(row[col::Ут_дол] / Variant(int16_t{100}), col::Ут_дол.name);
-        Variant supplyPressure = absolute(row[col::P_подающ]);
+        v.leakRate = load_update::steamLeakRate(row[col::Ут_дол], col::Ут_дол.name);
+        Variant supplyPressure = absolutePressure(row[col::P_подающ]);
         v.density = oleaut::CDbl(Variant(1.0) / Variant(double(fiz.Vsp(supplyPressure))));
-        supplyPressure = absolute(row[col::P_подающ]);
+        supplyPressure = absolutePressure(row[col::P_подающ]);
         v.supplyEnthalpy = fiz.Isp(supplyPressure);
         Variant returnT = row[col::Т_обрат];
         v.returnEnthalpy = fiz.Iv(returnPressure, returnT);
         for (std::size_t k = 0; k < kConsumerLoadKinds.size(); ++k) {
-            Variant pressure = absolute(row[col::P_обрат]);
+            Variant pressure = absolutePressure(row[col::P_обрат]);
             Variant t = row[kConsumerLoadKinds[k].condensateTemperature];
             v.condensateEnthalpy[k] = fiz.Iv(pressure, t);
         }
     } else {
         // A water consumer without its temperatures would be taken as 0 °C water.
-        const double supplyT = row.number(col::Т_подающ);
-        const double returnT = row.number(col::Т_обрат);
-        v.leakRate = 0.0025;
+        const Celsius supplyT = row.number(col::Т_подающ);
+        const Celsius returnT = row.number(col::Т_обрат);
+        v.leakRate = load_update::kWaterLeakRate;
         Variant meanPressure =
-            absolute((row[col::P_подающ] + row[col::P_обрат]) / Variant(int16_t{2}));
+            absolutePressure((row[col::P_подающ] + row[col::P_обрат]) / Variant(int16_t{2}));
         Variant meanT((supplyT + returnT) / 2);
         v.density = oleaut::CDbl(Variant(1.0) / Variant(double(fiz.Vv(meanPressure, meanT))));
-        Variant supplyPressure = absolute(row[col::P_подающ]);
+        Variant supplyPressure = absolutePressure(row[col::P_подающ]);
         Variant supply(supplyT);
         v.supplyEnthalpy = fiz.Iv(supplyPressure, supply);
         Variant returnTemperature(returnT);
@@ -245,10 +233,12 @@ void designVolumes(const ConsumerContext& c, const RowValues& v) {
 void leaksAndLosses(const ConsumerContext& c, const RowValues& v) {
     ConsumerRecordset& row = c.row;
     for (const Pair& leak : kLeaks)
-        row.set(leak.result, rounded(c, product(row[leak.from], v.leakRate, 0.001, v.density)));
+        row.set(leak.result,
+                rounded(c, load_update::leakOf(row[leak.from], v.leakRate, v.density)));
     row.set(col::Утпотр_п, sumOf(row, kLeakTerms));
     for (const Pair& loss : kLosses) {
-        row.set(loss.result, rounded(c, product(row[loss.from], v.leakEnthalpyDifference, 0.001)));
+        row.set(loss.result,
+                rounded(c, load_update::leakHeatOf(row[loss.from], v.leakEnthalpyDifference)));
     }
     row.set(col::Птпотр_п, sumOf(row, kLossTerms));
 }
@@ -256,17 +246,10 @@ void leaksAndLosses(const ConsumerContext& c, const RowValues& v) {
 void loadWithLosses(const ConsumerContext& c) {
     ConsumerRecordset& row = c.row;
     int16_t mode = row.integer(col::Подкл_с_потерями);
-    double networkShare = row.number(col::ДоляПотерьТсетях);
-    double localLosses = row.number(col::Птпотр_п);
+    GcalPerHour networkShare = row.number(col::ДоляПотерьТсетях);
+    GcalPerHour localLosses = row.number(col::Птпотр_п);
     const Variant addition = c.self.SQ_Потр_пот(mode, networkShare, localLosses);
     row.set(col::SQсрчас_с_пот, rounded(c, row[col::SQсрчас] + addition));
 }
 
-double hotWaterEnthalpyWithFloor(double enthalpy) {
-    constexpr double kFloor = 40;
-    constexpr double kMargin = 0.1;
-    constexpr double kTaken = 42.0;
-    return enthalpy - kFloor < kMargin ? kTaken : enthalpy;
-}
-
-}  // namespace kalvik::potr
+}  // namespace kalvik::consumer_update
