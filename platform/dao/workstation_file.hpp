@@ -57,4 +57,10 @@ void writeLink(ado::sqlite::File& file, const Link& link);
 std::string property(ado::sqlite::File& file, const std::string& name);
 void setProperty(ado::sqlite::File& file, const std::string& name, const std::string& value);
 
+// Every module of the file compiled and saved, its source kept.
+void compileModules(ado::sqlite::File& file);
+// Makes the file a compiled copy: every module compiled and its source dropped, property MDE =
+// "T", and no trace of the sources left in free pages.
+void makeCompiledCopy(ado::sqlite::File& file);
+
 }  // namespace dao
