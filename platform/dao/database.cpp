@@ -5,6 +5,7 @@
 #include "platform/ado/connection.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/dao/dao_errors.hpp"
+#include "platform/dao/database_test_seam.hpp"
 #include "platform/dao/jet_sql.hpp"
 #include "platform/dao/workstation_file.hpp"
 #include "platform/oleaut/letter_case.hpp"
@@ -131,11 +132,6 @@ void Database::Close() {
 ado::sqlite::File& Database::file() {
     if (!file_) throw daoError(kObjectInvalid, "Object invalid or no longer set.");
     return *file_;
-}
-
-oleaut::RecordedTexts& executedTexts() {
-    static oleaut::RecordedTexts texts;
-    return texts;
 }
 
 }  // namespace dao

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/ado/sqlite_file.hpp"
-#include "platform/oleaut/recorded_texts.hpp"
 
 namespace dao {
 
@@ -70,13 +69,6 @@ class Database {
     std::string name_;
     std::unique_ptr<ado::sqlite::File> file_;
     TableDefList tableDefs_{this};
-};
-
-// The texts run through Execute while a log is kept, in order, for tests and the demonstration.
-oleaut::RecordedTexts& executedTexts();
-class ExecuteLog : public oleaut::KeptLog {
-  public:
-    ExecuteLog() : KeptLog(executedTexts()) {}
 };
 
 }  // namespace dao

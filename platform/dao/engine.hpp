@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -34,26 +33,6 @@ class Workspace {
   private:
     static constexpr int32_t kMaxDepth = 5;
     int32_t depth_ = 0;
-};
-
-// What the workspace was asked to do; a listener sees each call that succeeds.
-enum class TransactionCall { Begin, Commit, Rollback };
-using TransactionListener = std::function<void(TransactionCall)>;
-
-// Installs a listener (an empty one removes it) and returns the one it replaces.
-TransactionListener setTransactionListener(TransactionListener listener);
-
-// Installs a listener for as long as it lives, then puts the previous one back.
-class ScopedTransactionListener {
-  public:
-    explicit ScopedTransactionListener(TransactionListener listener)
-        : previous_(setTransactionListener(std::move(listener))) {}
-    ~ScopedTransactionListener() { setTransactionListener(std::move(previous_)); }
-    ScopedTransactionListener(const ScopedTransactionListener&) = delete;
-    ScopedTransactionListener& operator=(const ScopedTransactionListener&) = delete;
-
-  private:
-    TransactionListener previous_;
 };
 
 class DBEngine {

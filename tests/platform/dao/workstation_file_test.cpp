@@ -5,6 +5,7 @@
 #include "platform/dao/dao_errors.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/dao/workstation_file.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "tests/platform/sqlserver/server_fixture.hpp"
 #include "tests/support/error_number.hpp"
 
