@@ -5,11 +5,10 @@
 
 #include "installer/form1/compile_mde.hpp"
 
-#include "installer/form1/form1.hpp"
+#include "installer/form1/installer_box.hpp"
 #include "installer/form1/installer_texts.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/oleaut/error.hpp"
-#include "platform/ui/message_box.hpp"
 #include "platform/wsh/file_system.hpp"
 #include "platform/wsh/shell.hpp"
 
@@ -129,9 +128,7 @@ std::string CreateMDE(const std::string& mdb_path_name) {
         wsh::Shell().Run("\"" + script + "\"", 1, false);
         return script;
     } catch (const std::exception& failure) {
-        ui::messageBox(
-            {.text = relinking::buildFailedMessage(mdb_path_name, relinking::failureText(failure)),
-             .title = kBoxTitle});
+        showBox(relinking::buildFailedMessage(mdb_path_name, relinking::failureText(failure)));
         return "";
     }
 }

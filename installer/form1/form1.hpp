@@ -13,12 +13,6 @@
 
 namespace vendrel {
 
-// The title of the installer's message boxes where none is given.
-inline constexpr const char* kBoxTitle = "Vendrel";
-
-// A message box of the installer: the text, the button OK, the title above.
-void showBox(const std::string& text);
-
 class Form1 {
   public:
     // Builds the controls with their stored texts and enabled states, then runs the start-up with
