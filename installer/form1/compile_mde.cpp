@@ -41,7 +41,7 @@ fs::path folderOf(const std::string& path) {
 void compactInto(const std::string& path, const fs::path& compacted) {
     const bool taken = fs::exists(compacted);
     try {
-        dao::dbEngine().CompactDatabase(path, compacted, relinking::kCompactionLocale);
+        dao::dbEngine().CompactDatabase(path, compacted, dao::dbLangCyrillic);
     } catch (...) {
         std::error_code ec;
         if (!taken) fs::remove(compacted, ec);

@@ -1,7 +1,7 @@
 #pragma once
-// What the relinking, the compaction and the build send and show, in one place: the Jet texts run
-// in a workstation file, the statements sent to the server, the labels, the messages and the lines
-// of the build script. A name or path goes into a literal with its quotes doubled; a server or
+// What the relinking and the build send and show, in one place: the Jet texts run in a
+// workstation file, the statements sent to the server, the labels, the messages and the lines of
+// the build script. A name or path goes into a literal with its quotes doubled; a server or
 // database name goes into a link's connection string as into the server's (server_texts.hpp).
 
 #include "installer/form1/server_texts.hpp"
@@ -64,10 +64,9 @@ inline std::string createPrimaryIndex(const std::string& link,
     return "CREATE  INDEX [Ind_" + link + "] ON [" + link + "] (" + list + ") WITH PRIMARY;";
 }
 
-// A link's connection to the chosen database.
+// A link's connection to the chosen database: the server's connection string behind "ODBC;".
 inline std::string linkConnect(const std::string& server, const std::string& database) {
-    return "ODBC;Driver={SQL Server};Trusted_Connection=Yes;Server=" +
-           texts::connectionValue(server) + ";Database=" + texts::connectionValue(database) + ";";
+    return "ODBC;" + databaseConnection(server, database);
 }
 
 // The statements sent to the server: the installation stamped into every row of the list, and
@@ -113,9 +112,6 @@ inline std::string relinkedMessage(int count) {
 inline std::string buildFailedMessage(const std::string& mdb, const std::string& error) {
     return "Не удалось запустить сборку mde для " + mdb + ": " + error;
 }
-
-// The compaction's sort order: Russian, code page 1251.
-inline constexpr const char* kCompactionLocale = ";LANGID=0x0419;CP=1251;COUNTRY=0";
 
 // The build script of one .mdb: it has Access compile the modules, make the .mde, deletes itself
 // and opens the .mde. Paths stand in its literals with their quotes doubled.
