@@ -114,7 +114,7 @@ TableDefList& Database::TableDefs() {
 std::shared_ptr<TableDef> Database::CreateTableDef(const std::string& name, int32_t attributes,
                                                    const std::string& sourceTableName,
                                                    const std::string& connect) {
-    file();
+    requireOpen();
     return std::make_shared<TableDef>(TableDef{name, attributes, connect, sourceTableName});
 }
 
@@ -125,12 +125,16 @@ void Database::Execute(const std::string& text) {
 }
 
 void Database::Close() {
-    file();
+    requireOpen();
     file_.reset();
 }
 
-ado::sqlite::File& Database::file() {
+void Database::requireOpen() const {
     if (!file_) throw daoError(kObjectInvalid, "Object invalid or no longer set.");
+}
+
+ado::sqlite::File& Database::file() {
+    requireOpen();
     return *file_;
 }
 

@@ -6,7 +6,7 @@
 
 namespace dao {
 
-oleaut::RecordedTexts& executedTexts();
+[[nodiscard]] oleaut::RecordedTexts& executedTexts();
 class ExecuteLog : public oleaut::KeptLog {
   public:
     ExecuteLog() : KeptLog(executedTexts()) {}

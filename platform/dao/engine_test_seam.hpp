@@ -13,14 +13,17 @@ enum class TransactionCall { Begin, Commit, Rollback };
 using TransactionListener = std::function<void(TransactionCall)>;
 
 // Installs a listener (an empty one removes it) and returns the one it replaces.
-TransactionListener setTransactionListener(TransactionListener listener);
+[[nodiscard]] TransactionListener setTransactionListener(TransactionListener listener);
 
 // Installs a listener for as long as it lives, then puts the previous one back.
 class ScopedTransactionListener {
   public:
     explicit ScopedTransactionListener(TransactionListener listener)
         : previous_(setTransactionListener(std::move(listener))) {}
-    ~ScopedTransactionListener() { setTransactionListener(std::move(previous_)); }
+    ~ScopedTransactionListener() {
+        // What comes back is the listener this object installed, which ends with it.
+        (void)setTransactionListener(std::move(previous_));
+    }
     ScopedTransactionListener(const ScopedTransactionListener&) = delete;
     ScopedTransactionListener& operator=(const ScopedTransactionListener&) = delete;
 

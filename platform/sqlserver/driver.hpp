@@ -13,6 +13,6 @@ void installDriver();
 
 // Makes a server folder of that name under the root with a new catalogue; fails when the folder
 // exists. Returns the folder.
-std::filesystem::path makeServer(const std::string& name);
+[[nodiscard]] std::filesystem::path makeServer(const std::string& name);
 
 }  // namespace sqlserver

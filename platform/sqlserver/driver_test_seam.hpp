@@ -15,7 +15,7 @@
 namespace sqlserver {
 
 // The texts the servers receive while a log is kept, table requests included, in order.
-oleaut::RecordedTexts& receivedStatements();
+[[nodiscard]] oleaut::RecordedTexts& receivedStatements();
 class StatementLog : public oleaut::KeptLog {
   public:
     StatementLog() : KeptLog(receivedStatements()) {}

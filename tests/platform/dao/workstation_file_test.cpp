@@ -59,12 +59,15 @@ class WorkstationFile : public ServerFixture {
 TEST_F(WorkstationFile, OpeningFailsForMissingAndForeignFiles) {
     std::ofstream(root_.path() / "plain.txt") << "text";
     EXPECT_EQ(errorNumberOf([&] { open(); }), 0);
-    EXPECT_EQ(errorNumberOf([&] { dao::dbEngine().OpenDatabase(root_.path() / "none.mdb"); }),
-              dao::kFileNotFound);
-    EXPECT_EQ(errorNumberOf([&] { dao::dbEngine().OpenDatabase(root_.path() / "plain.txt"); }),
-              dao::kUnrecognizedFormat);
-    EXPECT_EQ(errorNumberOf([&] { dao::dbEngine().OpenDatabase(root_.path() / "source.db"); }),
-              dao::kUnrecognizedFormat);
+    EXPECT_EQ(
+        errorNumberOf([&] { return dao::dbEngine().OpenDatabase(root_.path() / "none.mdb"); }),
+        dao::kFileNotFound);
+    EXPECT_EQ(
+        errorNumberOf([&] { return dao::dbEngine().OpenDatabase(root_.path() / "plain.txt"); }),
+        dao::kUnrecognizedFormat);
+    EXPECT_EQ(
+        errorNumberOf([&] { return dao::dbEngine().OpenDatabase(root_.path() / "source.db"); }),
+        dao::kUnrecognizedFormat);
 }
 
 TEST_F(WorkstationFile, TableDefsListLocalTablesAndLinks) {
