@@ -7,6 +7,7 @@
 
 #include "installer/form1/installer_box.hpp"
 #include "installer/form1/installer_texts.hpp"
+#include "installer/form1/paths.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/oleaut/error.hpp"
 #include "platform/wsh/file_system.hpp"
@@ -103,14 +104,12 @@ oleaut::Variant compare_mdb(const std::string& CompactingDBPathAndName,
 }
 
 std::string compiledPathOf(const std::string& mdb) {
-    const std::size_t slash = mdb.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string name = mdb.substr(nameStart);
+    std::string name = fileNameOf(mdb);
     for (std::size_t at = name.find(".mdb"); at != std::string::npos; at = name.find(".mdb", at)) {
         name.replace(at, 4, ".mde");
         at += 4;
     }
-    return mdb.substr(0, nameStart) + name;
+    return upToLastSlash(mdb) + name;
 }
 
 std::string buildScript(const std::string& mdb, const std::string& mde, const std::string& script) {

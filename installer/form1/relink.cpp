@@ -9,6 +9,7 @@
 #include "installer/form1/folder_scan.hpp"
 #include "installer/form1/installer_box.hpp"
 #include "installer/form1/installer_texts.hpp"
+#include "installer/form1/paths.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/oleaut/error.hpp"
@@ -47,11 +48,6 @@ bool step(const std::function<void()>& action) {
         showFailure(failure);
         return false;
     }
-}
-
-std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // Clears both progress lines when the file is done, however that ends.
