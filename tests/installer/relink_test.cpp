@@ -8,7 +8,6 @@
 #include "platform/ado/sqlite_file.hpp"
 #include "platform/dao/database_test_seam.hpp"
 #include "platform/dao/engine.hpp"
-#include "platform/sqlserver/driver.hpp"
 #include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"
