@@ -32,9 +32,9 @@ void writeWorkstationFile(const std::filesystem::path& file, const std::string& 
 
 // The command that starts the tree's installer on its server, each path quoted for the shell so
 // that it runs as pasted whatever the folder's name holds.
-std::string startCommand(const std::filesystem::path& folder);
+[[nodiscard]] std::string startCommand(const std::filesystem::path& folder);
 
 // The tree's files, one path a line relative to folder, in name order.
-std::vector<std::string> listTree(const std::filesystem::path& folder);
+[[nodiscard]] std::vector<std::string> listTree(const std::filesystem::path& folder);
 
 }  // namespace vendrel::demo_tree

@@ -5,11 +5,11 @@
 
 #include "installer/form1/compile_mde.hpp"
 
-#include "installer/form1/form1.hpp"
+#include "installer/form1/installer_box.hpp"
 #include "installer/form1/installer_texts.hpp"
+#include "installer/form1/paths.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/oleaut/error.hpp"
-#include "platform/ui/message_box.hpp"
 #include "platform/wsh/file_system.hpp"
 #include "platform/wsh/shell.hpp"
 
@@ -42,7 +42,7 @@ fs::path folderOf(const std::string& path) {
 void compactInto(const std::string& path, const fs::path& compacted) {
     const bool taken = fs::exists(compacted);
     try {
-        dao::dbEngine().CompactDatabase(path, compacted, relinking::kCompactionLocale);
+        dao::dbEngine().CompactDatabase(path, compacted, dao::dbLangCyrillic);
     } catch (...) {
         std::error_code ec;
         if (!taken) fs::remove(compacted, ec);
@@ -104,14 +104,12 @@ oleaut::Variant compare_mdb(const std::string& CompactingDBPathAndName,
 }
 
 std::string compiledPathOf(const std::string& mdb) {
-    const std::size_t slash = mdb.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string name = mdb.substr(nameStart);
+    std::string name = fileNameOf(mdb);
     for (std::size_t at = name.find(".mdb"); at != std::string::npos; at = name.find(".mdb", at)) {
         name.replace(at, 4, ".mde");
         at += 4;
     }
-    return mdb.substr(0, nameStart) + name;
+    return upToLastSlash(mdb) + name;
 }
 
 std::string buildScript(const std::string& mdb, const std::string& mde, const std::string& script) {
@@ -129,9 +127,7 @@ std::string CreateMDE(const std::string& mdb_path_name) {
         wsh::Shell().Run("\"" + script + "\"", 1, false);
         return script;
     } catch (const std::exception& failure) {
-        ui::messageBox(
-            {.text = relinking::buildFailedMessage(mdb_path_name, relinking::failureText(failure)),
-             .title = kBoxTitle});
+        showBox(relinking::buildFailedMessage(mdb_path_name, relinking::failureText(failure)));
         return "";
     }
 }

@@ -10,14 +10,14 @@
 namespace vendrel {
 
 // dir_name with a "/" at its end, so that a name appended stays inside it; "" stays "".
-std::string withTrailingSlash(std::string dir_name);
+[[nodiscard]] std::string withTrailingSlash(std::string dir_name);
 
 // dir_name (given its "/") & the name of the last entry that matches str_like or equals filename;
 // "" when none does.
-std::string find_file(const std::string& filename, const std::string& dir_name,
-                      const std::string& str_like);
+[[nodiscard]] std::string find_file(const std::string& filename, const std::string& dir_name,
+                                    const std::string& str_like);
 
 // How many entries match str_like; overflow past a 16-bit count.
-std::int16_t count_files(const std::string& dir_name, const std::string& str_like);
+[[nodiscard]] std::int16_t count_files(const std::string& dir_name, const std::string& str_like);
 
 }  // namespace vendrel

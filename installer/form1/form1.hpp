@@ -13,12 +13,6 @@
 
 namespace vendrel {
 
-// The title of the installer's message boxes where none is given.
-inline constexpr const char* kBoxTitle = "Vendrel";
-
-// A message box of the installer: the text, the button OK, the title above.
-void showBox(const std::string& text);
-
 class Form1 {
   public:
     // Builds the controls with their stored texts and enabled states, then runs the start-up with
@@ -92,16 +86,16 @@ class Form1 {
     // The restore up to the new database's choice; a taken name or path or a failing restore
     // statement stops it with a message.
     void restoreIfFree();
-    bool pathIsFree(const std::string& path);
-    bool runRestore();
+    [[nodiscard]] bool pathIsFree(const std::string& path);
+    [[nodiscard]] bool runRestore();
 
     // A new SqlConnection on ConnectionText, opened.
     void openConnection();
-    bool connected() const;
+    [[nodiscard]] bool connected() const;
     // Sends a statement through SqlConnection as SqlText; its result.
     std::shared_ptr<ado::Recordset> send(std::string text);
     // Sends a statement and tells whether its result holds a row; the result is closed.
-    bool returnsRows(std::string text);
+    [[nodiscard]] bool returnsRows(std::string text);
     // Enables or disables the restore's path fields, their buttons and the restore button.
     void enableRestorePaths(bool enabled);
     // Disables what a taken database name closes: the backup path, the restore's paths, their

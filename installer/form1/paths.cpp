@@ -15,6 +15,10 @@ std::string upToLastSlash(const std::string& path) {
     return path.substr(0, fileNameStart(path));
 }
 
+std::string fileNameOf(const std::string& path) {
+    return path.substr(fileNameStart(path));
+}
+
 std::string databaseNameOf(const std::string& path) {
     const std::size_t start = fileNameStart(path);
     const std::size_t point = path.rfind('.');

@@ -6,15 +6,18 @@
 namespace vendrel {
 
 // The text up to and including its last "/"; "" when it has none.
-std::string upToLastSlash(const std::string& path);
+[[nodiscard]] std::string upToLastSlash(const std::string& path);
+
+// The file name of a path: what follows its last "/"; the whole path when it has none.
+[[nodiscard]] std::string fileNameOf(const std::string& path);
 
 // The database name a backup's path gives: for a path holding ".bak", its file name without the
 // part from its last point; otherwise (or when that point lies in the folder part) its whole
 // file name.
-std::string databaseNameOf(const std::string& path);
+[[nodiscard]] std::string databaseNameOf(const std::string& path);
 
 // Whether a database name, made into the data and log files' names, could lead out of their
 // folder: it holds a "/" or "..".
-bool leavesItsFolder(const std::string& name);
+[[nodiscard]] bool leavesItsFolder(const std::string& name);
 
 }  // namespace vendrel

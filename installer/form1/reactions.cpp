@@ -2,11 +2,11 @@
 // failing statement of a keystroke or a pick ends in a box with the server's message.
 
 #include "installer/form1/form1.hpp"
+#include "installer/form1/installer_box.hpp"
 #include "installer/form1/paths.hpp"
 #include "installer/form1/server_texts.hpp"
 
 #include "platform/oleaut/error.hpp"
-#include "platform/ui/message_box.hpp"
 
 #include <exception>
 #include <initializer_list>
@@ -23,10 +23,6 @@ void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
 }
 
 }  // namespace
-
-void showBox(const std::string& text) {
-    ui::messageBox({.text = text, .title = kBoxTitle});
-}
 
 void Form1::openConnection() {
     SqlConnection = std::make_shared<ado::Connection>();

@@ -1,11 +1,15 @@
-// Relinking one workstation file. The server's list is read before the file changes, so that a
-// file whose list cannot be read stays linked as it was; after that each failing step or row shows
-// its box and the relinking goes on.
+// Relinking the workstation files. The server's list of a file is read before the file changes, so
+// that a file whose list cannot be read stays linked as it was; after that each failing step or
+// row shows its box and the relinking goes on. The .mdb set of the folder is used when it holds
+// one, else the .mde set; with several files for one workstation the last by name is taken.
 
 #include "installer/form1/relink.hpp"
 
-#include "installer/form1/form1.hpp"
+#include "installer/form1/compile_mde.hpp"
+#include "installer/form1/folder_scan.hpp"
+#include "installer/form1/installer_box.hpp"
 #include "installer/form1/installer_texts.hpp"
+#include "installer/form1/paths.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/oleaut/error.hpp"
@@ -44,11 +48,6 @@ bool step(const std::function<void()>& action) {
         showFailure(failure);
         return false;
     }
-}
-
-std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // Clears both progress lines when the file is done, however that ends.
@@ -148,6 +147,27 @@ void linkListedTables(dao::Database& file, const std::vector<LinkRow>& list,
     }
 }
 
+enum class FileSet { Mdb, Mde };
+
+// Relinks and compacts each workstation's file of the set, and builds its .mde from an .mdb.
+// Counts the files relinked.
+int relinkSet(FileSet set, const std::string& folder, ado::Connection& server,
+              const Installation& installation, const RelinkProgress& progress) {
+    int count = 0;
+    for (const Workstation& workstation : kWorkstations) {
+        const std::string path =
+            find_file("", folder, set == FileSet::Mdb ? workstation.mdbMask : workstation.mdeMask);
+        if (path.empty()) continue;
+        if (!RelinkMdbTables(path, workstation.code, server, installation, progress)) continue;
+        // Kept as found: the compaction's result is not looked at. One that fails leaves the
+        // relinked file as it was, only not compacted, and the file still counts as relinked.
+        (void)compare_mdb(path, false);
+        if (set == FileSet::Mdb) CreateMDE(path);
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace
 
 bool RelinkMdbTables(const std::string& path, const std::string& code, ado::Connection& server,
@@ -162,7 +182,7 @@ bool RelinkMdbTables(const std::string& path, const std::string& code, ado::Conn
         return false;
     }
     if (list.empty()) {
-        ui::messageBox({.text = kEmptyList, .title = kBoxTitle});
+        showBox(kEmptyList);
         file->Close();
         return false;
     }
@@ -171,6 +191,21 @@ bool RelinkMdbTables(const std::string& path, const std::string& code, ado::Conn
     linkListedTables(*file, list, installation, lines);
     file->Close();
     return true;
+}
+
+int relinkWorkstations(const std::string& folder, ado::Connection& server,
+                       const Installation& installation, const RelinkProgress& progress) {
+    int count = 0;
+    if (count_files(folder, kAnyMdb) > 0) {
+        count = relinkSet(FileSet::Mdb, folder, server, installation, progress);
+    } else if (count_files(folder, kAnyMde) > 0) {
+        count = relinkSet(FileSet::Mde, folder, server, installation, progress);
+    } else {
+        showBox(kNoWorkstationFiles);
+        return 0;
+    }
+    showBox(relinkedMessage(count));
+    return count;
 }
 
 }  // namespace vendrel

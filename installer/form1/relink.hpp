@@ -29,11 +29,12 @@ struct RelinkProgress {
 // box "Error in DeleteLinks()". Returns whether the server's list was read and the file linked
 // (some rows may have failed); a file that cannot be opened, whose list cannot be read or is
 // empty is left untouched.
-bool RelinkMdbTables(const std::string& path, const std::string& code, ado::Connection& server,
-                     const Installation& installation, const RelinkProgress& progress);
+[[nodiscard]] bool RelinkMdbTables(const std::string& path, const std::string& code,
+                                   ado::Connection& server, const Installation& installation,
+                                   const RelinkProgress& progress);
 
 // The driver: relinks, compacts and (for .mdb files) builds every workstation's file in the
-// folder, then tells how many were relinked. Returns that count.
+// folder, then tells how many were relinked. Returns that count, which the box has shown.
 int relinkWorkstations(const std::string& folder, ado::Connection& server,
                        const Installation& installation, const RelinkProgress& progress);
 

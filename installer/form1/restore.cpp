@@ -3,6 +3,7 @@
 // its timeout.
 
 #include "installer/form1/form1.hpp"
+#include "installer/form1/installer_box.hpp"
 #include "installer/form1/server_texts.hpp"
 
 #include <exception>

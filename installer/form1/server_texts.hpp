@@ -15,7 +15,7 @@ inline constexpr int kRestoreTimeout = 600;
 namespace texts {
 
 // A text with every occurrence of one character doubled.
-inline std::string doubling(const std::string& text, char doubled) {
+[[nodiscard]] inline std::string doubling(const std::string& text, char doubled) {
     std::string result;
     for (char c : text) {
         result += c;
@@ -25,18 +25,18 @@ inline std::string doubling(const std::string& text, char doubled) {
 }
 
 // The text as a string literal of the server's SQL.
-inline std::string literal(const std::string& text) {
+[[nodiscard]] inline std::string literal(const std::string& text) {
     return "'" + doubling(text, '\'') + "'";
 }
 
 // A database name as an identifier of the server's SQL.
-inline std::string bracketed(const std::string& name) {
+[[nodiscard]] inline std::string bracketed(const std::string& name) {
     return "[" + doubling(name, ']') + "]";
 }
 
 // A connection string's value: in braces when it holds what would end it or open a brace, or
 // blanks at an end that would be trimmed.
-inline std::string connectionValue(const std::string& value) {
+[[nodiscard]] inline std::string connectionValue(const std::string& value) {
     const bool blankAtEnd = !value.empty() && (value.front() == ' ' || value.back() == ' ');
     if (!blankAtEnd && value.find_first_of(";{}") == std::string::npos) return value;
     return "{" + doubling(value, '}') + "}";
@@ -45,11 +45,12 @@ inline std::string connectionValue(const std::string& value) {
 }  // namespace texts
 
 // Connection strings: one database of the server, and its master database.
-inline std::string databaseConnection(const std::string& server, const std::string& database) {
+[[nodiscard]] inline std::string databaseConnection(const std::string& server,
+                                                    const std::string& database) {
     return "Driver={SQL Server};Trusted_Connection=Yes;Server=" + texts::connectionValue(server) +
            ";Database=" + texts::connectionValue(database) + ";";
 }
-inline std::string masterConnection(const std::string& server) {
+[[nodiscard]] inline std::string masterConnection(const std::string& server) {
     return databaseConnection(server, "master");
 }
 
@@ -64,7 +65,7 @@ inline constexpr Right kNeededRights[] = {
 };
 
 // A row when the caller holds the right.
-inline std::string permissionQuery(const Right& right) {
+[[nodiscard]] inline std::string permissionQuery(const Right& right) {
     return std::string("select * from sys.fn_my_permissions(NULL, 'DATABASE') ") +
            "where ([permission_name] = " + texts::literal(right.name) + "); ";
 }
@@ -72,17 +73,17 @@ inline std::string permissionQuery(const Right& right) {
 inline constexpr const char* kDatabasesQuery = "select * from sys.databases";
 
 // A row when the database exists.
-inline std::string databaseQuery(const std::string& name) {
+[[nodiscard]] inline std::string databaseQuery(const std::string& name) {
     return "select * from sys.databases where (name = " + texts::literal(name) + ")";
 }
 
 // The backup's files, the data file first.
-inline std::string fileListQuery(const std::string& backup) {
+[[nodiscard]] inline std::string fileListQuery(const std::string& backup) {
     return "RESTORE FILELISTONLY FROM DISK = " + texts::literal(backup) + " WITH FILE=1; ";
 }
 
 // The files catalogued at a path.
-inline std::string masterFilesQuery(const std::string& physicalName) {
+[[nodiscard]] inline std::string masterFilesQuery(const std::string& physicalName) {
     return "select * from  sys.master_files where physical_name = " + texts::literal(physicalName);
 }
 
@@ -92,8 +93,9 @@ struct FileMove {
     std::string physicalName;
 };
 
-inline std::string restoreStatement(const std::string& name, const std::string& backup,
-                                    const FileMove& data, const FileMove& log) {
+[[nodiscard]] inline std::string restoreStatement(const std::string& name,
+                                                  const std::string& backup, const FileMove& data,
+                                                  const FileMove& log) {
     return "RESTORE DATABASE " + texts::bracketed(name) + " FROM DISK = " + texts::literal(backup) +
            "With Move " + texts::literal(data.logicalName) + " TO " +
            texts::literal(data.physicalName) + ",Move " + texts::literal(log.logicalName) + " TO " +
@@ -104,31 +106,35 @@ inline constexpr const char* kServerNotFound = "Не удалось найти �
 
 // The failed check's message, with the server's below it: a refused login reads apart from a
 // missing server.
-inline std::string serverCheckFailedMessage(const std::string& serverMessage) {
+[[nodiscard]] inline std::string serverCheckFailedMessage(const std::string& serverMessage) {
     return std::string(kServerNotFound) + "\n" + serverMessage;
 }
 
-inline std::string databaseExistsMessage(const std::string& name, const std::string& server) {
+[[nodiscard]] inline std::string databaseExistsMessage(const std::string& name,
+                                                       const std::string& server) {
     return "База данных с именем " + name + " Уже существует на сервере " + server +
            ", измените имя БД!";
 }
 
 // A name whose files would not stay in the data folder.
-inline std::string nameLeavesFolderMessage(const std::string& name, const std::string& folder) {
+[[nodiscard]] inline std::string nameLeavesFolderMessage(const std::string& name,
+                                                         const std::string& folder) {
     return "Имя БД " + name + " содержит \"/\" или \"..\": файлы БД должны остаться в папке " +
            folder + ", измените имя БД!";
 }
 
-inline std::string fileExistsMessage(const std::string& path) {
+[[nodiscard]] inline std::string fileExistsMessage(const std::string& path) {
     return "Файл " + path + " уже существует";
 }
 
-inline std::string restoredMessage(const std::string& name, const std::string& server) {
+[[nodiscard]] inline std::string restoredMessage(const std::string& name,
+                                                 const std::string& server) {
     return "База данных " + name + " была успешно восстановлена на сервере " + server + "!";
 }
 
-inline std::string restoreFailedMessage(const std::string& name, const std::string& server,
-                                        const std::string& serverMessage) {
+[[nodiscard]] inline std::string restoreFailedMessage(const std::string& name,
+                                                      const std::string& server,
+                                                      const std::string& serverMessage) {
     return "Не удалось восстановить базу данных " + name + " на сервере " + server + ":\n" +
            serverMessage;
 }

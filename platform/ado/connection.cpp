@@ -33,8 +33,7 @@ Connection::~Connection() {
 
 void Connection::ConnectionString(const std::string& value) {
     if (session_) {
-        throw adoError(adErrObjectOpen, "Operation is not allowed when the object is open.",
-                       kSource);
+        throw objectOpenError(kSource);
     }
     connectionString_ = value;
 }
@@ -49,8 +48,7 @@ void Connection::CommandTimeout(int32_t seconds) {
 void Connection::Open(const std::string& connectionString, const std::string& userId,
                       const std::string&, int32_t) {
     if (session_) {
-        throw adoError(adErrObjectOpen, "Operation is not allowed when the object is open.",
-                       kSource);
+        throw objectOpenError(kSource);
     }
     if (!connectionString.empty()) connectionString_ = connectionString;
     session_ = openSession(connectionString_, userId);
@@ -68,8 +66,7 @@ void Connection::Close() {
 
 Session& Connection::session() const {
     if (!session_) {
-        throw adoError(adErrObjectClosed, "Operation is not allowed when the object is closed.",
-                       kSource);
+        throw objectClosedError(kSource);
     }
     return *session_;
 }

@@ -19,6 +19,25 @@ inline oleaut::Error adoError(ErrorNumberEnum number, std::string description,
     return oleaut::Error(number, std::move(description), std::move(source));
 }
 
+// An object asked for what only a closed or only an open one does.
+inline oleaut::Error objectClosedError(std::string source) {
+    return adoError(adErrObjectClosed, "Operation is not allowed when the object is closed.",
+                    std::move(source));
+}
+inline oleaut::Error objectOpenError(std::string source) {
+    return adoError(adErrObjectOpen, "Operation is not allowed when the object is open.",
+                    std::move(source));
+}
+
+// A recordset asked for its current row where it has none; sourceName as sourceNameOf gives it.
+inline oleaut::Error noCurrentRecordError(const std::string& sourceName) {
+    return adoError(adErrNoCurrentRecord,
+                    "Either BOF or EOF is True, or the current record has been deleted. "
+                    "Requested operation requires a current record (" +
+                        sourceName + ").",
+                    kRecordsetSource);
+}
+
 // A failure the data source itself reports: ADO's number, the source's message, and the source's
 // own number for it (ADO's NativeError).
 class ProviderError : public oleaut::Error {

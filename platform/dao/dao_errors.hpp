@@ -28,12 +28,12 @@ enum ErrorNumber : int32_t {
     kUnrecognizedFormat = 3343,  // a file that is no workstation file
 };
 
-inline oleaut::Error daoError(int32_t number, std::string description) {
+[[nodiscard]] inline oleaut::Error daoError(int32_t number, std::string description) {
     return oleaut::Error(number, std::move(description), "DAO.Database");
 }
 
 // A name or text as the engine's messages quote it.
-inline std::string jetQuoted(std::string_view text) {
+[[nodiscard]] inline std::string jetQuoted(std::string_view text) {
     return "'" + oleaut::echoed(text) + "'";
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ado/connection.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/dao/dao_errors.hpp"
+#include "platform/dao/database_test_seam.hpp"
 #include "platform/dao/jet_sql.hpp"
 #include "platform/dao/workstation_file.hpp"
 #include "platform/oleaut/letter_case.hpp"
@@ -113,7 +114,7 @@ TableDefList& Database::TableDefs() {
 std::shared_ptr<TableDef> Database::CreateTableDef(const std::string& name, int32_t attributes,
                                                    const std::string& sourceTableName,
                                                    const std::string& connect) {
-    file();
+    requireOpen();
     return std::make_shared<TableDef>(TableDef{name, attributes, connect, sourceTableName});
 }
 
@@ -124,18 +125,17 @@ void Database::Execute(const std::string& text) {
 }
 
 void Database::Close() {
-    file();
+    requireOpen();
     file_.reset();
 }
 
-ado::sqlite::File& Database::file() {
+void Database::requireOpen() const {
     if (!file_) throw daoError(kObjectInvalid, "Object invalid or no longer set.");
-    return *file_;
 }
 
-oleaut::RecordedTexts& executedTexts() {
-    static oleaut::RecordedTexts texts;
-    return texts;
+ado::sqlite::File& Database::file() {
+    requireOpen();
+    return *file_;
 }
 
 }  // namespace dao

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/ado/sqlite_file.hpp"
-#include "platform/oleaut/recorded_texts.hpp"
 
 namespace dao {
 
@@ -31,8 +30,8 @@ class TableDefList {
   public:
     int32_t Count() const { return static_cast<int32_t>(defs_.size()); }
     // By position (0-based) or by name, letter case ignored; 3265 when there is none.
-    std::shared_ptr<TableDef> Item(int32_t index) const;
-    std::shared_ptr<TableDef> Item(const std::string& name) const;
+    [[nodiscard]] std::shared_ptr<TableDef> Item(int32_t index) const;
+    [[nodiscard]] std::shared_ptr<TableDef> Item(const std::string& name) const;
     // Creates a link from a definition whose Connect is "ODBC;…": name taken 3012, no source
     // table 3011, no connection 3151.
     void Append(const std::shared_ptr<TableDef>& def);
@@ -55,28 +54,25 @@ class Database {
     Database& operator=(const Database&) = delete;
 
     const std::string& Name() const noexcept { return name_; }
-    TableDefList& TableDefs();
-    std::shared_ptr<TableDef> CreateTableDef(const std::string& name = {}, int32_t attributes = 0,
-                                             const std::string& sourceTableName = {},
-                                             const std::string& connect = {});
+    [[nodiscard]] TableDefList& TableDefs();
+    [[nodiscard]] std::shared_ptr<TableDef> CreateTableDef(const std::string& name = {},
+                                                           int32_t attributes = 0,
+                                                           const std::string& sourceTableName = {},
+                                                           const std::string& connect = {});
     // Runs one of the engine's Jet SQL texts; any other text fails quoting it.
     void Execute(const std::string& text);
     void Close();
 
     // The open file; 3420 once closed.
-    ado::sqlite::File& file();
+    [[nodiscard]] ado::sqlite::File& file();
 
   private:
+    // 3420 once closed.
+    void requireOpen() const;
+
     std::string name_;
     std::unique_ptr<ado::sqlite::File> file_;
     TableDefList tableDefs_{this};
-};
-
-// The texts run through Execute while a log is kept, in order, for tests and the demonstration.
-oleaut::RecordedTexts& executedTexts();
-class ExecuteLog : public oleaut::KeptLog {
-  public:
-    ExecuteLog() : KeptLog(executedTexts()) {}
 };
 
 }  // namespace dao

@@ -1,22 +1,13 @@
 #include "platform/dao/engine.hpp"
 
 #include <regex>
-#include <utility>
 
 #include "platform/dao/dao_errors.hpp"
+#include "platform/dao/engine_test_seam.hpp"
 #include "platform/dao/workstation_file.hpp"
 
 namespace dao {
 namespace {
-
-TransactionListener& listener() {
-    static TransactionListener installed;
-    return installed;
-}
-
-void tell(TransactionCall call) {
-    if (listener()) listener()(call);
-}
 
 void requireTransaction(int32_t depth) {
     if (depth == 0) {
@@ -48,29 +39,25 @@ std::shared_ptr<Database> Workspace::OpenDatabase(const std::filesystem::path& p
     return std::make_shared<Database>(path);
 }
 
-TransactionListener setTransactionListener(TransactionListener replacement) {
-    return std::exchange(listener(), std::move(replacement));
-}
-
 void Workspace::BeginTrans() {
     if (depth_ == kMaxDepth) {
         throw daoError(kTooManyTransactions,
                        "Could not start transaction; too many transactions already nested.");
     }
     ++depth_;
-    tell(TransactionCall::Begin);
+    tellTransactionListener(TransactionCall::Begin);
 }
 
 void Workspace::CommitTrans() {
     requireTransaction(depth_);
     --depth_;
-    tell(TransactionCall::Commit);
+    tellTransactionListener(TransactionCall::Commit);
 }
 
 void Workspace::Rollback() {
     requireTransaction(depth_);
     --depth_;
-    tell(TransactionCall::Rollback);
+    tellTransactionListener(TransactionCall::Rollback);
 }
 
 Workspace& DBEngine::Workspaces(int32_t index) {

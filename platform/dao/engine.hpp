@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,7 +17,7 @@ inline constexpr const char* dbLangCyrillic = ";LANGID=0x0419;CP=1251;COUNTRY=0"
 class Workspace {
   public:
     // Opens a workstation file shared, read-write: missing 3024, not a workstation file 3343.
-    std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
+    [[nodiscard]] std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
 
     // The workspace's transactions. They bracket the engine's own work only, which touches no
     // database here: a calculation that writes through ADO keeps its rows whatever happens to
@@ -36,35 +35,15 @@ class Workspace {
     int32_t depth_ = 0;
 };
 
-// What the workspace was asked to do; a listener sees each call that succeeds.
-enum class TransactionCall { Begin, Commit, Rollback };
-using TransactionListener = std::function<void(TransactionCall)>;
-
-// Installs a listener (an empty one removes it) and returns the one it replaces.
-TransactionListener setTransactionListener(TransactionListener listener);
-
-// Installs a listener for as long as it lives, then puts the previous one back.
-class ScopedTransactionListener {
-  public:
-    explicit ScopedTransactionListener(TransactionListener listener)
-        : previous_(setTransactionListener(std::move(listener))) {}
-    ~ScopedTransactionListener() { setTransactionListener(std::move(previous_)); }
-    ScopedTransactionListener(const ScopedTransactionListener&) = delete;
-    ScopedTransactionListener& operator=(const ScopedTransactionListener&) = delete;
-
-  private:
-    TransactionListener previous_;
-};
-
 class DBEngine {
   public:
-    Workspace& Workspaces(int32_t index);
+    [[nodiscard]] Workspace& Workspaces(int32_t index);
 
     // In the default workspace.
-    std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
+    [[nodiscard]] std::shared_ptr<Database> OpenDatabase(const std::filesystem::path& path);
     // A new, empty workstation file with its sort order (a locale text); 3204 when it exists.
-    std::shared_ptr<Database> CreateDatabase(const std::filesystem::path& path,
-                                             const std::string& locale);
+    [[nodiscard]] std::shared_ptr<Database> CreateDatabase(const std::filesystem::path& path,
+                                                           const std::string& locale);
     // Copies src into the new file dst, rows and definitions, with the locale as its sort order
     // (property Locale); dst existing 3204; src is left as it was.
     void CompactDatabase(const std::filesystem::path& src, const std::filesystem::path& dst,
@@ -75,6 +54,6 @@ class DBEngine {
 };
 
 // The process's engine, as DAO's DBEngine object.
-DBEngine& dbEngine();
+[[nodiscard]] DBEngine& dbEngine();
 
 }  // namespace dao

@@ -111,4 +111,14 @@ void setProperty(File& file, const std::string& name, const std::string& value) 
              {Variant(name), Variant(value)});
 }
 
+void compileModules(File& file) {
+    file.run("UPDATE dao_modules SET Compiled = 1");
+}
+
+void makeCompiledCopy(File& file) {
+    file.run("UPDATE dao_modules SET Source = NULL, Compiled = 1");
+    setProperty(file, "MDE", "T");
+    file.run("VACUUM");
+}
+
 }  // namespace dao

@@ -38,8 +38,8 @@ struct WorkstationContents {
 };
 
 // Opens a workstation file: missing 3024, not a workstation file 3343.
-std::unique_ptr<ado::sqlite::File> openWorkstationFile(const std::filesystem::path& path,
-                                                       ado::sqlite::File::Mode mode);
+[[nodiscard]] std::unique_ptr<ado::sqlite::File> openWorkstationFile(
+    const std::filesystem::path& path, ado::sqlite::File::Mode mode);
 
 // Creates the engine's tables in a new file, with its Locale property.
 void createEngineTables(ado::sqlite::File& file, const std::string& locale);
@@ -48,13 +48,19 @@ void createEngineTables(ado::sqlite::File& file, const std::string& locale);
 void makeWorkstationFile(const std::filesystem::path& path, const WorkstationContents& contents);
 
 // Column lists as the engine's tables keep them, one name a line.
-std::string joinColumns(const std::vector<std::string>& columns);
-std::vector<std::string> splitColumns(const std::string& joined);
+[[nodiscard]] std::string joinColumns(const std::vector<std::string>& columns);
+[[nodiscard]] std::vector<std::string> splitColumns(const std::string& joined);
 
 // The links, indexes and properties of a file.
-std::vector<Link> readLinks(ado::sqlite::File& file);
+[[nodiscard]] std::vector<Link> readLinks(ado::sqlite::File& file);
 void writeLink(ado::sqlite::File& file, const Link& link);
-std::string property(ado::sqlite::File& file, const std::string& name);
+[[nodiscard]] std::string property(ado::sqlite::File& file, const std::string& name);
 void setProperty(ado::sqlite::File& file, const std::string& name, const std::string& value);
+
+// Every module of the file compiled and saved, its source kept.
+void compileModules(ado::sqlite::File& file);
+// Makes the file a compiled copy: every module compiled and its source dropped, property MDE =
+// "T", and no trace of the sources left in free pages.
+void makeCompiledCopy(ado::sqlite::File& file);
 
 }  // namespace dao

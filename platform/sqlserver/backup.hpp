@@ -23,7 +23,7 @@ void writeBackup(const std::filesystem::path& database, const std::filesystem::p
 
 // LogicalName, PhysicalName, Type ("D" data, "L" log), FileId of a backup, the data file first.
 // A missing file fails with 3201, a file that is no backup with 3241.
-ado::RowSet backupFileList(const std::string& backup);
+[[nodiscard]] ado::RowSet backupFileList(const std::string& backup);
 
 // One "Move logical TO physical" of a restore.
 struct Move {

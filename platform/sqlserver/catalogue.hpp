@@ -28,15 +28,15 @@ class Catalogue {
     static void create(const std::filesystem::path& serverFolder);
 
     // name and database_id of every database, in id order, or of the one named so.
-    ado::RowSet databases();
-    ado::RowSet databasesNamed(const std::string& name);
+    [[nodiscard]] ado::RowSet databases();
+    [[nodiscard]] ado::RowSet databasesNamed(const std::string& name);
     // The data file of the database named so; nothing when none is catalogued.
-    std::optional<std::string> dataFileOf(const std::string& name);
+    [[nodiscard]] std::optional<std::string> dataFileOf(const std::string& name);
     // The catalogued files at a path.
-    ado::RowSet filesAt(const std::string& physicalName);
+    [[nodiscard]] ado::RowSet filesAt(const std::string& physicalName);
     // entity_name, subentity_name, permission_name when the caller holds the right.
-    ado::RowSet permission(const std::string& name);
-    bool holds(const std::string& right);
+    [[nodiscard]] ado::RowSet permission(const std::string& name);
+    [[nodiscard]] bool holds(const std::string& right);
 
     // A change of the catalogue: what it reads and writes until committed is one transaction, so
     // that of two changes at once the second sees what the first did. Rolled back unless

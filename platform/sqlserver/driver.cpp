@@ -1,12 +1,9 @@
 #include "platform/sqlserver/driver.hpp"
 
-#include <map>
-#include <mutex>
-#include <thread>
-
 #include "platform/ado/provider.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/sqlserver/backup.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 #include "platform/sqlserver/server_root.hpp"
 
@@ -18,36 +15,6 @@ constexpr const char* kDefaultDatabase = "master";
 // The rights a connection and a restore need.
 constexpr const char* kConnect = "CONNECT";
 constexpr const char* kCreateDatabase = "CREATE DATABASE";
-
-// The faults set for the servers' statements.
-struct Diagnostics {
-    std::mutex mutex;
-    std::map<StatementKind, Fault> faults;
-};
-
-Diagnostics& diagnostics() {
-    static Diagnostics instance;
-    return instance;
-}
-
-// Runs the fault set for a statement, if any: waits its time (failing as a timeout past the
-// command's limit), then fails with its error.
-void applyFault(StatementKind kind, int32_t timeoutSeconds) {
-    std::optional<Fault> fault;
-    {
-        Diagnostics& d = diagnostics();
-        std::lock_guard lock(d.mutex);
-        if (auto found = d.faults.find(kind); found != d.faults.end()) fault = found->second;
-    }
-    if (!fault) return;
-    const std::chrono::milliseconds limit = std::chrono::seconds(timeoutSeconds);
-    if (timeoutSeconds > 0 && fault->delay > limit) {
-        std::this_thread::sleep_for(limit);
-        throw timeoutError();
-    }
-    std::this_thread::sleep_for(fault->delay);
-    if (fault->error) throw *fault->error;
-}
 
 bool isYes(const std::string& value) {
     return ado::equalsIgnoringAsciiCase(value, "Yes") ||
@@ -232,23 +199,6 @@ std::filesystem::path makeServer(const std::string& name) {
     }
     Catalogue::create(folder);
     return folder;
-}
-
-oleaut::RecordedTexts& receivedStatements() {
-    static oleaut::RecordedTexts texts;
-    return texts;
-}
-
-ScopedFault::ScopedFault(StatementKind kind, Fault fault) : kind_(kind) {
-    Diagnostics& d = diagnostics();
-    std::lock_guard lock(d.mutex);
-    d.faults.insert_or_assign(kind, std::move(fault));
-}
-
-ScopedFault::~ScopedFault() {
-    Diagnostics& d = diagnostics();
-    std::lock_guard lock(d.mutex);
-    d.faults.erase(kind_);
 }
 
 }  // namespace sqlserver

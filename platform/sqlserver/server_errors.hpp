@@ -26,25 +26,25 @@ enum ServerError : int32_t {
     kLoginNotTrusted = 18452,
 };
 
-inline ado::ProviderError statementError(int32_t number, std::string message) {
+[[nodiscard]] inline ado::ProviderError statementError(int32_t number, std::string message) {
     return ado::ProviderError(ado::adErrCommandFailed, std::move(message), number, "SQL Server");
 }
 
-inline ado::ProviderError connectionError(int32_t number, std::string message) {
+[[nodiscard]] inline ado::ProviderError connectionError(int32_t number, std::string message) {
     return ado::ProviderError(ado::adErrProviderFailed, std::move(message), number, "SQL Server");
 }
 
-inline ado::ProviderError timeoutError() {
+[[nodiscard]] inline ado::ProviderError timeoutError() {
     return ado::ProviderError(ado::adErrQueryTimeout, "Query timeout expired", 0, "SQL Server");
 }
 
 // A value as the server's messages quote it.
-inline std::string serverQuoted(const std::string& value) {
+[[nodiscard]] inline std::string serverQuoted(const std::string& value) {
     return "'" + oleaut::echoed(value) + "'";
 }
 
 // A table that is not there, as ADO tells it whatever the provider.
-inline ado::ProviderError noTableError(const std::string& name) {
+[[nodiscard]] inline ado::ProviderError noTableError(const std::string& name) {
     return ado::ProviderError(ado::adErrNoTable, "Invalid object name " + serverQuoted(name) + ".",
                               kInvalidObjectName, "SQL Server");
 }

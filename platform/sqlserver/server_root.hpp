@@ -8,10 +8,10 @@
 namespace sqlserver {
 
 // $KALVIK_SQLSERVER_ROOT, else ${XDG_DATA_HOME:-~/.local/share}/kalvik/sqlserver.
-std::filesystem::path serverRoot();
+[[nodiscard]] std::filesystem::path serverRoot();
 
 // The folder of the server named so, letter case ignored. The name is compared with the root's
 // folder names, never joined into a path: "../x" names no server.
-std::optional<std::filesystem::path> findServer(std::string_view name);
+[[nodiscard]] std::optional<std::filesystem::path> findServer(std::string_view name);
 
 }  // namespace sqlserver

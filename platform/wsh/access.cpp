@@ -29,7 +29,7 @@ void AccessApplication::openFile(const std::string& path) {
 void AccessApplication::compileModules() {
     requireRunning();
     if (!open_) throw oleaut::Error(kNoDatabaseOpen, "No database is open", kSource);
-    open_->file().run("UPDATE dao_modules SET Compiled = 1");
+    dao::compileModules(open_->file());
 }
 
 void AccessApplication::makeCompiledCopy(const std::string& source, const std::string& target) {
@@ -40,9 +40,7 @@ void AccessApplication::makeCompiledCopy(const std::string& source, const std::s
     try {
         dao::openWorkstationFile(source, ado::sqlite::File::Mode::ReadOnly)->copyInto(building);
         ado::sqlite::File copy(building, ado::sqlite::File::Mode::ReadWrite);
-        copy.run("UPDATE dao_modules SET Source = NULL, Compiled = 1");
-        dao::setProperty(copy, "MDE", "T");
-        copy.run("VACUUM");  // the module sources leave no trace in free pages
+        dao::makeCompiledCopy(copy);
     } catch (...) {
         std::filesystem::remove(building, ec);
         throw;

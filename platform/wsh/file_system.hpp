@@ -21,11 +21,11 @@ class FileSystemObject {
     void CopyFile(const std::string& source, const std::string& destination,
                   bool overwrite = true) const;
     // A bare name "radXXXXX.tmp" (five hexadecimal digits).
-    std::string GetTempName() const;
+    [[nodiscard]] std::string GetTempName() const;
     void DeleteFile(const std::string& path) const;
-    bool FileExists(const std::string& path) const;
+    [[nodiscard]] bool FileExists(const std::string& path) const;
     // The file at a path; 53 "File not found" when there is none.
-    File GetFile(const std::string& path) const;
+    [[nodiscard]] File GetFile(const std::string& path) const;
 };
 
 }  // namespace wsh

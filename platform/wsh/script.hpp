@@ -9,6 +9,6 @@ namespace wsh {
 
 // Runs a script file; 0 when every line ran, 1 after reporting the failing line's number and
 // error on err (nothing after that line runs).
-int runScript(const std::filesystem::path& script, std::ostream& err);
+[[nodiscard]] int runScript(const std::filesystem::path& script, std::ostream& err);
 
 }  // namespace wsh

@@ -6,8 +6,9 @@
 #include "installer/demo_tree/tree.hpp"
 
 #include "platform/ado/sqlite_file.hpp"
+#include "platform/dao/database_test_seam.hpp"
 #include "platform/dao/engine.hpp"
-#include "platform/sqlserver/driver.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"
 #include "platform/wsh/shell.hpp"

@@ -3,7 +3,7 @@
 
 #include "installer/form1/form1.hpp"
 
-#include "platform/sqlserver/driver.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 #include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "library/load_update/potr.hpp"
-#include "platform/dao/engine.hpp"
+#include "platform/dao/engine_test_seam.hpp"
 #include "platform/ui/message_box.hpp"
 #include "tests/library/consumption/consumption_fixture.hpp"
 

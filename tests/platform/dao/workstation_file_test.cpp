@@ -5,6 +5,7 @@
 #include "platform/dao/dao_errors.hpp"
 #include "platform/dao/engine.hpp"
 #include "platform/dao/workstation_file.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "tests/platform/sqlserver/server_fixture.hpp"
 #include "tests/support/error_number.hpp"
 
@@ -58,12 +59,15 @@ class WorkstationFile : public ServerFixture {
 TEST_F(WorkstationFile, OpeningFailsForMissingAndForeignFiles) {
     std::ofstream(root_.path() / "plain.txt") << "text";
     EXPECT_EQ(errorNumberOf([&] { open(); }), 0);
-    EXPECT_EQ(errorNumberOf([&] { dao::dbEngine().OpenDatabase(root_.path() / "none.mdb"); }),
-              dao::kFileNotFound);
-    EXPECT_EQ(errorNumberOf([&] { dao::dbEngine().OpenDatabase(root_.path() / "plain.txt"); }),
-              dao::kUnrecognizedFormat);
-    EXPECT_EQ(errorNumberOf([&] { dao::dbEngine().OpenDatabase(root_.path() / "source.db"); }),
-              dao::kUnrecognizedFormat);
+    EXPECT_EQ(
+        errorNumberOf([&] { return dao::dbEngine().OpenDatabase(root_.path() / "none.mdb"); }),
+        dao::kFileNotFound);
+    EXPECT_EQ(
+        errorNumberOf([&] { return dao::dbEngine().OpenDatabase(root_.path() / "plain.txt"); }),
+        dao::kUnrecognizedFormat);
+    EXPECT_EQ(
+        errorNumberOf([&] { return dao::dbEngine().OpenDatabase(root_.path() / "source.db"); }),
+        dao::kUnrecognizedFormat);
 }
 
 TEST_F(WorkstationFile, TableDefsListLocalTablesAndLinks) {

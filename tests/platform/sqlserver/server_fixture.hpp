@@ -15,6 +15,7 @@
 #include "platform/ado/sqlite_file.hpp"
 #include "platform/sqlserver/backup.hpp"
 #include "platform/sqlserver/driver.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 #include "tests/support/temporary_directory.hpp"
 

@@ -1,0 +1,10 @@
+#include "platform/dao/database_test_seam.hpp"
+
+namespace dao {
+
+oleaut::RecordedTexts& executedTexts() {
+    static oleaut::RecordedTexts texts;
+    return texts;
+}
+
+}  // namespace dao

@@ -1,0 +1,59 @@
+#include "platform/sqlserver/driver_test_seam.hpp"
+
+#include <map>
+#include <mutex>
+#include <thread>
+
+#include "platform/sqlserver/server_errors.hpp"
+
+namespace sqlserver {
+namespace {
+
+// The faults set for the servers' statements.
+struct Diagnostics {
+    std::mutex mutex;
+    std::map<StatementKind, Fault> faults;
+};
+
+Diagnostics& diagnostics() {
+    static Diagnostics instance;
+    return instance;
+}
+
+}  // namespace
+
+oleaut::RecordedTexts& receivedStatements() {
+    static oleaut::RecordedTexts texts;
+    return texts;
+}
+
+ScopedFault::ScopedFault(StatementKind kind, Fault fault) : kind_(kind) {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    d.faults.insert_or_assign(kind, std::move(fault));
+}
+
+ScopedFault::~ScopedFault() {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    d.faults.erase(kind_);
+}
+
+void applyFault(StatementKind kind, int32_t timeoutSeconds) {
+    std::optional<Fault> fault;
+    {
+        Diagnostics& d = diagnostics();
+        std::lock_guard lock(d.mutex);
+        if (auto found = d.faults.find(kind); found != d.faults.end()) fault = found->second;
+    }
+    if (!fault) return;
+    const std::chrono::milliseconds limit = std::chrono::seconds(timeoutSeconds);
+    if (timeoutSeconds > 0 && fault->delay > limit) {
+        std::this_thread::sleep_for(limit);
+        throw timeoutError();
+    }
+    std::this_thread::sleep_for(fault->delay);
+    if (fault->error) throw *fault->error;
+}
+
+}  // namespace sqlserver

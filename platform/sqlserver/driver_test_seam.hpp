@@ -1,0 +1,46 @@
+#pragma once
+// The stand-in server's test seam: the log of the texts its servers receive, and faults set for a
+// kind of statement. The driver reports every text here and runs the fault set for it; nothing is
+// kept and nothing fails unless a test asks for it.
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/ado/errors.hpp"
+#include "platform/oleaut/recorded_texts.hpp"
+#include "platform/sqlserver/statements.hpp"
+
+namespace sqlserver {
+
+// The texts the servers receive while a log is kept, table requests included, in order.
+[[nodiscard]] oleaut::RecordedTexts& receivedStatements();
+class StatementLog : public oleaut::KeptLog {
+  public:
+    StatementLog() : KeptLog(receivedStatements()) {}
+};
+
+// A statement that fails with an error or takes a time (then fails with a timeout when that is
+// longer than its CommandTimeout), while the object lives.
+struct Fault {
+    std::optional<ado::ProviderError> error;
+    std::chrono::milliseconds delay{0};
+};
+
+class ScopedFault {
+  public:
+    ScopedFault(StatementKind kind, Fault fault);
+    ~ScopedFault();
+    ScopedFault(const ScopedFault&) = delete;
+    ScopedFault& operator=(const ScopedFault&) = delete;
+
+  private:
+    StatementKind kind_;
+};
+
+// Runs the fault set for a kind of statement, if any: waits its time (failing as a timeout past
+// the command's limit), then fails with its error.
+void applyFault(StatementKind kind, int32_t timeoutSeconds);
+
+}  // namespace sqlserver
