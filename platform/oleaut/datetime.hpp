@@ -21,6 +21,9 @@ struct DateParts {
 // previous) year or month: DateSerial(2009, 13, 1) is 1 January 2010. Years 0..29 mean 2000..2029
 // and 30..99 mean 1930..1999. Outside 100..9999: Invalid procedure call.
 Date DateSerial(int year, int month, int day);
+// A year of two digits in full: 0..29 mean 2000..2029 and 30..99 mean 1930..1999; any other year
+// stays as it is.
+int expandYear(int year);
 Date TimeSerial(int hour, int minute, int second);
 // The days of a month (1 to 12) of a year on the calendar.
 int daysInMonth(int year, int month);  // a time of day (days roll over likewise)
