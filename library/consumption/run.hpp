@@ -9,7 +9,6 @@
 #include <string>
 
 #include "library/com/ifiz_par.hpp"
-#include "library/com/iopen_rst.hpp"
 #include "library/com/iras_vrem.hpp"
 #include "library/com/service.hpp"
 #include "library/consumption/bound_recordset.hpp"
@@ -17,8 +16,10 @@
 #include "library/consumption/revision_traits.hpp"
 #include "library/consumption/run_parameters.hpp"
 #include "library/consumption/variant_rule.hpp"
+#include "library/services/appending_table.hpp"
 #include "library/services/journal_text.hpp"
 #include "library/services/row_fields.hpp"
+#include "library/services/run_database.hpp"
 #include "library/services/run_period.hpp"
 
 namespace kalvik {
@@ -61,7 +62,7 @@ class Run {
     int32_t flushingCount() const { return flushingCount_; }
     VentilationSumRecordset& ventilationSumRows() { return ventilationSums_; }
     int32_t ventilationSumCount() const { return ventilationSumCount_; }
-    HoursRecordset& hoursTable() { return hoursTable_; }
+    HoursRecordset& hoursTable() { return hoursTable_.rows(); }
     // A column of the month's climate row, when the method reads one (variant().climateSource),
     // read when a consumer's rule first needs it; an empty climate source fails naming it.
     oleaut::Variant climateValue(Column<ClimateRow> column);
@@ -96,13 +97,9 @@ class Run {
     oleaut::Variant roundQpk(const oleaut::Variant& value) const;
 
   private:
-    static constexpr int32_t kConsumersPerOpening = 500;
-
     void setUp();
     void openClimateAndOutages();
-    void openResultTables();
     void readKeyMaximum();
-    void renewResultTables(int32_t consumersDone);
     void consumerLoop();
     void end();
     void pass(ConsumerContext& c);
@@ -110,14 +107,13 @@ class Run {
     void closeCoefficientRow();
     void beginHoursRow();
     void rollBack() noexcept;
-    void journal(const std::string& message);
 
     RunParameters parameters_;
     const RevisionTraits& traits_;
     RunPeriod period_;
     RunVariant variant_;
 
-    Service<IOpen_RST> openRst_;
+    RunDatabase database_;
     Service<IRas_Vrem> rasVrem_;
     Service<IFiz_par> fizPar_;
 
@@ -131,8 +127,8 @@ class Run {
     int32_t longOutageCount_ = 0;
     FlushingRecordset flushings_;
     int32_t flushingCount_ = 0;
-    MainRecordset mainTable_;
-    HoursRecordset hoursTable_;
+    AppendingTable<MainRow> mainTable_;
+    AppendingTable<HoursRow> hoursTable_;
     CoefficientRecordset coefficientRow_;
     ClimateRecordset climate_;
 

@@ -58,7 +58,7 @@ std::string climateSelection(int month) {
 }
 
 std::string appendingSelection(std::string_view table) {
-    return kalvik::appendingSelection(table, "NNрасчТепл");
+    return kalvik::appendingSelection(table, kResultKey);
 }
 
 }  // namespace kalvik::consumption

@@ -56,6 +56,9 @@ struct RunVariant {
 [[nodiscard]] RunVariant chooseVariant(const RevisionTraits& traits, int16_t plan,
                                        std::string_view dog, std::string_view plSn);
 
+// The key of the main and hours result rows, which the database assigns.
+inline constexpr std::string_view kResultKey = "NNрасчТепл";
+
 // The always-empty updatable selection through which rows are appended to a result table.
 [[nodiscard]] std::string appendingSelection(std::string_view table);
 

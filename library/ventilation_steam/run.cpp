@@ -5,7 +5,6 @@
 
 #include <utility>
 
-#include "library/services/appending_selection.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
 #include "library/ventilation_steam/journal_lines.hpp"
@@ -18,20 +17,20 @@ namespace kalvik::ventilation {
 using oleaut::Variant;
 
 Run::Run(IRas_Vent& self, RunParameters parameters)
-    : self_(self), parameters_(std::move(parameters)) {}
+    : self_(self),
+      parameters_(std::move(parameters)),
+      database_(parameters_.ConnString_Fin),
+      results_(database_, resultTable(parameters_.План, parameters_.Дог), kResultKey,
+               TableNamedAs::Procedure) {}
 
 Run::~Run() = default;
-
-void Run::journal(const std::string& message) {
-    openRst_->LogFileVs_FSB(parameters_.ConnString_Fin, message, std::string());
-}
 
 void Run::execute() {
     requireForwardPeriod(parameters_.Нач, parameters_.Кон);
     start();
     if (!fetchSource()) return;
     openOutageSets();
-    openResultTable();
+    results_.open();
     unitLoop();
     end();
 }
@@ -42,30 +41,17 @@ void Run::start() {
     oleaut::Date last = parameters_.Кон;
     const int16_t monthHours = integer(rasVrem().Час_в_месяц(last), "Час_в_месяц");
     period_ = runPeriod(parameters_.Нач, parameters_.Кон, monthHours);
-    journal(journalLabel(kStartLabel));
+    database_.journal(journalLabel(kStartLabel));
 }
 
 // The unit rows; false, with its journal line, when there are none.
 bool Run::fetchSource() {
-    const std::string& connection = parameters_.ConnString_Fin;
-    forProcedure(kSourceProcedure, [&] {
-        ProcedureCommand command(connection, std::string(kSourceProcedure),
-                                 {planParameter(parameters_.План)});
-        openRst_->Open_RST_otkl_Proc_Prm(command.command(), source_.object(), connection,
-                                         sourceCount_);
-    });
+    sourceCount_ =
+        database_.openThroughCommand(source_, kSourceProcedure, {planParameter(parameters_.План)});
     if (sourceCount_ > 0) return true;
     source_.close();
-    journal(journalLabel(kEmptyLabel));
+    database_.journal(journalLabel(kEmptyLabel));
     return false;
-}
-
-template <class Row>
-void Run::openOutageSet(BoundRecordset<Row>& set, std::string_view procedure, int32_t& count) {
-    forProcedure(procedure, [&] {
-        openRst_->Open_RST_otkl_proc(set.object(), parameters_.ConnString_Fin,
-                                     std::string(procedure), count);
-    });
 }
 
 // A revision's plan or contract run takes the plan outages and no long outages; any other run the
@@ -74,29 +60,13 @@ void Run::openOutageSets() {
     const bool plan =
         rules().outages == OutageRule::PlanSetNoneForContract && parameters_.План != 0;
     outageFilter_ = plan ? kPlanOutageFilter : kOutageFilter;
-    openOutageSet(outages_, plan ? kPlanOutagesProcedure : kOutagesProcedure, outageCount_);
-    if (!plan) openOutageSet(longOutages_, kLongOutagesProcedure, longOutageCount_);
+    outageCount_ =
+        database_.openProcedure(outages_, plan ? kPlanOutagesProcedure : kOutagesProcedure);
+    if (!plan) longOutageCount_ = database_.openProcedure(longOutages_, kLongOutagesProcedure);
 }
 
 bool Run::countsShortOutages() const {
     return rules().outages != OutageRule::PlanSetNoneForContract || !isContract(parameters_.Дог);
-}
-
-void Run::openResultTable() {
-    resultTable_ = std::string(resultTable(parameters_.План, parameters_.Дог));
-    int32_t empty = 0;
-    forProcedure(resultTable_, [&] {
-        openRst_->Open_RST_no_Otkl(results_.object(), parameters_.ConnString_Fin,
-                                   appendingSelection(resultTable_, kResultKey), empty);
-    });
-}
-
-// A recordset keeps every row added to it. Opened afresh now and then, the result table holds
-// only the last units' rows, so that a run's memory does not grow with its units.
-void Run::renewResultTable(int32_t rowsDone) {
-    if (rowsDone % kRowsPerOpening != 0) return;
-    results_.release();
-    openResultTable();
 }
 
 void Run::unitLoop() {
@@ -112,10 +82,10 @@ void Run::unitLoop() {
         try {
             unitPass(*this);
         } catch (const oleaut::Error& e) {
-            results_.cancelUpdate();
+            results_.rows().cancelUpdate();
             throw e.withContext("unit " + unitText_);
         } catch (...) {
-            results_.cancelUpdate();
+            results_.rows().cancelUpdate();
             throw;
         }
         unitEnd(++rowsDone);
@@ -126,7 +96,7 @@ void Run::unitLoop() {
 // After the unit's row is saved: pending window messages, then the bar moves on; without a window
 // the messages alone.
 void Run::unitEnd(int32_t rowsDone) {
-    renewResultTable(rowsDone);
+    results_.renewAfter(rowsDone);
     if (progress_)
         progress_->endRow();
     else
@@ -140,7 +110,7 @@ void Run::end() {
     longOutages_.close();
     if (progress_) progress_->finish();
     progress_.reset();
-    journal(journalEndLine(kTotalLabel, clock_.seconds()));
+    database_.journal(journalEndLine(kTotalLabel, clock_.seconds()));
 }
 
 Variant Run::roundQ(const Variant& value) const {

@@ -8,12 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "library/com/iopen_rst.hpp"
 #include "library/com/iras_vent.hpp"
 #include "library/com/iras_vrem.hpp"
 #include "library/com/service.hpp"
+#include "library/services/appending_table.hpp"
 #include "library/services/bound_recordset.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/run_database.hpp"
 #include "library/services/run_period.hpp"
 #include "library/ventilation_steam/columns.hpp"
 #include "library/ventilation_steam/run_parameters.hpp"
@@ -55,7 +56,7 @@ class Run {
     bool countsShortOutages() const;
     LongOutageRecordset& longOutageRows() { return longOutages_; }
     int32_t longOutageCount() const { return longOutageCount_; }
-    ResultRecordset& resultRow() { return results_; }
+    ResultRecordset& resultRow() { return results_.rows(); }
 
     // `NN_вент` of the unit in hand, as the text of the per-unit filters and the label.
     const std::string& unitText() const { return unitText_; }
@@ -72,26 +73,18 @@ class Run {
     oleaut::Variant roundQpk(const oleaut::Variant& value) const;
 
   private:
-    static constexpr int32_t kRowsPerOpening = 500;
-
     void start();
     bool fetchSource();
     void openOutageSets();
-    template <class Row>
-    void openOutageSet(BoundRecordset<Row>& set, std::string_view procedure, int32_t& count);
     void unitEnd(int32_t rowsDone);
-    void openResultTable();
-    void renewResultTable(int32_t rowsDone);
     void unitLoop();
     void end();
-    void journal(const std::string& message);
 
     IRas_Vent& self_;
     RunParameters parameters_;
     RunPeriod period_;
-    std::string resultTable_;
 
-    Service<IOpen_RST> openRst_;
+    RunDatabase database_;
     Service<IRas_Vrem> rasVrem_;
 
     SourceRecordset source_;
@@ -101,7 +94,7 @@ class Run {
     std::string_view outageFilter_;
     LongOutageRecordset longOutages_;
     int32_t longOutageCount_ = 0;
-    ResultRecordset results_;
+    AppendingTable<ResultRow> results_;
 
     std::unique_ptr<RowProgress> progress_;  // none when the method shows no window
     PhaseClock clock_;
