@@ -16,6 +16,7 @@ using oleaut::Variant;
 
 Run::Run(RunParameters parameters)
     : parameters_(std::move(parameters)),
+      rounding_(roundingOf(parameters_)),
       traits_(traitsOf(parameters_.revision)),
       variant_(chooseVariant(traits_, parameters_.План, parameters_.Дог, parameters_.Пл_Сн)),
       database_(parameters_.ConnString_Fin),
@@ -176,37 +177,6 @@ Hours Run::РасчВремДлитОткл(const Variant& start, const Variant&
     Variant first = parameters_.Нач;
     Variant last = parameters_.Кон;
     return number(rasVrem().РасчВремДлитОткл(from, to, first, last), "РасчВремДлитОткл");
-}
-
-namespace {
-
-double rounded(const RunParameters& p, double value, int16_t decimals) {
-    return p.Okryg == 0 ? oleaut::roundHalfEven(value, decimals) : value;
-}
-
-Variant rounded(const RunParameters& p, const Variant& value, int16_t decimals) {
-    return p.Okryg == 0 ? oleaut::Round(value, decimals) : value;
-}
-
-}  // namespace
-
-double Run::roundQ(double value) const {
-    return rounded(parameters_, value, parameters_.Q_znk);
-}
-double Run::roundG(double value) const {
-    return rounded(parameters_, value, parameters_.G_znk);
-}
-double Run::roundQpk(double value) const {
-    return rounded(parameters_, value, parameters_.Qpk_znk);
-}
-Variant Run::roundQ(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.Q_znk);
-}
-Variant Run::roundG(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.G_znk);
-}
-Variant Run::roundQpk(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.Qpk_znk);
 }
 
 }  // namespace kalvik::consumption

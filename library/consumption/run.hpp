@@ -18,6 +18,7 @@
 #include "library/consumption/variant_rule.hpp"
 #include "library/services/appending_table.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/result_rounding.hpp"
 #include "library/services/row_fields.hpp"
 #include "library/services/run_database.hpp"
 #include "library/services/run_period.hpp"
@@ -86,15 +87,8 @@ class Run {
         return number(rasVrem().Nz_f(recordset[column]), column.name);
     }
 
-    // Rounding switches: with `Okryg` 0 a value is rounded (halves to even) to `Q_znk` (heat
-    // quantities and outage hours), `G_znk` (masses and leaks) or `Qpk_znk` (connected loads)
-    // decimals; otherwise it is kept. A Null stays Null.
-    double roundQ(double value) const;
-    double roundG(double value) const;
-    double roundQpk(double value) const;
-    oleaut::Variant roundQ(const oleaut::Variant& value) const;
-    oleaut::Variant roundG(const oleaut::Variant& value) const;
-    oleaut::Variant roundQpk(const oleaut::Variant& value) const;
+    // The rounding switch of the arguments.
+    const ResultRounding& rounding() const { return rounding_; }
 
   private:
     void setUp();
@@ -109,6 +103,7 @@ class Run {
     void rollBack() noexcept;
 
     RunParameters parameters_;
+    ResultRounding rounding_;
     const RevisionTraits& traits_;
     RunPeriod period_;
     RunVariant variant_;
