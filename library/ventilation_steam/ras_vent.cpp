@@ -1,7 +1,7 @@
 #include "library/ventilation_steam/ras_vent.hpp"
 
-#include "library/ventilation_steam/run.hpp"
-#include "library/ventilation_steam/specific_load.hpp"
+#include "library/ventilation_steam/ventilation_run.hpp"
+#include "library/ventilation_steam/ventilation_specific_load.hpp"
 
 namespace kalvik {
 

@@ -1,6 +1,6 @@
 // The new row's copied columns and the unit's coefficients.
 
-#include "library/ventilation_steam/phases.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
 #include "platform/oleaut/datetime.hpp"
 
 namespace kalvik::ventilation {

@@ -2,7 +2,7 @@
 // temperature, else in the 26 columns; then its working and outage hours.
 
 #include "library/services/products.hpp"
-#include "library/ventilation_steam/phases.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
 
 namespace kalvik::ventilation {
 

@@ -1,15 +1,15 @@
 // The ventilation run as a whole: its period in hours, the source and outage sets, the result
 // table of the variant, the unit loop with one saved row per unit, and the journal lines.
 
-#include "library/ventilation_steam/run.hpp"
+#include "library/ventilation_steam/ventilation_run.hpp"
 
 #include <utility>
 
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
-#include "library/ventilation_steam/journal_lines.hpp"
-#include "library/ventilation_steam/phases.hpp"
-#include "library/ventilation_steam/variant_rule.hpp"
+#include "library/ventilation_steam/ventilation_journal_lines.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
+#include "library/ventilation_steam/ventilation_variant.hpp"
 #include "platform/ui/messages.hpp"
 
 namespace kalvik::ventilation {

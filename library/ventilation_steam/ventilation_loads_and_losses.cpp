@@ -1,6 +1,6 @@
 // Connected loads, the two loss codes, and the row's totals and notes.
 
-#include "library/ventilation_steam/phases.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
 
 namespace kalvik::ventilation {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "library/ventilation_steam/phases.hpp"
-#include "library/ventilation_steam/specific_load.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
+#include "library/ventilation_steam/ventilation_specific_load.hpp"
 
 namespace kalvik::ventilation {
 

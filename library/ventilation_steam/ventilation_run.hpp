@@ -16,9 +16,9 @@
 #include "library/services/journal_text.hpp"
 #include "library/services/run_database.hpp"
 #include "library/services/run_period.hpp"
-#include "library/ventilation_steam/columns.hpp"
-#include "library/ventilation_steam/run_parameters.hpp"
-#include "library/ventilation_steam/unit_values.hpp"
+#include "library/ventilation_steam/ventilation_columns.hpp"
+#include "library/ventilation_steam/ventilation_parameters.hpp"
+#include "library/ventilation_steam/ventilation_unit_values.hpp"
 
 namespace kalvik {
 class RowProgress;

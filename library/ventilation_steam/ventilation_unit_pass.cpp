@@ -1,6 +1,6 @@
 // A unit's pass: hours first, then the new row filled sub-step by sub-step and saved by itself.
 
-#include "library/ventilation_steam/phases.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
 
 namespace kalvik::ventilation {
 

@@ -3,8 +3,8 @@
 // reads of the unit's values, what it writes there and which columns of the pending result row it
 // sets.
 
-#include "library/ventilation_steam/run.hpp"
-#include "library/ventilation_steam/unit_values.hpp"
+#include "library/ventilation_steam/ventilation_run.hpp"
+#include "library/ventilation_steam/ventilation_unit_values.hpp"
 
 namespace kalvik::ventilation {
 

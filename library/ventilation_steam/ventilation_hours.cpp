@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "library/ventilation_steam/phases.hpp"
-#include "library/ventilation_steam/variant_rule.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
+#include "library/ventilation_steam/ventilation_variant.hpp"
 #include "platform/oleaut/math.hpp"
 
 namespace kalvik::ventilation {
