@@ -1,5 +1,6 @@
-// The new row's copied columns and the unit's coefficients.
+// The new row's copied columns, its period, and the unit's coefficients.
 
+#include "library/services/row_fields.hpp"
 #include "library/ventilation_steam/ventilation_phases.hpp"
 #include "platform/oleaut/datetime.hpp"
 
@@ -25,27 +26,33 @@ constexpr ColumnCopy<ResultRow, SourceRow> kRegimeCopies[] = {
 
 }  // namespace
 
-void rowStart(Run& run, UnitValues& u, ResultRecordset& row) {
-    SourceRecordset& s = run.source();
-    copyColumns(row, s, kIdentityCopies);
+void identityColumns(SourceRecordset& unit, ResultRecordset& row) {
+    copyColumns(row, unit, kIdentityCopies);
+}
 
-    u.Кбал_кот = s.number(S::Кбал_кот);
-    u.K_Q_sn_ny = s.number(S::K_Q_sn_ny);
-    u.Кбал_G = s.number(S::Кбал_G);
-    u.K_G_sn_ny = s.number(S::K_G_sn_ny);
-    u.Кцирк = s.number(S::Кцирк);
-    u.КциркМО = s.number(S::КциркМО);
-    u.Коэфф_Перетопа = s.number(S::Коэфф_Перетопа);
-    u.КотоплМО = s.number(S::КотоплМО);
+UnitCoefficients unitCoefficients(SourceRecordset& unit, const RunRules& rules) {
+    UnitCoefficients k;
+    k.Кбал_кот = unit.number(S::Кбал_кот);
+    k.K_Q_sn_ny = unit.number(S::K_Q_sn_ny);
+    k.Кбал_G = unit.number(S::Кбал_G);
+    k.K_G_sn_ny = unit.number(S::K_G_sn_ny);
+    k.Кцирк = unit.number(S::Кцирк);
+    k.КциркМО = unit.number(S::КциркМО);
+    k.Коэфф_Перетопа = unit.number(S::Коэфф_Перетопа);
+    k.КотоплМО = unit.number(S::КотоплМО);
     // Kept as found: read as a number for every unit, so that a Null fails, and not used further.
-    [[maybe_unused]] const double reduction = s.number(S::Коэфф_Сниж);
-    const bool summer = oleaut::isTrue(s[S::Vent_leto]);
-    u.heatingMultiplier = summer && run.rules().summerMultiplierIsOne ? 1.0 : u.КотоплМО;
+    [[maybe_unused]] const double reduction = unit.number(S::Коэфф_Сниж);
+    const bool summer = oleaut::isTrue(unit[S::Vent_leto]);
+    k.heatingMultiplier = summer && rules.summerMultiplierIsOne ? 1.0 : k.КотоплМО;
+    return k;
+}
 
+void periodColumns(SourceRecordset& unit, ResultRecordset& row, oleaut::Date Нач,
+                   oleaut::Date Кон) {
     row.set(R::ДатаРед, oleaut::Now());
-    row.set(R::Период_н_табл, run.parameters().Нач);
-    row.set(R::Период_к_табл, run.parameters().Кон);
-    copyColumns(row, s, kRegimeCopies);
+    row.set(R::Период_н_табл, Нач);
+    row.set(R::Период_к_табл, Кон);
+    copyColumns(row, unit, kRegimeCopies);
 }
 
 }  // namespace kalvik::ventilation

@@ -1,9 +1,12 @@
 // The specific-load factors of the unit, through the calling object's own `ФРасчВент_Pr` or
-// `ФРасчВентТ12`, each with copies of the fields so that nothing they write reaches the row.
+// `ФРасчВентТ12`, each with copies of the fields so that nothing they write reaches the row; and
+// the heating schedule at the ventilation design point that the T12 path and the revisions
+// evaluate.
 
 #include <array>
 #include <string_view>
 
+#include "library/services/row_fields.hpp"
 #include "library/ventilation_steam/ventilation_phases.hpp"
 #include "library/ventilation_steam/ventilation_specific_load.hpp"
 
@@ -39,30 +42,30 @@ struct FactorArguments {
     }
 };
 
-FactorArguments argumentsOf(Run& run, const UnitValues& u, Column<SourceRow> first,
-                            const Variant& Т1в, const Variant& Т2в) {
-    SourceRecordset& s = run.source();
-    return {{s[first], s[S::Тн], s[S::Твн_TVNUT], Variant(u.Тнро_рт), Variant(u.Тнрво),
-             Variant(u.Тнро_нач), s[S::Ткон], s[S::Тнач], s[S::АвтомВент], s[S::QVENT26_pr],
+FactorArguments argumentsOf(SourceRecordset& s, const DesignTemperatures& t,
+                            Column<SourceRow> first, const Variant& Т1в, const Variant& Т2в) {
+    return {{s[first], s[S::Тн], s[S::Твн_TVNUT], Variant(t.Тнро_рт), Variant(t.Тнрво),
+             Variant(t.Тнро_нач), s[S::Ткон], s[S::Тнач], s[S::АвтомВент], s[S::QVENT26_pr],
              s[S::PAR], s[S::Vent_leto], s[S::Т1], s[S::Т2], s[S::Т1_р], s[S::Т2_р], Т1в, Т2в}};
 }
 
-double byOutdoorRatio(Run& run, const UnitValues& u, Column<SourceRow> first) {
-    FactorArguments a = argumentsOf(run, u, first, Variant(), Variant());
+double byOutdoorRatio(IRas_Vent& self, SourceRecordset& s, const DesignTemperatures& t,
+                      Column<SourceRow> first) {
+    FactorArguments a = argumentsOf(s, t, first, Variant(), Variant());
     auto& v = a.v;
     return a.call(first.name, [&] {
-        return run.self().ФРасчВент_Pr(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
-                                       v[10], v[11]);
+        return self.ФРасчВент_Pr(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10],
+                                 v[11]);
     });
 }
 
-double byNetworkRatio(Run& run, const UnitValues& u, Column<SourceRow> first, const Variant& Т1в,
-                      const Variant& Т2в) {
-    FactorArguments a = argumentsOf(run, u, first, Т1в, Т2в);
+double byNetworkRatio(IRas_Vent& self, SourceRecordset& s, const DesignTemperatures& t,
+                      Column<SourceRow> first, const Variant& Т1в, const Variant& Т2в) {
+    FactorArguments a = argumentsOf(s, t, first, Т1в, Т2в);
     auto& v = a.v;
     return a.call(first.name, [&] {
-        return run.self().ФРасчВентТ12(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
-                                       v[10], v[11], v[12], v[13], v[14], v[15], v[16], v[17]);
+        return self.ФРасчВентТ12(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10],
+                                 v[11], v[12], v[13], v[14], v[15], v[16], v[17]);
     });
 }
 
@@ -73,36 +76,39 @@ struct ScheduleAtDesign {
     Variant Т1в, Т2в;
 };
 
-ScheduleAtDesign scheduleAtVentilationDesign(Run& run, const UnitValues& u) {
-    SourceRecordset& s = run.source();
-    Variant tv = int16_t{18}, tn = u.Тнрво, tvr = int16_t{18}, tnro = u.Тнро_рт;
+ScheduleAtDesign scheduleAtVentilationDesign(SourceRecordset& s, const DesignTemperatures& t,
+                                             IRas_Vrem& rasVrem) {
+    Variant tv = int16_t{18}, tn = t.Тнрво, tvr = int16_t{18}, tnro = t.Тнро_рт;
     Variant t1r = s[S::Т1_р], t2r = s[S::Т2_р], t3r = int16_t{95};
-    ScheduleAtDesign t;
-    run.rasVrem().ТемперГрафик(tv, tn, tvr, tnro, t1r, t2r, t3r, t.Т1в, t.Т2в);
-    return t;
+    ScheduleAtDesign schedule;
+    rasVrem.ТемперГрафик(tv, tn, tvr, tnro, t1r, t2r, t3r, schedule.Т1в, schedule.Т2в);
+    return schedule;
 }
 
 }  // namespace
 
 // Kept as found: its temperatures are not used, so that its only effect is to fail where the
 // schedule cannot be evaluated (a heating design temperature of 18, the indoor one).
-void revisionHeatingSchedule(Run& run, const UnitValues& u) {
-    if (!run.rules().cityTemperatures) return;
-    [[maybe_unused]] const ScheduleAtDesign unused = scheduleAtVentilationDesign(run, u);
+void revisionHeatingSchedule(SourceRecordset& unit, const DesignTemperatures& t,
+                             const RunRules& rules, IRas_Vrem& rasVrem) {
+    if (!rules.cityTemperatures) return;
+    [[maybe_unused]] const ScheduleAtDesign unused = scheduleAtVentilationDesign(unit, t, rasVrem);
 }
 
 // The T12 path, for a unit whose `R_tn_t12` is not 0, measures against the heating schedule's
 // temperatures at the ventilation design point; any other unit takes the outdoor ratio.
-void specificLoadFactors(Run& run, UnitValues& u) {
-    SourceRecordset& s = run.source();
-    if (run.rules().t12PathPerUnit && s.integer(S::R_tn_t12) != 0) {
-        const ScheduleAtDesign t = scheduleAtVentilationDesign(run, u);
-        u.lossFactor = byNetworkRatio(run, u, S::Тпот_вент, t.Т1в, t.Т2в);
-        u.loadFactor = byNetworkRatio(run, u, S::Qв_расч, t.Т1в, t.Т2в);
-        return;
+LoadFactors specificLoadFactors(SourceRecordset& unit, const DesignTemperatures& t,
+                                const RunRules& rules, IRas_Vent& self, IRas_Vrem& rasVrem) {
+    LoadFactors f;
+    if (rules.t12PathPerUnit && unit.integer(S::R_tn_t12) != 0) {
+        const ScheduleAtDesign d = scheduleAtVentilationDesign(unit, t, rasVrem);
+        f.loss = byNetworkRatio(self, unit, t, S::Тпот_вент, d.Т1в, d.Т2в);
+        f.load = byNetworkRatio(self, unit, t, S::Qв_расч, d.Т1в, d.Т2в);
+        return f;
     }
-    u.lossFactor = byOutdoorRatio(run, u, S::Тпот_вент);
-    u.loadFactor = byOutdoorRatio(run, u, S::Qв_расч);
+    f.loss = byOutdoorRatio(self, unit, t, S::Тпот_вент);
+    f.load = byOutdoorRatio(self, unit, t, S::Qв_расч);
+    return f;
 }
 
 }  // namespace kalvik::ventilation

@@ -1,5 +1,6 @@
 #pragma once
-// The working values of one ventilation unit, recomputed for each source row.
+// The values of one ventilation unit that its phases compute and pass on, each returned by the
+// one phase that computes it (ventilation_phases.hpp).
 
 #include "library/units/units.hpp"
 
@@ -14,19 +15,15 @@ namespace kalvik::ventilation {
 // would hold them and `Утечки_вент_м3` would count them twice.
 inline constexpr double kT12Factor = 0;
 
-struct UnitValues {
-    Hours working = 0;     // hours the unit works in the period
-    Hours outage = 0;      // its short outages (rounded under the switch)
-    Hours longOutage = 0;  // its long outages, weighted
-    MonthShare share = 0;  // Доля: (period hours - long outages) / month hours, at least 0
-    Hours net = 0;         // working less outage hours, at least 0
+// The design temperatures: the unit's row read as numbers, or the city's of a revision.
+struct DesignTemperatures {
+    Celsius Тнро_рт = 0;   // design outdoor temperature of heating
+    Celsius Тнрво = 0;     // design outdoor temperature of ventilation
+    Celsius Тнро_нач = 0;  // outdoor temperature at which heating starts
+};
 
-    // The design temperatures: the unit's row read as numbers, or the city's of a revision.
-    Celsius Тнро_рт = 0;
-    Celsius Тнрво = 0;
-    Celsius Тнро_нач = 0;
-
-    // Coefficients of the heat and leak products, read as numbers.
+// Coefficients of the heat and leak products, read as numbers.
+struct UnitCoefficients {
     double Кбал_кот = 0;
     double K_Q_sn_ny = 0;
     double Кбал_G = 0;
@@ -36,15 +33,19 @@ struct UnitValues {
     double Коэфф_Перетопа = 0;
     double КотоплМО = 0;
     double heatingMultiplier = 0;  // `КотоплМО`, or 1 in summer ventilation
-
-    double lossFactor = 0;  // the specific-load function of `Тпот_вент`
-    double loadFactor = 0;  // the specific-load function of `Qв_расч`
-
-    // net hours × Кбал_кот × Кцирк × КциркМО × heating multiplier × Коэфф_Перетопа × K_Q_sn_ny,
-    // multiplied in this order.
-    double coefficientProduct() const {
-        return net * Кбал_кот * Кцирк * КциркМО * heatingMultiplier * Коэфф_Перетопа * K_Q_sn_ny;
-    }
 };
+
+// The specific-load factors: the specific-load function of `Тпот_вент` and of `Qв_расч`.
+struct LoadFactors {
+    double loss = 0;
+    double load = 0;
+};
+
+// net hours × Кбал_кот × Кцирк × КциркМО × heating multiplier × Коэфф_Перетопа × K_Q_sn_ny,
+// multiplied in this order.
+[[nodiscard]] inline double coefficientProduct(Hours net, const UnitCoefficients& k) {
+    return net * k.Кбал_кот * k.Кцирк * k.КциркМО * k.heatingMultiplier * k.Коэфф_Перетопа *
+           k.K_Q_sn_ny;
+}
 
 }  // namespace kalvik::ventilation
