@@ -20,7 +20,7 @@ inline constexpr std::string_view kLoopStartLabel = "Ras_Calc_Potr. Цикл п�
 inline constexpr std::string_view kLoopEndLabel = "Ras_Calc_Potr. Цикл по потребителям - Конец ";
 inline constexpr std::string_view kTotalLabel = "Ras_Calc_Potr. Время расчета всего  ";
 
-// Lines 1 to 7 of a run: labels of 80 characters, end lines with the elapsed seconds
+// The seven lines of a run, in order: labels of 80 characters, end lines with the elapsed seconds
 // (library/services/journal_text.hpp).
 std::string sourceStartLine();
 std::string sourceEndLine(int32_t sourceCount, double seconds);
