@@ -12,7 +12,7 @@ struct LoadColumns {
 };
 
 // Rounds the load's columns by the switches; returns the heat as the row then holds it.
-inline double roundLoad(Run& run, MainRecordset& row, const LoadColumns& load) {
+[[nodiscard]] inline double roundLoad(Run& run, MainRecordset& row, const LoadColumns& load) {
     if (run.rounding().rounds()) {
         row.set(load.heat, run.rounding().roundQ(row[load.heat]));
         row.set(load.losses, run.rounding().roundQ(row[load.losses]));

@@ -66,7 +66,7 @@ class Run {
     HoursRecordset& hoursTable() { return hoursTable_.rows(); }
     // A column of the month's climate row, when the method reads one (variant().climateSource),
     // read when a consumer's rule first needs it; an empty climate source fails naming it.
-    oleaut::Variant climateValue(Column<ClimateRow> column);
+    [[nodiscard]] oleaut::Variant climateValue(Column<ClimateRow> column);
     // The consumer's row of `pr_Потребитель_K_G_gvs` (it may hold no row).
     CoefficientRecordset& coefficientRow() { return coefficientRow_; }
 
@@ -77,13 +77,13 @@ class Run {
     IFiz_par& fizPar() { return fizPar_.get(); }
 
     // `ВремяРаботы` of a weekly value, weekday mask and daily window over the period, as a number.
-    Hours ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask, oleaut::Variant start,
-                      oleaut::Variant end);
+    [[nodiscard]] Hours ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask,
+                                    oleaut::Variant start, oleaut::Variant end);
     // `РасчВремДлитОткл` of a long outage's start and end (a missing date counts as 0).
-    Hours РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
+    [[nodiscard]] Hours РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
     // `Nz_f` of a field, as a number.
     template <class Recordset, class Row>
-    double nz(Recordset& recordset, Column<Row> column) {
+    [[nodiscard]] double nz(Recordset& recordset, Column<Row> column) {
         return number(rasVrem().Nz_f(recordset[column]), column.name);
     }
 
