@@ -29,6 +29,8 @@ void Run::execute() {
     requireForwardPeriod(parameters_.Нач, parameters_.Кон);
     startClock_.restart();
     oleaut::Date last = parameters_.Кон;
+    // Month hours as a number; the ventilation run converts them to a 16-bit integer, as it
+    // keeps them.
     period_ = runPeriod(parameters_.Нач, parameters_.Кон,
                         number(rasVrem().Час_в_месяц(last), "Час_в_месяц"));
     setUp();

@@ -33,7 +33,8 @@ void Run::execute() {
     end();
 }
 
-// Period hours, month hours (a 16-bit integer, as the run keeps it) and the start line.
+// Period hours, month hours and the start line. The month hours are converted to a 16-bit integer,
+// as the run keeps them; the consumption run takes them as a number.
 void Run::start() {
     clock_.restart();
     oleaut::Date last = parameters_.Кон;
