@@ -11,8 +11,8 @@
 #include <initializer_list>
 
 #include "bench/bench_support.hpp"
-#include "library/ventilation_steam/columns.hpp"
 #include "library/ventilation_steam/ras_vent.hpp"
+#include "library/ventilation_steam/ventilation_columns.hpp"
 #include "platform/oleaut/datetime.hpp"
 
 namespace {

@@ -24,7 +24,7 @@ void Run::pass(ConsumerContext& c) {
         c.Qtgvs = source_[S::Qtgvs];
     }
 
-    MainRecordset& row = mainTable_;
+    MainRecordset& row = mainTable_.rows();
     row.addNew();
     workingHours(*this, c, row);
     outages(*this, c, row);
@@ -53,7 +53,7 @@ void Run::pass(ConsumerContext& c) {
     beginHoursRow();
     hoursRow(*this, c, row);
     row.update();  // second save
-    hoursTable_.update();
+    hoursTable_.rows().update();
 }
 
 // One command for the whole run: each consumer executes it again with its own number.
@@ -67,8 +67,8 @@ void Run::openCoefficientRow(ConsumerContext& c) {
             std::vector<ProcedureParameter>{consumerParameter(npotr)});
     }
     int32_t count = 0;
-    openRst_->Open_RST_Proc_Prm(coefficientCommand_->command(), coefficientRow_.object(),
-                                parameters_.ConnString_Fin, count);
+    database_.openRst().Open_RST_Proc_Prm(coefficientCommand_->command(), coefficientRow_.object(),
+                                          database_.connString(), count);
     c.K_G_gvs = coefficientRow_.eof() ? 0 : coefficientRow_.number(coef_row::K_G_gvs);
 }
 
@@ -85,16 +85,18 @@ void Run::beginHoursRow() {
         {H::Период_н_табл, M::Период_н_табл},
         {H::Период_к_табл, M::Период_к_табл},
     };
-    hoursTable_.addNew();
-    copyColumns(hoursTable_, mainTable_, kFromMainRow);
-    hoursTable_.set(H::План, parameters_.План);
-    copyColumns(hoursTable_, mainTable_, kPeriod);
+    HoursRecordset& hours = hoursTable_.rows();
+    MainRecordset& main = mainTable_.rows();
+    hours.addNew();
+    copyColumns(hours, main, kFromMainRow);
+    hours.set(H::План, parameters_.План);
+    copyColumns(hours, main, kPeriod);
     if (traits_.recalculationPeriod) {
-        hoursTable_.set(H::Год_Прасч, parameters_.Год_Перерасч);
-        hoursTable_.set(H::Месяц_Прасч, parameters_.Месяц_Перерасч);
+        hours.set(H::Год_Прасч, parameters_.Год_Перерасч);
+        hours.set(H::Месяц_Прасч, parameters_.Месяц_Перерасч);
     }
-    hoursTable_.set(H::Год, static_cast<int16_t>(oleaut::Year(parameters_.Кон)));
-    hoursTable_.set(H::Месяц, static_cast<int16_t>(oleaut::Month(parameters_.Кон)));
+    hours.set(H::Год, static_cast<int16_t>(oleaut::Year(parameters_.Кон)));
+    hours.set(H::Месяц, static_cast<int16_t>(oleaut::Month(parameters_.Кон)));
 }
 
 }  // namespace kalvik::consumption

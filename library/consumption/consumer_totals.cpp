@@ -6,6 +6,7 @@
 #include "library/consumption/columns.hpp"
 #include "library/consumption/loss_mode.hpp"
 #include "library/consumption/phases.hpp"
+#include "library/services/result_rounding.hpp"
 #include "library/services/row_fields.hpp"
 
 namespace kalvik::consumption {
@@ -103,11 +104,9 @@ ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContex
             connected.ТПподкл = source.heldТПподкл;
             connected.ТПподкл_корр = source.heldТПподкл_корр;
     }
-    const bool rounded = parameters.Okryg == 0;
-    if (rounded) {
-        connected.ТПподкл = oleaut::Round(connected.ТПподкл, parameters.Qpk_znk);
-        connected.ТПподкл_корр = oleaut::Round(connected.ТПподкл_корр, parameters.Qpk_znk);
-    }
+    const ResultRounding rounding = roundingOf(parameters);
+    connected.ТПподкл = rounding.roundQpk(connected.ТПподкл);
+    connected.ТПподкл_корр = rounding.roundQpk(connected.ТПподкл_корр);
 
     const LoadTerms loads{
         number(source.QHEAT26, src::QHEAT26.name),
@@ -130,11 +129,8 @@ ConnectedLoad connectedLoad(const ConnectionSource& source, const ConsumerContex
                                       source.mode, src::Подкл_с_потерями.name, source.modeValue);
     double corrected = correctedConnectedLosses + correctedLoadSum +
                        number(source.Доп_потери, src::Доп_потери.name) * periodShare;
-    if (rounded) {
-        corrected = oleaut::roundHalfEven(corrected, parameters.Qpk_znk);
-        connected.SQподкл = oleaut::Round(connected.SQподкл, parameters.Qpk_znk);
-    }
-    connected.SQподкл_корр = corrected;
+    connected.SQподкл_корр = rounding.roundQpk(corrected);
+    connected.SQподкл = rounding.roundQpk(connected.SQподкл);
     return connected;
 }
 

@@ -20,10 +20,10 @@ void flushingSums(Run& run, ConsumerContext& c, MainRecordset&) {
         sums.withdrawalHeat += run.nz(f, F::Otbor_Gk);
         sums.withdrawalWater += run.nz(f, F::Otbor_Tn);
     }
-    sums.flushingHeat = run.roundQ(sums.flushingHeat);
-    sums.withdrawalHeat = run.roundQ(sums.withdrawalHeat);
-    sums.flushingWater = run.roundG(sums.flushingWater);
-    sums.withdrawalWater = run.roundG(sums.withdrawalWater);
+    sums.flushingHeat = run.rounding().roundQ(sums.flushingHeat);
+    sums.withdrawalHeat = run.rounding().roundQ(sums.withdrawalHeat);
+    sums.flushingWater = run.rounding().roundG(sums.flushingWater);
+    sums.withdrawalWater = run.rounding().roundG(sums.withdrawalWater);
 }
 
 }  // namespace kalvik::consumption

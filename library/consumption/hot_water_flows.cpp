@@ -100,10 +100,11 @@ void hotWaterFlows(Run& run, ConsumerContext& c, MainRecordset& row) {
 
     kept.loadBasedHotWater = flows.loadBasedHotWater;
     kept.loadBasedTechnologicalHotWater = flows.loadBasedTechnologicalHotWater;
-    kept.hotWater = run.roundG(flows.hotWater);
-    kept.technologicalHotWater = run.roundG(flows.technologicalHotWater);
-    const Tonnes hotWaterAtConsumer = run.roundG(flows.hotWaterAtConsumer);
-    const Tonnes technologicalAtConsumer = run.roundG(flows.technologicalHotWaterAtConsumer);
+    kept.hotWater = run.rounding().roundG(flows.hotWater);
+    kept.technologicalHotWater = run.rounding().roundG(flows.technologicalHotWater);
+    const Tonnes hotWaterAtConsumer = run.rounding().roundG(flows.hotWaterAtConsumer);
+    const Tonnes technologicalAtConsumer =
+        run.rounding().roundG(flows.technologicalHotWaterAtConsumer);
     if (c.K_G_gvs != 0) {
         kept.coefficientHotWater = kept.hotWater;
         kept.coefficientTechnologicalHotWater = kept.technologicalHotWater;

@@ -19,7 +19,7 @@ InterHeatingRule interHeatingRule(int16_t План, std::string_view Дог, std
                                   double КотоплМО, const Variant& TMO, const Variant& TMO_СНиП) {
     const auto above0 = [](const Variant& t) { return oleaut::isTrue(oleaut::gt(t, int16_t{0})); };
     if (План <= 0) return {КотоплМО == 0, src::КоэффГВС_СНиП};
-    if (Дог == kContractDog || Пл_Сн == kNormPlan) return {above0(TMO_СНиП), src::КоэффГВС_СНиП};
+    if (takesNormClimate(Дог, Пл_Сн)) return {above0(TMO_СНиП), src::КоэффГВС_СНиП};
     return {above0(TMO), src::КоэффГВС};
 }
 

@@ -11,8 +11,6 @@
 
 namespace kalvik::consumption {
 
-// `Пл_Сн` of a plan that follows the building norms.
-inline constexpr std::string_view kNormPlan = "СНиП";
 // Pattern of a norm's unit given in tonnes.
 inline constexpr std::string_view kTonneUnit = "*Тонн*";
 

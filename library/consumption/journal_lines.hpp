@@ -20,14 +20,14 @@ inline constexpr std::string_view kLoopStartLabel = "Ras_Calc_Potr. Цикл п�
 inline constexpr std::string_view kLoopEndLabel = "Ras_Calc_Potr. Цикл по потребителям - Конец ";
 inline constexpr std::string_view kTotalLabel = "Ras_Calc_Potr. Время расчета всего  ";
 
-// Lines 1 to 7 of a run: labels of 80 characters, end lines with the elapsed seconds
+// The seven lines of a run, in order: labels of 80 characters, end lines with the elapsed seconds
 // (library/services/journal_text.hpp).
-std::string sourceStartLine();
-std::string sourceEndLine(int32_t sourceCount, double seconds);
-std::string ventilationStartLine();
-std::string ventilationEndLine(int32_t ventilationSumCount, double seconds);
-std::string loopStartLine();
-std::string loopEndLine(double seconds);
-std::string totalLine(double seconds);
+[[nodiscard]] std::string sourceStartLine();
+[[nodiscard]] std::string sourceEndLine(int32_t sourceCount, double seconds);
+[[nodiscard]] std::string ventilationStartLine();
+[[nodiscard]] std::string ventilationEndLine(int32_t ventilationSumCount, double seconds);
+[[nodiscard]] std::string loopStartLine();
+[[nodiscard]] std::string loopEndLine(double seconds);
+[[nodiscard]] std::string totalLine(double seconds);
 
 }  // namespace kalvik::consumption

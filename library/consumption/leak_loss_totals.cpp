@@ -39,8 +39,8 @@ LossTotals lossTotals(Run& run, const ConsumerContext& c, MainRecordset& row) {
                    "Птот_п_рТ12 + Птгвс_п_р + Птгвс_Пс_п_р + Пттех_п_рТ12 + "
                    "ПттехГВС_п_р + T12 ventilation losses");
     }
-    totals.all = run.roundQ(totals.all);
-    totals.t12 = run.roundQ(totals.t12);
+    totals.all = run.rounding().roundQ(totals.all);
+    totals.t12 = run.rounding().roundQ(totals.t12);
     return totals;
 }
 

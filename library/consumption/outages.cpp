@@ -34,7 +34,7 @@ void outages(Run& run, ConsumerContext& c, MainRecordset&) {
     LoadHours& net = c.netHours;
     const bool rounds = run.traits().roundsOutageHours;
     auto netOf = [&run, rounds](double working, double outageHours) {
-        return std::max(0.0, working - (rounds ? run.roundQ(outageHours) : outageHours));
+        return std::max(0.0, working - (rounds ? run.rounding().roundQ(outageHours) : outageHours));
     };
     net.heating = netOf(work.heating, outage.heating);
     net.hotWater = netOf(work.hotWater, outage.hotWater);

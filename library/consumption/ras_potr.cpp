@@ -23,6 +23,15 @@ void calculate(consumption::RunParameters p) {
     consumption::Run(std::move(p)).execute();
 }
 
+// A method that takes the arguments of the current one: the run under its revision's rules.
+void calculateAs(consumption::Revision revision, const std::string& ConnString_Fin, int16_t Okryg,
+                 int16_t Qpk_znk, int16_t Q_znk, int16_t G_znk, const std::string& Дог,
+                 const std::string& Пл_Сн, double D_NDS_p, double D_Cpec_N_p, oleaut::Date Нач,
+                 oleaut::Date Кон, int16_t План, int16_t Ras_GVS, int16_t tn_t12) {
+    calculate(parametersOf(revision, ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог, Пл_Сн,
+                           D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS, tn_t12));
+}
+
 }  // namespace
 
 void Ras_Potr::Ras_Calc_Potr(const std::string& ConnString_Fin, int16_t Okryg, int16_t Qpk_znk,
@@ -30,9 +39,8 @@ void Ras_Potr::Ras_Calc_Potr(const std::string& ConnString_Fin, int16_t Okryg, i
                              const std::string& Пл_Сн, double D_NDS_p, double D_Cpec_N_p,
                              oleaut::Date Нач, oleaut::Date Кон, int16_t План, int16_t Ras_GVS,
                              int16_t tn_t12) {
-    calculate(parametersOf(consumption::Revision::Current, ConnString_Fin, Okryg, Qpk_znk, Q_znk,
-                           G_znk, Дог, Пл_Сн, D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS,
-                           tn_t12));
+    calculateAs(consumption::Revision::Current, ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk, Дог,
+                Пл_Сн, D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS, tn_t12);
 }
 
 // Its `tn_t12` is 0: the method has none and reads no T12 switch.
@@ -59,9 +67,8 @@ void Ras_Potr::Ras_Calc_Potr_21_04_08(const std::string& ConnString_Fin, int16_t
                                       double D_NDS_p, double D_Cpec_N_p, oleaut::Date Нач,
                                       oleaut::Date Кон, int16_t План, int16_t Ras_GVS,
                                       int16_t tn_t12) {
-    calculate(parametersOf(consumption::Revision::Of21_04_08, ConnString_Fin, Okryg, Qpk_znk, Q_znk,
-                           G_znk, Дог, Пл_Сн, D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS,
-                           tn_t12));
+    calculateAs(consumption::Revision::Of21_04_08, ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk,
+                Дог, Пл_Сн, D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS, tn_t12);
 }
 
 void Ras_Potr::Ras_Calc_Potr_23_01_08(const std::string& ConnString_Fin, int16_t Okryg,
@@ -70,9 +77,8 @@ void Ras_Potr::Ras_Calc_Potr_23_01_08(const std::string& ConnString_Fin, int16_t
                                       double D_NDS_p, double D_Cpec_N_p, oleaut::Date Нач,
                                       oleaut::Date Кон, int16_t План, int16_t Ras_GVS,
                                       int16_t tn_t12) {
-    calculate(parametersOf(consumption::Revision::Of23_01_08, ConnString_Fin, Okryg, Qpk_znk, Q_znk,
-                           G_znk, Дог, Пл_Сн, D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS,
-                           tn_t12));
+    calculateAs(consumption::Revision::Of23_01_08, ConnString_Fin, Okryg, Qpk_znk, Q_znk, G_znk,
+                Дог, Пл_Сн, D_NDS_p, D_Cpec_N_p, Нач, Кон, План, Ras_GVS, tn_t12);
 }
 
 }  // namespace kalvik

@@ -12,11 +12,11 @@ struct LoadColumns {
 };
 
 // Rounds the load's columns by the switches; returns the heat as the row then holds it.
-inline double roundLoad(Run& run, MainRecordset& row, const LoadColumns& load) {
-    if (run.parameters().Okryg == 0) {
-        row.set(load.heat, run.roundQ(row[load.heat]));
-        row.set(load.losses, run.roundQ(row[load.losses]));
-        row.set(load.leak, run.roundG(row[load.leak]));
+[[nodiscard]] inline double roundLoad(Run& run, MainRecordset& row, const LoadColumns& load) {
+    if (run.rounding().rounds()) {
+        row.set(load.heat, run.rounding().roundQ(row[load.heat]));
+        row.set(load.losses, run.rounding().roundQ(row[load.losses]));
+        row.set(load.leak, run.rounding().roundG(row[load.leak]));
     }
     return row.number(load.heat);
 }

@@ -16,19 +16,21 @@ using oleaut::Variant;
 
 Run::Run(RunParameters parameters)
     : parameters_(std::move(parameters)),
+      rounding_(roundingOf(parameters_)),
       traits_(traitsOf(parameters_.revision)),
-      variant_(chooseVariant(traits_, parameters_.План, parameters_.Дог, parameters_.Пл_Сн)) {}
+      variant_(chooseVariant(traits_, parameters_.План, parameters_.Дог, parameters_.Пл_Сн)),
+      database_(parameters_.ConnString_Fin),
+      mainTable_(database_, variant_.mainTable, kResultKey, TableNamedAs::Procedure),
+      hoursTable_(database_, variant_.hoursTable, kResultKey, TableNamedAs::Procedure) {}
 
 Run::~Run() = default;
-
-void Run::journal(const std::string& message) {
-    openRst_->LogFileVs_FSB(parameters_.ConnString_Fin, message, std::string());
-}
 
 void Run::execute() {
     requireForwardPeriod(parameters_.Нач, parameters_.Кон);
     startClock_.restart();
     oleaut::Date last = parameters_.Кон;
+    // Month hours as a number; the ventilation run converts them to a 16-bit integer, as it
+    // keeps them.
     period_ = runPeriod(parameters_.Нач, parameters_.Кон,
                         number(rasVrem().Час_в_месяц(last), "Час_в_месяц"));
     setUp();
@@ -41,41 +43,28 @@ void Run::setUp() {
     const std::string& connection = p.ConnString_Fin;
 
     // Source rows.
-    journal(sourceStartLine());
+    database_.journal(sourceStartLine());
     PhaseClock phase;
-    forProcedure(kSourceProcedure, [&] {
-        ProcedureCommand command(connection, std::string(kSourceProcedure),
-                                 {planParameter(p.План)});
-        openRst_->Open_RST_otkl_Proc_Prm(command.command(), source_.object(), connection,
-                                         sourceCount_);
-    });
-    journal(sourceEndLine(sourceCount_, phase.seconds()));
+    sourceCount_ = database_.openThroughCommand(source_, kSourceProcedure, {planParameter(p.План)});
+    database_.journal(sourceEndLine(sourceCount_, phase.seconds()));
 
     openClimateAndOutages();
 
     // Ventilation sums.
-    journal(ventilationStartLine());
+    database_.journal(ventilationStartLine());
     phase.restart();
-    forProcedure(variant_.ventilationSumsProcedure, [&] {
-        std::vector<ProcedureParameter> parameters;
-        if (variant_.ventilationSumsTakeDog) parameters.push_back(contractParameter(p.Дог));
-        ProcedureCommand command(connection, std::string(variant_.ventilationSumsProcedure),
-                                 parameters);
-        openRst_->Open_RST_otkl_Proc_Prm(command.command(), ventilationSums_.object(), connection,
-                                         ventilationSumCount_);
-    });
-    journal(ventilationEndLine(ventilationSumCount_, phase.seconds()));
+    std::vector<ProcedureParameter> sumParameters;
+    if (variant_.ventilationSumsTakeDog) sumParameters.push_back(contractParameter(p.Дог));
+    ventilationSumCount_ = database_.openThroughCommand(
+        ventilationSums_, variant_.ventilationSumsProcedure, sumParameters);
+    database_.journal(ventilationEndLine(ventilationSumCount_, phase.seconds()));
 
-    forProcedure(kLongOutagesProcedure, [&] {
-        openRst_->Open_RST_otkl_proc(longOutages_.object(), connection,
-                                     std::string(kLongOutagesProcedure), longOutageCount_);
-    });
-    forProcedure(variant_.flushingsProcedure, [&] {
-        openRst_->Open_RST_otkl_proc(flushings_.object(), connection,
-                                     std::string(variant_.flushingsProcedure), flushingCount_);
-    });
+    longOutageCount_ = database_.openProcedure(longOutages_, kLongOutagesProcedure);
+    flushingCount_ = database_.openProcedure(flushings_, variant_.flushingsProcedure);
 
-    openResultTables();
+    // The result tables, the main table first.
+    mainTable_.open();
+    hoursTable_.open();
     if (traits_.readsKeyMaximum) readKeyMaximum();
 
     // The connection through which each consumer's writes become one transaction: every
@@ -87,26 +76,19 @@ void Run::setUp() {
 // The month's climate row (by month of `Нач` from the norm table, else by procedure), then the
 // outages, each when the variant has one.
 void Run::openClimateAndOutages() {
-    const std::string& connection = parameters_.ConnString_Fin;
     const std::string_view climate = variant_.climateSource;
-    int32_t count = 0;
     if (climate == kClimateTable) {
+        int32_t count = 0;
         forProcedure(climate, [&] {
-            openRst_->Open_RST_otkl(climate_.object(), connection,
-                                    climateSelection(oleaut::Month(parameters_.Нач)), count);
+            database_.openRst().Open_RST_otkl(climate_.object(), database_.connString(),
+                                              climateSelection(oleaut::Month(parameters_.Нач)),
+                                              count);
         });
     } else if (!climate.empty()) {
-        forProcedure(climate, [&] {
-            openRst_->Open_RST_otkl_proc(climate_.object(), connection, std::string(climate),
-                                         count);
-        });
+        (void)database_.openProcedure(climate_, climate);
     }
     const std::string_view outages = variant_.outagesProcedure;
-    if (outages.empty()) return;
-    forProcedure(outages, [&] {
-        openRst_->Open_RST_otkl_proc(outages_.object(), connection, std::string(outages),
-                                     outageCount_);
-    });
+    if (!outages.empty()) outageCount_ = database_.openProcedure(outages_, outages);
 }
 
 oleaut::Variant Run::climateValue(Column<ClimateRow> column) {
@@ -120,40 +102,17 @@ void Run::readKeyMaximum() {
     KeyMaximumRecordset maximum;
     int32_t count = 0;
     forProcedure(variant_.mainTable, [&] {
-        openRst_->Open_RST_otkl(maximum.object(), parameters_.ConnString_Fin,
-                                keyMaximumSelection(variant_.mainTable), count);
+        database_.openRst().Open_RST_otkl(maximum.object(), database_.connString(),
+                                          keyMaximumSelection(variant_.mainTable), count);
     });
     (void)nz(maximum, key_maximum::NNрасчТепл);
     maximum.release();
 }
 
-// The result tables, the main table first, as their always-empty appending selections.
-void Run::openResultTables() {
-    const std::string& connection = parameters_.ConnString_Fin;
-    int32_t empty = 0;
-    forProcedure(variant_.mainTable, [&] {
-        openRst_->Open_RST_no_Otkl(mainTable_.object(), connection,
-                                   appendingSelection(variant_.mainTable), empty);
-    });
-    forProcedure(variant_.hoursTable, [&] {
-        openRst_->Open_RST_no_Otkl(hoursTable_.object(), connection,
-                                   appendingSelection(variant_.hoursTable), empty);
-    });
-}
-
-// A recordset keeps every row added to it. Opened afresh now and then, the result tables hold
-// only the last consumers' rows, so that a run's memory does not grow with its consumers.
-void Run::renewResultTables(int32_t consumersDone) {
-    if (consumersDone % kConsumersPerOpening != 0) return;
-    mainTable_.release();
-    hoursTable_.release();
-    openResultTables();
-}
-
 void Run::consumerLoop() {
     if (sourceCount_ > 0) source_.recordset().MoveFirst();
     loopClock_.restart();
-    journal(loopStartLine());
+    database_.journal(loopStartLine());
     progress_ = std::make_unique<RowProgress>(sourceCount_);
 
     while (!source_.eof()) {
@@ -173,7 +132,8 @@ void Run::consumerLoop() {
             throw;
         }
         if (observer_) observer_(oleaut::CLng(source_[src::Npotr]), c);
-        renewResultTables(progress_->row());
+        mainTable_.renewAfter(progress_->row());
+        hoursTable_.renewAfter(progress_->row());
         progress_->endRow();
         source_.moveNext();
     }
@@ -203,8 +163,8 @@ void Run::end() {
 
     const double loop = loopClock_.seconds();
     const double total = startClock_.seconds();
-    journal(loopEndLine(loop));
-    journal(totalLine(total));
+    database_.journal(loopEndLine(loop));
+    database_.journal(totalLine(total));
 }
 
 Hours Run::ВремяРаботы(Variant weekly, Variant mask, Variant start, Variant end) {
@@ -219,37 +179,6 @@ Hours Run::РасчВремДлитОткл(const Variant& start, const Variant&
     Variant first = parameters_.Нач;
     Variant last = parameters_.Кон;
     return number(rasVrem().РасчВремДлитОткл(from, to, first, last), "РасчВремДлитОткл");
-}
-
-namespace {
-
-double rounded(const RunParameters& p, double value, int16_t decimals) {
-    return p.Okryg == 0 ? oleaut::roundHalfEven(value, decimals) : value;
-}
-
-Variant rounded(const RunParameters& p, const Variant& value, int16_t decimals) {
-    return p.Okryg == 0 ? oleaut::Round(value, decimals) : value;
-}
-
-}  // namespace
-
-double Run::roundQ(double value) const {
-    return rounded(parameters_, value, parameters_.Q_znk);
-}
-double Run::roundG(double value) const {
-    return rounded(parameters_, value, parameters_.G_znk);
-}
-double Run::roundQpk(double value) const {
-    return rounded(parameters_, value, parameters_.Qpk_znk);
-}
-Variant Run::roundQ(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.Q_znk);
-}
-Variant Run::roundG(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.G_znk);
-}
-Variant Run::roundQpk(const Variant& value) const {
-    return rounded(parameters_, value, parameters_.Qpk_znk);
 }
 
 }  // namespace kalvik::consumption

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "library/com/ifiz_par.hpp"
-#include "library/com/iopen_rst.hpp"
 #include "library/com/iras_vrem.hpp"
 #include "library/com/service.hpp"
 #include "library/consumption/bound_recordset.hpp"
@@ -17,8 +16,11 @@
 #include "library/consumption/revision_traits.hpp"
 #include "library/consumption/run_parameters.hpp"
 #include "library/consumption/variant_rule.hpp"
+#include "library/services/appending_table.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/result_rounding.hpp"
 #include "library/services/row_fields.hpp"
+#include "library/services/run_database.hpp"
 #include "library/services/run_period.hpp"
 
 namespace kalvik {
@@ -61,10 +63,10 @@ class Run {
     int32_t flushingCount() const { return flushingCount_; }
     VentilationSumRecordset& ventilationSumRows() { return ventilationSums_; }
     int32_t ventilationSumCount() const { return ventilationSumCount_; }
-    HoursRecordset& hoursTable() { return hoursTable_; }
+    HoursRecordset& hoursTable() { return hoursTable_.rows(); }
     // A column of the month's climate row, when the method reads one (variant().climateSource),
     // read when a consumer's rule first needs it; an empty climate source fails naming it.
-    oleaut::Variant climateValue(Column<ClimateRow> column);
+    [[nodiscard]] oleaut::Variant climateValue(Column<ClimateRow> column);
     // The consumer's row of `pr_Потребитель_K_G_gvs` (it may hold no row).
     CoefficientRecordset& coefficientRow() { return coefficientRow_; }
 
@@ -75,34 +77,23 @@ class Run {
     IFiz_par& fizPar() { return fizPar_.get(); }
 
     // `ВремяРаботы` of a weekly value, weekday mask and daily window over the period, as a number.
-    Hours ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask, oleaut::Variant start,
-                      oleaut::Variant end);
+    [[nodiscard]] Hours ВремяРаботы(oleaut::Variant weekly, oleaut::Variant mask,
+                                    oleaut::Variant start, oleaut::Variant end);
     // `РасчВремДлитОткл` of a long outage's start and end (a missing date counts as 0).
-    Hours РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
+    [[nodiscard]] Hours РасчВремДлитОткл(const oleaut::Variant& start, const oleaut::Variant& end);
     // `Nz_f` of a field, as a number.
     template <class Recordset, class Row>
-    double nz(Recordset& recordset, Column<Row> column) {
+    [[nodiscard]] double nz(Recordset& recordset, Column<Row> column) {
         return number(rasVrem().Nz_f(recordset[column]), column.name);
     }
 
-    // Rounding switches: with `Okryg` 0 a value is rounded (halves to even) to `Q_znk` (heat
-    // quantities and outage hours), `G_znk` (masses and leaks) or `Qpk_znk` (connected loads)
-    // decimals; otherwise it is kept. A Null stays Null.
-    double roundQ(double value) const;
-    double roundG(double value) const;
-    double roundQpk(double value) const;
-    oleaut::Variant roundQ(const oleaut::Variant& value) const;
-    oleaut::Variant roundG(const oleaut::Variant& value) const;
-    oleaut::Variant roundQpk(const oleaut::Variant& value) const;
+    // The rounding switch of the arguments.
+    const ResultRounding& rounding() const { return rounding_; }
 
   private:
-    static constexpr int32_t kConsumersPerOpening = 500;
-
     void setUp();
     void openClimateAndOutages();
-    void openResultTables();
     void readKeyMaximum();
-    void renewResultTables(int32_t consumersDone);
     void consumerLoop();
     void end();
     void pass(ConsumerContext& c);
@@ -110,14 +101,14 @@ class Run {
     void closeCoefficientRow();
     void beginHoursRow();
     void rollBack() noexcept;
-    void journal(const std::string& message);
 
     RunParameters parameters_;
+    ResultRounding rounding_;
     const RevisionTraits& traits_;
     RunPeriod period_;
     RunVariant variant_;
 
-    Service<IOpen_RST> openRst_;
+    RunDatabase database_;
     Service<IRas_Vrem> rasVrem_;
     Service<IFiz_par> fizPar_;
 
@@ -131,8 +122,8 @@ class Run {
     int32_t longOutageCount_ = 0;
     FlushingRecordset flushings_;
     int32_t flushingCount_ = 0;
-    MainRecordset mainTable_;
-    HoursRecordset hoursTable_;
+    AppendingTable<MainRow> mainTable_;
+    AppendingTable<HoursRow> hoursTable_;
     CoefficientRecordset coefficientRow_;
     ClimateRecordset climate_;
 

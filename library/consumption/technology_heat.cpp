@@ -32,9 +32,9 @@ void technologyT12(Run& run, ConsumerContext& c, MainRecordset& row) {
     const double hours = c.netHours.technology;
     row.set(M::QтехТ12, product(s[S::QTS], hours, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny));
     row.set(M::Пттех_п_рТ12, product(s[S::Пттех_п], hours, k.Кцирк, k.Кбал_кот, k.K_Q_sn_ny));
-    if (run.parameters().Okryg == 0) {
-        row.set(M::QтехТ12, run.roundQ(row[M::QтехТ12]));
-        row.set(M::Пттех_п_рТ12, run.roundQ(row[M::Пттех_п_рТ12]));
+    if (run.rounding().rounds()) {
+        row.set(M::QтехТ12, run.rounding().roundQ(row[M::QтехТ12]));
+        row.set(M::Пттех_п_рТ12, run.rounding().roundQ(row[M::Пттех_п_рТ12]));
     }
     c.technology.QтехТ12 = row.number(M::QтехТ12);
 }

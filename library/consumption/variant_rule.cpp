@@ -17,21 +17,21 @@ std::string_view outagesOf(OutageRule rule, int16_t plan, bool contract) {
     return "";
 }
 
-std::string_view climateOf(int16_t plan, bool contract, std::string_view plSn) {
+std::string_view climateOf(int16_t plan, std::string_view dog, std::string_view plSn) {
     if (plan <= 0) return kClimateTable;
-    return contract || plSn == kNormClimate ? "pr_Temp_mes_SNiP" : "pr_Temp_mes";
+    return takesNormClimate(dog, plSn) ? "pr_Temp_mes_SNiP" : "pr_Temp_mes";
 }
 
 }  // namespace
 
 RunVariant chooseVariant(const RevisionTraits& traits, int16_t plan, std::string_view dog,
                          std::string_view plSn) {
-    const bool contract = dog == kContractDog;
+    const bool contract = isContract(dog);
     RunVariant v;
     if (plan == 0) {
         v.mainTable = "РезультатыПотребитель";
         v.hoursTable = "РезультатыПотребитель_Время";
-    } else if (dog == kContractDog) {
+    } else if (contract) {
         v.mainTable = "РезультатыПотребитель_Дог";
         v.hoursTable = "РезультатыПотребитель_Дог_Время";
     } else {
@@ -44,7 +44,7 @@ RunVariant chooseVariant(const RevisionTraits& traits, int16_t plan, std::string
     v.ventilationSumsTakeDog = plan != 0;
     v.longOutagesUsed = traits.longOutagesInEveryVariant || plan == 0;
     v.flushingsProcedure = plan != 0 ? "pr_Promyvki_Plan" : "pr_Promyvki";
-    if (traits.climateRow) v.climateSource = climateOf(plan, contract, plSn);
+    if (traits.climateRow) v.climateSource = climateOf(plan, dog, plSn);
     return v;
 }
 
@@ -58,7 +58,7 @@ std::string climateSelection(int month) {
 }
 
 std::string appendingSelection(std::string_view table) {
-    return kalvik::appendingSelection(table, "NNрасчТепл");
+    return kalvik::appendingSelection(table, kResultKey);
 }
 
 }  // namespace kalvik::consumption

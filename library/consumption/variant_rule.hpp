@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "library/consumption/revision_traits.hpp"
+#include "library/services/contract_switch.hpp"
 
 namespace kalvik::consumption {
 
@@ -18,10 +19,6 @@ inline constexpr std::string_view kSourceProcedure = "pr_Isxod_Potr";
 inline constexpr std::string_view kLongOutagesProcedure = "pr_Potr_Dl_Otkl";
 // The consumer's coefficient row; parameter "Npotr". Opened updatable.
 inline constexpr std::string_view kCoefficientProcedure = "pr_Потребитель_K_G_gvs";
-// The value of `Дог` that selects the contract tables (compared exactly, case included).
-inline constexpr std::string_view kContractDog = "Дог";
-// The value of `Пл_Сн` that takes the norm climate in the plan variant (compared exactly).
-inline constexpr std::string_view kNormClimate = "СНиП";
 // The norm climate by month, read with SQL text (climateSelection) in the actual variant.
 inline constexpr std::string_view kClimateTable = "ТемператураМесяцСНиП";
 
@@ -29,6 +26,12 @@ inline constexpr std::string_view kClimateTable = "ТемператураМес�
 // the consumer's number.
 inline constexpr std::string_view kConsumerFilter = "[Npotr] = ";
 inline constexpr std::string_view kFlushingConsumerFilter = "[NNпотр пром] = ";
+
+// A contract (`Дог` "Дог"), or a plan by the building norms (`Пл_Сн` exactly "СНиП"), takes the
+// norm climate: its climate procedure and the norms' month temperature between heating seasons.
+[[nodiscard]] constexpr bool takesNormClimate(std::string_view dog, std::string_view plSn) {
+    return isContract(dog) || plSn == "СНиП";
+}
 
 // What the variant of a run selects.
 struct RunVariant {
@@ -52,6 +55,9 @@ struct RunVariant {
 // method's outage rule. Long outages and climate by the method's traits.
 [[nodiscard]] RunVariant chooseVariant(const RevisionTraits& traits, int16_t plan,
                                        std::string_view dog, std::string_view plSn);
+
+// The key of the main and hours result rows, which the database assigns.
+inline constexpr std::string_view kResultKey = "NNрасчТепл";
 
 // The always-empty updatable selection through which rows are appended to a result table.
 [[nodiscard]] std::string appendingSelection(std::string_view table);

@@ -35,13 +35,9 @@ void runAction(ProcedureCommand& command, std::string_view procedure) {
 
 RevisionRun::RevisionRun(IPotr& self, std::string connString, int16_t Qpk_znk,
                          const ConsumerPolicy& policy)
-    : self_(self), connString_(std::move(connString)), Qpk_znk_(Qpk_znk), policy_(policy) {}
+    : self_(self), database_(std::move(connString)), Qpk_znk_(Qpk_znk), policy_(policy) {}
 
 RevisionRun::~RevisionRun() = default;
-
-void RevisionRun::journal(const std::string& message) {
-    openRst_->LogFileVs_FSB(connString_, message, std::string());
-}
 
 void RevisionRun::execute(Variant& updated) {
     if (!workTable(updated)) return;
@@ -63,14 +59,14 @@ void RevisionRun::execute(Variant& updated) {
 
 bool RevisionRun::workTable(Variant& updated) {
     clock_.restart();
-    journal(journalLabel(kStartLabel));
+    database_.journal(journalLabel(kStartLabel));
     {
-        ProcedureCommand fill(connString_, std::string(kFillProcedure));
+        ProcedureCommand fill(database_.connString(), std::string(kFillProcedure));
         runAction(fill, kFillProcedure);
     }
     forProcedure(kWorkTable, [&] {
         ado::Recordset& table = rows_.recordset();
-        table.ActiveConnection(Variant(connString_));
+        table.ActiveConnection(Variant(database_.connString()));
         table.CursorLocation(ado::adUseClient);
         table.CursorType(ado::adOpenForwardOnly);
         table.LockType(ado::adLockOptimistic);
@@ -87,8 +83,9 @@ bool RevisionRun::workTable(Variant& updated) {
 }
 
 void RevisionRun::sumsAndWindow() {
-    command_ = std::make_unique<ProcedureCommand>(connString_, std::string(kSumsProcedure));
-    openVentilationSums(openRst_.get(), *command_, sums_, connString_);
+    command_ =
+        std::make_unique<ProcedureCommand>(database_.connString(), std::string(kSumsProcedure));
+    openVentilationSums(database_.openRst(), *command_, sums_, database_.connString());
     progress_ = std::make_unique<RowProgress>(count_);
 }
 
@@ -107,7 +104,7 @@ void RevisionRun::end() {
     progress_.reset();
     for (const std::string_view procedure : kUpdateProcedures)
         runAction(*command_, procedure);
-    journal(endLine(count_, clock_.seconds()));
+    database_.journal(endLine(count_, clock_.seconds()));
 }
 
 }  // namespace kalvik::consumer_update

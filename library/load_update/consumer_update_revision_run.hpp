@@ -9,11 +9,11 @@
 #include <string>
 
 #include "library/com/ifiz_par.hpp"
-#include "library/com/iopen_rst.hpp"
 #include "library/com/ipotr.hpp"
 #include "library/com/service.hpp"
 #include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/run_database.hpp"
 
 namespace kalvik {
 class ProcedureCommand;
@@ -41,14 +41,12 @@ class RevisionRun {
     void pass();
     // The work table closed, the two update procedures run, the end line.
     void end();
-    void journal(const std::string& message);
 
     IPotr& self_;
-    std::string connString_;
+    RunDatabase database_;
     int16_t Qpk_znk_;
     const ConsumerPolicy& policy_;
 
-    Service<IOpen_RST> openRst_;
     Service<IFiz_par> fizPar_;
     std::unique_ptr<ProcedureCommand> command_;
     ConsumerRecordset rows_;

@@ -50,13 +50,9 @@ void passRow(const ConsumerContext& context, RowProgress& progress) {
 }
 
 PotrRun::PotrRun(IPotr& self, std::string connString, int16_t Qpk_znk, const ConsumerPolicy& policy)
-    : self_(self), connString_(std::move(connString)), Qpk_znk_(Qpk_znk), policy_(policy) {}
+    : self_(self), database_(std::move(connString)), Qpk_znk_(Qpk_znk), policy_(policy) {}
 
 PotrRun::~PotrRun() = default;
-
-void PotrRun::journal(const std::string& message) {
-    openRst_->LogFileVs_FSB(connString_, message, std::string());
-}
 
 void PotrRun::execute(Variant& updated) {
     if (!setUp(updated)) return;
@@ -74,11 +70,12 @@ void PotrRun::execute(Variant& updated) {
 // Start line, consumers, sums, window; the command is reused for the sums.
 bool PotrRun::setUp(Variant& updated) {
     clock_.restart();
-    journal(journalLabel(kStartLabel));
+    database_.journal(journalLabel(kStartLabel));
     forProcedure(kConsumersProcedure, [&] {
-        command_ =
-            std::make_unique<ProcedureCommand>(connString_, std::string(kConsumersProcedure));
-        openRst_->Open_RST_Proc_Prm(command_->command(), consumers_.object(), connString_, count_);
+        command_ = std::make_unique<ProcedureCommand>(database_.connString(),
+                                                      std::string(kConsumersProcedure));
+        database_.openRst().Open_RST_Proc_Prm(command_->command(), consumers_.object(),
+                                              database_.connString(), count_);
     });
     if (count_ == 0) {
         MsgBox(std::string(kNoConsumers), ui::Buttons::OkOnly, ui::Icon::Critical,
@@ -88,7 +85,7 @@ bool PotrRun::setUp(Variant& updated) {
         command_->close();
         return false;
     }
-    openVentilationSums(openRst_.get(), *command_, sums_, connString_);
+    openVentilationSums(database_.openRst(), *command_, sums_, database_.connString());
     consumers_.recordset().MoveFirst();
     progress_ = std::make_unique<RowProgress>(count_);
     return true;
@@ -128,7 +125,7 @@ void PotrRun::end() {
     progress_->finish();
     progress_.reset();
     command_->close();
-    journal(endLine(count_, clock_.seconds()));
+    database_.journal(endLine(count_, clock_.seconds()));
 }
 
 void PotrRun::handle(const std::string& description) {

@@ -13,6 +13,7 @@
 #include "library/com/service.hpp"
 #include "library/load_update/consumer_update_row.hpp"
 #include "library/services/journal_text.hpp"
+#include "library/services/run_database.hpp"
 
 namespace kalvik {
 class ProcedureCommand;
@@ -54,14 +55,12 @@ class PotrRun {
     // The handler: the box, the transaction rolled back when open, the row in progress dropped,
     // whatever is open closed. Nothing it does can fail.
     void handle(const std::string& description);
-    void journal(const std::string& message);
 
     IPotr& self_;
-    std::string connString_;
+    RunDatabase database_;
     int16_t Qpk_znk_;
     const ConsumerPolicy& policy_;
 
-    Service<IOpen_RST> openRst_;
     Service<IFiz_par> fizPar_;
     std::unique_ptr<ProcedureCommand> command_;
     ConsumerRecordset consumers_;

@@ -10,11 +10,11 @@ namespace kalvik {
 inline constexpr int kJournalLabelWidth = 80;
 
 // The label padded with blanks or cut to exactly 80 characters.
-std::string journalLabel(std::string_view label);
+[[nodiscard]] std::string journalLabel(std::string_view label);
 
 // The 80-character label, the seconds with two decimals and " сек"; above 60 seconds further
 // " - ", the minutes with two decimals and " мин". Numbers in the regional number format.
-std::string journalEndLine(std::string_view label, double seconds);
+[[nodiscard]] std::string journalEndLine(std::string_view label, double seconds);
 
 // Elapsed seconds of a phase on a monotonic clock: a phase that crosses midnight still has its
 // true length.
@@ -22,7 +22,7 @@ class PhaseClock {
   public:
     PhaseClock();
     void restart();
-    double seconds() const;
+    [[nodiscard]] double seconds() const;
 
   private:
     double start_;

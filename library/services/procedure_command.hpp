@@ -23,12 +23,12 @@ struct ProcedureParameter {
 };
 
 // "План" (adInteger), "@dog" (adVarChar of 10), "Npotr" (adInteger).
-ProcedureParameter planParameter(int16_t plan);
-ProcedureParameter contractParameter(const std::string& dog);
-ProcedureParameter consumerParameter(int32_t npotr);
+[[nodiscard]] ProcedureParameter planParameter(int16_t plan);
+[[nodiscard]] ProcedureParameter contractParameter(const std::string& dog);
+[[nodiscard]] ProcedureParameter consumerParameter(int32_t npotr);
 
 // 1200 seconds for pr_Isxod_Potr, pr_Isx_Vent_Potr and pr_Потребитель_K_G_gvs, 600 for others.
-int32_t procedureTimeout(std::string_view procedure);
+[[nodiscard]] int32_t procedureTimeout(std::string_view procedure);
 
 // Runs step; an error it raises names the procedure or table ("procedure pr_Isxod_Potr: ...").
 template <class F>

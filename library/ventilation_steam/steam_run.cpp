@@ -2,9 +2,7 @@
 
 #include <utility>
 
-#include "library/services/appending_selection.hpp"
 #include "library/services/journal_text.hpp"
-#include "library/services/procedure_command.hpp"
 #include "library/ventilation_steam/steam_journal_lines.hpp"
 #include "platform/ui/messages.hpp"
 
@@ -12,11 +10,9 @@ namespace kalvik::steam {
 
 SteamRun::SteamRun(SteamParameters parameters)
     : parameters_(std::move(parameters)),
-      variant_(chooseSteamVariant(parameters_.План, parameters_.Дог)) {}
-
-void SteamRun::journal(const std::string& message) {
-    openRst_->LogFileVs_FSB(parameters_.ConnString_Fin, message, std::string());
-}
+      variant_(chooseSteamVariant(parameters_.План, parameters_.Дог)),
+      database_(parameters_.ConnString_Fin),
+      result_(database_, variant_.table, res::NNрасчТепл.name, TableNamedAs::Table) {}
 
 void SteamRun::execute() {
     const PhaseClock run;
@@ -24,35 +20,17 @@ void SteamRun::execute() {
     rowLoop();
     source_.release();
     result_.release();
-    journal(totalLine(run.seconds()));
+    database_.journal(totalLine(run.seconds()));
 }
 
 // The variant's rows as a disconnected copy (the command's connection is closed once they are
 // read), then the result table for appending.
 void SteamRun::prepare() {
-    const std::string& connection = parameters_.ConnString_Fin;
     const PhaseClock phase;
-    journal(startLine(variant_));
-    try {
-        ProcedureCommand command(connection, std::string(variant_.procedure));
-        openRst_->Open_RST_otkl_Proc_Prm(command.command(), source_.object(), connection,
-                                         sourceCount_);
-        command.close();
-    } catch (const oleaut::Error& e) {
-        throw e.withContext("procedure " + std::string(variant_.procedure));
-    }
-    journal(preparedLine(sourceCount_, phase.seconds()));
-    openResultTable();
-}
-
-void SteamRun::openResultTable() {
-    int32_t empty = 0;
-    try {
-        openRst_->Open_RST_no_Otkl(result_.object(), parameters_.ConnString_Fin,
-                                   appendingSelection(variant_.table, res::NNрасчТепл.name), empty);
-    } catch (const oleaut::Error& e) {
-        throw e.withContext("table " + std::string(variant_.table));
-    }
+    database_.journal(startLine(variant_));
+    sourceCount_ = database_.openThroughCommand(source_, variant_.procedure, {});
+    database_.journal(preparedLine(sourceCount_, phase.seconds()));
+    result_.open();
 }
 
 void SteamRun::rowLoop() {
@@ -66,10 +44,7 @@ void SteamRun::rowLoop() {
                                 oleaut::CStr(oleaut::concat(source_[src::Npotr], "")));
         }
         ui::processPendingMessages();
-        if (++saved % kRowsPerOpening == 0) {
-            result_.release();
-            openResultTable();
-        }
+        result_.renewAfter(++saved);
         source_.moveNext();
     }
 }
@@ -77,17 +52,18 @@ void SteamRun::rowLoop() {
 // One result row, phase by phase, saved by itself.
 void SteamRun::buildRow() {
     const SteamParameters& p = parameters_;
-    result_.addNew();
-    identityColumns(source_, result_, p.Кон);
+    ResultRecordset& row = result_.rows();
+    row.addNew();
+    identityColumns(source_, row, p.Кон);
     const Ratios k = loadRatios(source_);
-    steamTotals(source_, result_, k, p.G_znk);
-    condensateTotals(source_, result_, k, p.G_znk);
-    notReturnedCondensate(result_);
-    requireSteamSums(source_, result_);
-    returnedHeatTotals(source_, result_, k, p.Q_znk);
-    steamHeat(source_, result_);
-    closingCopies(source_, result_);
-    result_.update();
+    steamTotals(source_, row, k, p.G_znk);
+    condensateTotals(source_, row, k, p.G_znk);
+    notReturnedCondensate(row);
+    requireSteamSums(source_, row);
+    returnedHeatTotals(source_, row, k, p.Q_znk);
+    steamHeat(source_, row);
+    closingCopies(source_, row);
+    row.update();
 }
 
 }  // namespace kalvik::steam

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "library/com/iopen_rst.hpp"
-#include "library/com/service.hpp"
+#include "library/services/appending_table.hpp"
+#include "library/services/run_database.hpp"
 #include "library/ventilation_steam/steam_phases.hpp"
 #include "library/ventilation_steam/steam_variant.hpp"
 #include "platform/oleaut/variant.hpp"
@@ -32,22 +32,16 @@ class SteamRun {
     void execute();
 
   private:
-    // Result rows opened afresh now and then, so that a run's memory does not grow with its rows
-    // (the appending selection is empty, so nothing else changes).
-    static constexpr int32_t kRowsPerOpening = 500;
-
     void prepare();
-    void openResultTable();
     void rowLoop();
     void buildRow();
-    void journal(const std::string& message);
 
     SteamParameters parameters_;
     SteamVariant variant_;
-    Service<IOpen_RST> openRst_;
+    RunDatabase database_;
     SourceRecordset source_;
     int32_t sourceCount_ = 0;
-    ResultRecordset result_;
+    AppendingTable<ResultRow> result_;
 };
 
 }  // namespace kalvik::steam

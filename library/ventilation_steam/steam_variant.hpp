@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "library/services/contract_switch.hpp"
+
 namespace kalvik::steam {
 
 struct SteamVariant {
@@ -18,14 +20,11 @@ inline constexpr SteamVariant kActual{"pr_Isxod_Potr_Par", "Res_Potreb_Par"};
 inline constexpr SteamVariant kContract{"pr_Isxod_Potr_Par_Dog", "Res_Potreb_Par_Dog"};
 inline constexpr SteamVariant kPlan{"pr_Isxod_Potr_Par_Plan", "Res_Potreb_Par_Plan"};
 
-// The value of `Дог` that selects the contract variant, compared exactly (case and blanks count).
-inline constexpr std::string_view kContractDog = "Дог";
-
 // `План` 0 is the actual variant whatever `Дог` holds; otherwise "Дог" selects the contract
 // variant and anything else the plan variant.
 [[nodiscard]] constexpr SteamVariant chooseSteamVariant(int16_t plan, std::string_view dog) {
     if (plan == 0) return kActual;
-    return dog == kContractDog ? kContract : kPlan;
+    return isContract(dog) ? kContract : kPlan;
 }
 
 }  // namespace kalvik::steam

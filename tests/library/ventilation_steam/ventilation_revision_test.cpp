@@ -10,7 +10,7 @@
 #include <ostream>
 
 #include "library/ventilation_steam/ras_vent.hpp"
-#include "library/ventilation_steam/variant_rule.hpp"
+#include "library/ventilation_steam/ventilation_variant.hpp"
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/text.hpp"
 #include "platform/ui/form.hpp"

@@ -1,4 +1,4 @@
-#include "library/ventilation_steam/specific_load.hpp"
+#include "library/ventilation_steam/ventilation_specific_load.hpp"
 
 #include "platform/oleaut/math.hpp"
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "library/services/contract_switch.hpp"
+
 namespace kalvik::ventilation {
 
 // Unit rows, one per ventilation unit; parameter "План", timeout 1200 seconds.
@@ -17,11 +19,6 @@ inline constexpr std::string_view kPlanOutagesProcedure = "pr_Otkl_vent_Plan";
 inline constexpr std::string_view kOutageFilter = "[NNвентотк] = ";
 inline constexpr std::string_view kLongOutageFilter = "[NNВентТабл] = ";
 inline constexpr std::string_view kPlanOutageFilter = "[NN_вент] = ";
-
-// `Дог` exactly "Дог", case included: the contract figures.
-[[nodiscard]] constexpr bool isContract(std::string_view dog) {
-    return dog == "Дог";
-}
 
 // `Дог` exactly "Дог" (case included) -> the contract table whatever `План` is; otherwise
 // `План` not 0 -> the plan table; otherwise the actual table.

@@ -1,4 +1,4 @@
-#include "library/ventilation_steam/variant_rule.hpp"
+#include "library/ventilation_steam/ventilation_variant.hpp"
 
 namespace kalvik::ventilation {
 

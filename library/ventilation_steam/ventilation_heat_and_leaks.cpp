@@ -1,8 +1,8 @@
 // Heat and leaks of the unit, in the 12 columns when its regime starts at the ventilation design
-// temperature, else in the 26 columns; then its working and outage hours.
+// temperature, else in the 26 columns; and its working and outage hours.
 
 #include "library/services/products.hpp"
-#include "library/ventilation_steam/phases.hpp"
+#include "library/ventilation_steam/ventilation_phases.hpp"
 
 namespace kalvik::ventilation {
 
@@ -31,24 +31,25 @@ void roundEach(ResultRecordset& row, const Column<ResultRow> (&columns)[N], Roun
 
 }  // namespace
 
-void heatAndLeaks(Run& run, const UnitValues& u, ResultRecordset& row) {
-    const bool t12 = run.rules().t12Columns;
+void heatAndLeaks(SourceRecordset& unit, ResultRecordset& row, double loadFactor, Hours net,
+                  const UnitCoefficients& k, Celsius Тнрво, const RunRules& rules,
+                  const ResultRounding& rounding) {
+    const bool t12 = rules.t12Columns;
     const Variant zero = int16_t{0};
     setEach(row, kHeatColumns, zero);
     if (t12) setEach(row, kT12HeatColumns, zero);
     setEach(row, kLeakColumns, zero);
 
-    SourceRecordset& s = run.source();
-    if (u.loadFactor != 0) {
-        const Variant heat = u.loadFactor * u.coefficientProduct();
+    if (loadFactor != 0) {
+        const Variant heat = loadFactor * coefficientProduct(net, k);
         const Variant leaks =
-            product(s[S::Ут_Вент], u.net, u.heatingMultiplier, u.Кбал_G, u.K_G_sn_ny);
-        const bool twelve = oleaut::isTrue(oleaut::eq(s[S::Тнач], Variant(u.Тнрво)));
+            product(unit[S::Ут_Вент], net, k.heatingMultiplier, k.Кбал_G, k.K_G_sn_ny);
+        const bool twelve = oleaut::isTrue(oleaut::eq(unit[S::Тнач], Variant(Тнрво)));
         row.set(twelve ? R::Qвент12 : R::Qвент26, heat);
         row.set(twelve ? R::Утвент12_п : R::Утвент26_п, leaks);
     }
-    auto roundQ = [&](const Variant& v) { return run.roundQ(v); };
-    auto roundG = [&](const Variant& v) { return run.roundG(v); };
+    auto roundQ = [&](const Variant& v) { return rounding.roundQ(v); };
+    auto roundG = [&](const Variant& v) { return rounding.roundG(v); };
     roundEach(row, kHeatColumns, roundQ);
     roundEach(row, kLeakColumns, roundG);
     // A revision's T12 heat stays 0 (kT12Factor); its columns and the leaks are rounded again.
@@ -57,9 +58,11 @@ void heatAndLeaks(Run& run, const UnitValues& u, ResultRecordset& row) {
         roundEach(row, kLeakColumns, roundG);
     }
     row.set(R::Утечки_вент_м3, row[R::Утвент12_п] + row[R::Утвент26_п]);
+}
 
-    row.set(R::ВрмРабЧас, u.working);
-    row.set(R::ВрмОтклЧас, u.outage);
+void hoursColumns(ResultRecordset& row, Hours working, Hours outage) {
+    row.set(R::ВрмРабЧас, working);
+    row.set(R::ВрмОтклЧас, outage);
 }
 
 }  // namespace kalvik::ventilation
