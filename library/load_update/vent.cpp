@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "library/com/iopen_rst.hpp"
 #include "library/com/service.hpp"
 #include "library/load_update/unit_update.hpp"
 #include "library/services/journal_text.hpp"
 #include "library/services/msgbox.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
+#include "library/services/run_database.hpp"
 
 namespace kalvik {
 
@@ -33,12 +33,13 @@ void Vent::CalculationVent(const std::string& ConnString_Fin, int16_t Qpk_znk) {
     PhaseClock clock;
     std::string journalText = journalLabel(kStartLabel);
     ProcedureCommand command(ConnString_Fin, std::string(kUnitProcedure));
-    Service<IOpen_RST> openRst;
+    RunDatabase database(ConnString_Fin);
     Service<IFiz_par> fizPar;
     unit_update::UnitRecordset units;
     int32_t K_vo = 0;
     forProcedure(kUnitProcedure, [&] {
-        openRst->Open_RST_Proc_Prm(command.command(), units.object(), ConnString_Fin, K_vo);
+        database.openRst().Open_RST_Proc_Prm(command.command(), units.object(), ConnString_Fin,
+                                             K_vo);
     });
     if (K_vo == 0) {
         MsgBox(std::string(kNoUnitsText));
@@ -49,8 +50,7 @@ void Vent::CalculationVent(const std::string& ConnString_Fin, int16_t Qpk_znk) {
     }
     units.release();
     journalText = std::string(kEndLabel) + std::string(kCountLabel) + std::to_string(K_vo);
-    openRst->LogFileVs_FSB(ConnString_Fin, journalEndLine(journalText, clock.seconds()),
-                           std::string());
+    database.journal(journalEndLine(journalText, clock.seconds()));
 }
 
 void Vent::CalculationVent_old(const std::string& ConnString_Fin, int16_t Qpk_znk, double GorTxv) {
