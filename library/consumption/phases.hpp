@@ -4,9 +4,7 @@
 // there and which columns of the pending main row it sets. A context member has one writer (the
 // pass itself writes `K_G_gvs`, `PAR`, `Qgvs` and `Qtgvs` before the first phase); a phase that
 // only reads the context takes it as const. What sets the methods apart a phase reads from
-// run.traits() and run.variant(). A new phase is declared here at its place, with its
-// line, and called at the same place there. The calculations still to come take the inputs they
-// need as const and fill a result struct of their own.
+// run.traits() and run.variant().
 
 #include "library/consumption/consumer_context.hpp"
 #include "library/consumption/run.hpp"

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "library/consumption/journal_lines.hpp"
+#include "library/consumption/pass_test_seam.hpp"
 #include "library/services/procedure_command.hpp"
 #include "library/services/row_progress.hpp"
 #include "platform/oleaut/datetime.hpp"
@@ -131,7 +132,7 @@ void Run::consumerLoop() {
             rollBack();
             throw;
         }
-        if (observer_) observer_(oleaut::CLng(source_[src::Npotr]), c);
+        tellPassListener(oleaut::CLng(source_[src::Npotr]), c);
         mainTable_.renewAfter(progress_->row());
         hoursTable_.renewAfter(progress_->row());
         progress_->endRow();

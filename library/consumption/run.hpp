@@ -4,7 +4,6 @@
 // everything of the run through this object.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,11 +40,6 @@ class Run {
     // that names the consumer; that consumer's writes are rolled back, earlier consumers stay
     // saved.
     void execute();
-
-    // Called with each consumer's `Npotr` and working values after its pass is committed.
-    void observePasses(std::function<void(int32_t, const ConsumerContext&)> observer) {
-        observer_ = std::move(observer);
-    }
 
     const RunParameters& parameters() const { return parameters_; }
     const RevisionTraits& traits() const { return traits_; }
@@ -133,7 +127,6 @@ class Run {
     PhaseClock startClock_;
     PhaseClock loopClock_;
     std::string consumerText_;
-    std::function<void(int32_t, const ConsumerContext&)> observer_;
 };
 
 }  // namespace kalvik::consumption

@@ -1,7 +1,5 @@
 #include "library/consumption/variant_rule.hpp"
 
-#include "library/services/appending_selection.hpp"
-
 namespace kalvik::consumption {
 
 namespace {
@@ -55,10 +53,6 @@ std::string keyMaximumSelection(std::string_view mainTable) {
 std::string climateSelection(int month) {
     return "SELECT     MAX(КоэффГВС) AS КоэффГВС " + std::string("From ТемператураМесяцСНиП ") +
            "Where (NMES = " + std::to_string(month) + " )";
-}
-
-std::string appendingSelection(std::string_view table) {
-    return kalvik::appendingSelection(table, kResultKey);
 }
 
 }  // namespace kalvik::consumption

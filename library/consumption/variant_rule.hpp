@@ -59,9 +59,6 @@ struct RunVariant {
 // The key of the main and hours result rows, which the database assigns.
 inline constexpr std::string_view kResultKey = "NNрасчТепл";
 
-// The always-empty updatable selection through which rows are appended to a result table.
-[[nodiscard]] std::string appendingSelection(std::string_view table);
-
 // The largest key of a main result table.
 [[nodiscard]] std::string keyMaximumSelection(std::string_view mainTable);
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "library/consumption/variant_rule.hpp"
+#include "library/services/appending_selection.hpp"
 #include "library/services/procedure_command.hpp"
 #include "tests/library/consumption/consumption_fixture.hpp"
 #include "tests/support/schema_columns.hpp"
@@ -31,7 +32,7 @@ std::shared_ptr<ado::Connection> connectionTo(const ConsumptionDatabase& db) {
 }
 
 std::set<std::string> tableColumns(const ConsumptionDatabase& db, std::string_view table) {
-    return columnsOf(*connectionTo(db)->Execute(appendingSelection(table)));
+    return columnsOf(*connectionTo(db)->Execute(appendingSelection(table, kResultKey)));
 }
 
 TEST(ColumnsInSchema, TheProceduresGiveEveryColumnRead) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "demo/builder.hpp"
+#include "library/consumption/pass_test_seam.hpp"
 #include "library/consumption/run.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/oleaut/datetime.hpp"
@@ -152,8 +153,9 @@ inline void runOnce(const RunParameters& p) {
 // Runs the phases built so far and returns every consumer's working values by `Npotr`.
 inline std::map<int, ConsumerContext> runAndKeep(const RunParameters& p) {
     std::map<int, ConsumerContext> kept;
+    const ScopedPassListener listener(
+        [&](int32_t npotr, const ConsumerContext& c) { kept[npotr] = c; });
     Run run(p);
-    run.observePasses([&](int32_t npotr, const ConsumerContext& c) { kept[npotr] = c; });
     run.execute();
     return kept;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "library/services/appending_selection.hpp"
+
 namespace kalvik::consumption {
 namespace {
 
@@ -141,10 +143,10 @@ TEST(VariantRule, ClimateAndKeyMaximumTexts) {
 }
 
 TEST(VariantRule, AppendingSelectionIsTheAlwaysEmptySelectionOfTheTable) {
-    EXPECT_EQ(appendingSelection("РезультатыПотребитель_Дог"),
+    EXPECT_EQ(appendingSelection("РезультатыПотребитель_Дог", kResultKey),
               "SELECT РезультатыПотребитель_Дог.* FROM РезультатыПотребитель_Дог "
               "WHERE (((РезультатыПотребитель_Дог.NNрасчТепл) Is Null))");
-    EXPECT_EQ(appendingSelection("РезультатыПотребитель_Время"),
+    EXPECT_EQ(appendingSelection("РезультатыПотребитель_Время", kResultKey),
               "SELECT РезультатыПотребитель_Время.* FROM РезультатыПотребитель_Время "
               "WHERE (((РезультатыПотребитель_Время.NNрасчТепл) Is Null))");
 }
