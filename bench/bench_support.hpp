@@ -243,11 +243,29 @@ Measured inChildProcess(Work work) {
     return report.measured;
 }
 
+// The peak resident memory that every calculation's run stays within.
+inline constexpr double kPeakTargetMiB = 320;
+
 // Targets of a run beside its baseline.
 struct Targets {
     double ratio;
-    double peakMiB;
+    double peakMiB = kPeakTargetMiB;
 };
+
+// The largest number of generated consumers every calculation is measured at.
+inline constexpr int64_t kLargestSize = 100000;
+
+// Registers a run beside its baseline once at `Smaller` generated consumers and once at the
+// largest size, each timed by its measured wall time, in seconds:
+// `BENCHMARK(BM_X)->Apply(measuredAt<20000>)`.
+template <int64_t Smaller>
+void measuredAt(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(Smaller)
+        ->Arg(kLargestSize)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kSecond);
+}
 
 // Runs `calculate(connectionString)` and `baseline(file)` alternately, each in a process of its
 // own on a fresh copy of the database, three rounds; reports their wall and CPU medians and
