@@ -25,13 +25,14 @@ struct Reduced {
     double beta;
 };
 
-double absolutePressureMpa(double kgfPerCm2) {
+// A pressure in kgf/cm² in megapascals.
+double megapascals(double kgfPerCm2) {
     return checkedDouble(kgfPerCm2 * 98.0665 * 1e-3);
 }
 
 Reduced reducedState(double PV, double tv) {
     return {quotient(tv + kKelvinOffset, kCriticalTemperature),
-            quotient(absolutePressureMpa(PV), kCriticalPressure)};
+            quotient(megapascals(PV), kCriticalPressure)};
 }
 
 // Y, Y' and Y'' (derivatives with respect to theta).

@@ -15,12 +15,6 @@ namespace {
 
 constexpr std::string_view kOdbcPrefix = "ODBC;";
 
-bool isEngineTable(const std::string& name) {
-    return std::any_of(std::begin(kEngineTables), std::end(kEngineTables), [&](const char* engine) {
-        return oleaut::sameTextIgnoringCase(name, engine);
-    });
-}
-
 // The columns of the source table, read through an ADO connection on the link's string.
 std::vector<std::string> sourceColumns(const TableDef& def) {
     const std::string connection = def.Connect.substr(kOdbcPrefix.size());

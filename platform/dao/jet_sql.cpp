@@ -58,10 +58,7 @@ std::optional<Link> findLink(File& file, const std::string& name) {
 
 std::optional<std::string> findLocalTable(File& file, const std::string& name) {
     for (const std::string& table : file.tables()) {
-        bool engine = false;
-        for (const char* own : kEngineTables)
-            engine = engine || oleaut::sameTextIgnoringCase(table, own);
-        if (!engine && oleaut::sameTextIgnoringCase(table, name)) return table;
+        if (!isEngineTable(table) && oleaut::sameTextIgnoringCase(table, name)) return table;
     }
     return std::nullopt;
 }

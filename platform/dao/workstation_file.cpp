@@ -1,7 +1,11 @@
 #include "platform/dao/workstation_file.hpp"
 
+#include <algorithm>
+#include <iterator>
+
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/dao/dao_errors.hpp"
+#include "platform/oleaut/letter_case.hpp"
 
 namespace dao {
 namespace {
@@ -20,7 +24,17 @@ constexpr const char* kEngineSchema =
 
 constexpr char kColumnSeparator = '\n';
 
+// The engine's own tables, as kEngineSchema makes them.
+constexpr std::string_view kEngineTables[] = {"dao_properties", "dao_links", "dao_indexes",
+                                              "dao_modules"};
+
 }  // namespace
+
+bool isEngineTable(std::string_view name) {
+    return std::any_of(
+        std::begin(kEngineTables), std::end(kEngineTables),
+        [&](std::string_view engine) { return oleaut::sameTextIgnoringCase(name, engine); });
+}
 
 std::string joinColumns(const std::vector<std::string>& columns) {
     std::string joined;

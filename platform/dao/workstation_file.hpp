@@ -6,15 +6,16 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ado/sqlite_file.hpp"
 
 namespace dao {
 
-// The engine's own tables, which are no table definitions of the file.
-inline constexpr const char* kEngineTables[] = {"dao_properties", "dao_links", "dao_indexes",
-                                                "dao_modules"};
+// Whether a table is one of the engine's own (letter case ignored), which are no table
+// definitions of the file.
+[[nodiscard]] bool isEngineTable(std::string_view name);
 
 // A linked table as the file keeps it.
 struct Link {
