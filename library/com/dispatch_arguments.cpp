@@ -82,12 +82,12 @@ bool namesNothing(const oleaut::Error& e) {
 // Whether a text reads as a number or as a date.
 bool numberOrDate(const oleaut::Variant& text) {
     try {
-        oleaut::CDbl(text);
+        (void)oleaut::CDbl(text);
         return true;
     } catch (const oleaut::Error&) {
     }
     try {
-        oleaut::CDate(text);
+        (void)oleaut::CDate(text);
         return true;
     } catch (const oleaut::Error&) {
         return false;

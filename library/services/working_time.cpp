@@ -118,7 +118,7 @@ Variant ВремяОтключений(const Variant& Вр_нед, const Variant
         Variant w = int16_t{0};
         if (isWorked(worked, day)) {
             w = Кон - Нач;
-            oleaut::CDbl(Вр_нед);  // takes no part, but must be a number
+            (void)oleaut::CDbl(Вр_нед);  // takes no part, but must be a number
         }
         sum = sum + outageHoursOfDay(w, Нач, Кон, day == start.date, day == end.date, start.hours,
                                      end.hours);

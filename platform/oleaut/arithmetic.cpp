@@ -53,7 +53,7 @@ VarType resultKind(VarType a, VarType b, Op op) {
 }
 
 Variant singleResult(double value) {
-    checkedDouble(value);
+    (void)checkedDouble(value);
     if (std::fabs(value) > FLT_MAX) return Variant(value);  // a Single that overflows is a Double
     return Variant(static_cast<float>(value));
 }

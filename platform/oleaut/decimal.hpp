@@ -18,14 +18,14 @@ struct Decimal {
 };
 
 // Shortest round-trip decimal of a finite value.
-Decimal shortestDecimal(double value);
+[[nodiscard]] Decimal shortestDecimal(double value);
 // The value rounded to 15 (Double) or 7 (Single) significant digits, trailing zeros dropped.
-Decimal significantDecimal(double value, int significant);
+[[nodiscard]] Decimal significantDecimal(double value, int significant);
 // Rounds to `decimals` places (decimals >= 0); afterwards exponent >= -decimals or the value is 0.
 void roundDecimal(Decimal& d, int decimals, HalfRule rule);
-double toDouble(const Decimal& d);
+[[nodiscard]] double toDouble(const Decimal& d);
 // The value scaled by 10^scale as an integer; false when it does not fit in 64 bits. The decimal
 // must have no digits below 10^-scale.
-bool toScaledInteger(const Decimal& d, int scale, int64_t& out);
+[[nodiscard]] bool toScaledInteger(const Decimal& d, int scale, int64_t& out);
 
 }  // namespace oleaut::detail

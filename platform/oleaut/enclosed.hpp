@@ -11,7 +11,7 @@ namespace oleaut {
 
 // The value that starts at pos with open and ends at the next lone close (with doubling, two
 // closes inside stand for one); pos moves past it. Nothing, pos unchanged, when there is none.
-std::optional<std::string> readEnclosed(std::string_view text, size_t& pos, char open, char close,
-                                        bool doubling);
+[[nodiscard]] std::optional<std::string> readEnclosed(std::string_view text, size_t& pos, char open,
+                                                      char close, bool doubling);
 
 }  // namespace oleaut

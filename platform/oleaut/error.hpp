@@ -33,9 +33,9 @@ class Error : public std::runtime_error {
           description_(std::move(description)),
           source_(std::move(source)) {}
 
-    int32_t number() const noexcept { return number_; }
-    const std::string& description() const noexcept { return description_; }
-    const std::string& source() const noexcept { return source_; }
+    [[nodiscard]] int32_t number() const noexcept { return number_; }
+    [[nodiscard]] const std::string& description() const noexcept { return description_; }
+    [[nodiscard]] const std::string& source() const noexcept { return source_; }
 
     // The error with its description prefixed by context ("consumer 12: ..."), number kept.
     [[nodiscard]] Error withContext(const std::string& context) const {
@@ -49,10 +49,10 @@ class Error : public std::runtime_error {
 };
 
 // The classic errors with their classic texts.
-Error overflowError();
-Error divisionByZeroError();
-Error typeMismatchError();
-Error invalidUseOfNullError();
-Error invalidProcedureCallError();
+[[nodiscard]] Error overflowError();
+[[nodiscard]] Error divisionByZeroError();
+[[nodiscard]] Error typeMismatchError();
+[[nodiscard]] Error invalidUseOfNullError();
+[[nodiscard]] Error invalidProcedureCallError();
 
 }  // namespace oleaut

@@ -10,16 +10,16 @@
 
 namespace oleaut {
 
-char32_t upperCase(char32_t c) noexcept;
-char32_t lowerCase(char32_t c) noexcept;
+[[nodiscard]] char32_t upperCase(char32_t c) noexcept;
+[[nodiscard]] char32_t lowerCase(char32_t c) noexcept;
 
 // "A" to "Z" or "a" to "z" by character code.
-bool isLatinLetter(char32_t c) noexcept;
+[[nodiscard]] bool isLatinLetter(char32_t c) noexcept;
 
 // The text with every letter in lower case.
-std::string lowerCaseText(std::string_view text);
+[[nodiscard]] std::string lowerCaseText(std::string_view text);
 
 // Whether two texts are equal when letter case is ignored.
-bool sameTextIgnoringCase(std::string_view a, std::string_view b);
+[[nodiscard]] bool sameTextIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace oleaut

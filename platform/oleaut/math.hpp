@@ -9,19 +9,19 @@ namespace oleaut {
 
 // base ^ exponent: 0 to a negative power fails with Division by zero, a negative base to a
 // fractional power with Invalid procedure call, an infinite result with Overflow.
-double power(double base, double exponent);
+[[nodiscard]] double power(double base, double exponent);
 // a / b: b = 0 fails with Division by zero, an infinite result with Overflow.
-double quotient(double a, double b);
-double Log(double x);  // natural logarithm; x <= 0 fails with Invalid procedure call
-double Exp(double x);  // an infinite result fails with Overflow
-double Sqr(double x);  // square root; x < 0 fails with Invalid procedure call
+[[nodiscard]] double quotient(double a, double b);
+[[nodiscard]] double Log(double x);  // natural logarithm; x <= 0 fails with Invalid procedure call
+[[nodiscard]] double Exp(double x);  // an infinite result fails with Overflow
+[[nodiscard]] double Sqr(double x);  // square root; x < 0 fails with Invalid procedure call
 // The value rounded to single precision (a value beyond the largest Single by less than half its
 // last step rounds to it); from there on it fails with Overflow.
-float single(double x);
+[[nodiscard]] float single(double x);
 
 // The same on variants: Null stays Null, other values are read as CDbl reads them.
-Variant Log(const Variant& x);
-Variant Exp(const Variant& x);
-Variant Sqr(const Variant& x);
+[[nodiscard]] Variant Log(const Variant& x);
+[[nodiscard]] Variant Exp(const Variant& x);
+[[nodiscard]] Variant Sqr(const Variant& x);
 
 }  // namespace oleaut

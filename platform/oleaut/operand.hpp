@@ -13,23 +13,23 @@ struct Operand {
     int64_t whole = 0;  // Integer, Long; Currency as its scaled raw value
     double real = 0.0;  // Single, Double, Date
 
-    double toDouble() const;
-    Currency toCurrency() const;
+    [[nodiscard]] double toDouble() const;
+    [[nodiscard]] Currency toCurrency() const;
     // Nearest whole number, halves to even; Overflow outside the 32-bit range.
-    int32_t toLong() const;
+    [[nodiscard]] int32_t toLong() const;
 };
 
-Operand operand(const Variant& v);
+[[nodiscard]] Operand operand(const Variant& v);
 
 // A whole result in the narrowest of Integer (when `kind` is Integer) or Long; Integer overflow
 // becomes Long, Long overflow Double.
-Variant wholeResult(int64_t value, VarType kind);
+[[nodiscard]] Variant wholeResult(int64_t value, VarType kind);
 
 // value / divisor (divisor > 0) to the nearest whole number, halves to even: the exact rounding of
 // scaled currency values.
-__int128 divideHalfEven(__int128 value, int64_t divisor);
+[[nodiscard]] __int128 divideHalfEven(__int128 value, int64_t divisor);
 
 // Nearest whole number of a finite double, halves to even, checked against [low, high].
-int64_t roundToWhole(double value, int64_t low, int64_t high);
+[[nodiscard]] int64_t roundToWhole(double value, int64_t low, int64_t high);
 
 }  // namespace oleaut::detail

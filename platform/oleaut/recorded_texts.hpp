@@ -15,7 +15,7 @@ class RecordedTexts {
     // A log begins (the first one starts empty) or ends.
     void keep();
     void release();
-    std::vector<std::string> texts() const;
+    [[nodiscard]] std::vector<std::string> texts() const;
 
   private:
     mutable std::mutex mutex_;
@@ -30,7 +30,7 @@ class KeptLog {
     ~KeptLog() { texts_.release(); }
     KeptLog(const KeptLog&) = delete;
     KeptLog& operator=(const KeptLog&) = delete;
-    std::vector<std::string> texts() const { return texts_.texts(); }
+    [[nodiscard]] std::vector<std::string> texts() const { return texts_.texts(); }
 
   private:
     RecordedTexts& texts_;

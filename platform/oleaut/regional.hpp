@@ -16,13 +16,13 @@ struct RegionalSettings {
     std::string longTime = "HH:mm:ss";
 
     // "." decimals, "," grouping by 3, "dd.MM.yyyy", "HH:mm:ss": a fixed choice for tests.
-    static RegionalSettings invariant();
+    [[nodiscard]] static RegionalSettings invariant();
     // The settings of the locale named by the environment (LC_ALL, LC_NUMERIC / LC_TIME, LANG).
-    static RegionalSettings fromEnvironment();
+    [[nodiscard]] static RegionalSettings fromEnvironment();
 };
 
 // The settings in force: those installed last, else the environment's, read on first use.
-const RegionalSettings& regionalSettings();
+[[nodiscard]] const RegionalSettings& regionalSettings();
 void setRegionalSettings(RegionalSettings settings);
 
 // Installs settings for its lifetime and restores the previous ones after.
@@ -38,6 +38,6 @@ class ScopedRegionalSettings {
 };
 
 // Converts a strftime date or time format ("%d.%m.%Y") to the pattern form above.
-std::string patternFromStrftime(const std::string& format);
+[[nodiscard]] std::string patternFromStrftime(const std::string& format);
 
 }  // namespace oleaut

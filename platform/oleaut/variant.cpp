@@ -50,16 +50,16 @@ Currency Currency::fromDouble(double value) {
 }
 
 Variant::Variant(float f) : v_(f) {
-    if (!std::isfinite(f)) checkedDouble(f);
+    if (!std::isfinite(f)) (void)checkedDouble(f);
 }
 
 Variant::Variant(double d) : v_(d) {
-    checkedDouble(d);
+    (void)checkedDouble(d);
 }
 
 Variant::Variant(Date d) : v_(d) {
     if (!(d.value >= Date::kMin && d.value < Date::kEnd)) {
-        checkedDouble(d.value);
+        (void)checkedDouble(d.value);
         dateOverflow(d.value);
     }
 }

@@ -29,7 +29,7 @@ enum class VarType : uint16_t {
 };
 
 // Kind name as scripts print it: "Empty", "Null", "Integer", ...
-const char* typeName(VarType type) noexcept;
+[[nodiscard]] const char* typeName(VarType type) noexcept;
 
 // 64-bit integer scaled by 10,000.
 struct Currency {
@@ -37,8 +37,8 @@ struct Currency {
     int64_t raw = 0;
 
     // Nearest currency value, halves to the even neighbour; fails with Overflow out of range.
-    static Currency fromDouble(double value);
-    double toDouble() const noexcept { return static_cast<double>(raw) / kScale; }
+    [[nodiscard]] static Currency fromDouble(double value);
+    [[nodiscard]] double toDouble() const noexcept { return static_cast<double>(raw) / kScale; }
     friend bool operator==(Currency, Currency) = default;
 };
 
@@ -91,24 +91,24 @@ class Variant {
     Variant(uint32_t) = delete;
     Variant(uint64_t) = delete;
 
-    VarType type() const noexcept { return kTypes[v_.index()]; }
-    bool isEmpty() const noexcept { return type() == VarType::Empty; }
-    bool isNull() const noexcept { return type() == VarType::Null; }
-    bool isString() const noexcept { return type() == VarType::String; }
-    bool isObject() const noexcept { return type() == VarType::Object; }
+    [[nodiscard]] VarType type() const noexcept { return kTypes[v_.index()]; }
+    [[nodiscard]] bool isEmpty() const noexcept { return type() == VarType::Empty; }
+    [[nodiscard]] bool isNull() const noexcept { return type() == VarType::Null; }
+    [[nodiscard]] bool isString() const noexcept { return type() == VarType::String; }
+    [[nodiscard]] bool isObject() const noexcept { return type() == VarType::Object; }
     // Boolean, Integer, Long, Single, Double, Currency or Date.
-    bool isNumeric() const noexcept;
+    [[nodiscard]] bool isNumeric() const noexcept;
 
     // The stored value of exactly that kind; any other kind fails with Type mismatch.
-    bool asBool() const { return get<bool>(); }
-    int16_t asInteger() const { return get<int16_t>(); }
-    int32_t asLong() const { return get<int32_t>(); }
-    float asSingle() const { return get<float>(); }
-    double asDouble() const { return get<double>(); }
-    Currency asCurrency() const { return get<Currency>(); }
-    Date asDate() const { return get<Date>(); }
-    const std::string& asString() const { return get<std::string>(); }
-    const ObjectRef& asObject() const { return get<ObjectRef>(); }
+    [[nodiscard]] bool asBool() const { return get<bool>(); }
+    [[nodiscard]] int16_t asInteger() const { return get<int16_t>(); }
+    [[nodiscard]] int32_t asLong() const { return get<int32_t>(); }
+    [[nodiscard]] float asSingle() const { return get<float>(); }
+    [[nodiscard]] double asDouble() const { return get<double>(); }
+    [[nodiscard]] Currency asCurrency() const { return get<Currency>(); }
+    [[nodiscard]] Date asDate() const { return get<Date>(); }
+    [[nodiscard]] const std::string& asString() const { return get<std::string>(); }
+    [[nodiscard]] const ObjectRef& asObject() const { return get<ObjectRef>(); }
 
     // Same kind and same value (Null equals Null here): for tests and change tracking.
     friend bool identical(const Variant& a, const Variant& b) { return a.v_ == b.v_; }
@@ -138,58 +138,60 @@ class Variant {
 // promote as automation does, and fail with Overflow where they cannot; "/" gives Double; an
 // infinite result fails with Overflow, x / 0 with Division by zero, a NaN with Invalid procedure
 // call: no NaN or infinity ever leaves this layer.
-Variant operator+(const Variant& a, const Variant& b);
-Variant operator-(const Variant& a, const Variant& b);
-Variant operator*(const Variant& a, const Variant& b);
-Variant operator/(const Variant& a, const Variant& b);
-Variant operator-(const Variant& a);
-Variant intDiv(const Variant& a, const Variant& b);  // a \ b
-Variant mod(const Variant& a, const Variant& b);     // a Mod b
-Variant pow(const Variant& a, const Variant& b);     // a ^ b
-Variant concat(const Variant& a, const Variant& b);  // a & b
+[[nodiscard]] Variant operator+(const Variant& a, const Variant& b);
+[[nodiscard]] Variant operator-(const Variant& a, const Variant& b);
+[[nodiscard]] Variant operator*(const Variant& a, const Variant& b);
+[[nodiscard]] Variant operator/(const Variant& a, const Variant& b);
+[[nodiscard]] Variant operator-(const Variant& a);
+[[nodiscard]] Variant intDiv(const Variant& a, const Variant& b);  // a \ b
+[[nodiscard]] Variant mod(const Variant& a, const Variant& b);     // a Mod b
+[[nodiscard]] Variant pow(const Variant& a, const Variant& b);     // a ^ b
+[[nodiscard]] Variant concat(const Variant& a, const Variant& b);  // a & b
 
 // The check every floating result goes through.
-double checkedDouble(double value);  // infinity: Overflow; NaN: Invalid procedure call
+[[nodiscard]] double checkedDouble(
+    double value);  // infinity: Overflow; NaN: Invalid procedure call
 
 // Three-valued comparisons: Boolean, or Null when either side is Null. Numbers compare by value
 // (Empty as 0, True as -1), texts ordinally by character codes, Empty against text as "", a text
 // against a number is read as a number (Type mismatch when it is not one); objects do not compare.
-Variant eq(const Variant& a, const Variant& b);
-Variant ne(const Variant& a, const Variant& b);
-Variant lt(const Variant& a, const Variant& b);
-Variant le(const Variant& a, const Variant& b);
-Variant gt(const Variant& a, const Variant& b);
-Variant ge(const Variant& a, const Variant& b);
-Variant And(const Variant& a, const Variant& b);
-Variant Or(const Variant& a, const Variant& b);
-Variant Not(const Variant& a);
-Variant Xor(const Variant& a, const Variant& b);
+[[nodiscard]] Variant eq(const Variant& a, const Variant& b);
+[[nodiscard]] Variant ne(const Variant& a, const Variant& b);
+[[nodiscard]] Variant lt(const Variant& a, const Variant& b);
+[[nodiscard]] Variant le(const Variant& a, const Variant& b);
+[[nodiscard]] Variant gt(const Variant& a, const Variant& b);
+[[nodiscard]] Variant ge(const Variant& a, const Variant& b);
+[[nodiscard]] Variant And(const Variant& a, const Variant& b);
+[[nodiscard]] Variant Or(const Variant& a, const Variant& b);
+[[nodiscard]] Variant Not(const Variant& a);
+[[nodiscard]] Variant Xor(const Variant& a, const Variant& b);
 
 // A condition: Null counts as false, a number is true when non-zero, a text as CBool reads it.
-bool isTrue(const Variant& v);
+[[nodiscard]] bool isTrue(const Variant& v);
 
 // Conversions. Null fails with Invalid use of Null, a text that is not a number with Type
 // mismatch, a value out of range with Overflow. CInt and CLng send halves to the even neighbour.
 // Text is read with the regional decimal separator (dates with the regional short date, or as
 // YYYY-MM-DD[ HH:MM[:SS]]); numbers are written in the general form of format.hpp, dates in the
 // general-date form of datetime.hpp, Booleans as "True" and "False".
-double CDbl(const Variant& v);
-float CSng(const Variant& v);
-int16_t CInt(const Variant& v);
-int32_t CLng(const Variant& v);
-Currency CCur(const Variant& v);
-Date CDate(const Variant& v);
-std::string CStr(const Variant& v);
-bool CBool(const Variant& v);
+[[nodiscard]] double CDbl(const Variant& v);
+[[nodiscard]] float CSng(const Variant& v);
+[[nodiscard]] int16_t CInt(const Variant& v);
+[[nodiscard]] int32_t CLng(const Variant& v);
+[[nodiscard]] Currency CCur(const Variant& v);
+[[nodiscard]] Date CDate(const Variant& v);
+[[nodiscard]] std::string CStr(const Variant& v);
+[[nodiscard]] bool CBool(const Variant& v);
 
 // Round to n decimals, an exact half to the even neighbour (judged on the shortest round-trip
 // decimal text, so 2.675 is a half). Null stays Null; a negative n fails.
-Variant Round(const Variant& v, int decimals = 0);
-double roundHalfEven(double value, int decimals);
-float roundHalfEven(float value, int decimals);  // judged on the Single's own shortest text
+[[nodiscard]] Variant Round(const Variant& v, int decimals = 0);
+[[nodiscard]] double roundHalfEven(double value, int decimals);
+[[nodiscard]] float roundHalfEven(float value,
+                                  int decimals);  // judged on the Single's own shortest text
 
-Variant Fix(const Variant& v);  // towards zero, kind kept; Null stays Null
-Variant Int(const Variant& v);  // towards minus infinity, kind kept; Null stays Null
-Variant Abs(const Variant& v);  // Null stays Null; Integer -32768 becomes Long
+[[nodiscard]] Variant Fix(const Variant& v);  // towards zero, kind kept; Null stays Null
+[[nodiscard]] Variant Int(const Variant& v);  // towards minus infinity, kind kept; Null stays Null
+[[nodiscard]] Variant Abs(const Variant& v);  // Null stays Null; Integer -32768 becomes Long
 
 }  // namespace oleaut

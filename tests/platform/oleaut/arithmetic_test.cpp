@@ -177,7 +177,7 @@ TEST_F(Arithmetic, FailuresCarryTheClassicNumbers) {
     for (const Failure& c : cases) {
         EXPECT_EQ(errorNumberOf([&] { c.op(c.a, c.b); }), c.number) << c.what;
     }
-    EXPECT_EQ(errorNumberOf([&] { -maxCurrency - C(2); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([&] { return -maxCurrency - C(2); }), kOverflow);
 }
 
 TEST_F(Arithmetic, ConcatenationUsesTheGeneralNumberForm) {

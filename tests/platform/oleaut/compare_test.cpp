@@ -70,8 +70,8 @@ TEST_F(Comparison, ValuesOfEveryKind) {
 
 TEST_F(Comparison, WhatDoesNotCompareFails) {
     const Variant object(std::make_shared<Object>());
-    EXPECT_EQ(errorNumberOf([&] { eq(object, I(1)); }), kTypeMismatch);
-    EXPECT_EQ(errorNumberOf([] { lt(Variant("abc"), I(1)); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([&] { return eq(object, I(1)); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { return lt(Variant("abc"), I(1)); }), kTypeMismatch);
 }
 
 TEST_F(Comparison, ThreeValuedLogicTables) {
@@ -135,7 +135,7 @@ TEST_F(Comparison, ConditionsTreatNullAsFalse) {
     for (const Truth& c : cases) {
         EXPECT_EQ(isTrue(c.value), c.expected) << ::testing::PrintToString(c.value);
     }
-    EXPECT_EQ(errorNumberOf([] { isTrue(Variant("yes")); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { return isTrue(Variant("yes")); }), kTypeMismatch);
 }
 
 }  // namespace

@@ -22,10 +22,14 @@ TEST_F(Conversion, EveryConversionFailsOnNullTextAndObjects) {
         Convert convert;
     };
     const Named conversions[] = {
-        {"CDbl", [](const Variant& v) { CDbl(v); }}, {"CSng", [](const Variant& v) { CSng(v); }},
-        {"CInt", [](const Variant& v) { CInt(v); }}, {"CLng", [](const Variant& v) { CLng(v); }},
-        {"CCur", [](const Variant& v) { CCur(v); }}, {"CDate", [](const Variant& v) { CDate(v); }},
-        {"CStr", [](const Variant& v) { CStr(v); }}, {"CBool", [](const Variant& v) { CBool(v); }},
+        {"CDbl", [](const Variant& v) { return CDbl(v); }},
+        {"CSng", [](const Variant& v) { return CSng(v); }},
+        {"CInt", [](const Variant& v) { return CInt(v); }},
+        {"CLng", [](const Variant& v) { return CLng(v); }},
+        {"CCur", [](const Variant& v) { return CCur(v); }},
+        {"CDate", [](const Variant& v) { return CDate(v); }},
+        {"CStr", [](const Variant& v) { return CStr(v); }},
+        {"CBool", [](const Variant& v) { return CBool(v); }},
     };
     for (const Named& c : conversions) {
         EXPECT_EQ(errorNumberOf([&] { c.convert(kN); }), kInvalidUseOfNull) << c.name;
@@ -42,15 +46,15 @@ TEST_F(Conversion, OutOfRangeIsOverflow) {
         std::function<void()> call;
     };
     const Case cases[] = {
-        {"CSng(1e39)", [] { CSng(Variant(1e39)); }},
-        {"CInt(32767.5) rounds to 32768", [] { CInt(Variant(32767.5)); }},
-        {"CInt(-32769)", [] { CInt(Variant(int32_t{-32769})); }},
-        {"CInt(Currency 40000)", [] { CInt(Variant(Currency{400000000})); }},
-        {"CLng(2147483647.5)", [] { CLng(Variant(2147483647.5)); }},
-        {"CLng(1e10)", [] { CLng(Variant(1e10)); }},
-        {"CCur(1e15)", [] { CCur(Variant(1e15)); }},
-        {"CDate(3e6)", [] { CDate(Variant(3e6)); }},
-        {"CDbl(\"1e999\")", [] { CDbl(Variant("1e999")); }},
+        {"CSng(1e39)", [] { return CSng(Variant(1e39)); }},
+        {"CInt(32767.5) rounds to 32768", [] { return CInt(Variant(32767.5)); }},
+        {"CInt(-32769)", [] { return CInt(Variant(int32_t{-32769})); }},
+        {"CInt(Currency 40000)", [] { return CInt(Variant(Currency{400000000})); }},
+        {"CLng(2147483647.5)", [] { return CLng(Variant(2147483647.5)); }},
+        {"CLng(1e10)", [] { return CLng(Variant(1e10)); }},
+        {"CCur(1e15)", [] { return CCur(Variant(1e15)); }},
+        {"CDate(3e6)", [] { return CDate(Variant(3e6)); }},
+        {"CDbl(\"1e999\")", [] { return CDbl(Variant("1e999")); }},
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorNumberOf(c.call), kOverflow) << c.what;
@@ -72,7 +76,7 @@ TEST_F(Conversion, ToDouble) {
     for (const Case& c : cases)
         EXPECT_EQ(CDbl(c.in), c.out) << ::testing::PrintToString(c.in);
     for (const char* bad : {"", " ", "1.2.3", "1 2", "e5", "1e", "--1", "0x10"}) {
-        EXPECT_EQ(errorNumberOf([&] { CDbl(Variant(bad)); }), kTypeMismatch) << bad;
+        EXPECT_EQ(errorNumberOf([&] { return CDbl(Variant(bad)); }), kTypeMismatch) << bad;
     }
 }
 
@@ -80,7 +84,7 @@ TEST_F(Conversion, TextIsReadWithTheRegionalDecimalSeparator) {
     ScopedRegionalSettings comma(kComma);
     EXPECT_EQ(CDbl(Variant("1,5")), 1.5);
     EXPECT_EQ(CDbl(Variant("1\u00a0234,5")), 1234.5);
-    EXPECT_EQ(errorNumberOf([] { CDbl(Variant("1.5")); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { return CDbl(Variant("1.5")); }), kTypeMismatch);
     EXPECT_EQ(CInt(Variant("2,5")), 2);
 }
 
@@ -153,7 +157,7 @@ TEST_F(Conversion, ToDate) {
     for (const Case& c : cases)
         EXPECT_EQ(CDate(c.in).value, c.serial) << ::testing::PrintToString(c.in);
     for (const char* bad : {"31.02.2009", "2009-13-01", "24:00", "1.2", "01.03.1900 x"}) {
-        EXPECT_EQ(errorNumberOf([&] { CDate(Variant(bad)); }), kTypeMismatch) << bad;
+        EXPECT_EQ(errorNumberOf([&] { return CDate(Variant(bad)); }), kTypeMismatch) << bad;
     }
 }
 

@@ -43,8 +43,8 @@ TEST_F(Dates, DateSerialCountsFromTheEpochAndRollsOver) {
     for (const Case& c : cases) {
         EXPECT_EQ(DateSerial(c.y, c.m, c.d).value, c.serial) << c.y << "-" << c.m << "-" << c.d;
     }
-    EXPECT_EQ(errorNumberOf([] { DateSerial(10000, 1, 1); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { DateSerial(9999, 13, 1); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return DateSerial(10000, 1, 1); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return DateSerial(9999, 13, 1); }), kInvalidProcedureCall);
 }
 
 TEST_F(Dates, PartsAndWeekdays) {
@@ -118,7 +118,7 @@ TEST_F(Dates, DateDiffCountsBoundaries) {
         EXPECT_EQ(DateDiff(c.interval, Date{c.a}, Date{c.b}), c.expected)
             << c.interval << " " << c.a << " " << c.b;
     }
-    EXPECT_EQ(errorNumberOf([] { DateDiff("x", Date{0}, Date{1}); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return DateDiff("x", Date{0}, Date{1}); }), kInvalidProcedureCall);
 }
 
 TEST_F(Dates, DateAddAndPlusDays) {
@@ -146,9 +146,10 @@ TEST_F(Dates, DateAddAndPlusDays) {
     }
     EXPECT_EQ(addDays(Date{jan}, 1).value, jan + 1);
     EXPECT_TRUE(identical(Variant(Date{jan}) + Variant(int16_t{1}), Variant(Date{jan + 1})));
-    EXPECT_EQ(errorNumberOf([] { DateAdd("d", 1, Date{2958465}); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { addDays(Date{2958465}, 1); }), kOverflow);
-    EXPECT_EQ(errorNumberOf([] { DateAdd("fortnight", 1, Date{0}); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return DateAdd("d", 1, Date{2958465}); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return addDays(Date{2958465}, 1); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([] { return DateAdd("fortnight", 1, Date{0}); }),
+              kInvalidProcedureCall);
 }
 
 // Past the last date (or before the first) a failure names what its caller passed, never the

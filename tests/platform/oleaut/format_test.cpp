@@ -68,7 +68,8 @@ TEST(Format, Patterns) {
         EXPECT_EQ(Format(c.value, c.pattern, kDotComma), c.text)
             << ::testing::PrintToString(c.value) << " " << c.pattern;
     }
-    EXPECT_EQ(errorNumberOf([] { Format(Variant(1.0), "abc", kDotComma); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Format(Variant(1.0), "abc", kDotComma); }),
+              kInvalidProcedureCall);
 }
 
 TEST(Format, GeneralNumberText) {
@@ -95,10 +96,10 @@ TEST(Format, ReadingNumbers) {
     EXPECT_EQ(parseNumber("1\u00a0234,5", kCommaNbsp), 1234.5);
     EXPECT_EQ(parseNumber(" -0,25 ", kCommaNbsp), -0.25);
     EXPECT_EQ(parseNumber("2,5E2", kCommaNbsp), 250.0);
-    EXPECT_EQ(errorNumberOf([] { parseNumber("1.5", kCommaNbsp); }), kTypeMismatch);
-    EXPECT_EQ(errorNumberOf([] { parseNumber(",", kCommaNbsp); }), kTypeMismatch);
-    EXPECT_EQ(errorNumberOf([] { parseNumber("1e400", kDotComma); }), kOverflow);
-    EXPECT_EQ(errorNumberOf([] { parseNumber("-1e400", kDotComma); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([] { return parseNumber("1.5", kCommaNbsp); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { return parseNumber(",", kCommaNbsp); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { return parseNumber("1e400", kDotComma); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([] { return parseNumber("-1e400", kDotComma); }), kOverflow);
     EXPECT_EQ(parseNumber("1e-400", kDotComma), 0.0);
 }
 

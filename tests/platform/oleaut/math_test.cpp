@@ -25,16 +25,17 @@ TEST(Math, ValuesAndFailures) {
         int number;
     };
     const Failure cases[] = {
-        {"0 ^ -1", [] { power(0, -1); }, kDivisionByZero},
-        {"(-8) ^ 0.5", [] { power(-8, 0.5); }, kInvalidProcedureCall},
-        {"10 ^ 400", [] { power(10, 400); }, kOverflow},
-        {"Log(0)", [] { Log(0.0); }, kInvalidProcedureCall},
-        {"Log(-1)", [] { Log(-1.0); }, kInvalidProcedureCall},
-        {"Exp(1000)", [] { Exp(1000.0); }, kOverflow},
-        {"Sqr(-1)", [] { Sqr(-1.0); }, kInvalidProcedureCall},
-        {"Log(Empty)", [] { Log(Variant()); }, kInvalidProcedureCall},
-        {"Sqr(\"x\")", [] { Sqr(Variant("x")); }, kTypeMismatch},
-        {"Variant 0 ^ -2", [] { pow(Variant(int16_t{0}), Variant(int16_t{-2})); }, kDivisionByZero},
+        {"0 ^ -1", [] { return power(0, -1); }, kDivisionByZero},
+        {"(-8) ^ 0.5", [] { return power(-8, 0.5); }, kInvalidProcedureCall},
+        {"10 ^ 400", [] { return power(10, 400); }, kOverflow},
+        {"Log(0)", [] { return Log(0.0); }, kInvalidProcedureCall},
+        {"Log(-1)", [] { return Log(-1.0); }, kInvalidProcedureCall},
+        {"Exp(1000)", [] { return Exp(1000.0); }, kOverflow},
+        {"Sqr(-1)", [] { return Sqr(-1.0); }, kInvalidProcedureCall},
+        {"Log(Empty)", [] { return Log(Variant()); }, kInvalidProcedureCall},
+        {"Sqr(\"x\")", [] { return Sqr(Variant("x")); }, kTypeMismatch},
+        {"Variant 0 ^ -2", [] { return pow(Variant(int16_t{0}), Variant(int16_t{-2})); },
+         kDivisionByZero},
     };
     for (const Failure& c : cases)
         EXPECT_EQ(errorNumberOf(c.call), c.number) << c.what;
@@ -63,21 +64,21 @@ TEST(Math, PowersOfNegativeAndZeroBases) {
 TEST(Math, FloatingFaultsBecomeTheVariantErrors) {
     struct Case {
         const char* what;
-        void (*call)();
+        std::function<void()> call;
         int32_t number;
     };
     const Case cases[] = {
-        {"(-8) ^ 0.4", [] { power(-8.0, 0.4); }, kInvalidProcedureCall},
-        {"0 ^ -1", [] { power(0.0, -1.0); }, kDivisionByZero},
-        {"10 ^ 400", [] { power(10.0, 400.0); }, kOverflow},
-        {"1 / 0", [] { quotient(1.0, 0.0); }, kDivisionByZero},
-        {"1e300 / 1e-300", [] { quotient(1e300, 1e-300); }, kOverflow},
-        {"Log(0)", [] { Log(0.0); }, kInvalidProcedureCall},
-        {"Log(-1)", [] { Log(-1.0); }, kInvalidProcedureCall},
-        {"Exp(1000)", [] { Exp(1000.0); }, kOverflow},
-        {"CSng(1e39)", [] { single(1e39); }, kOverflow},
-        {"CSng(-2 * FLT_MAX)", [] { single(-2.0 * FLT_MAX); }, kOverflow},
-        {"CSng(2^128 - 2^103)", [] { single(0x1.ffffffp127); }, kOverflow},
+        {"(-8) ^ 0.4", [] { return power(-8.0, 0.4); }, kInvalidProcedureCall},
+        {"0 ^ -1", [] { return power(0.0, -1.0); }, kDivisionByZero},
+        {"10 ^ 400", [] { return power(10.0, 400.0); }, kOverflow},
+        {"1 / 0", [] { return quotient(1.0, 0.0); }, kDivisionByZero},
+        {"1e300 / 1e-300", [] { return quotient(1e300, 1e-300); }, kOverflow},
+        {"Log(0)", [] { return Log(0.0); }, kInvalidProcedureCall},
+        {"Log(-1)", [] { return Log(-1.0); }, kInvalidProcedureCall},
+        {"Exp(1000)", [] { return Exp(1000.0); }, kOverflow},
+        {"CSng(1e39)", [] { return single(1e39); }, kOverflow},
+        {"CSng(-2 * FLT_MAX)", [] { return single(-2.0 * FLT_MAX); }, kOverflow},
+        {"CSng(2^128 - 2^103)", [] { return single(0x1.ffffffp127); }, kOverflow},
     };
     for (const Case& c : cases)
         EXPECT_EQ(errorNumberOf(c.call), c.number) << c.what;

@@ -40,11 +40,12 @@ TEST(Rounding, KindsNullAndNegativeDecimals) {
     EXPECT_TRUE(identical(Round(Variant(Currency{12355}), 3), Variant(Currency{12360})));
     EXPECT_TRUE(identical(Round(Variant(Currency{-15000})), Variant(Currency{-20000})));
     // 922337203685477.5807 rounds up to a whole number beyond the largest Currency.
-    EXPECT_EQ(errorNumberOf([] { Round(Variant(Currency{INT64_MAX}), 0); }), kOverflow);
-    EXPECT_EQ(errorNumberOf([] { Round(Variant(1.5), -1); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { Round(Variant(kNull), -1); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { roundHalfEven(1.5, -2); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { Round(Variant(std::make_shared<Object>())); }), kTypeMismatch);
+    EXPECT_EQ(errorNumberOf([] { return Round(Variant(Currency{INT64_MAX}), 0); }), kOverflow);
+    EXPECT_EQ(errorNumberOf([] { return Round(Variant(1.5), -1); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Round(Variant(kNull), -1); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return roundHalfEven(1.5, -2); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Round(Variant(std::make_shared<Object>())); }),
+              kTypeMismatch);
 }
 
 TEST(Rounding, FixIntAbs) {

@@ -39,9 +39,9 @@ TEST(Text, LengthsAndCutsCountCharacters) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.got, c.expected);
-    EXPECT_EQ(errorNumberOf([] { Mid("abc", 0); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { Left("abc", -1); }), kInvalidProcedureCall);
-    EXPECT_EQ(errorNumberOf([] { Mid("abc", 1, -1); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Mid("abc", 0); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Left("abc", -1); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Mid("abc", 1, -1); }), kInvalidProcedureCall);
 }
 
 TEST(Text, InStrGivesCharacterPositions) {
@@ -107,7 +107,7 @@ TEST(Text, LikeIsCaseSensitiveWithWildcards) {
     for (const Case& c : cases) {
         EXPECT_EQ(Like(c.text, c.pattern), c.matches) << c.text << " Like " << c.pattern;
     }
-    EXPECT_EQ(errorNumberOf([] { Like("a", "[a"); }), kInvalidProcedureCall);
+    EXPECT_EQ(errorNumberOf([] { return Like("a", "[a"); }), kInvalidProcedureCall);
     EXPECT_TRUE(identical(likeOrNull(Variant(kNull), Variant("*Тонн*")), Variant(kNull)));
     EXPECT_FALSE(isTrue(likeOrNull(Variant(kNull), Variant("*Тонн*"))));
     EXPECT_TRUE(identical(likeOrNull(Variant("Тонн"), Variant("*Тонн*")), Variant(true)));
