@@ -3,8 +3,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
+#include "platform/oleaut/currency_reading.hpp"
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/text.hpp"
 
@@ -92,6 +94,26 @@ std::string currencyDigits(oleaut::Currency value) {
     return text;
 }
 
+// The decimal text read exactly; out of range or with a fifth decimal, a usage error that says so.
+oleaut::Currency currencyArgument(std::string_view word, std::string_view text) {
+    using Outcome = oleaut::CurrencyReading::Outcome;
+    const oleaut::CurrencyReading reading = oleaut::readCurrency(text);
+    const std::string refused = "not a valid argument: " + oleaut::echoed(word);
+    switch (reading.outcome) {
+        case Outcome::Read:
+            return reading.value;
+        case Outcome::OutOfRange:
+            throw UsageError(refused + ": out of the range of Currency (" +
+                             currencyDigits({std::numeric_limits<int64_t>::min()}) + " to " +
+                             currencyDigits({std::numeric_limits<int64_t>::max()}) + ")");
+        case Outcome::FifthDecimal:
+            throw UsageError(refused + ": more than four decimals (a Currency has four)");
+        case Outcome::NotADecimal:
+            break;
+    }
+    throw UsageError(refused);
+}
+
 }  // namespace
 
 oleaut::Variant parseArgument(std::string_view word) {
@@ -108,14 +130,7 @@ oleaut::Variant parseArgument(std::string_view word) {
         if (kind == "single") return required(word, wholeNumber<float>(text));
         if (kind == "double") return required(word, wholeNumber<double>(text));
         if (kind == "date") return required(word, dateOf(text, true));
-        if (kind == "cy") {
-            const double value = required(word, wholeNumber<double>(text));
-            try {
-                return oleaut::Currency::fromDouble(value);
-            } catch (const oleaut::Error&) {
-                throw UsageError("not a valid argument: " + oleaut::echoed(word));
-            }
-        }
+        if (kind == "cy") return currencyArgument(word, text);
     }
     if (const auto number = wholeNumber<double>(word)) return *number;
     if (const auto date = dateOf(word, false)) return *date;

@@ -27,7 +27,7 @@ Run::Run(RunParameters parameters)
 Run::~Run() = default;
 
 void Run::execute() {
-    requireForwardPeriod(parameters_.Нач, parameters_.Кон);
+    requireBillablePeriod(parameters_.Нач, parameters_.Кон);
     startClock_.restart();
     oleaut::Date last = parameters_.Кон;
     // Month hours as a number; the ventilation run converts them to a 16-bit integer, as it

@@ -41,10 +41,10 @@ void openVentilationSums(IOpen_RST& openRst, ProcedureCommand& command, VentSumR
 void passRow(const ConsumerContext& context, RowProgress& progress) {
     try {
         updateConsumerRow(context);
+        context.row.update();
     } catch (const oleaut::Error& e) {
-        throw e.withContext("consumer " + consumerText(context.row));
+        throw namingConsumer(e, context.row, col::Npotr);
     }
-    context.row.update();
     progress.endRow();
     context.row.moveNext();
 }

@@ -26,8 +26,8 @@ namespace kalvik::consumer_update {
 // information box when there are none; the run goes on either way.
 void openVentilationSums(IOpen_RST& openRst, ProcedureCommand& command, VentSumRecordset& sums,
                          const std::string& connString);
-// The rest of a row after its window labels: the update (an error names the consumer), the save,
-// the window, the move to the next row.
+// The rest of a row after its window labels: the update and the save (an error in either names
+// the consumer), the window, the move to the next row.
 void passRow(const ConsumerContext& context, RowProgress& progress);
 
 class PotrRun {

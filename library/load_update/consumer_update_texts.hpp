@@ -20,15 +20,6 @@ inline constexpr std::string_view kNoConsumers =
     "Потребители Отсутствуют. Проверьте!!?\r\nОбновление не выполнено!!?\r\n";
 inline constexpr std::string_view kNoVentilation = "Отсутствуют данные по Вентиляции. Проверьте!!?";
 
-// The consumer's number for an error, whatever the row holds.
-[[nodiscard]] inline std::string consumerText(ConsumerRecordset& row) {
-    try {
-        return oleaut::CStr(row[col::Npotr]);
-    } catch (const oleaut::Error&) {
-        return "?";
-    }
-}
-
 // The end journal line: the label, the count of consumers and the elapsed time.
 [[nodiscard]] inline std::string endLine(int32_t count, double seconds) {
     std::string label(kEndLabel);

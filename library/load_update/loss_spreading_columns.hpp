@@ -1,13 +1,15 @@
 #pragma once
 // Columns of the rows of `pr_Dog_Obnovl_Potr_Poteri_Out` that the local loss spreading reads and
-// writes, spelled as the database has them; the seven loads with their loss and leak columns, and
-// the contract's network shares with the consumer's columns they are copied to, as tables.
+// writes, spelled as the database has them (`Npotr` only to name the consumer of a failed row);
+// the seven loads with their loss and leak columns, and the contract's network shares with the
+// consumer's columns they are copied to, as tables.
 
 #include "library/services/column_list.hpp"
 
 namespace kalvik::loss_spreading {
 
 #define KALVIK_LOSS_SPREADING_COLUMNS(X)        \
+    X(Npotr, "Npotr")                           \
     X(SQсрчас, "SQсрчас")                       \
     X(Pot_mest, "Pot_mest")                     \
     X(Yt_mest, "Yt_mest")                       \

@@ -1,6 +1,7 @@
 // Spreading of each consumer's contract local losses and leaks over its seven loads, and the copy
 // of its network-loss shares, in the rows of `pr_Dog_Obnovl_Potr_Poteri_Out`. Rows are saved by
-// the recordset when the loop moves off them; there is no handler, so any error ends the call.
+// the recordset when the loop moves off them; there is no handler, so any error ends the call,
+// naming the consumer of the row it met.
 
 #include "library/load_update/poteri_vneshn.hpp"
 
@@ -78,8 +79,14 @@ void Poteri_vneshn::Obnovl_mest_Poter(const std::string& ConnString_Fin, int16_t
                                        std::string(loss_spreading::kProcedure), count);
     });
     try {
-        for (; !rows.eof(); rows.moveNext())
-            loss_spreading::spreadRow(rows, Qpk_znk);
+        while (!rows.eof()) {
+            try {
+                loss_spreading::spreadRow(rows, Qpk_znk);
+                rows.moveNext();  // saves the row
+            } catch (const oleaut::Error& e) {
+                throw namingConsumer(e, rows, loss_spreading::col::Npotr);
+            }
+        }
     } catch (...) {
         // The row the error left is not saved.
         rows.cancelUpdate();

@@ -87,4 +87,18 @@ class BoundRecordset {
     std::array<std::optional<ado::Field>, Row::kNames.size()> fields_;
 };
 
+// The error of a row with its consumer named first ("consumer 101: ..."), number kept; "?" stands
+// for a number the row cannot give.
+template <class Row>
+[[nodiscard]] oleaut::Error namingConsumer(const oleaut::Error& error, BoundRecordset<Row>& row,
+                                           Column<Row> number) {
+    std::string text = "?";
+    try {
+        text = oleaut::CStr(row[number]);
+    } catch (const oleaut::Error&) {
+        // The error of the row is the one to report.
+    }
+    return error.withContext("consumer " + text);
+}
+
 }  // namespace kalvik

@@ -1,5 +1,8 @@
 #include "library/services/run_period.hpp"
 
+#include <string>
+
+#include "library/services/working_time.hpp"
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/error.hpp"
 
@@ -13,11 +16,17 @@ RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours) 
     return period;
 }
 
-void requireForwardPeriod(oleaut::Date Нач, oleaut::Date Кон) {
+void requireBillablePeriod(oleaut::Date Нач, oleaut::Date Кон) {
     if (oleaut::DateDiff("d", Кон, Нач) > 0) {
         throw oleaut::Error(oleaut::kInvalidProcedureCall,
                             "Invalid procedure call or argument: the period is reversed: Нач " +
                                 oleaut::isoDate(Нач) + " is after Кон " + oleaut::isoDate(Кон));
+    }
+    if (working_time::periodDays(Нач, Кон) > working_time::kMostPeriodDays) {
+        throw oleaut::Error(oleaut::kOverflow,
+                            "Overflow: the period from Нач " + oleaut::isoDate(Нач) + " to Кон " +
+                                oleaut::isoDate(Кон) + " is too long: more than " +
+                                std::to_string(working_time::kMostPeriodDays) + " days");
     }
 }
 

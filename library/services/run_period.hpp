@@ -16,8 +16,10 @@ struct RunPeriod {
 // `monthHours` is `Ras_Vrem.Час_в_месяц` of `Кон`, which the run asks of its service.
 [[nodiscard]] RunPeriod runPeriod(oleaut::Date Нач, oleaut::Date Кон, Hours monthHours);
 
-// A period whose first day comes after its last would bill everything nothing: a run that takes
-// one fails with Invalid procedure call naming both dates, before it reads or writes anything.
-void requireForwardPeriod(oleaut::Date Нач, oleaut::Date Кон);
+// The period a run can bill, checked before it reads or writes anything. A period whose first day
+// comes after its last would bill everything nothing: Invalid procedure call naming both dates. A
+// period of more days than the working hours can count (about 89 years) would fail at the first
+// consumer: Overflow naming both dates.
+void requireBillablePeriod(oleaut::Date Нач, oleaut::Date Кон);
 
 }  // namespace kalvik

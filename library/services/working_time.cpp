@@ -35,7 +35,7 @@ Weekdays workedWeekdays(const Variant& Дн_нед) {
 }
 
 // The days of a period: day k (from 1) is the first day + k - 1. The day count is a 16-bit
-// integer, so a period of more than 32,767 days fails with Overflow.
+// integer, so a period of more than kMostPeriodDays fails with Overflow.
 struct Period {
     Date first;
     int16_t days;
@@ -46,8 +46,7 @@ struct Period {
 Period periodOf(const Variant& Дпер_н, const Variant& Дпер_к) {
     const Date first = oleaut::CDate(Дпер_н);
     const Date last = oleaut::CDate(Дпер_к);
-    const auto days = static_cast<int32_t>(oleaut::DateDiff("d", first, last) + 1);
-    return {first, oleaut::CInt(Variant(days))};
+    return {first, oleaut::CInt(Variant(periodDays(first, last)))};
 }
 
 bool isWorked(const Weekdays& worked, Date day) {
@@ -100,6 +99,10 @@ Variant hoursBetween(Date a, Date b) {
 }
 
 }  // namespace
+
+int32_t periodDays(Date first, Date last) {
+    return static_cast<int32_t>(oleaut::DateDiff("d", first, last) + 1);
+}
 
 Variant ВремяОтключений(const Variant& Вр_нед, const Variant& Дн_нед, const Variant& Нач,
                         const Variant& Кон, Date& Дт_н, Date& Дт_к, const Variant& Дпер_н,

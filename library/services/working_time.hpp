@@ -8,6 +8,7 @@
 // A period runs from its first to its last day, both counted. The weekday mask holds one character
 // per weekday from Monday; the hour mask one per hour from 0 to 23; "+" marks a worked one.
 
+#include <cstdint>
 #include <string_view>
 
 #include "platform/oleaut/variant.hpp"
@@ -16,6 +17,12 @@ namespace kalvik::working_time {
 
 using oleaut::Date;
 using oleaut::Variant;
+
+// The most days a period may have: ВремяОтключений and ВремяРаботы count its days in a 16-bit
+// integer, so a longer period (more than about 89 years) fails there with Overflow.
+inline constexpr int32_t kMostPeriodDays = 32767;
+// Days of the period from its first to its last day, both counted.
+[[nodiscard]] int32_t periodDays(Date first, Date last);
 
 // Outage hours from Дт_н to Дт_к that fall into the daily window Нач..Кон of the period's worked
 // days. Дт_н and Дт_к become midnight of their dates.

@@ -24,7 +24,7 @@ Run::Run(IRas_Vent& self, RunParameters parameters)
 Run::~Run() = default;
 
 void Run::execute() {
-    requireForwardPeriod(parameters_.Нач, parameters_.Кон);
+    requireBillablePeriod(parameters_.Нач, parameters_.Кон);
     start();
     if (!fetchSource()) return;
     openOutageSets();

@@ -86,6 +86,40 @@ TEST_F(KalvikCommand, UsageErrorsExitWithTwo) {
     }
 }
 
+// cy:X is read exactly over the whole range; beyond it, or with a fifth decimal, a usage error
+// that says which.
+TEST_F(KalvikCommand, CurrencyArgumentsAreReadExactly) {
+    ASSERT_EQ(run({"register"}).status, 0);
+    const Expected read[] = {
+        {{"cy:922337203685477.5807"},
+         0,
+         "result: Currency 922337203685477.5807\narg 1: Currency 922337203685477.5807\n",
+         ""},
+        {{"cy:-922337203685477.5808"},
+         0,
+         "result: Currency -922337203685477.5808\narg 1: Currency -922337203685477.5808\n",
+         ""},
+    };
+    expectOutcomes({"call", "Ras_Vrem", "Nz_f"}, read);
+
+    const std::pair<const char*, const char*> refused[] = {
+        {"cy:922337203685477.5808",
+         "not a valid argument: cy:922337203685477.5808: out of the range of Currency "
+         "(-922337203685477.5808 to 922337203685477.5807)\n"},
+        {"cy:-922337203685477.5809",
+         "not a valid argument: cy:-922337203685477.5809: out of the range of Currency "
+         "(-922337203685477.5808 to 922337203685477.5807)\n"},
+        {"cy:0.00001",
+         "not a valid argument: cy:0.00001: more than four decimals (a Currency "
+         "has four)\n"},
+    };
+    for (const auto& [word, message] : refused) {
+        const Outcome outcome = run({"call", "Ras_Vrem", "Nz_f", word});
+        EXPECT_EQ(outcome.status, 2) << word;
+        EXPECT_EQ(outcome.err.rfind(message, 0), 0u) << outcome.err;
+    }
+}
+
 TEST_F(KalvikCommand, AMissingLibraryIsAClearError) {
     const std::string missing = (folder.path() / "libkalvik.so").string();
     const Outcome registered = run({"register", missing});
