@@ -52,28 +52,29 @@ bool isDemoDatabase(const std::string& file) {
     return ado::sqliteApplicationId(file) == kDemoApplicationId;
 }
 
-}  // namespace
-
-std::string demoConnectionString(const std::string& file) {
-    return "Provider=SQLite;Data Source=" + file;
-}
-
-std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) {
-        if (!isDemoDatabase(file)) {
-            throw oleaut::Error(oleaut::kFileAlreadyExists,
-                                "File already exists: " + file +
-                                    " is not a demonstration database and is left as it is; "
-                                    "delete it or name another file");
-        }
-        for (const char* suffix : {"", "-wal", "-shm"})
-            std::filesystem::remove(file + suffix);
+// The file a build goes into: a leftover of a killed build is removed before, and whatever a
+// failed build leaves is removed after.
+class BuildFile {
+  public:
+    explicit BuildFile(std::string path) : path_(std::move(path)) {
+        ado::removeSqliteDatabase(path_);
     }
+    ~BuildFile() { ado::removeSqliteDatabase(path_); }
+    BuildFile(const BuildFile&) = delete;
+    BuildFile& operator=(const BuildFile&) = delete;
+
+    const std::string& path() const noexcept { return path_; }
+
+  private:
+    std::string path_;
+};
+
+// The tables, procedures and rows of every subject in one transaction, in a new file. Closing the
+// only connection folds the WAL into the file.
+void build(const std::string& file, std::optional<int32_t> largeConsumers) {
     ado::createSqliteDatabase(file, kDemoApplicationId);
-    const std::string connectionString = demoConnectionString(file);
     auto connection = std::make_shared<ado::Connection>();
-    connection->Open(connectionString);
+    connection->Open(demoConnectionString(file));
     connection->BeginTrans();
     connection->Execute(kProceduresTable, nullptr, ado::adCmdText | ado::adExecuteNoRecords);
     for (Role role : {Role::Tables, Role::Procedures, Role::Data})
@@ -83,7 +84,33 @@ std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> la
     }
     connection->CommitTrans();
     connection->Close();
-    return connectionString;
+}
+
+}  // namespace
+
+std::string demoConnectionString(const std::string& file) {
+    return "Provider=SQLite;Data Source=" + file;
+}
+
+std::string buildDemoDatabase(const DemoLock& lock, std::optional<int32_t> largeConsumers) {
+    const std::string file = lock.file().string();
+    std::error_code ec;
+    if ((std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) &&
+        !isDemoDatabase(file)) {
+        throw oleaut::Error(oleaut::kFileAlreadyExists,
+                            "File already exists: " + file +
+                                " is not a demonstration database and is left as it is; "
+                                "delete it or name another file");
+    }
+    const BuildFile building(file + ".building");
+    build(building.path(), largeConsumers);
+    ado::replaceSqliteDatabase(building.path(), file);
+    return demoConnectionString(file);
+}
+
+std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {
+    const DemoLock lock(file);
+    return buildDemoDatabase(lock, largeConsumers);
 }
 
 }  // namespace kalvik::demo

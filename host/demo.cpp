@@ -154,9 +154,14 @@ int32_t tableRows(const std::string& connectionString, const std::string& table)
 int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers) {
     try {
         const std::string file = std::filesystem::absolute(databaseFile).string();
+        // Held to the end of the run: another run on the file waits until this one is done.
+        const kalvik::demo::DemoLock lock(file, [&file] {
+            std::cout << "Another kalvik demo is running on " << file << "; waiting for it to end"
+                      << std::endl;
+        });
         std::cout << "Building the demonstration database " << file << '\n';
         const std::string connectionString =
-            kalvik::demo::buildDemoDatabase(file, generatedConsumers);
+            kalvik::demo::buildDemoDatabase(lock, generatedConsumers);
         if (generatedConsumers) {
             std::cout << "    with " << *generatedConsumers
                       << " generated consumers, their outages, flushings and ventilation\n";

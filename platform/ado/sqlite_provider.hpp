@@ -23,4 +23,12 @@ void createSqliteDatabase(const std::string& path, uint32_t applicationId = 0);
 // nothing when the file is missing or is not a SQLite database.
 std::optional<uint32_t> sqliteApplicationId(const std::string& path);
 
+// Puts the database file source in the place of target in one step (a rename), so that target is
+// at every moment the one whole database or the other. Each is whole in its main file first: its
+// WAL folded in, its side files removed, so that none of target's is read as the new file's.
+void replaceSqliteDatabase(const std::string& source, const std::string& target);
+
+// Removes a database file with its side files (-wal, -shm, -journal); a missing one is no error.
+void removeSqliteDatabase(const std::string& path) noexcept;
+
 }  // namespace ado

@@ -32,7 +32,8 @@ TEST(DemoDatabase, HoldsTheJournalAndItsProcedure) {
     }
 }
 
-TEST(DemoDatabase, IsBuiltAfreshOverAnOldFile) {
+// The old file's WAL, left as a killed run leaves it, is not read as the new file's.
+TEST(DemoDatabase, IsBuiltAfreshOverAnOldFileAndItsWal) {
     TemporaryDirectory folder;
     const std::string file = (folder.path() / "d.db").string();
     const std::string connString = kalvik::demo::buildDemoDatabase(file);
@@ -40,7 +41,9 @@ TEST(DemoDatabase, IsBuiltAfreshOverAnOldFile) {
         ado::Connection connection;
         connection.Open(connString);
         connection.Execute("INSERT INTO FSB(Арм) VALUES ('старая строка')");
+        std::filesystem::copy_file(file + "-wal", file + "-wal.kept");
     }
+    std::filesystem::rename(file + "-wal.kept", file + "-wal");
     kalvik::demo::buildDemoDatabase(file);
     auto connection = std::make_shared<ado::Connection>();
     connection->Open(connString);
@@ -64,6 +67,8 @@ TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
             EXPECT_NE(e.description().find(file), std::string::npos) << e.description();
         }
         EXPECT_EQ(testing_support::fileContents(file), before);
+        EXPECT_FALSE(std::filesystem::exists(file + ".building"));
+        EXPECT_FALSE(std::filesystem::exists(file + ".lock"));
     }
 }
 

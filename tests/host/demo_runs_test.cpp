@@ -1,0 +1,120 @@
+// Several runs of kalvik demo on one file: one at a time builds and works on it, the file is at
+// every moment a whole database, and a run that ends early leaves nothing of its own behind.
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <optional>
+#include <thread>
+
+#include "demo/demo_lock.hpp"
+#include "platform/ado/recordset.hpp"
+#include "tests/support/temporary_directory.hpp"
+
+namespace {
+
+using testing_support::fileContents;
+using testing_support::TemporaryDirectory;
+namespace fs = std::filesystem;
+
+class KalvikDemoRuns : public ::testing::Test {
+  protected:
+    TemporaryDirectory folder;
+    const fs::path database = folder.path() / "demo.db";
+
+    // Runs script in the folder, where "$K" is the kalvik command; its exit status.
+    int shell(const std::string& script) {
+        const std::string command = "cd '" + folder.path().string() +
+                                    "' && export KALVIK_REGISTRY=\"$PWD/registry\" "
+                                    "KALVIK_LOG_DIR=\"$PWD/log\" K='" KALVIK_HOST_FILE "' && { " +
+                                    script + "; }";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    int runDemo() { return shell("\"$K\" demo --db demo.db >out 2>err"); }
+
+    // The files beside the database named after it: a build's file and side files, a lock file.
+    std::vector<std::string> filesBeside() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with("demo.db") && name != "demo.db") names.push_back(name);
+        }
+        return names;
+    }
+
+    // The consumption results of the month and the revisions: the whole demonstration ran.
+    int32_t consumerResults() {
+        auto connection = std::make_shared<ado::Connection>();
+        connection->Open("Provider=SQLite;Data Source=" + database.string());
+        return oleaut::CLng(
+            connection->Execute("SELECT count(*) FROM РезультатыПотребитель")->Fields(0).Value());
+    }
+};
+
+TEST_F(KalvikDemoRuns, StartedAtOnceOnOneFileRunOneAfterAnother) {
+    for (int trial = 0; trial < 2; ++trial) {
+        SCOPED_TRACE(trial);
+        ASSERT_EQ(shell("for i in 1 2 3; do (\"$K\" demo --db demo.db >out$i 2>err$i; "
+                        "echo $? >status$i) & done; wait"),
+                  0);
+        for (const char* run : {"1", "2", "3"}) {
+            EXPECT_EQ(fileContents(folder.path() / ("status" + std::string(run))), "0\n");
+            EXPECT_EQ(fileContents(folder.path() / ("err" + std::string(run))), "");
+        }
+        EXPECT_EQ(consumerResults(), 72);
+        EXPECT_EQ(filesBeside(), std::vector<std::string>{});
+    }
+}
+
+TEST_F(KalvikDemoRuns, WaitsWhileAnotherRunHoldsTheFile) {
+    std::optional<kalvik::demo::DemoLock> other(std::in_place, database);
+    std::future<int> run = std::async(std::launch::async, [this] { return runDemo(); });
+    const std::string waiting =
+        "Another kalvik demo is running on " + database.string() + "; waiting for it to end\n";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (fileContents(folder.path() / "out") != waiting &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(fileContents(folder.path() / "out"), waiting);
+    EXPECT_FALSE(fs::exists(database));
+    other.reset();
+    EXPECT_EQ(run.get(), 0);
+    EXPECT_EQ(consumerResults(), 72);
+}
+
+// A run that ends mid-build, and whether it removes its own files or leaves them to the next run.
+struct EarlyEnd {
+    const char* name;
+    const char* script;
+    bool removesItsFiles;
+};
+
+TEST_F(KalvikDemoRuns, ARunEndedMidBuildLeavesTheEarlierDatabase) {
+    const EarlyEnd ends[] = {
+        {"a full disk", "trap '' XFSZ; ulimit -f 200; \"$K\" demo --db demo.db >out 2>err", true},
+        {"kill -9",
+         "\"$K\" demo --db demo.db >out 2>err & n=0; while [ ! -e demo.db.building ] && "
+         "[ $n -lt 1000000 ]; do n=$((n+1)); done; kill -9 $!; wait $!",
+         false},
+    };
+    ASSERT_EQ(runDemo(), 0);
+    for (const EarlyEnd& end : ends) {
+        SCOPED_TRACE(end.name);
+        const std::string earlier = fileContents(database);
+        EXPECT_NE(shell(end.script), 0);
+        EXPECT_TRUE(fileContents(database) == earlier);
+        if (end.removesItsFiles) {
+            EXPECT_EQ(filesBeside(), std::vector<std::string>{});
+        }
+        EXPECT_EQ(runDemo(), 0);
+        EXPECT_EQ(filesBeside(), std::vector<std::string>{});
+    }
+}
+
+}  // namespace
