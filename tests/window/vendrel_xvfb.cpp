@@ -282,17 +282,18 @@ TEST_F(VendrelWindow, TheProgramShowsItsWindowAndEndsWhenItIsClosed) {
     EXPECT_EQ(waitForExit(pid), 0);
 }
 
-// Without a display that opens, the program fails naming the display, so that a user with broken
-// forwarding sees what to fix.
-TEST_F(VendrelWindow, TheProgramWithoutADisplayNamesItAndFails) {
+// Without a display that opens, the program fails saying why: no display set, or the display named
+// does not open, so that a user with broken forwarding sees what to fix.
+TEST_F(VendrelWindow, TheProgramWithoutADisplaySaysWhyAndFails) {
     const fs::path program = installedVendrel(temporary.path());
     const fs::path errors = temporary.path() / "errors.txt";
     const struct {
         const char* environment;
         const char* said;
     } cases[] = {
-        {"-u DISPLAY", "the display \"\" cannot be opened"},
-        {"DISPLAY=:4242", "the display \":4242\" cannot be opened"},
+        {"-u DISPLAY", "window mode: no display is set (DISPLAY is unset or empty)"},
+        {"DISPLAY=", "window mode: no display is set (DISPLAY is unset or empty)"},
+        {"DISPLAY=:4242", "window mode: the display \":4242\" cannot be opened"},
     };
     for (const auto& c : cases) {
         const std::string command = std::string("env -u KALVIK_UI ") + c.environment + " '" +
