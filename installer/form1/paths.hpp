@@ -16,6 +16,9 @@ namespace vendrel {
 // file name.
 [[nodiscard]] std::string databaseNameOf(const std::string& path);
 
+// The folder, below the program's, that receives the restored data and log files.
+inline constexpr const char* kDataFolder = "/BD/";
+
 // Whether a database name, made into the data and log files' names, could lead out of their
 // folder: it holds a "/" or "..".
 [[nodiscard]] bool leavesItsFolder(const std::string& name);

@@ -14,8 +14,6 @@
 namespace vendrel {
 namespace {
 
-constexpr const char* kDataFolder = "/BD/";
-
 void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
     for (ui::Control* control : controls) {
         control->setEnabled(enabled);
