@@ -177,9 +177,9 @@ bool Form::isStop(const Control& control) const {
 
 void Form::focusNextStop(bool backwards) {
     const auto count = static_cast<std::ptrdiff_t>(controls_.size());
-    const auto active =
-        std::find_if(controls_.begin(), controls_.end(),
-                     [this](const auto& control) { return control.get() == ActiveControl(); });
+    const auto active = std::find_if(
+        controls_.begin(), controls_.end(),
+        [focus = ActiveControl()](const auto& control) { return control.get() == focus; });
     // Without an active control the walk starts before the first (after the last) one.
     std::ptrdiff_t at = active == controls_.end() ? (backwards ? count : -1)
                                                   : std::distance(controls_.begin(), active);

@@ -88,11 +88,9 @@ class Form {
     // before.
     const Control* ActiveControl() const;
 
-    // The keyboard's stops: the text boxes, combo boxes, buttons and tab controls that take input
-    // now (enabled and shown, on an enabled and shown tab), in the order they were added.
-    [[nodiscard]] bool isStop(const Control& control) const;
     // Moves the focus to the next stop after the active control, or the one before it, wrapping
-    // at the ends: as Tab and Shift+Tab do.
+    // at the ends: as Tab and Shift+Tab do. The stops are the text boxes, combo boxes, buttons and
+    // tab controls that take input now, in the order they were added.
     void focusNextStop(bool backwards);
     // Shows the next tab, or the one before, of the tab control that holds the focus (else of the
     // form's first tab control), wrapping at the ends, as Ctrl+Tab and Ctrl+Shift+Tab do; the
@@ -108,6 +106,8 @@ class Form {
     // Whether the control is drawn and takes input: enabled, and on a tab shown of a tab control
     // that is so itself.
     [[nodiscard]] bool isLive(const Control& control) const;
+    // Whether the keyboard stops at the control: a field, a button or a tab control, live.
+    [[nodiscard]] bool isStop(const Control& control) const;
     void giveFocus(const Control& control);
 
     FormStyle style_;
