@@ -42,12 +42,11 @@ class AllFilesLabel {
 };
 
 // A request's filters as FLTK's choosers take them: lines "name<TAB>pattern", each listed as
-// "name(pattern)", so that a description that ends with its "(pattern)" is shown once as written.
-// Both choosers add an every-file entry of their own under FLTK's every-file label, which the
-// request's every-file entry ("*.*") becomes: FLTK's own chooser in every dialog, where it takes
-// the place of a line of that text; the GTK one in open dialogs only. So the every-file entry is
-// left to the chooser in open dialogs and given as a line in save dialogs, and each dialog lists
-// it once whichever chooser FLTK uses.
+// "name(pattern)", so that a description ending with its "(pattern)" shows as written. Both
+// choosers add an every-file entry of their own under FLTK's every-file label, which becomes the
+// request's every-file entry ("*.*"): FLTK's own chooser adds it to every dialog, in place of a
+// line of the same text; the GTK one to open dialogs only. So a save dialog gets it as a line as
+// well, and each dialog lists it once whichever chooser FLTK uses.
 struct ChooserFilter {
     std::string text;
     std::string allFilesLabel;  // empty: FLTK's own label
@@ -61,7 +60,8 @@ ChooserFilter chooserFilter(const FileRequest& request) {
         const std::string name = description.ends_with(shown)
                                      ? description.substr(0, description.size() - shown.size())
                                      : description + " ";
-        // "*.*" is every file, as on Windows.
+        // "*.*" is the every-file entry, as on Windows; where a chooser matches it as written,
+        // names without a point are left out.
         if (filter.pattern == "*.*") {
             if (!chooser.allFilesLabel.empty()) continue;
             chooser.allFilesLabel = name + shown;
