@@ -106,6 +106,7 @@ Form1::Form1(std::string programFolder)
 void Form1::wireHandlers() {
     Command5.onClick([this] { Command5_Click(); });
     Text2.onChange([this] { Text2_Change(); });
+    Text2.onLostFocus([this] { Text2_LostFocus(); });
     Text5.onChange([this] { Text5_Change(); });
     Combo1.onChange([this] { Combo1_Change(); });
     Combo1.onClick([this] { Combo1_Click(); });

@@ -9,6 +9,7 @@
 #include "platform/ui/form.hpp"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vendrel {
@@ -62,6 +63,7 @@ class Form1 {
     // Reactions to the server, the database names and the backup path.
     void Command5_Click();
     void Text2_Change();
+    void Text2_LostFocus();
     void Text5_Change();
     void Combo1_Change();
     void Combo1_Click();
@@ -103,6 +105,8 @@ class Form1 {
     void closeRestore();
 
     std::string programFolder_;
+    // The refused database name whose reason was last told.
+    std::optional<std::string> refusalTold_;
 };
 
 }  // namespace vendrel

@@ -22,7 +22,6 @@ constexpr Product kProducts[] = {
 
 constexpr const char* kCaption = "Программа установки демо-версии ";
 constexpr const char* kBackupFolder = "/BD/BdBackup/";
-constexpr const char* kDataFolder = "/BD/";
 constexpr const char* kWorkstationFolder = "/MDB/";
 
 }  // namespace

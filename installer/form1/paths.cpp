@@ -29,8 +29,21 @@ std::string databaseNameOf(const std::string& path) {
     return path.substr(start);
 }
 
-bool leavesItsFolder(const std::string& name) {
-    return name.find('/') != std::string::npos || name.find("..") != std::string::npos;
+std::string restoredFilePath(const std::string& appFolder, const std::string& name,
+                             const std::string& extension) {
+    return appFolder + kDataFolder + name + extension;
+}
+
+bool filesStayInDataFolder(const std::string& appFolder, const std::string& name) {
+    const std::string folder = appFolder + kDataFolder;
+    // A path lies directly in the folder when what follows the folder is one file name, neither
+    // "." nor "..", which are the folder itself and the one above it.
+    const auto directlyIn = [&folder](const std::string& path) {
+        const std::string file = fileNameOf(path);
+        return upToLastSlash(path) == folder && file != "." && file != "..";
+    };
+    return directlyIn(restoredFilePath(appFolder, name, ".mdf")) &&
+           directlyIn(restoredFilePath(appFolder, name, ".ldf"));
 }
 
 }  // namespace vendrel

@@ -16,8 +16,16 @@ namespace vendrel {
 // file name.
 [[nodiscard]] std::string databaseNameOf(const std::string& path);
 
-// Whether a database name, made into the data and log files' names, could lead out of their
-// folder: it holds a "/" or "..".
-[[nodiscard]] bool leavesItsFolder(const std::string& name);
+// The folder, below the program's, that receives the restored data and log files.
+inline constexpr const char* kDataFolder = "/BD/";
+
+// Where the restore puts a database's file of that extension (".mdf", ".ldf"): in the data
+// folder under the database's name.
+[[nodiscard]] std::string restoredFilePath(const std::string& appFolder, const std::string& name,
+                                           const std::string& extension);
+
+// Whether both files of a database of that name lie directly in the data folder: a name holding
+// a "/" would put them into a subfolder or, through "..", out of the folder.
+[[nodiscard]] bool filesStayInDataFolder(const std::string& appFolder, const std::string& name);
 
 }  // namespace vendrel

@@ -14,8 +14,6 @@
 namespace vendrel {
 namespace {
 
-constexpr const char* kDataFolder = "/BD/";
-
 void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
     for (ui::Control* control : controls) {
         control->setEnabled(enabled);
@@ -70,11 +68,10 @@ void Form1::Text2_Change() {
 
 void Form1::checkRestoreName() {
     if (!connected()) return;
-    // The data and log files take the name in the data folder: a name that would lead out of it
-    // closes the restore.
-    if (leavesItsFolder(Text2.Text())) {
+    // The data and log files take the name in the data folder: a name that would put them
+    // elsewhere closes the restore, silently while it is typed; leaving the field tells why.
+    if (!filesStayInDataFolder(AppFolder, Text2.Text())) {
         closeRestore();
-        showBox(nameLeavesFolderMessage(Text2.Text(), AppFolder + kDataFolder));
         return;
     }
     if (returnsRows(databaseQuery(Text2.Text()))) {
@@ -83,6 +80,14 @@ void Form1::checkRestoreName() {
     }
     setEnabled({&Text5, &Command7}, true);
     Text5_Change();
+}
+
+// Leaving the name field tells why a name closed the restore, once for each name refused.
+void Form1::Text2_LostFocus() {
+    const std::string& name = Text2.Text();
+    if (!connected() || filesStayInDataFolder(AppFolder, name) || refusalTold_ == name) return;
+    refusalTold_ = name;
+    showBox(nameLeavesFolderMessage(name, AppFolder + kDataFolder));
 }
 
 // The database the workstation files are linked to: an existing one opens the linking and
@@ -118,8 +123,8 @@ void Form1::linkChosenDatabase() {
 void Form1::Text5_Change() {
     try {
         // The data and log files go to the data folder under the database's name.
-        Text3.setText(AppFolder + kDataFolder + Text2.Text() + ".mdf");
-        Text4.setText(AppFolder + kDataFolder + Text2.Text() + ".ldf");
+        Text3.setText(restoredFilePath(AppFolder, Text2.Text(), ".mdf"));
+        Text4.setText(restoredFilePath(AppFolder, Text2.Text(), ".ldf"));
         const std::shared_ptr<ado::Recordset> files = send(fileListQuery(Text5.Text()));
         // The backup lists its data file first and its log file second.
         files->MoveFirst();

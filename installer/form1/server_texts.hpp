@@ -116,11 +116,11 @@ inline constexpr const char* kServerNotFound = "Не удалось найти �
            ", измените имя БД!";
 }
 
-// A name whose files would not stay in the data folder.
+// A name whose files would not lie directly in the data folder.
 [[nodiscard]] inline std::string nameLeavesFolderMessage(const std::string& name,
                                                          const std::string& folder) {
-    return "Имя БД " + name + " содержит \"/\" или \"..\": файлы БД должны остаться в папке " +
-           folder + ", измените имя БД!";
+    return "Имя БД " + name + " содержит \"/\": файлы БД должны лежать прямо в папке " + folder +
+           ", измените имя БД!";
 }
 
 [[nodiscard]] inline std::string fileExistsMessage(const std::string& path) {

@@ -67,6 +67,10 @@ void TextBox::setText(std::string text) {
     if (changeText(text_, std::move(text))) run(onChange_);
 }
 
+void TextBox::loseFocus() {
+    run(onLostFocus_);
+}
+
 void CommandButton::setCaption(std::string caption) {
     changeText(caption_, std::move(caption));
 }

@@ -109,10 +109,15 @@ class TextBox : public Control {
     const std::string& Text() const { return text_; }
     void setText(std::string text);
     void onChange(Handler handler) { onChange_ = std::move(handler); }
+    void onLostFocus(Handler handler) { onLostFocus_ = std::move(handler); }
+    // The keyboard focus has left the box for another control of its form: runs the lost-focus
+    // handler.
+    void loseFocus();
 
   private:
     std::string text_;
     Handler onChange_;
+    Handler onLostFocus_;
 };
 
 // A push button. click() is the user's press: it runs the click handler unless the button is

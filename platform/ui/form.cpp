@@ -26,6 +26,20 @@ std::unique_ptr<FormView> makeView(Form& form) {
     return nullptr;
 }
 
+// The tab control that is the control or holds it; the form's first one when none does.
+TabControl* tabControlHolding(const std::vector<std::unique_ptr<Control>>& controls,
+                              const Control* control) {
+    const Control* wanted = control;
+    if (control != nullptr && dynamic_cast<const TabControl*>(control) == nullptr) {
+        wanted = control->placement().tabs;
+    }
+    for (const auto& candidate : controls) {
+        auto* tabs = dynamic_cast<TabControl*>(candidate.get());
+        if (tabs != nullptr && (wanted == nullptr || tabs == wanted)) return tabs;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void FormView::run() {
@@ -133,10 +147,65 @@ void Form::focusFirstField(const TabControl& tabs) {
                            dynamic_cast<const ComboBox*>(control.get()) != nullptr;
         if (place.tabs != &tabs || place.tab != tabs.Tab() || !field || !control->Enabled())
             continue;
-        focused_ = control.get();
-        if (view_) view_->focusChanged(*control);
+        giveFocus(*control);
         return;
     }
+}
+
+const Control* Form::ActiveControl() const {
+    return view_ ? view_->focusedControl(focused_) : focused_;
+}
+
+void Form::giveFocus(const Control& control) {
+    focused_ = &control;
+    if (view_) view_->focusChanged(control);
+}
+
+bool Form::isLive(const Control& control) const {
+    const Placement& place = control.placement();
+    if (!control.Enabled()) return false;
+    return place.tabs == nullptr || (place.tabs->Tab() == place.tab && isLive(*place.tabs));
+}
+
+bool Form::isStop(const Control& control) const {
+    const bool takesKeys = dynamic_cast<const TextBox*>(&control) != nullptr ||
+                           dynamic_cast<const ComboBox*>(&control) != nullptr ||
+                           dynamic_cast<const CommandButton*>(&control) != nullptr ||
+                           dynamic_cast<const TabControl*>(&control) != nullptr;
+    return takesKeys && isLive(control);
+}
+
+void Form::focusNextStop(bool backwards) {
+    const auto count = static_cast<std::ptrdiff_t>(controls_.size());
+    const auto active = std::find_if(
+        controls_.begin(), controls_.end(),
+        [focus = ActiveControl()](const auto& control) { return control.get() == focus; });
+    // Without an active control the walk starts before the first (after the last) one.
+    std::ptrdiff_t at = active == controls_.end() ? (backwards ? count : -1)
+                                                  : std::distance(controls_.begin(), active);
+    const std::ptrdiff_t step = backwards ? count - 1 : 1;
+    for (std::ptrdiff_t walked = 0; walked < count; ++walked) {
+        at = (at + step + count) % count;
+        const Control& candidate = *controls_[static_cast<std::size_t>(at)];
+        if (!isStop(candidate)) continue;
+        giveFocus(candidate);
+        return;
+    }
+}
+
+void Form::showNextTab(bool backwards) {
+    const Control* active = ActiveControl();
+    TabControl* tabs = tabControlHolding(controls_, active);
+    if (tabs == nullptr || !isLive(*tabs)) return;
+    tabs->setTab((tabs->Tab() + (backwards ? tabs->Tabs() - 1 : 1)) % tabs->Tabs());
+    if (active != tabs) {
+        for (const auto& control : controls_) {
+            if (control->placement().tabs != tabs || !isStop(*control)) continue;
+            giveFocus(*control);
+            return;
+        }
+    }
+    giveFocus(*tabs);
 }
 
 std::size_t Form::shownCount() {

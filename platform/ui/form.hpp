@@ -35,6 +35,9 @@ class FormView {
     virtual void run();
     // Moves the keyboard focus to the control; only a window has one.
     virtual void focusChanged(const Control& /*control*/) {}
+    // The control that has the keyboard focus. A view without a focus of its own answers the
+    // control the program gave it to.
+    virtual const Control* focusedControl(const Control* given) const { return given; }
 };
 
 class Form {
@@ -80,8 +83,19 @@ class Form {
     // Gives the keyboard focus to the first enabled text box or combo box on the tab shown, as
     // choosing a tab does; nothing when the tab has none.
     void focusFirstField(const TabControl& tabs);
-    // The control the program last gave the focus to; nothing before.
-    const Control* focused() const { return focused_; }
+    // The control that has the keyboard focus: in a window, where the user or the program moved
+    // it (nothing while no control has it); otherwise where the program last gave it; nothing
+    // before.
+    const Control* ActiveControl() const;
+
+    // Moves the focus to the next stop after the active control, or the one before it, wrapping
+    // at the ends: as Tab and Shift+Tab do. The stops are the text boxes, combo boxes, buttons and
+    // tab controls that take input now, in the order they were added.
+    void focusNextStop(bool backwards);
+    // Shows the next tab, or the one before, of the tab control that holds the focus (else of the
+    // form's first tab control), wrapping at the ends, as Ctrl+Tab and Ctrl+Shift+Tab do; the
+    // focus goes to the first stop of that tab, and stays on the tab control when it was there.
+    void showNextTab(bool backwards);
 
     // How many forms of the process are shown now.
     static std::size_t shownCount();
@@ -89,6 +103,12 @@ class Form {
   private:
     template <class C, class... Args>
     C& add(Rect rect, Placement placement, Args&&... args);
+    // Whether the control is drawn and takes input: enabled, and on a tab shown of a tab control
+    // that is so itself.
+    [[nodiscard]] bool isLive(const Control& control) const;
+    // Whether the keyboard stops at the control: a field, a button or a tab control, live.
+    [[nodiscard]] bool isStop(const Control& control) const;
+    void giveFocus(const Control& control);
 
     FormStyle style_;
     std::vector<std::unique_ptr<Control>> controls_;

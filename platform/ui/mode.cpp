@@ -18,11 +18,15 @@ std::optional<Mode>& chosen() {
     return mode;
 }
 
+// Why the window cannot be drawn: no display named, or the one named does not open.
 oleaut::Error noDisplayError() {
     const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+        return oleaut::Error(oleaut::kInvalidProcedureCall,
+                             "window mode: no display is set (DISPLAY is unset or empty)");
+    }
     return oleaut::Error(oleaut::kInvalidProcedureCall, std::string("window mode: the display \"") +
-                                                            (display ? display : "") +
-                                                            "\" cannot be opened");
+                                                            display + "\" cannot be opened");
 }
 
 Mode chooseFromEnvironment() {

@@ -41,28 +41,32 @@ class AllFilesLabel {
     const char* previous_;
 };
 
-// A request's filters as FLTK's chooser takes them. FLTK shows a line "name<TAB>pattern" of its
-// filter text as "name(pattern)" and adds an every-file entry of its own under a label, so that
-// each description shows once only when its "(pattern)" is left to FLTK and the every-file entry
-// ("*.*") becomes FLTK's own under the description.
+// A request's filters as FLTK's choosers take them: lines "name<TAB>pattern", each listed as
+// "name(pattern)", so that a description ending with its "(pattern)" shows as written. Both
+// choosers add an every-file entry of their own under FLTK's every-file label, which becomes the
+// request's every-file entry ("*.*"): FLTK's own chooser adds it to every dialog, in place of a
+// line of the same text; the GTK one to open dialogs only. So a save dialog gets it as a line as
+// well, and each dialog lists it once whichever chooser FLTK uses.
 struct ChooserFilter {
     std::string text;
     std::string allFilesLabel;  // empty: FLTK's own label
 };
 
-ChooserFilter chooserFilter(const std::vector<FileFilter>& filters) {
+ChooserFilter chooserFilter(const FileRequest& request) {
     ChooserFilter chooser;
-    for (const FileFilter& filter : filters) {
+    for (const FileFilter& filter : request.filters) {
         const std::string description = trimmed(filter.description);
-        // "*.*" is every file, as on Windows, where a name without a point matches it too.
-        if (filter.pattern == "*.*") {
-            if (chooser.allFilesLabel.empty()) chooser.allFilesLabel = description;
-            continue;
-        }
         const std::string shown = "(" + filter.pattern + ")";
-        std::string name = description.ends_with(shown)
-                               ? description.substr(0, description.size() - shown.size())
-                               : description + " ";
+        const std::string name = description.ends_with(shown)
+                                     ? description.substr(0, description.size() - shown.size())
+                                     : description + " ";
+        // "*.*" is the every-file entry, as on Windows; where a chooser matches it as written,
+        // names without a point are left out.
+        if (filter.pattern == "*.*") {
+            if (!chooser.allFilesLabel.empty()) continue;
+            chooser.allFilesLabel = name + shown;
+            if (request.kind != FileDialogKind::Save) continue;
+        }
         if (!chooser.text.empty()) chooser.text += '\n';
         chooser.text += name + '\t' + filter.pattern;
     }
@@ -74,7 +78,7 @@ ChooserFilter chooserFilter(const std::vector<FileFilter>& filters) {
 std::optional<std::string> showWindowFileDialog(const FileRequest& request) {
     Fl_Native_File_Chooser chooser(chooserType(request.kind));
     chooser.title(request.title.c_str());
-    const ChooserFilter filter = chooserFilter(request.filters);
+    const ChooserFilter filter = chooserFilter(request);
     if (!filter.text.empty()) chooser.filter(filter.text.c_str());
     const AllFilesLabel allFiles(filter.allFilesLabel);
     if (!request.initialFolder.empty()) chooser.directory(request.initialFolder.c_str());

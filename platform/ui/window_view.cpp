@@ -46,6 +46,39 @@ void windowClosing(Fl_Widget* window, void*) {
     window->hide();
 }
 
+// A text field that tells when the keyboard focus has left it for another widget of its window
+// (not for another window, such as a message box, nor for nothing when the window closes).
+class FieldInput : public Fl_Input {
+  public:
+    using Fl_Input::Fl_Input;
+    std::function<void()> left;
+
+    int handle(int event) override {
+        const int handled = Fl_Input::handle(event);
+        const Fl_Widget* now = Fl::focus();
+        if (event == FL_UNFOCUS && left && now != nullptr && now->top_window() == top_window()) {
+            left();
+        }
+        return handled;
+    }
+};
+
+class WindowView;
+
+// The shown form windows, so that their Tab keys reach them before any widget.
+std::unordered_map<const Fl_Window*, WindowView*>& formWindows() {
+    static std::unordered_map<const Fl_Window*, WindowView*> windows;
+    return windows;
+}
+
+constexpr int kIsoLeftTab = 0xfe20;  // the key X may report for Shift+Tab
+
+// Whether a key event is Tab, alone or with Shift, Control or both (Alt belongs to the desktop).
+bool isTabKey() {
+    const int key = Fl::event_key();
+    return (key == FL_Tab || key == kIsoLeftTab) && !Fl::event_state(FL_ALT | FL_META);
+}
+
 class WindowView : public FormView {
   public:
     explicit WindowView(Form& form) : form_(form) {
@@ -72,12 +105,17 @@ class WindowView : public FormView {
             widgets_[control.get()] = widget;
             update(*control);
         }
+        if (formWindows().empty()) Fl::event_dispatch(dispatch);
+        formWindows()[window_.get()] = this;
         window_->show();
-        if (form.focused() != nullptr) focusChanged(*form.focused());
+        if (form.ActiveControl() != nullptr) focusChanged(*form.ActiveControl());
         Fl::flush();
     }
 
     ~WindowView() override {
+        Fl::remove_timeout(reportLeftFields, this);
+        formWindows().erase(window_.get());
+        if (formWindows().empty()) Fl::event_dispatch(nullptr);
         window_->hide();
         Fl::flush();
     }
@@ -88,7 +126,24 @@ class WindowView : public FormView {
         if (found == widgets_.end()) return;
         Fl_Widget* widget = found->second;
         if (auto* choice = dynamic_cast<Fl_Input_Choice*>(widget)) widget = choice->input();
+        // The tab captions take the focus themselves; asked, FLTK's tabs could pass it on to a
+        // widget of the tab shown.
+        if (dynamic_cast<Fl_Tabs*>(widget) != nullptr && widget->visible_r() &&
+            widget->active_r()) {
+            Fl::focus(widget);
+            widget->redraw();
+            return;
+        }
         widget->take_focus();
+    }
+    const Control* focusedControl(const Control* /*given*/) const override {
+        const Fl_Widget* focus = Fl::focus();
+        if (focus == nullptr) return nullptr;
+        for (const auto& [control, widget] : widgets_) {
+            const auto* choice = dynamic_cast<const Fl_Input_Choice*>(widget);
+            if (widget == focus || (choice != nullptr && choice->contains(focus))) return control;
+        }
+        return nullptr;
     }
     void captionChanged() override { window_->copy_label(form_.Caption().c_str()); }
     void refresh() override { Fl::flush(); }
@@ -100,8 +155,38 @@ class WindowView : public FormView {
     }
 
   private:
-    // A handler of the user's input. An error it lets out cannot cross FLTK: it closes the window
-    // and comes out of run().
+    // Tab and Shift+Tab walk the form's stops, Ctrl+Tab and Ctrl+Shift+Tab its tabs, before any
+    // widget sees the key: FLTK's groups would walk their own widgets only, and stop at their
+    // ends. A modal window over the form keeps its keys.
+    static int dispatch(int event, Fl_Window* window) {
+        const auto found = formWindows().find(window);
+        if (event != FL_KEYBOARD || found == formWindows().end() || !isTabKey() ||
+            (Fl::modal() != nullptr && Fl::modal() != window)) {
+            return Fl::handle_(event, window);
+        }
+        WindowView& view = *found->second;
+        const bool backwards = Fl::event_state(FL_SHIFT) != 0 || Fl::event_key() != FL_Tab;
+        view.guarded([&view, backwards] {
+            if (Fl::event_state(FL_CTRL)) {
+                view.form_.showNextTab(backwards);
+            } else {
+                view.form_.focusNextStop(backwards);
+            }
+        });
+        return 1;
+    }
+
+    // Runs a handler of the user's input. An error it lets out cannot cross FLTK: it closes the
+    // window and comes out of run().
+    void guarded(const std::function<void()>& act) {
+        try {
+            act();
+        } catch (...) {
+            failure_ = std::current_exception();
+            window_->hide();
+        }
+    }
+
     struct Reaction {
         WindowView* view;
         std::function<void()> act;
@@ -109,12 +194,20 @@ class WindowView : public FormView {
 
     static void react(Fl_Widget*, void* data) {
         auto* reaction = static_cast<Reaction*>(data);
-        try {
-            reaction->act();
-        } catch (...) {
-            reaction->view->failure_ = std::current_exception();
-            reaction->view->window_->hide();
-        }
+        reaction->view->guarded(reaction->act);
+    }
+
+    // The fields the focus has left are told once the focus has come to rest, so that a message
+    // box their handler shows does not come between the two widgets.
+    void fieldLeft(TextBox& text) {
+        leftFields_.push_back(&text);
+        Fl::add_timeout(0, reportLeftFields, this);
+    }
+
+    static void reportLeftFields(void* data) {
+        auto* view = static_cast<WindowView*>(data);
+        for (TextBox* text : std::exchange(view->leftFields_, {}))
+            view->guarded([text] { text->loseFocus(); });
     }
 
     void connect(Fl_Widget* widget, std::function<void()> act) {
@@ -148,10 +241,11 @@ class WindowView : public FormView {
             return bar;
         }
         if (auto* text = dynamic_cast<TextBox*>(&control)) {
-            auto* input = new Fl_Input(x, y, p.w, p.h);
+            auto* input = new FieldInput(x, y, p.w, p.h);
             input->textsize(kTextSize);
             input->when(FL_WHEN_CHANGED);
             connect(input, [text, input] { text->setText(input->value()); });
+            input->left = [this, text] { fieldLeft(*text); };
             return input;
         }
         if (auto* button = dynamic_cast<CommandButton*>(&control)) {
@@ -237,6 +331,7 @@ class WindowView : public FormView {
     std::unordered_map<const Control*, Fl_Widget*> widgets_;
     std::unordered_map<const TabControl*, std::vector<Fl_Group*>> tabGroups_;
     std::vector<std::unique_ptr<Reaction>> reactions_;
+    std::vector<TextBox*> leftFields_;
     std::exception_ptr failure_;
 };
 

@@ -64,32 +64,59 @@ INSTANTIATE_TEST_SUITE_P(
                                 kBackupRead}),
     kalvik::test::NamedByPrinting{});
 
-// A name that would put the data and log files outside the data folder closes the restore with its
-// box, asking the server nothing; a name that stays inside opens it again.
-TEST_F(ServerRestore, ANameLeadingOutOfTheDataFolderIsRefused) {
+// A name is refused when its data or log file would not lie directly in the data folder; a refused
+// name closes the restore asking the server nothing, and an accepted one opens it again.
+TEST_F(ServerRestore, ANameIsRefusedWhenItsFilesWouldNotLieInTheDataFolder) {
     check();
     const struct {
         const char* name;
         bool refused;
-    } cases[] = {{"../Virsel", true}, {"BD/x", true},   {"..", true},
-                 {"a..b", true},      {"Новая", false}, {"a.b", false}};
+    } cases[] = {{"../Virsel", true},       {"BD/x", true}, {"a/b", true},  {"/", true},
+                 {"Virsel_Demo..x", false}, {"..", false},  {"a.b", false}, {"Новая", false}};
     for (const auto& c : cases) {
-        shown.clear();
         sqlserver::StatementLog log;
         window.Text2.setText(c.name);
-        if (c.refused) {
-            EXPECT_EQ(shown, expand(Texts{"Имя БД " + std::string(c.name) +
-                                          " содержит \"/\" или \"..\": файлы БД должны остаться "
-                                          "в папке {app}/BD/, измените имя БД!"},
-                                    demo))
-                << c.name;
-            EXPECT_EQ(log.texts(), Texts{}) << c.name;
-            EXPECT_EQ(enabledControls(window), kNameTaken) << c.name;
-        } else {
-            EXPECT_EQ(shown, Texts{}) << c.name;
-            EXPECT_EQ(enabledControls(window), kBackupRead) << c.name;
+        EXPECT_EQ(enabledControls(window), c.refused ? kNameTaken : kBackupRead) << c.name;
+        EXPECT_EQ(log.texts().empty(), c.refused) << c.name;
+        if (!c.refused) {
             EXPECT_EQ(window.Text3.Text(), demo.programFolder() + "/BD/" + c.name + ".mdf");
         }
+    }
+    EXPECT_EQ(shown, Texts{}) << "no box while the name is typed";
+}
+
+// Typing a refused name letter by letter shows no box; leaving the field tells why, once for each
+// name refused.
+TEST_F(ServerRestore, LeavingTheNameFieldTellsWhyOncePerName) {
+    check();
+    const auto refusal = [this](const std::string& name) {
+        return expand("Имя БД " + name +
+                          " содержит \"/\": файлы БД должны лежать прямо в папке {app}/BD/, "
+                          "измените имя БД!",
+                      demo);
+    };
+    const struct {
+        const char* typed;  // nullptr: the focus leaves the field
+        Texts shownSoFar;
+    } steps[] = {
+        {".", {}},
+        {"..", {}},
+        {"../", {}},
+        {"../x", {}},
+        {nullptr, {refusal("../x")}},
+        {nullptr, {refusal("../x")}},
+        {"a/b", {refusal("../x")}},
+        {nullptr, {refusal("../x"), refusal("a/b")}},
+        {"Новая", {refusal("../x"), refusal("a/b")}},
+        {nullptr, {refusal("../x"), refusal("a/b")}},
+    };
+    for (const auto& step : steps) {
+        if (step.typed != nullptr) {
+            window.Text2.setText(step.typed);
+        } else {
+            window.Text2.loseFocus();
+        }
+        EXPECT_EQ(shown, step.shownSoFar) << (step.typed ? step.typed : "(left)");
     }
 }
 

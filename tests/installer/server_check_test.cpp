@@ -19,7 +19,8 @@ TEST_F(ServerRestore, ACheckedServerOpensTheRestoreAndListsItsDatabases) {
     EXPECT_EQ(window.LogicalDataName, "Virsel_Demo");
     EXPECT_EQ(window.LogicalLogName, "Virsel_Demo_log");
     EXPECT_EQ(window.Text3.Text(), demo.programFolder() + "/BD/Virsel_Demo.mdf");
-    EXPECT_EQ(window.form.focused(), &window.Text2) << "the keyboard goes on in the tab shown";
+    EXPECT_EQ(window.form.ActiveControl(), &window.Text2)
+        << "the keyboard goes on in the tab shown";
 }
 
 struct CheckCase {

@@ -168,9 +168,36 @@ TEST_F(VendrelWindow, TextTypedIntoTheServerFieldReachesTheControl) {
     form1.form.unload();
 }
 
-// After the server check the server field and its button are closed: the keyboard goes on in the
-// tab shown, its first field first, and Tab walks on through the tab's fields.
-TEST_F(VendrelWindow, AfterTheServerCheckTabWalksTheTabsFields) {
+// A key pressed in the window, as FLTK delivers it.
+void press(Fl_Window* window, const std::string& keys) {
+    Fl::e_keysym = FL_Tab;
+    Fl::e_state = (keys.find("Ctrl+") != std::string::npos ? FL_CTRL : 0) |
+                  (keys.find("Shift+") != std::string::npos ? FL_SHIFT : 0);
+    Fl::e_text = const_cast<char*>("");
+    Fl::e_length = 0;
+    Fl::handle(FL_KEYBOARD, window);
+    Fl::check();  // what the key left to run once the focus has come to rest
+}
+
+// The control that has the keyboard focus, by name.
+std::string activeControl(const vendrel::Form1& f) {
+    const std::pair<const char*, const ui::Control*> controls[] = {
+        {"Text1", &f.Text1},       {"Command5", &f.Command5}, {"SSTab1", &f.SSTab1},
+        {"Text2", &f.Text2},       {"Text5", &f.Text5},       {"Command7", &f.Command7},
+        {"Text3", &f.Text3},       {"Command3", &f.Command3}, {"Text4", &f.Text4},
+        {"Command4", &f.Command4}, {"Command6", &f.Command6}, {"Combo1", &f.Combo1},
+        {"Text6", &f.Text6},       {"Command1", &f.Command1}, {"Command8", &f.Command8}};
+    for (const auto& [name, control] : controls) {
+        if (f.form.ActiveControl() == control) return name;
+    }
+    return "(none)";
+}
+
+// Tab and Shift+Tab walk every control that takes input now, the tab captions included, and wrap
+// at the ends; Ctrl+Tab and Ctrl+Shift+Tab switch the tabs, the focus going to the first control
+// of the tab shown, or staying on the captions. Before the server check only the server field, its
+// button, the captions and the relinking's folder take input; after it, the restore's controls.
+TEST_F(VendrelWindow, TheKeyboardWalksEveryLiveControlAndSwitchesTabs) {
     testing_support::DemoServer demo(temporary.path());
     ui::ScopedResponder responder([](const ui::MessageBoxRequest&) { return ui::Answer::Ok; });
     vendrel::Form1 form1(demo.programFolder());
@@ -178,20 +205,85 @@ TEST_F(VendrelWindow, AfterTheServerCheckTabWalksTheTabsFields) {
     settle();
     Fl_Window* window = Fl::first_window();
     ASSERT_NE(window, nullptr);
+    Fl::focus(nullptr);
+    const struct {
+        const char* keys;  // "check": the server check instead of a key
+        const char* focus;
+        int tab;
+    } steps[] = {
+        // Before the check: the server field, its button, the captions; the folder on tab 1.
+        {"Tab", "Text1", 0},
+        {"Tab", "Command5", 0},
+        {"Tab", "SSTab1", 0},
+        {"Tab", "Text1", 0},
+        {"Shift+Tab", "SSTab1", 0},
+        {"Ctrl+Tab", "SSTab1", 1},
+        {"Tab", "Text6", 1},
+        {"Tab", "Command1", 1},
+        {"Tab", "Text1", 1},
+        {"Ctrl+Shift+Tab", "SSTab1", 0},
+        // After it: the restore's controls, the server field and its button closed.
+        {"check", "Text2", 0},
+        {"Tab", "Text5", 0},
+        {"Tab", "Command7", 0},
+        {"Tab", "Text3", 0},
+        {"Tab", "Command3", 0},
+        {"Tab", "Text4", 0},
+        {"Tab", "Command4", 0},
+        {"Tab", "Command6", 0},
+        {"Tab", "SSTab1", 0},
+        {"Tab", "Text2", 0},
+        {"Shift+Tab", "SSTab1", 0},
+        {"Shift+Tab", "Command6", 0},
+        {"Ctrl+Tab", "Combo1", 1},
+        {"Ctrl+Shift+Tab", "Text2", 0},
+        {"Shift+Tab", "SSTab1", 0},
+        {"Ctrl+Tab", "SSTab1", 1},
+        {"Ctrl+Tab", "SSTab1", 0},
+        {"Ctrl+Shift+Tab", "SSTab1", 1},
+    };
+    for (const auto& step : steps) {
+        if (std::string(step.keys) == "check") {
+            form1.Text1.setText("Srv1");
+            form1.Command5.click();
+            settle();
+        } else {
+            press(window, step.keys);
+        }
+        EXPECT_EQ(activeControl(form1), step.focus) << step.keys << " to " << step.focus;
+        EXPECT_EQ(form1.SSTab1.Tab(), step.tab) << step.keys << " to " << step.focus;
+    }
+    form1.form.unload();
+}
+
+// A refused name closes the restore while it is typed; leaving the field by the keyboard tells why,
+// once for the name.
+TEST_F(VendrelWindow, LeavingTheNameFieldTellsWhyItIsRefusedOnce) {
+    testing_support::DemoServer demo(temporary.path());
+    std::vector<std::string> shown;
+    ui::ScopedResponder responder([&](const ui::MessageBoxRequest& request) {
+        shown.push_back(request.text);
+        return ui::Answer::Ok;
+    });
+    vendrel::Form1 form1(demo.programFolder());
+    form1.form.show();
     form1.Text1.setText("Srv1");
     form1.Command5.click();
     settle();
-    const auto focusedText = [] {
-        auto* input = dynamic_cast<Fl_Input*>(Fl::focus());
-        return input ? std::string(input->value()) : std::string("(no text field)");
-    };
-    EXPECT_EQ(focusedText(), form1.Text2.Text());
-    Fl::e_keysym = FL_Tab;
-    Fl::e_state = 0;
-    Fl::e_text = const_cast<char*>("");
-    Fl::e_length = 0;
-    Fl::handle(FL_KEYBOARD, window);
-    EXPECT_EQ(focusedText(), form1.Text5.Text());
+    Fl_Window* window = Fl::first_window();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(activeControl(form1), "Text2");
+    form1.Text2.setText("../x");
+    EXPECT_EQ(shown, std::vector<std::string>{}) << "typed";
+    const std::vector<std::string> told{
+        "Имя БД ../x содержит \"/\": файлы БД должны лежать прямо в "
+        "папке " +
+        demo.programFolder() + "/BD/, измените имя БД!"};
+    press(window, "Tab");
+    EXPECT_EQ(shown, told) << "left";
+    press(window, "Shift+Tab");
+    press(window, "Tab");
+    EXPECT_EQ(shown, told) << "left again";
     form1.form.unload();
 }
 
@@ -282,17 +374,18 @@ TEST_F(VendrelWindow, TheProgramShowsItsWindowAndEndsWhenItIsClosed) {
     EXPECT_EQ(waitForExit(pid), 0);
 }
 
-// Without a display that opens, the program fails naming the display, so that a user with broken
-// forwarding sees what to fix.
-TEST_F(VendrelWindow, TheProgramWithoutADisplayNamesItAndFails) {
+// Without a display that opens, the program fails saying why: no display set, or the display named
+// does not open, so that a user with broken forwarding sees what to fix.
+TEST_F(VendrelWindow, TheProgramWithoutADisplaySaysWhyAndFails) {
     const fs::path program = installedVendrel(temporary.path());
     const fs::path errors = temporary.path() / "errors.txt";
     const struct {
         const char* environment;
         const char* said;
     } cases[] = {
-        {"-u DISPLAY", "the display \"\" cannot be opened"},
-        {"DISPLAY=:4242", "the display \":4242\" cannot be opened"},
+        {"-u DISPLAY", "window mode: no display is set (DISPLAY is unset or empty)"},
+        {"DISPLAY=", "window mode: no display is set (DISPLAY is unset or empty)"},
+        {"DISPLAY=:4242", "window mode: the display \":4242\" cannot be opened"},
     };
     for (const auto& c : cases) {
         const std::string command = std::string("env -u KALVIK_UI ") + c.environment + " '" +
