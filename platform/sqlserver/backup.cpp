@@ -229,11 +229,10 @@ void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::s
     catalogue.dropReservation(copy->path());
     catalogue.add(name, {targets->data.logicalName, targets->data.physicalName},
                   {targets->log.logicalName, targets->log.physicalName});
-    // Gone within the change: a reservation whose copy is gone is over.
-    copy->remove();
     change.commit();
     reservation.release();
     made.keep();
+    // The copy, now a second name of the data file, goes with its lock as the restore returns.
 }
 
 }  // namespace sqlserver

@@ -67,18 +67,14 @@ RestoreCopy::RestoreCopy(const std::string& dataFile)
     // Newly made, no other open file holds it: the lock is granted at once.
     if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
         ::close(lock_);
-        remove();
+        removeWithSideFiles(path_);
         throw statementError(kFileExists, "Cannot lock file " + serverQuoted(path_) + ".");
     }
 }
 
 RestoreCopy::~RestoreCopy() {
-    remove();
-    ::close(lock_);
-}
-
-void RestoreCopy::remove() {
     removeWithSideFiles(path_);
+    ::close(lock_);
 }
 
 void dropRestoresOver(Catalogue& catalogue) {

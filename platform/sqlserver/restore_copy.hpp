@@ -21,7 +21,6 @@ class RestoreCopy {
     RestoreCopy& operator=(const RestoreCopy&) = delete;
 
     [[nodiscard]] const std::string& path() const noexcept { return path_; }
-    void remove();
 
   private:
     std::string path_;
