@@ -114,6 +114,17 @@ void File::copyInto(const std::filesystem::path& target) {
     run("VACUUM INTO ?", {oleaut::Variant(target.string())});
 }
 
+void File::copyIntoEmptyFile(const std::filesystem::path& target) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(target, ec) ||
+        std::filesystem::file_size(target, ec) != 0) {
+        throw adoError(adErrProviderFailed,
+                       "cannot copy into " + inQuotes(target.string()) + ": not an empty file",
+                       "SQLite");
+    }
+    run("VACUUM INTO ?", {oleaut::Variant(target.string())});
+}
+
 FileTransaction::FileTransaction(File& file) : file_(file) {
     file_.run("BEGIN IMMEDIATE");
 }

@@ -36,6 +36,9 @@ class File {
     // Copies the whole database into a new file, rows, schema and header settings; fails when
     // the target exists.
     void copyInto(const std::filesystem::path& target);
+    // The same into an empty file its maker made for it (and may hold open); fails when the file
+    // is missing or not empty.
+    void copyIntoEmptyFile(const std::filesystem::path& target);
 
     // The raw handle, for what a stand-in sets beyond SQL (a collation, a progress handler).
     sqlite3* handle() const noexcept { return db_; }

@@ -3,10 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <cerrno>
+#include <optional>
 
 #include "platform/ado/sqlite_file.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/oleaut/letter_case.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
+#include "platform/sqlserver/restore_copy.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
@@ -16,6 +19,12 @@ using ado::sqlite::File;
 using oleaut::Variant;
 
 constexpr const char* kFileListTable = "backup_files";
+
+// The folder a target path lies in.
+std::filesystem::path folderOf(const std::string& target) {
+    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    return folder.empty() ? "." : folder;
+}
 
 // Opens a backup for reading, or fails as the server does when it cannot read one.
 std::unique_ptr<File> openBackup(const std::string& backup) {
@@ -51,9 +60,9 @@ std::string typeOf(File& backup, const std::string& logicalName, const std::stri
                              ". Use RESTORE FILELISTONLY to list the logical file names.");
 }
 
-// A target that must not exist yet, in a folder that does, held by no database.
+// A target that must not exist yet, in a folder that does, held by no database and no restore.
 void requireFree(Catalogue& catalogue, const std::string& target) {
-    if (catalogue.filesAt(target).rowCount() > 0) {
+    if (catalogue.pathTaken(target)) {
         throw statementError(kFileInUse, "The file " + serverQuoted(target) +
                                              " cannot be overwritten. It is being used by "
                                              "another database.");
@@ -64,8 +73,7 @@ void requireFree(Catalogue& catalogue, const std::string& target) {
                                               " because it already exists. Change the file path "
                                               "or the file name, and retry the operation.");
     }
-    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
-    if (!std::filesystem::is_directory(folder.empty() ? "." : folder, ec)) {
+    if (!std::filesystem::is_directory(folderOf(target), ec)) {
         throw statementError(kDirectoryLookupFailed,
                              "Directory lookup for the file \"" + target +
                                  "\" failed with the operating system error 3(The system cannot "
@@ -88,6 +96,32 @@ class MadeFiles {
     std::vector<std::filesystem::path> files_;
 };
 
+// A restore's reservation, dropped unless it recorded its database. Dropping waits for the
+// catalogue as the restore did; one the catalogue holds past that stays, its copy gone, for the
+// next restore to drop.
+class HeldReservation {
+  public:
+    HeldReservation(Catalogue& catalogue, std::string copy)
+        : catalogue_(catalogue), copy_(std::move(copy)) {}
+    ~HeldReservation() {
+        if (copy_.empty()) return;
+        try {
+            Catalogue::Change change = catalogue_.beginChange();
+            catalogue_.dropReservation(copy_);
+            change.commit();
+        } catch (const std::exception&) {
+            // The restore's own failure is on its way; this one leaves the reservation behind.
+        }
+    }
+    HeldReservation(const HeldReservation&) = delete;
+    HeldReservation& operator=(const HeldReservation&) = delete;
+    void release() { copy_.clear(); }
+
+  private:
+    Catalogue& catalogue_;
+    std::string copy_;
+};
+
 // Creates an empty file that must not exist.
 void createExclusive(const std::string& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
@@ -97,13 +131,38 @@ void createExclusive(const std::string& path) {
     ::close(fd);
 }
 
-// Moves a finished copy to a target that must not exist: a link cannot replace a file that
+// Links a finished copy at a target that must not exist: a link cannot replace a file that
 // appeared meanwhile.
 void placeExclusive(const std::string& copy, const std::string& target) {
     if (::link(copy.c_str(), target.c_str()) != 0) {
         if (errno == EEXIST) createExclusive(target);  // fails naming the target
         std::filesystem::rename(copy, target);         // a file system without links
     }
+}
+
+// The data and log moves of a restore, checked against the backup and the catalogue.
+struct Targets {
+    Move data;
+    Move log;
+};
+
+Targets checkedTargets(Catalogue& catalogue, File& source, const std::string& name,
+                       const Move& first, const Move& second) {
+    const std::string firstType = typeOf(source, first.logicalName, name);
+    const std::string secondType = typeOf(source, second.logicalName, name);
+    if (firstType == secondType) {
+        throw statementError(kFileClaimedTwice, "File " + serverQuoted(second.logicalName) +
+                                                    " is claimed by both moves of the restore.");
+    }
+    Targets targets = firstType == "D" ? Targets{first, second} : Targets{second, first};
+    requireFree(catalogue, targets.data.physicalName);
+    requireFree(catalogue, targets.log.physicalName);
+    if (targets.data.physicalName == targets.log.physicalName) {
+        throw statementError(kFileExists, "Cannot create file " +
+                                              serverQuoted(targets.log.physicalName) +
+                                              " because the data file of the restore takes it.");
+    }
+    return targets;
 }
 
 }  // namespace
@@ -131,48 +190,49 @@ ado::RowSet backupFileList(const std::string& backup) {
 }
 
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
-                     const Move& first, const Move& second) {
-    // The name is checked and taken in one change of the catalogue: of restores under one name at
-    // once, the first takes it and the others find it taken.
-    ado::sqlite::FileTransaction change = catalogue.beginChange();
-    if (catalogue.databasesNamed(name).rowCount() > 0) {
-        throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
-                                                  " already exists. Choose a different database "
-                                                  "name.");
-    }
-    const std::unique_ptr<File> source = openBackup(backup);
-    const std::string firstType = typeOf(*source, first.logicalName, name);
-    const std::string secondType = typeOf(*source, second.logicalName, name);
-    if (firstType == secondType) {
-        throw statementError(kFileClaimedTwice, "File " + serverQuoted(second.logicalName) +
-                                                    " is claimed by both moves of the restore.");
-    }
-    const Move& data = firstType == "D" ? first : second;
-    const Move& log = firstType == "D" ? second : first;
-    requireFree(catalogue, data.physicalName);
-    requireFree(catalogue, log.physicalName);
-    if (data.physicalName == log.physicalName) {
-        throw statementError(kFileExists, "Cannot create file " + serverQuoted(log.physicalName) +
-                                              " because the data file of the restore takes it.");
-    }
-
-    MadeFiles made;
-    const std::string copy = data.physicalName + ".restoring-" + std::to_string(::getpid());
-    made.add(copy);
-    source->copyInto(copy);
+                     const Move& first, const Move& second, int32_t timeoutSeconds) {
+    std::unique_ptr<File> source;
+    std::optional<Targets> targets;
+    std::optional<RestoreCopy> copy;
     {
-        File restored(copy, File::Mode::ReadWrite);
+        // The name and the paths are checked and reserved in one short change of the catalogue:
+        // of restores under one name at once, the first takes it and the others find it taken.
+        Catalogue::Change change = catalogue.beginChange();
+        dropRestoresOver(catalogue);
+        if (catalogue.nameTaken(name)) {
+            throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
+                                                      " already exists. Choose a different "
+                                                      "database name.");
+        }
+        source = openBackup(backup);
+        targets = checkedTargets(catalogue, *source, name, first, second);
+        removeStrayCopies(folderOf(targets->data.physicalName));
+        copy.emplace(targets->data.physicalName);
+        catalogue.reserve(
+            {name, targets->data.physicalName, targets->log.physicalName, copy->path()});
+        change.commit();
+    }
+    // The copy is made outside the catalogue's lock: restores of other names go on meanwhile.
+    HeldReservation reservation(catalogue, copy->path());
+    applyFault(StatementKind::Restore, timeoutSeconds);
+    source->copyIntoEmptyFile(copy->path());
+    {
+        File restored(copy->path(), File::Mode::ReadWrite);
         restored.run("DROP TABLE backup_files");
     }
-    placeExclusive(copy, data.physicalName);
-    made.add(data.physicalName);
-    createExclusive(log.physicalName);
-    made.add(log.physicalName);
-    catalogue.add(name, {data.logicalName, data.physicalName}, {log.logicalName, log.physicalName});
+    MadeFiles made;
+    Catalogue::Change change = catalogue.beginChange();
+    placeExclusive(copy->path(), targets->data.physicalName);
+    made.add(targets->data.physicalName);
+    createExclusive(targets->log.physicalName);
+    made.add(targets->log.physicalName);
+    catalogue.dropReservation(copy->path());
+    catalogue.add(name, {targets->data.logicalName, targets->data.physicalName},
+                  {targets->log.logicalName, targets->log.physicalName});
     change.commit();
+    reservation.release();
     made.keep();
-    std::error_code ec;
-    std::filesystem::remove(copy, ec);
+    // The copy, now a second name of the data file, goes with its lock as the restore returns.
 }
 
 }  // namespace sqlserver

@@ -32,10 +32,13 @@ struct Move {
 };
 
 // Restores a backup as a new database: its tables at the data file's target, an empty log file
-// at the log file's target, both catalogued. Any failure leaves catalogue and files as they were.
-// A name taken, letter case ignored, fails with 1801, also when another restore takes it
-// meanwhile.
+// at the log file's target, both catalogued. The name and the targets are reserved first, the
+// backup copied outside the catalogue's lock, the database recorded last: restores of other
+// names go on side by side. A name taken by a database or a restore under way, as the server
+// compares names, fails with 1801; a target taken so with 1834. Any failure leaves catalogue and
+// files as they were; a restore's fault (driver_test_seam.hpp) strikes once its name is reserved,
+// before it copies.
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
-                     const Move& first, const Move& second);
+                     const Move& first, const Move& second, int32_t timeoutSeconds);
 
 }  // namespace sqlserver

@@ -2,17 +2,31 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <climits>
+#include <map>
+
 #include "platform/ado/sqlite_provider.hpp"
-#include "platform/oleaut/letter_case.hpp"
+#include "platform/sqlserver/database_names.hpp"
+#include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
 namespace {
 
 using oleaut::Variant;
 
-constexpr const char* kSchema =
-    "CREATE TABLE databases(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL, "
-    "name_key TEXT NOT NULL UNIQUE);"
+// The catalogue's shape, kept as the file's user_version: 0 for the shapes before it (databases
+// without name_key, or keyed counting trailing blanks), 1 with the keys of database_names.hpp and
+// the restores under way.
+constexpr int32_t kShape = 1;
+
+constexpr const char* kDatabasesTable =
+    "(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL, name_key TEXT NOT NULL UNIQUE);";
+constexpr const char* kRestoringTable =
+    "CREATE TABLE IF NOT EXISTS restoring(name_key TEXT PRIMARY KEY, data_file TEXT NOT NULL, "
+    "log_file TEXT NOT NULL, copy TEXT NOT NULL UNIQUE);"
+    "PRAGMA user_version = 1;";
+constexpr const char* kOtherTables =
     "CREATE TABLE master_files(database_id INTEGER NOT NULL, file_id INTEGER NOT NULL, "
     "type_desc TEXT NOT NULL, name TEXT NOT NULL, physical_name TEXT NOT NULL, "
     "PRIMARY KEY(database_id, file_id));"
@@ -31,31 +45,23 @@ constexpr SystemDatabase kSystemDatabases[] = {
     {"msdb", "msdbdata.mdf"},
 };
 
-// same_name(a, b): database names compared as the server's collation does.
-void sameName(sqlite3_context* context, int, sqlite3_value** values) {
-    auto text = [](sqlite3_value* v) {
-        const auto* chars = reinterpret_cast<const char*>(sqlite3_value_text(v));
-        return std::string_view(chars ? chars : "");
-    };
-    sqlite3_result_int(context, oleaut::sameTextIgnoringCase(text(values[0]), text(values[1])));
-}
-
-// A database name as the catalogue keeps it unique: letter case ignored, as the server compares.
-std::string nameKey(const std::string& name) {
-    return oleaut::lowerCaseText(name);
+std::optional<std::chrono::steady_clock::time_point> deadlineAfter(int32_t timeoutSeconds) {
+    if (timeoutSeconds <= 0) return std::nullopt;
+    return std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
 }
 
 }  // namespace
 
-Catalogue::Catalogue(const std::filesystem::path& serverFolder)
-    : file_(serverFolder / kFileName, ado::sqlite::File::Mode::ReadWrite) {
-    sqlite3_create_function(file_.handle(), "same_name", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
-                            nullptr, sameName, nullptr, nullptr);
+Catalogue::Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutSeconds)
+    : file_(serverFolder / kFileName, ado::sqlite::File::Mode::ReadWrite),
+      deadline_(deadlineAfter(timeoutSeconds)) {
+    upgrade();
 }
 
 void Catalogue::create(const std::filesystem::path& serverFolder) {
     ado::sqlite::File master(serverFolder / kFileName, ado::sqlite::File::Mode::Create);
-    master.run(kSchema);
+    master.run(std::string("CREATE TABLE databases") + kDatabasesTable + kOtherTables +
+               kRestoringTable);
     int32_t id = 1;
     for (const SystemDatabase& system : kSystemDatabases) {
         const std::string path = (serverFolder / system.dataFile).string();
@@ -68,32 +74,85 @@ void Catalogue::create(const std::filesystem::path& serverFolder) {
     }
 }
 
+// Each step waits while another change holds the file, up to the deadline; past it the step
+// fails as the statement's timeout, never with the file's own text.
+template <typename Step>
+auto Catalogue::waiting(Step&& step) -> decltype(step()) {
+    int waitMs = INT_MAX;
+    if (deadline_) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            *deadline_ - std::chrono::steady_clock::now());
+        waitMs = static_cast<int>(std::clamp<int64_t>(left.count(), 0, INT_MAX));
+    }
+    sqlite3_busy_timeout(file_.handle(), waitMs);
+    try {
+        return step();
+    } catch (const oleaut::Error&) {
+        if ((sqlite3_errcode(file_.handle()) & 0xff) == SQLITE_BUSY) throw timeoutError();
+        throw;
+    }
+}
+
+ado::RowSet Catalogue::run(const std::string& sql, const std::vector<Variant>& values) {
+    return waiting([&] { return file_.run(sql, values); });
+}
+
+// Brings a catalogue of an earlier shape to the present one: the databases keyed anew, the table
+// of restores under way added. Names that the keys make one cannot be kept apart: such a
+// catalogue is refused.
+void Catalogue::upgrade() {
+    auto shape = [this] { return oleaut::CLng(run("PRAGMA user_version").cells.get(0)); };
+    if (shape() >= kShape) return;
+    Change change = beginChange();
+    if (shape() >= kShape) return;  // upgraded by another meanwhile
+    const ado::RowSet rows = run("SELECT database_id, name FROM databases ORDER BY database_id");
+    run(std::string("CREATE TABLE databases_keyed") + kDatabasesTable);
+    std::map<std::string, std::string> names;
+    for (size_t row = 0; row < rows.rowCount(); ++row) {
+        const std::string name = ado::sqlite::textAt(rows, row, 1);
+        const auto [earlier, fresh] = names.emplace(nameKey(name), name);
+        if (!fresh) {
+            throw connectionError(
+                kCatalogueUnusable,
+                "The server's catalogue " + serverQuoted(file_.path().string()) +
+                    " holds the databases " + serverQuoted(earlier->second) + " and " +
+                    serverQuoted(name) +
+                    ", which are one name to the server, so it cannot be brought to the present "
+                    "shape. Make the folder again with vendrel-demo-tree.");
+        }
+        run("INSERT INTO databases_keyed VALUES (?, ?, ?)",
+            {rows.cells.get(row * 2), Variant(name), Variant(earlier->first)});
+    }
+    run(std::string("DROP TABLE databases; ALTER TABLE databases_keyed RENAME TO databases;") +
+        kRestoringTable);
+    change.commit();
+}
+
 ado::RowSet Catalogue::databases() {
-    return file_.run("SELECT name, database_id FROM databases ORDER BY database_id");
+    return run("SELECT name, database_id FROM databases ORDER BY database_id");
 }
 
 ado::RowSet Catalogue::databasesNamed(const std::string& name) {
-    return file_.run(
-        "SELECT name, database_id FROM databases WHERE same_name(name, ?) ORDER BY database_id",
-        {Variant(name)});
+    return run("SELECT name, database_id FROM databases WHERE name_key = ? ORDER BY database_id",
+               {Variant(nameKey(name))});
 }
 
 std::optional<std::string> Catalogue::dataFileOf(const std::string& name) {
-    const ado::RowSet rows = file_.run(
-        "SELECT f.physical_name FROM databases d JOIN master_files f USING (database_id) "
-        "WHERE same_name(d.name, ?) AND f.type_desc = 'ROWS' ORDER BY f.file_id LIMIT 1",
-        {Variant(name)});
+    const ado::RowSet rows =
+        run("SELECT f.physical_name FROM databases d JOIN master_files f USING (database_id) "
+            "WHERE d.name_key = ? AND f.type_desc = 'ROWS' ORDER BY f.file_id LIMIT 1",
+            {Variant(nameKey(name))});
     if (rows.rowCount() == 0) return std::nullopt;
     return ado::sqlite::textAt(rows, 0, 0);
 }
 
 ado::RowSet Catalogue::filesAt(const std::string& physicalName) {
-    return file_.run("SELECT * FROM master_files WHERE physical_name = ? ORDER BY database_id",
-                     {Variant(physicalName)});
+    return run("SELECT * FROM master_files WHERE physical_name = ? ORDER BY database_id",
+               {Variant(physicalName)});
 }
 
 ado::RowSet Catalogue::permission(const std::string& name) {
-    return file_.run(
+    return run(
         "SELECT 'database' AS entity_name, '' AS subentity_name, permission_name "
         "FROM my_permissions WHERE permission_name = ?",
         {Variant(name)});
@@ -103,18 +162,61 @@ bool Catalogue::holds(const std::string& right) {
     return permission(right).rowCount() > 0;
 }
 
-ado::sqlite::FileTransaction Catalogue::beginChange() {
-    return ado::sqlite::FileTransaction(file_);
+bool Catalogue::nameTaken(const std::string& name) {
+    return run("SELECT 1 FROM databases WHERE name_key = ?1 "
+               "UNION ALL SELECT 1 FROM restoring WHERE name_key = ?1",
+               {Variant(nameKey(name))})
+               .rowCount() > 0;
+}
+
+bool Catalogue::pathTaken(const std::string& path) {
+    return run("SELECT 1 FROM master_files WHERE physical_name = ?1 "
+               "UNION ALL SELECT 1 FROM restoring WHERE ?1 IN (data_file, log_file)",
+               {Variant(path)})
+               .rowCount() > 0;
+}
+
+Catalogue::Change::Change(Catalogue& catalogue)
+    : catalogue_(catalogue),
+      transaction_(
+          catalogue.waiting([&] { return ado::sqlite::FileTransaction(catalogue.file_); })) {}
+
+void Catalogue::Change::commit() {
+    catalogue_.waiting([this] { transaction_.commit(); });
+}
+
+Catalogue::Change Catalogue::beginChange() {
+    return Change(*this);
 }
 
 void Catalogue::add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log) {
-    const ado::RowSet next = file_.run("SELECT coalesce(max(database_id), 0) + 1 FROM databases");
+    const ado::RowSet next = run("SELECT coalesce(max(database_id), 0) + 1 FROM databases");
     const Variant id = next.cells.get(0);
-    file_.run("INSERT INTO databases VALUES (?, ?, ?)",
-              {id, Variant(name), Variant(nameKey(name))});
-    file_.run("INSERT INTO master_files VALUES (?, 1, 'ROWS', ?, ?), (?, 2, 'LOG', ?, ?)",
-              {id, Variant(data.logicalName), Variant(data.physicalName), id,
-               Variant(log.logicalName), Variant(log.physicalName)});
+    run("INSERT INTO databases VALUES (?, ?, ?)",
+        {id, Variant(std::string(keptName(name))), Variant(nameKey(name))});
+    run("INSERT INTO master_files VALUES (?, 1, 'ROWS', ?, ?), (?, 2, 'LOG', ?, ?)",
+        {id, Variant(data.logicalName), Variant(data.physicalName), id, Variant(log.logicalName),
+         Variant(log.physicalName)});
+}
+
+void Catalogue::reserve(const Reservation& reservation) {
+    run("INSERT INTO restoring VALUES (?, ?, ?, ?)",
+        {Variant(nameKey(reservation.name)), Variant(reservation.dataFile),
+         Variant(reservation.logFile), Variant(reservation.copy)});
+}
+
+void Catalogue::dropReservation(const std::string& copy) {
+    run("DELETE FROM restoring WHERE copy = ?", {Variant(copy)});
+}
+
+std::vector<Reservation> Catalogue::reservations() {
+    const ado::RowSet rows = run("SELECT name_key, data_file, log_file, copy FROM restoring");
+    std::vector<Reservation> found;
+    for (size_t row = 0; row < rows.rowCount(); ++row) {
+        found.push_back({ado::sqlite::textAt(rows, row, 0), ado::sqlite::textAt(rows, row, 1),
+                         ado::sqlite::textAt(rows, row, 2), ado::sqlite::textAt(rows, row, 3)});
+    }
+    return found;
 }
 
 }  // namespace sqlserver

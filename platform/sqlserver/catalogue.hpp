@@ -1,7 +1,9 @@
 #pragma once
-// A server's catalogue in its master.mdf: the databases, their files and the caller's rights.
-// Database names compare ignoring letter case (Latin and Cyrillic), paths exactly.
+// A server's catalogue in its master.mdf: the databases, their files, the restores under way and
+// the caller's rights. Database names compare as the server compares them (database_names.hpp),
+// paths exactly.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,11 +19,25 @@ struct DatabaseFile {
     std::string physicalName;
 };
 
+// A restore under way: the name and the file paths it holds until it records its database, and
+// the copy it fills meanwhile (restore_copy.hpp). Read back, the name is its key.
+struct Reservation {
+    std::string name;
+    std::string dataFile;
+    std::string logFile;
+    std::string copy;
+};
+
 class Catalogue {
   public:
     static constexpr const char* kFileName = "master.mdf";
+    // The seconds a connection waits while another change holds the catalogue.
+    static constexpr int32_t kConnectionWaitSeconds = 30;
 
-    explicit Catalogue(const std::filesystem::path& serverFolder);
+    // Opens the catalogue of a server folder, upgrading one of an earlier shape; one that cannot
+    // be upgraded fails in words naming the remedy. While another change holds the catalogue, its
+    // steps wait up to timeoutSeconds from now in all (0: without limit), then fail as a timeout.
+    Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutSeconds);
 
     // Writes a new catalogue: master, tempdb, model and msdb, the rights CONNECT and CREATE
     // DATABASE.
@@ -38,16 +54,41 @@ class Catalogue {
     [[nodiscard]] ado::RowSet permission(const std::string& name);
     [[nodiscard]] bool holds(const std::string& right);
 
+    // Whether a database or a restore under way has the name; whether a catalogued file or a
+    // restore under way has the path.
+    [[nodiscard]] bool nameTaken(const std::string& name);
+    [[nodiscard]] bool pathTaken(const std::string& path);
+
     // A change of the catalogue: what it reads and writes until committed is one transaction, so
     // that of two changes at once the second sees what the first did. Rolled back unless
     // committed.
-    [[nodiscard]] ado::sqlite::FileTransaction beginChange();
-    // Catalogues a database with its data and log file, within a change. The catalogue keeps
-    // names unique, letter case ignored: a name already there fails.
+    class Change {
+      public:
+        explicit Change(Catalogue& catalogue);
+        void commit();
+
+      private:
+        Catalogue& catalogue_;
+        ado::sqlite::FileTransaction transaction_;
+    };
+    [[nodiscard]] Change beginChange();
+
+    // Within a change: catalogues a database with its data and log file, under its name as the
+    // server keeps it; a name already there fails.
     void add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log);
+    // Within a change: holds a name and paths for a restore, or lets them go (by its copy).
+    void reserve(const Reservation& reservation);
+    void dropReservation(const std::string& copy);
+    [[nodiscard]] std::vector<Reservation> reservations();
 
   private:
+    template <typename Step>
+    auto waiting(Step&& step) -> decltype(step());
+    ado::RowSet run(const std::string& sql, const std::vector<oleaut::Variant>& values = {});
+    void upgrade();
+
     ado::sqlite::File file_;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;
 };
 
 }  // namespace sqlserver

@@ -39,7 +39,10 @@ class ServerSession final : public ado::Session {
             throw statementError(kIncorrectSyntax,
                                  "Incorrect syntax near " + serverQuoted(request.text) + ".");
         }
-        applyFault(statement->kind, request.timeoutSeconds);
+        // A restore's fault strikes once it holds its name (restoreDatabase).
+        if (statement->kind != StatementKind::Restore) {
+            applyFault(statement->kind, request.timeoutSeconds);
+        }
         return run(*statement, request.timeoutSeconds);
     }
 
@@ -64,26 +67,28 @@ class ServerSession final : public ado::Session {
     void rollbackTransaction() override { database().rollbackTransaction(); }
 
   private:
+    // A statement waits for the catalogue up to its timeout.
     ado::RowSet run(const Statement& s, int32_t timeoutSeconds) {
         const auto& v = s.values;
+        auto catalogue = [&] { return Catalogue(server_, timeoutSeconds); };
         switch (s.kind) {
             case StatementKind::Permission:
-                return Catalogue(server_).permission(v[0]);
+                return catalogue().permission(v[0]);
             case StatementKind::Databases:
-                return Catalogue(server_).databases();
+                return catalogue().databases();
             case StatementKind::DatabaseByName:
-                return Catalogue(server_).databasesNamed(v[0]);
+                return catalogue().databasesNamed(v[0]);
             case StatementKind::FileList:
                 return backupFileList(v[0]);
             case StatementKind::MasterFiles:
-                return Catalogue(server_).filesAt(v[0]);
+                return catalogue().filesAt(v[0]);
             case StatementKind::Restore: {
-                Catalogue catalogue(server_);
-                if (!catalogue.holds(kCreateDatabase)) {
+                Catalogue master = catalogue();
+                if (!master.holds(kCreateDatabase)) {
                     throw statementError(kPermissionDenied,
                                          "CREATE DATABASE permission denied in database 'master'.");
                 }
-                restoreDatabase(catalogue, v[0], v[1], {v[2], v[3]}, {v[4], v[5]});
+                restoreDatabase(master, v[0], v[1], {v[2], v[3]}, {v[4], v[5]}, timeoutSeconds);
                 return {};  // nothing returns rows
             }
             case StatementKind::StampWorkstationTables:
@@ -173,7 +178,7 @@ std::unique_ptr<ado::Session> connect(const ado::ConnectionString& text,
     }
     std::string database = text.getOr("Database", "");
     if (database.empty()) database = kDefaultDatabase;
-    Catalogue catalogue(*server);
+    Catalogue catalogue(*server, Catalogue::kConnectionWaitSeconds);
     const auto dataFile = catalogue.dataFileOf(database);
     // Without the right to connect, a database is refused as one that is not there.
     if (!dataFile || !catalogue.holds(kConnect)) {

@@ -22,7 +22,8 @@ class StatementLog : public oleaut::KeptLog {
 };
 
 // A statement that fails with an error or takes a time (then fails with a timeout when that is
-// longer than its CommandTimeout), while the object lives.
+// longer than its CommandTimeout), while the object lives. A restore's fault strikes once the
+// restore holds its name and paths, as if its copy took the time or failed.
 struct Fault {
     std::optional<ado::ProviderError> error;
     std::chrono::milliseconds delay{0};

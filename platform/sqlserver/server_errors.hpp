@@ -15,11 +15,12 @@ enum ServerError : int32_t {
     kPermissionDenied = 262,     // a statement the caller has no right to
     kEmptyName = 1038,           // an empty bracketed name
     kDatabaseExists = 1801,      // a restore under a taken name
-    kFileInUse = 1834,           // a restore target another database holds
+    kFileInUse = 1834,           // a restore target another database or restore holds
     kFileClaimedTwice = 3176,    // both moves name one file of the backup
     kCannotOpenBackup = 3201,    // no backup file
     kFileNotInBackup = 3234,     // a move names a file the backup lacks
     kNotABackup = 3241,          // the file is no backup
+    kCatalogueUnusable = 3417,   // a catalogue the server cannot use
     kCannotOpenDatabase = 4060,  // the connection names an unknown database
     kDirectoryLookupFailed = 5133,
     kFileExists = 5170,

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/oleaut/enclosed.hpp"
+#include "platform/sqlserver/database_names.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
@@ -36,7 +37,8 @@ constexpr std::array<Pattern, 8> kPatterns = {{
      "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))"},
 }};
 
-// A text that matches a pattern: its values, and whether a bracketed name among them is empty.
+// A text that matches a pattern: its values, and whether a bracketed name among them is empty
+// (blanks only included).
 struct Match {
     std::vector<std::string> values;
     bool emptyName = false;
@@ -56,7 +58,7 @@ std::optional<Match> match(std::string_view pattern, std::string_view text) {
         auto value = literal ? oleaut::readEnclosed(text, pos, '\'', '\'', true)
                              : oleaut::readEnclosed(text, pos, '[', ']', true);
         if (!value) return std::nullopt;
-        if (!literal && value->empty()) found.emptyName = true;
+        if (!literal && keptName(*value).empty()) found.emptyName = true;
         found.values.push_back(std::move(*value));
         pattern.remove_prefix(literal ? kLiteral.size() : kName.size());
     }

@@ -21,11 +21,11 @@ RelinkServer::RelinkServer(const std::filesystem::path& root, const std::string&
     : root_("KALVIK_SQLSERVER_ROOT", (root / "servers").string()),
       data_(root / "BD" / (database + ".mdf")) {
     sqlserver::installDriver();
-    sqlserver::Catalogue catalogue(sqlserver::makeServer(kServer));
+    sqlserver::Catalogue catalogue(sqlserver::makeServer(kServer), 0);
     std::filesystem::create_directories(root / "BD");
-    sqlserver::restoreDatabase(catalogue, database, demoBackup().string(),
-                               {"Virsel_Demo", data_.string()},
-                               {"Virsel_Demo_log", (root / "BD" / (database + ".ldf")).string()});
+    sqlserver::restoreDatabase(
+        catalogue, database, demoBackup().string(), {"Virsel_Demo", data_.string()},
+        {"Virsel_Demo_log", (root / "BD" / (database + ".ldf")).string()}, 0);
 }
 
 std::shared_ptr<ado::Connection> RelinkServer::connect(const std::string& database) const {

@@ -21,6 +21,16 @@
 
 namespace kalvik::test {
 
+// The server's number of the error a call fails with; 0 when it succeeds.
+inline int32_t nativeErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const ado::ProviderError& e) {
+        return e.nativeError();
+    }
+    return 0;
+}
+
 class ServerFixture : public ::testing::Test {
   protected:
     ServerFixture() {
@@ -60,12 +70,12 @@ class ServerFixture : public ::testing::Test {
         return connection;
     }
 
-    // The restore statement as the installer sends it.
+    // The restore statement as the installer sends it (from the fixture's backup unless named).
     std::string restoreText(const std::string& name, const std::string& data,
-                            const std::string& log,
-                            const std::string& dataName = "Virsel_Data") const {
-        return "RESTORE DATABASE [" + name + "] FROM DISK = '" + backup() + "'With Move '" +
-               dataName + "' TO '" + data + "',Move 'Virsel_Log' TO '" + log + "'";
+                            const std::string& log, const std::string& dataName = "Virsel_Data",
+                            const std::string& from = {}) const {
+        return "RESTORE DATABASE [" + name + "] FROM DISK = '" + (from.empty() ? backup() : from) +
+               "'With Move '" + dataName + "' TO '" + data + "',Move 'Virsel_Log' TO '" + log + "'";
     }
 
     void restore(const std::string& name = "Virsel_Demo") const {

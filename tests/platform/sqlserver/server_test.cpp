@@ -15,15 +15,6 @@ namespace {
 
 using sqlserver::StatementKind;
 
-int32_t nativeErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const ado::ProviderError& e) {
-        return e.nativeError();
-    }
-    return 0;
-}
-
 using StandInServer = ServerFixture;
 
 TEST_F(StandInServer, StatementsReturnTheirRows) {
@@ -217,39 +208,80 @@ TEST_F(StandInServer, RefusalsLeaveNothingBehind) {
     }
 }
 
-// Restores of one name (in any letter case) started at once: one takes the name, the others find
-// it taken and leave no file.
+// Restores of one name (in any letter case, with trailing blanks or not) started at once, over
+// several trials: one takes the name, the others find it taken and leave no file.
 TEST_F(StandInServer, RestoresOfOneNameAtOnceLeaveOneDatabase) {
-    const std::vector<std::string> names = {"race", "RACE", "Race", "rAcE"};
-    std::vector<int32_t> natives(names.size(), -1);
-    std::latch start(static_cast<std::ptrdiff_t>(names.size()));
-    {
-        std::vector<std::jthread> restores;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            restores.emplace_back([&, i] {
-                const std::string file = "race" + std::to_string(i);
-                ado::Connection connection;
-                connection.Open(connectionString("master"));
-                start.arrive_and_wait();
-                natives[i] = nativeErrorOf([&] {
-                    connection.Execute(
-                        restoreText(names[i], target(file + ".mdf"), target(file + ".ldf")));
+    const std::vector<std::string> spellings = {"race", "RACE ", "Race", "rAcE  "};
+    for (int trial = 0; trial < 4; ++trial) {
+        SCOPED_TRACE(trial);
+        const std::string stem = "t" + std::to_string(trial);
+        std::vector<int32_t> natives(spellings.size(), -1);
+        std::latch start(static_cast<std::ptrdiff_t>(spellings.size()));
+        {
+            std::vector<std::jthread> restores;
+            for (std::size_t i = 0; i < spellings.size(); ++i) {
+                restores.emplace_back([&, i] {
+                    const std::string file = stem + "-" + std::to_string(i);
+                    ado::Connection connection;
+                    connection.Open(connectionString("master"));
+                    start.arrive_and_wait();
+                    natives[i] = nativeErrorOf([&] {
+                        connection.Execute(restoreText(stem + spellings[i], target(file + ".mdf"),
+                                                       target(file + ".ldf")));
+                    });
                 });
-            });
+            }
         }
+        EXPECT_EQ(std::count(natives.begin(), natives.end(), 0), 1);
+        EXPECT_EQ(std::count(natives.begin(), natives.end(), sqlserver::kDatabaseExists),
+                  static_cast<std::ptrdiff_t>(spellings.size() - 1));
+        const auto winner = static_cast<std::size_t>(std::find(natives.begin(), natives.end(), 0) -
+                                                     natives.begin());
+        std::string kept = spellings[winner];  // kept without its trailing blanks
+        kept.erase(kept.find_last_not_of(' ') + 1);
+        auto connection = connect();
+        EXPECT_EQ(firstColumn(*connection,
+                              "select * from sys.databases where (name = '" + stem + "race')"),
+                  stem + kept);
+        std::set<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(root_.path() / "BD")) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with(stem + "-")) files.insert(name);
+        }
+        const std::string file = stem + "-" + std::to_string(winner);
+        EXPECT_EQ(files, (std::set<std::string>{file + ".ldf", file + ".mdf"}));
     }
-    EXPECT_EQ(std::count(natives.begin(), natives.end(), 0), 1);
-    EXPECT_EQ(std::count(natives.begin(), natives.end(), sqlserver::kDatabaseExists),
-              static_cast<std::ptrdiff_t>(names.size() - 1));
-    const auto winner = std::find(natives.begin(), natives.end(), 0) - natives.begin();
+}
+
+// Letter case and trailing blanks do not count in a database name, leading blanks do; a name of
+// blanks only is the empty name. A restored name is kept without its trailing blanks.
+TEST_F(StandInServer, NamesCompareIgnoringCaseAndTrailingBlanks) {
+    restore();
+    const struct {
+        std::string name;
+        int32_t restored;   // the restore's error, 0 when it restores
+        std::string found;  // what the name query then finds
+    } cases[] = {
+        {"Virsel_Demo ", sqlserver::kDatabaseExists, "Virsel_Demo"},
+        {"VIRSEL_demo   ", sqlserver::kDatabaseExists, "Virsel_Demo"},
+        {"   ", sqlserver::kEmptyName, ""},
+        {" Virsel_Demo", 0, " Virsel_Demo"},
+        {"Другая  ", 0, "Другая"},
+    };
     auto connection = connect();
-    EXPECT_EQ(firstColumn(*connection, "select * from sys.databases"),
-              "master|tempdb|model|msdb|" + names[static_cast<std::size_t>(winner)]);
-    std::set<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(root_.path() / "BD"))
-        files.insert(entry.path().filename().string());
-    const std::string file = "race" + std::to_string(winner);
-    EXPECT_EQ(files, (std::set<std::string>{file + ".ldf", file + ".mdf"}));
+    int file = 0;
+    for (const auto& c : cases) {
+        const std::string files = target(std::to_string(++file));
+        EXPECT_EQ(nativeErrorOf([&] {
+                      connection->Execute(restoreText(c.name, files + ".mdf", files + ".ldf"));
+                  }),
+                  c.restored)
+            << "'" << c.name << "'";
+        EXPECT_EQ(
+            firstColumn(*connection, "select * from sys.databases where (name = '" + c.name + "')"),
+            c.found)
+            << "'" << c.name << "'";
+    }
 }
 
 TEST_F(StandInServer, LogKeepsEveryText) {
