@@ -54,6 +54,8 @@ File::~File() {
 }
 
 RowSet File::run(const std::string& sql, const std::vector<oleaut::Variant>& values) {
+    // The statements are this layer's own: a failure names the file, never the statement's text.
+    const std::string what = "a statement on " + inQuotes(path_.string());
     std::vector<Binding> bindings;
     bindings.reserve(values.size());
     for (const oleaut::Variant& value : values)
@@ -66,11 +68,11 @@ RowSet File::run(const std::string& sql, const std::vector<oleaut::Variant>& val
         sqlite3_stmt* raw = nullptr;
         const char* tail = nullptr;
         int rc = sqlite3_prepare_v2(db_, rest, static_cast<int>(end - rest), &raw, &tail);
-        if (rc != SQLITE_OK) raise(db_, rc, "preparing " + inQuotes(sql));
+        if (rc != SQLITE_OK) raise(db_, rc, "preparing " + what);
         rest = tail ? tail : end;
         if (!raw) continue;
         Statement statement(raw);
-        bindParameters(raw, bindings, &nextPositional, inQuotes(sql));
+        bindParameters(raw, bindings, &nextPositional, what);
         const int columnCount = sqlite3_column_count(raw);
         if (columnCount > 0) {
             result.columns = std::make_shared<const ColumnSet>(describeColumns(raw));
@@ -82,7 +84,7 @@ RowSet File::run(const std::string& sql, const std::vector<oleaut::Variant>& val
                 readInto(raw, i, (*result.columns)[static_cast<size_t>(i)], result.cells);
             }
         }
-        if (rc != SQLITE_DONE) raise(db_, rc, "running " + inQuotes(sql));
+        if (rc != SQLITE_DONE) raise(db_, rc, "running " + what);
         result.recordsAffected += sqlite3_changes64(db_);
     }
     return result;
