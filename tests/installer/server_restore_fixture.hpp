@@ -10,6 +10,7 @@
 #include "platform/ui/mode.hpp"
 #include "tests/support/case_names.hpp"
 #include "tests/support/demo_server.hpp"
+#include "tests/support/form1_controls.hpp"
 
 #include <gtest/gtest.h>
 
@@ -72,14 +73,8 @@ inline Texts expand(Texts texts, const testing_support::DemoServer& server) {
 
 // The controls that take input, named in the window's order.
 inline std::string enabledControls(const Form1& f) {
-    const std::pair<const char*, const ui::Control*> controls[] = {
-        {"Text1", &f.Text1},       {"Command5", &f.Command5}, {"SSTab1", &f.SSTab1},
-        {"Text2", &f.Text2},       {"Text5", &f.Text5},       {"Command7", &f.Command7},
-        {"Text3", &f.Text3},       {"Command3", &f.Command3}, {"Text4", &f.Text4},
-        {"Command4", &f.Command4}, {"Command6", &f.Command6}, {"Combo1", &f.Combo1},
-        {"Text6", &f.Text6},       {"Command1", &f.Command1}, {"Command8", &f.Command8}};
     std::string names;
-    for (const auto& [name, control] : controls) {
+    for (const auto& [name, control] : testing_support::namedControls(f)) {
         if (control->Enabled()) names += (names.empty() ? "" : " ") + std::string(name);
     }
     return names;

@@ -4,6 +4,7 @@
 #include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"
 #include "tests/support/demo_server.hpp"
+#include "tests/support/form1_controls.hpp"
 #include "tests/support/temporary_directory.hpp"
 #include "tests/window/screenshot.hpp"
 
@@ -91,6 +92,23 @@ class VendrelWindow : public ::testing::Test {
     testing_support::TemporaryDirectory temporary;
 };
 
+// The window over the demonstration server, shown and past its server check, with the texts of the
+// boxes it shows.
+struct CheckedWindow {
+    explicit CheckedWindow(const fs::path& folder) : demo(folder), form1(demo.programFolder()) {
+        form1.form.show();
+        form1.Text1.setText("Srv1");
+        form1.Command5.click();
+    }
+    testing_support::DemoServer demo;
+    std::vector<std::string> shown;
+    ui::ScopedResponder responder{[this](const ui::MessageBoxRequest& request) {
+        shown.push_back(request.text);
+        return ui::Answer::Ok;
+    }};
+    vendrel::Form1 form1;
+};
+
 TEST_F(VendrelWindow, DrawsBothTabsAfterFindingTheBackup) {
     vendrel::Form1 form1(programFolder(temporary.path()).string());
     form1.form.show();
@@ -120,16 +138,9 @@ TEST_F(VendrelWindow, DrawsBothTabsAfterFindingTheBackup) {
 }
 
 TEST_F(VendrelWindow, DrawsTheRestoreTabAfterASuccessfulRestore) {
-    testing_support::DemoServer demo(temporary.path());
-    std::vector<std::string> shown;
-    ui::ScopedResponder responder([&](const ui::MessageBoxRequest& request) {
-        shown.push_back(request.text);
-        return ui::Answer::Ok;
-    });
-    vendrel::Form1 form1(demo.programFolder());
-    form1.form.show();
-    form1.Text1.setText("Srv1");
-    form1.Command5.click();
+    CheckedWindow checked(temporary.path());
+    vendrel::Form1& form1 = checked.form1;
+    const std::vector<std::string>& shown = checked.shown;
     form1.Command6.click();
     settle();
     EXPECT_EQ(shown, std::vector<std::string>{
@@ -181,13 +192,7 @@ void press(Fl_Window* window, const std::string& keys) {
 
 // The control that has the keyboard focus, by name.
 std::string activeControl(const vendrel::Form1& f) {
-    const std::pair<const char*, const ui::Control*> controls[] = {
-        {"Text1", &f.Text1},       {"Command5", &f.Command5}, {"SSTab1", &f.SSTab1},
-        {"Text2", &f.Text2},       {"Text5", &f.Text5},       {"Command7", &f.Command7},
-        {"Text3", &f.Text3},       {"Command3", &f.Command3}, {"Text4", &f.Text4},
-        {"Command4", &f.Command4}, {"Command6", &f.Command6}, {"Combo1", &f.Combo1},
-        {"Text6", &f.Text6},       {"Command1", &f.Command1}, {"Command8", &f.Command8}};
-    for (const auto& [name, control] : controls) {
+    for (const auto& [name, control] : testing_support::namedControls(f)) {
         if (f.form.ActiveControl() == control) return name;
     }
     return "(none)";
@@ -259,16 +264,9 @@ TEST_F(VendrelWindow, TheKeyboardWalksEveryLiveControlAndSwitchesTabs) {
 // A refused name closes the restore while it is typed; leaving the field by the keyboard tells why,
 // once for the name.
 TEST_F(VendrelWindow, LeavingTheNameFieldTellsWhyItIsRefusedOnce) {
-    testing_support::DemoServer demo(temporary.path());
-    std::vector<std::string> shown;
-    ui::ScopedResponder responder([&](const ui::MessageBoxRequest& request) {
-        shown.push_back(request.text);
-        return ui::Answer::Ok;
-    });
-    vendrel::Form1 form1(demo.programFolder());
-    form1.form.show();
-    form1.Text1.setText("Srv1");
-    form1.Command5.click();
+    CheckedWindow checked(temporary.path());
+    vendrel::Form1& form1 = checked.form1;
+    const std::vector<std::string>& shown = checked.shown;
     settle();
     Fl_Window* window = Fl::first_window();
     ASSERT_NE(window, nullptr);
@@ -278,7 +276,7 @@ TEST_F(VendrelWindow, LeavingTheNameFieldTellsWhyItIsRefusedOnce) {
     const std::vector<std::string> told{
         "Имя БД ../x содержит \"/\": файлы БД должны лежать прямо в "
         "папке " +
-        demo.programFolder() + "/BD/, измените имя БД!"};
+        checked.demo.programFolder() + "/BD/, измените имя БД!"};
     press(window, "Tab");
     EXPECT_EQ(shown, told) << "left";
     press(window, "Shift+Tab");
