@@ -28,7 +28,10 @@ std::optional<uint32_t> sqliteApplicationId(const std::string& path);
 // WAL folded in, its side files removed, so that none of target's is read as the new file's.
 void replaceSqliteDatabase(const std::string& source, const std::string& target);
 
-// Removes a database file with its side files (-wal, -shm, -journal); a missing one is no error.
+// The files SQLite keeps beside a database file while it writes it, by the suffix of their names.
+inline constexpr const char* kSqliteSideFiles[] = {"-wal", "-shm", "-journal"};
+
+// Removes a database file with its side files; a missing one is no error.
 void removeSqliteDatabase(const std::string& path) noexcept;
 
 }  // namespace ado

@@ -13,8 +13,6 @@
 namespace ado {
 namespace {
 
-constexpr const char* kSideFiles[] = {"-wal", "-shm", "-journal"};
-
 [[noreturn]] void failReplace(const std::string& target, const std::string& why) {
     throw adoError(adErrProviderFailed, "cannot replace database " + inQuotes(target) + ": " + why,
                    "SQLite");
@@ -32,7 +30,7 @@ int keepBusyFlag(void* busy, int, char** values, char**) {
 void foldSideFiles(const std::string& path, const std::string& target) {
     std::error_code ec;
     bool any = false;
-    for (const char* suffix : kSideFiles)
+    for (const char* suffix : kSqliteSideFiles)
         any = any || std::filesystem::exists(path + suffix, ec);
     if (!any) return;
     if (!std::filesystem::exists(path, ec)) {
@@ -51,7 +49,7 @@ void foldSideFiles(const std::string& path, const std::string& target) {
     sqlite3_close_v2(db);
     if (rc != SQLITE_OK) failReplace(target, inQuotes(path) + ": " + why);
     if (busy) failReplace(target, inQuotes(path) + " is in use");
-    for (const char* suffix : kSideFiles)
+    for (const char* suffix : kSqliteSideFiles)
         std::filesystem::remove(path + suffix, ec);
 }
 
@@ -68,7 +66,7 @@ void replaceSqliteDatabase(const std::string& source, const std::string& target)
 void removeSqliteDatabase(const std::string& path) noexcept {
     std::error_code ec;
     std::filesystem::remove(path, ec);
-    for (const char* suffix : kSideFiles)
+    for (const char* suffix : kSqliteSideFiles)
         std::filesystem::remove(path + suffix, ec);
 }
 

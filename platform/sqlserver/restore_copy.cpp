@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <string_view>
 
+#include "platform/ado/sqlite_provider.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
@@ -15,8 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kCopyMark = ".restoring-";
-// The files SQLite keeps beside a database while it writes it.
-constexpr const char* kSideFiles[] = {"-journal", "-wal", "-shm"};
 
 // Whether a live restore holds the copy's lock; a missing copy is held by none.
 bool isHeld(const fs::path& copy) {
@@ -25,13 +24,6 @@ bool isHeld(const fs::path& copy) {
     const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return held;
-}
-
-void removeWithSideFiles(const fs::path& copy) {
-    std::error_code ec;
-    fs::remove(copy, ec);
-    for (const char* side : kSideFiles)
-        fs::remove(copy.string() + side, ec);
 }
 
 bool isEmptyFile(const fs::path& path) {
@@ -51,7 +43,7 @@ std::string copyNamed(const std::string& name) {
     if (end == digits) return {};
     const std::string_view rest = std::string_view(name).substr(end);
     bool known = rest.empty();
-    for (const char* side : kSideFiles)
+    for (const char* side : ado::kSqliteSideFiles)
         known = known || rest == side;
     return known ? name.substr(0, end) : std::string();
 }
@@ -67,13 +59,13 @@ RestoreCopy::RestoreCopy(const std::string& dataFile)
     // Newly made, no other open file holds it: the lock is granted at once.
     if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
         ::close(lock_);
-        removeWithSideFiles(path_);
+        ado::removeSqliteDatabase(path_);
         throw statementError(kFileExists, "Cannot lock file " + serverQuoted(path_) + ".");
     }
 }
 
 RestoreCopy::~RestoreCopy() {
-    removeWithSideFiles(path_);
+    ado::removeSqliteDatabase(path_);
     ::close(lock_);
 }
 
@@ -87,7 +79,7 @@ void dropRestoresOver(Catalogue& catalogue) {
             fs::remove(over.dataFile, ec);
             if (isEmptyFile(over.logFile)) fs::remove(over.logFile, ec);
         }
-        removeWithSideFiles(over.copy);
+        ado::removeSqliteDatabase(over.copy);
         catalogue.dropReservation(over.copy);
     }
 }
