@@ -59,11 +59,8 @@ Variant singleResult(double value) {
 }
 
 Currency currencyProduct(Currency a, Currency b) {
-    const __int128 q =
-        detail::divideHalfEven(static_cast<__int128>(a.raw) * b.raw, Currency::kScale);
-    if (q < std::numeric_limits<int64_t>::min() || q > std::numeric_limits<int64_t>::max())
-        throw overflowError();
-    return Currency{static_cast<int64_t>(q)};
+    return detail::currencyOf(
+        detail::divideHalfEven(static_cast<__int128>(a.raw) * b.raw, Currency::kScale));
 }
 
 // A date operand as a message shows it: the date, or the number added to one.

@@ -148,7 +148,9 @@ int expandYear(int year) {
 }
 
 Date DateSerial(int year, int month, int day) {
-    const int64_t total = static_cast<int64_t>(expandYear(year)) * 12 + (month - 1);
+    // In 64 bits: the month may be any int, the smallest one too.
+    const int64_t total =
+        static_cast<int64_t>(expandYear(year)) * 12 + (static_cast<int64_t>(month) - 1);
     const int64_t y = floorDiv(total, 12);
     const int m = static_cast<int>(total - y * 12) + 1;
     std::optional<Date> date;

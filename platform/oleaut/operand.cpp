@@ -94,10 +94,20 @@ __int128 divideHalfEven(__int128 value, int64_t divisor) {
     return q;
 }
 
+Currency currencyOf(__int128 raw) {
+    if (raw < std::numeric_limits<int64_t>::min() || raw > std::numeric_limits<int64_t>::max())
+        throw overflowError();
+    return Currency{static_cast<int64_t>(raw)};
+}
+
 int64_t roundToWhole(double value, int64_t low, int64_t high) {
     const double r = std::nearbyint(checkedDouble(value));  // default mode: halves to even
-    if (!(r >= static_cast<double>(low) && r <= static_cast<double>(high))) throw overflowError();
-    return static_cast<int64_t>(r);
+    // Within [-2^63, 2^63) first: a bound near 2^63 has no exact double, and a conversion from
+    // beyond that range has no result.
+    if (!(r >= -0x1p63 && r < 0x1p63)) throw overflowError();
+    const auto whole = static_cast<int64_t>(r);
+    if (whole < low || whole > high) throw overflowError();
+    return whole;
 }
 
 }  // namespace oleaut::detail

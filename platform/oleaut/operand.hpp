@@ -29,6 +29,9 @@ struct Operand {
 // scaled currency values.
 [[nodiscard]] __int128 divideHalfEven(__int128 value, int64_t divisor);
 
+// A scaled value worked out in 128 bits as a Currency; Overflow outside the 64-bit range.
+[[nodiscard]] Currency currencyOf(__int128 raw);
+
 // Nearest whole number of a finite double, halves to even, checked against [low, high].
 [[nodiscard]] int64_t roundToWhole(double value, int64_t low, int64_t high);
 

@@ -20,9 +20,8 @@ Currency roundCurrency(Currency c, int decimals) {
     int64_t step = 1;
     for (int i = decimals; i < 4; ++i)
         step *= 10;
-    const __int128 rounded = detail::divideHalfEven(c.raw, step) * step;
-    if (rounded > std::numeric_limits<int64_t>::max()) throw overflowError();  // the top value
-    return Currency{static_cast<int64_t>(rounded)};
+    // Near either end the rounded value may lie past the range (922337203685477.5807 to 0 places).
+    return detail::currencyOf(detail::divideHalfEven(c.raw, step) * step);
 }
 
 // Whole-number rounding of a whole or currency operand towards zero or minus infinity.
@@ -34,9 +33,10 @@ Variant wholePart(const Variant& v, bool floor) {
         case VarType::Long:
             return detail::wholeResult(x.whole, x.kind);
         case VarType::Currency: {
-            int64_t q = x.whole / Currency::kScale;
+            // The floor of a value below -922337203685477 lies past the range.
+            __int128 q = x.whole / Currency::kScale;
             if (floor && x.whole % Currency::kScale < 0) --q;
-            return Variant(Currency{q * Currency::kScale});
+            return Variant(detail::currencyOf(q * Currency::kScale));
         }
         default: {
             const double r = floor ? std::floor(x.real) : std::trunc(x.real);
