@@ -1,5 +1,6 @@
 #include "host/variant_text.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -13,15 +14,21 @@
 namespace host {
 namespace {
 
+// How many signs the text starts with.
+size_t leadingSigns(std::string_view text) {
+    return std::min(text.find_first_not_of("+-"), text.size());
+}
+
 // The whole word as a number of type T; nullopt when it is not one (or out of range).
 template <class T>
 std::optional<T> wholeNumber(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    // from_chars takes no "+", and reads "inf" and "nan", which are no arguments.
+    // One sign at most, then a digit or a point: from_chars takes no "+", and reads "inf" and
+    // "nan", which are no arguments.
+    const size_t signs = leadingSigns(text);
+    if (signs > 1 || signs == text.size()) return std::nullopt;
+    const char first = text[signs];
+    if (!std::isdigit(static_cast<unsigned char>(first)) && first != '.') return std::nullopt;
     if (text.front() == '+') text.remove_prefix(1);
-    const bool digitFirst = !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) ||
-                                              text[0] == '.' || text[0] == '-');
-    if (!digitFirst) return std::nullopt;
     T value{};
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -68,9 +75,13 @@ std::optional<oleaut::Date> dateOf(std::string_view text, bool timeAllowed) {
     }
 }
 
+std::string refusal(std::string_view word) {
+    return "not a valid argument: " + oleaut::echoed(word);
+}
+
 template <class T>
 T required(std::string_view word, std::optional<T> value) {
-    if (!value) throw UsageError("not a valid argument: " + oleaut::echoed(word));
+    if (!value) throw UsageError(refusal(word));
     return *value;
 }
 
@@ -98,7 +109,7 @@ std::string currencyDigits(oleaut::Currency value) {
 oleaut::Currency currencyArgument(std::string_view word, std::string_view text) {
     using Outcome = oleaut::CurrencyReading::Outcome;
     const oleaut::CurrencyReading reading = oleaut::readCurrency(text);
-    const std::string refused = "not a valid argument: " + oleaut::echoed(word);
+    const std::string refused = refusal(word);
     switch (reading.outcome) {
         case Outcome::Read:
             return reading.value;
@@ -133,6 +144,10 @@ oleaut::Variant parseArgument(std::string_view word) {
         if (kind == "cy") return currencyArgument(word, text);
     }
     if (const auto number = wholeNumber<double>(word)) return *number;
+    // Signs upon signs before a number ("+-1", "--1") make a malformed number, not a text.
+    if (const size_t signs = leadingSigns(word);
+        signs > 1 && wholeNumber<double>(word.substr(signs)))
+        throw UsageError(refusal(word));
     if (const auto date = dateOf(word, false)) return *date;
     return oleaut::Variant(word);
 }

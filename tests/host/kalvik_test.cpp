@@ -77,6 +77,19 @@ TEST_F(KalvikCommand, UsageErrorsExitWithTwo) {
         {"call", "Potr", "Calc_Potr", "date:2009-02-30"},
         {"call", "Potr", "Calc_Potr", "date:2009-02-01T25:00"},
         {"call", "Potr", "Calc_Potr", "cy:abc"},
+        // A number has one sign at most.
+        {"call", "Potr", "Calc_Potr", "int:+-1"},
+        {"call", "Potr", "Calc_Potr", "long:+-1"},
+        {"call", "Potr", "Calc_Potr", "single:+-1"},
+        {"call", "Potr", "Calc_Potr", "double:+-.5"},
+        {"call", "Potr", "Calc_Potr", "cy:+-1"},
+        {"call", "Potr", "Calc_Potr", "int:-+1"},
+        {"call", "Potr", "Calc_Potr", "long:--1"},
+        {"call", "Potr", "Calc_Potr", "double:++1"},
+        {"call", "Potr", "Calc_Potr", "+-1"},
+        {"call", "Potr", "Calc_Potr", "-+.5"},
+        {"call", "Potr", "Calc_Potr", "--1"},
+        {"call", "Potr", "Calc_Potr", "++1"},
         {"register", "a", "b"},
     };
     for (const auto& words : cases) {
