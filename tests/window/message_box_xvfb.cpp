@@ -4,12 +4,17 @@
 #include "platform/ui/mode.hpp"
 #include "tests/window/screenshot.hpp"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Window.H>
+// GoogleTest before the X headers, which define None.
 #include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 
 #include <cstring>
 #include <functional>
+#include <sstream>
 #include <string>
 
 namespace window_tests {
@@ -104,6 +109,58 @@ TEST_F(MessageBoxWindow, ClosingABoxWithCancelAnswersCancel) {
                                         "Повтор"};
     const ui::Answer answer = ask(request, [](Fl_Window* window) { window->do_callback(); });
     EXPECT_EQ(answer, ui::Answer::Cancel);
+}
+
+// Whether the widget lies wholly inside the area.
+bool inside(const Fl_Widget& w, int x, int y, int width, int height) {
+    return w.x() >= x && w.y() >= y && w.x() + w.w() <= x + width && w.y() + w.h() <= y + height;
+}
+
+// A box never runs off the screen: a word too wide for it (a long path, a long name) is broken
+// onto lines that fit, and the lines together are the whole text.
+TEST_F(MessageBoxWindow, ABoxWithALongWordFitsOnTheScreenAndShowsTheWholeText) {
+    std::string folder = "/home";
+    while (folder.size() < 173)
+        folder += "/demo_installer";
+    folder.resize(173);
+    std::string name;
+    for (int i = 0; i < 130; ++i)
+        name += "ж";
+    const struct {
+        const char* screenshot;
+        std::string text;
+    } cases[] = {
+        {"message_box_long_path", "Файл " + folder + "/BD/Virsel_Demo.ldf уже существует"},
+        {"message_box_long_name",
+         "База данных " + name + " была успешно восстановлена на сервере Srv1!"},
+    };
+    for (const auto& c : cases) {
+        const ui::MessageBoxRequest request{c.text, ui::Buttons::OkOnly, ui::Icon::NoIcon,
+                                            c.screenshot};
+        ask(request, [&c](Fl_Window* window) {
+            savePng(grabScreen(), c.screenshot);
+            EXPECT_TRUE(inside(*window, Fl::x(), Fl::y(), Fl::w(), Fl::h()))
+                << c.screenshot << ": " << window->w() << " px wide";
+            Fl_Widget* body = nullptr;
+            for (int i = 0; i < window->children(); ++i) {
+                Fl_Widget* child = window->child(i);
+                EXPECT_TRUE(inside(*child, 0, 0, window->w(), window->h())) << c.screenshot;
+                if (dynamic_cast<Fl_Button*>(child) == nullptr) body = child;
+            }
+            ASSERT_NE(body, nullptr);
+            std::string whole;
+            std::istringstream lines(body->label());
+            fl_font(body->labelfont(), body->labelsize());
+            for (std::string line; std::getline(lines, line);) {
+                whole += line;
+                EXPECT_LE(fl_width(line.substr(0, line.find_last_not_of(' ') + 1).c_str()),
+                          body->w())
+                    << line;
+            }
+            EXPECT_EQ(whole, c.text);
+            window->do_callback();
+        });
+    }
 }
 
 }  // namespace
