@@ -1,6 +1,7 @@
 #include "platform/ui/window_message_box.hpp"
 
 #include "platform/ui/display_text.hpp"
+#include "platform/ui/enter_button.hpp"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -126,8 +127,11 @@ Answer showWindowMessageBox(const MessageBoxRequest& request) {
     body->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     int x = (width - buttonsWidth) / 2;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        Fl_Button* button = i == 0 ? new Fl_Return_Button(x, buttonsY, kButtonWidth, kButtonHeight)
-                                   : new Fl_Button(x, buttonsY, kButtonWidth, kButtonHeight);
+        // Enter presses the button that has the focus, the default one until the focus moves.
+        Fl_Button* button =
+            i == 0 ? static_cast<Fl_Button*>(new EnterButton<Fl_Return_Button>(
+                         x, buttonsY, kButtonWidth, kButtonHeight))
+                   : new EnterButton<Fl_Button>(x, buttonsY, kButtonWidth, kButtonHeight);
         button->label(buttonText(buttons[i]));
         button->callback(buttonPressed, static_cast<long>(buttons[i]));
         x += kButtonWidth + kButtonGap;

@@ -111,6 +111,34 @@ TEST_F(MessageBoxWindow, ClosingABoxWithCancelAnswersCancel) {
     EXPECT_EQ(answer, ui::Answer::Cancel);
 }
 
+// Enter presses the button that has the focus, the default one until the focus moves, on the
+// main keys and the keypad alike.
+TEST_F(MessageBoxWindow, EnterPressesTheFocusedButton) {
+    const struct {
+        const char* focus;  // nothing: where the box puts it
+        int key;
+        ui::Answer answer;
+    } cases[] = {
+        {nullptr, FL_Enter, ui::Answer::Yes},
+        {"No", FL_Enter, ui::Answer::No},
+        {"No", FL_KP_Enter, ui::Answer::No},
+        {"Yes", FL_KP_Enter, ui::Answer::Yes},
+    };
+    for (const auto& c : cases) {
+        const ui::MessageBoxRequest request{"Продолжить?", ui::Buttons::YesNo, ui::Icon::NoIcon,
+                                            "Вопрос"};
+        const ui::Answer answer = ask(request, [&c](Fl_Window* window) {
+            if (c.focus != nullptr) Fl::focus(childLabelled(window, c.focus));
+            Fl::e_keysym = c.key;
+            Fl::e_state = 0;
+            Fl::e_text = const_cast<char*>("\r");
+            Fl::e_length = 1;
+            Fl::handle(FL_KEYBOARD, window);
+        });
+        EXPECT_EQ(answer, c.answer) << (c.focus != nullptr ? c.focus : "default") << " " << c.key;
+    }
+}
+
 // Whether the widget lies wholly inside the area.
 bool inside(const Fl_Widget& w, int x, int y, int width, int height) {
     return w.x() >= x && w.y() >= y && w.x() + w.w() <= x + width && w.y() + w.h() <= y + height;
