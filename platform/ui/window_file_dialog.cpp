@@ -1,8 +1,8 @@
 #include "platform/ui/window_file_dialog.hpp"
 
 #include "platform/oleaut/error.hpp"
+#include "platform/ui/every_file_entry.hpp"
 
-#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Native_File_Chooser.H>
 
 namespace ui::detail {
@@ -27,26 +27,10 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// FLTK's every-file label, set for as long as a chooser is shown.
-class AllFilesLabel {
-  public:
-    explicit AllFilesLabel(const std::string& label) : previous_(Fl_File_Chooser::all_files_label) {
-        if (!label.empty()) Fl_File_Chooser::all_files_label = label.c_str();
-    }
-    ~AllFilesLabel() { Fl_File_Chooser::all_files_label = previous_; }
-    AllFilesLabel(const AllFilesLabel&) = delete;
-    AllFilesLabel& operator=(const AllFilesLabel&) = delete;
-
-  private:
-    const char* previous_;
-};
-
 // A request's filters as FLTK's choosers take them: lines "name<TAB>pattern", each listed as
-// "name(pattern)", so that a description ending with its "(pattern)" shows as written. Both
-// choosers add an every-file entry of their own under FLTK's every-file label, which becomes the
-// request's every-file entry ("*.*"): FLTK's own chooser adds it to every dialog, in place of a
-// line of the same text; the GTK one to open dialogs only. So a save dialog gets it as a line as
-// well, and each dialog lists it once whichever chooser FLTK uses.
+// "name(pattern)", so that a description ending with its "(pattern)" shows as written. The
+// request's every-file entry ("*.*") is no line: both choosers add one of their own under FLTK's
+// every-file label, which becomes its description, so that each dialog lists it once.
 struct ChooserFilter {
     std::string text;
     std::string allFilesLabel;  // empty: FLTK's own label
@@ -60,12 +44,10 @@ ChooserFilter chooserFilter(const FileRequest& request) {
         const std::string name = description.ends_with(shown)
                                      ? description.substr(0, description.size() - shown.size())
                                      : description + " ";
-        // "*.*" is the every-file entry, as on Windows; where a chooser matches it as written,
-        // names without a point are left out.
+        // "*.*" is every file, as on Windows.
         if (filter.pattern == "*.*") {
-            if (!chooser.allFilesLabel.empty()) continue;
-            chooser.allFilesLabel = name + shown;
-            if (request.kind != FileDialogKind::Save) continue;
+            if (chooser.allFilesLabel.empty()) chooser.allFilesLabel = name + shown;
+            continue;
         }
         if (!chooser.text.empty()) chooser.text += '\n';
         chooser.text += name + '\t' + filter.pattern;
@@ -80,7 +62,7 @@ std::optional<std::string> showWindowFileDialog(const FileRequest& request) {
     chooser.title(request.title.c_str());
     const ChooserFilter filter = chooserFilter(request);
     if (!filter.text.empty()) chooser.filter(filter.text.c_str());
-    const AllFilesLabel allFiles(filter.allFilesLabel);
+    const EveryFileEntry everyFile(filter.allFilesLabel, request.kind);
     if (!request.initialFolder.empty()) chooser.directory(request.initialFolder.c_str());
     if (!request.fileName.empty()) chooser.preset_file(request.fileName.c_str());
     if (request.kind == FileDialogKind::Save) chooser.options(Fl_Native_File_Chooser::NEW_FOLDER);

@@ -1,6 +1,7 @@
 #include "platform/ui/window_message_box.hpp"
 
 #include "platform/ui/display_text.hpp"
+#include "platform/ui/enter_button.hpp"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -12,6 +13,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace ui::detail {
 namespace {
@@ -24,7 +27,8 @@ constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 26;
 constexpr int kButtonGap = 8;
 constexpr int kMinWidth = 200;
-constexpr int kLabelInset = 3;  // FLTK draws a left-aligned label this far inside each side
+constexpr int kLabelInset = 3;    // FLTK draws a left-aligned label this far inside each side
+constexpr int kScreenMargin = 8;  // kept free between a box and the screen's edges
 
 struct DialogState {
     std::optional<Answer> answer;
@@ -64,22 +68,42 @@ void addIcon(Icon icon) {
     box->labelsize(20);
 }
 
+// The widest a text may be drawn: the usual width, narrower where the screen is.
+int textLimit(int textX) {
+    return std::min(kMaxTextWidth, Fl::w() - 2 * kScreenMargin - textX - kMargin - 2 * kLabelInset);
+}
+
+int drawnWidth(std::string_view text) {
+    return static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+}
+
+// The width of the widest line, the blanks a line was broken at left out.
+int widestLine(std::string_view lines) {
+    int widest = 0;
+    std::size_t start = 0;
+    for (std::size_t end = 0; end != std::string_view::npos; start = end + 1) {
+        end = lines.find('\n', start);
+        const std::string_view line = lines.substr(start, end - start);
+        widest = std::max(widest, drawnWidth(line.substr(0, line.find_last_not_of(' ') + 1)));
+    }
+    return widest;
+}
+
 }  // namespace
 
 Answer showWindowMessageBox(const MessageBoxRequest& request) {
-    const std::string text = literalLabel(plainText(request.text));
     const std::vector<Answer> buttons = buttonsOf(request.buttons);
-
-    fl_font(FL_HELVETICA, kTextSize);
-    int textWidth = 0;
-    int textHeight = 0;
-    fl_measure(text.c_str(), textWidth, textHeight);
-    if (textWidth > kMaxTextWidth) {
-        textWidth = kMaxTextWidth;
-        fl_measure(text.c_str(), textWidth, textHeight);
-    }
-    textWidth += 2 * kLabelInset;
     const int textX = kMargin + (request.icon == Icon::NoIcon ? 0 : kIconSize + kMargin);
+
+    // The text broken into lines that fit: FLTK breaks a label at blanks only, so that a long path
+    // or name would run off the screen.
+    fl_font(FL_HELVETICA, kTextSize);
+    const std::string lines = wrapped(plainText(request.text), textLimit(textX), drawnWidth);
+    const std::string text = literalLabel(lines);
+    int measuredWidth = 0;
+    int textHeight = 0;
+    fl_measure(text.c_str(), measuredWidth, textHeight);
+    const int textWidth = widestLine(lines) + 2 * kLabelInset;
     const int bodyHeight = std::max(textHeight, request.icon == Icon::NoIcon ? 0 : kIconSize);
     const int buttonsWidth =
         static_cast<int>(buttons.size()) * (kButtonWidth + kButtonGap) - kButtonGap;
@@ -100,11 +124,14 @@ Answer showWindowMessageBox(const MessageBoxRequest& request) {
     auto* body = new Fl_Box(textX, kMargin, textWidth, bodyHeight);
     body->copy_label(text.c_str());
     body->labelsize(kTextSize);
-    body->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+    body->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     int x = (width - buttonsWidth) / 2;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        Fl_Button* button = i == 0 ? new Fl_Return_Button(x, buttonsY, kButtonWidth, kButtonHeight)
-                                   : new Fl_Button(x, buttonsY, kButtonWidth, kButtonHeight);
+        // Enter presses the button that has the focus, the default one until the focus moves.
+        Fl_Button* button =
+            i == 0 ? static_cast<Fl_Button*>(new EnterButton<Fl_Return_Button>(
+                         x, buttonsY, kButtonWidth, kButtonHeight))
+                   : new EnterButton<Fl_Button>(x, buttonsY, kButtonWidth, kButtonHeight);
         button->label(buttonText(buttons[i]));
         button->callback(buttonPressed, static_cast<long>(buttons[i]));
         x += kButtonWidth + kButtonGap;

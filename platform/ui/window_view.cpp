@@ -3,6 +3,7 @@
 
 #include "platform/oleaut/error.hpp"
 #include "platform/ui/display_text.hpp"
+#include "platform/ui/enter_button.hpp"
 #include "platform/ui/views.hpp"
 
 #include <FL/Fl.H>
@@ -157,12 +158,20 @@ class WindowView : public FormView {
   private:
     // Tab and Shift+Tab walk the form's stops, Ctrl+Tab and Ctrl+Shift+Tab its tabs, before any
     // widget sees the key: FLTK's groups would walk their own widgets only, and stop at their
-    // ends. A modal window over the form keeps its keys.
+    // ends. Enter goes to the widget with the focus alone (a button takes it as a press): FLTK
+    // would make an Enter nobody takes a move of the focus. A modal window over the form keeps its
+    // keys.
     static int dispatch(int event, Fl_Window* window) {
         const auto found = formWindows().find(window);
-        if (event != FL_KEYBOARD || found == formWindows().end() || !isTabKey() ||
+        if (event != FL_KEYBOARD || found == formWindows().end() || !(isTabKey() || isEnterKey()) ||
             (Fl::modal() != nullptr && Fl::modal() != window)) {
             return Fl::handle_(event, window);
+        }
+        if (isEnterKey()) {
+            if (Fl_Widget* focus = Fl::focus(); focus != nullptr && focus->window() == window) {
+                focus->handle(FL_KEYBOARD);
+            }
+            return 1;
         }
         WindowView& view = *found->second;
         const bool backwards = Fl::event_state(FL_SHIFT) != 0 || Fl::event_key() != FL_Tab;
@@ -249,7 +258,7 @@ class WindowView : public FormView {
             return input;
         }
         if (auto* button = dynamic_cast<CommandButton*>(&control)) {
-            auto* widget = new Fl_Button(x, y, p.w, p.h);
+            auto* widget = new EnterButton<Fl_Button>(x, y, p.w, p.h);
             widget->labelsize(kTextSize);
             connect(widget, [button] { button->click(); });
             return widget;

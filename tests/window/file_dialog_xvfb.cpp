@@ -1,19 +1,26 @@
 // The file choosers FLTK shows, its own and GTK's, list each entry of a dialog's filter once, as
-// the form names it, in open and save dialogs alike. FLTK picks its chooser once in a process, so
-// each chooser is shown in a process of its own, started afresh as a death test is.
+// the form names it, in open and save dialogs alike, and each entry lists the files it names: the
+// every-file entry every file, a name without a point included. FLTK picks its chooser once in a
+// process, so each chooser is shown in a process of its own, started afresh as a death test is.
 
 #include "platform/ui/file_dialog.hpp"
 #include "platform/ui/mode.hpp"
+#include "tests/window/screenshot.hpp"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_File_Browser.H>
+#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Window.H>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstddef>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +28,12 @@
 namespace window_tests {
 namespace {
 
+// A dialog's entries as listed, each as "name: the files it lists" (the custom filter FLTK's own
+// chooser offers by its name alone).
 using Entries = std::vector<std::string>;
+
+// The files of the folder the dialogs open in, in the order the choosers sort them.
+const char* const kFiles[] = {"README", "x.bak", "x.mdf"};
 
 struct Case {
     ui::FileDialogKind kind;
@@ -37,31 +49,38 @@ const std::vector<ui::FileFilter> kDataFiles{{"Файлы БД (*.mdf) ", "*.mdf
 const Case kCases[] = {
     {ui::FileDialogKind::Open,
      kBackups,
-     {"Файлы БД (*.bak)", "All files(*.*)", "Custom Filter"},
-     {"Файлы БД (*.bak)", "All files(*.*)"}},
+     {"Файлы БД (*.bak): x.bak", "All files(*.*): README x.bak x.mdf", "Custom Filter"},
+     {"Файлы БД (*.bak): x.bak", "All files(*.*): README x.bak x.mdf"}},
     {ui::FileDialogKind::Save,
      kDataFiles,
-     {"Файлы БД (*.mdf)", "All files(*.*)", "Custom Filter"},
-     {"Файлы БД (*.mdf)", "All files(*.*)"}},
+     {"Файлы БД (*.mdf): x.mdf", "All files(*.*): README x.bak x.mdf", "Custom Filter"},
+     {"Файлы БД (*.mdf): x.mdf", "All files(*.*): README x.bak x.mdf"}},
     {ui::FileDialogKind::Open,
      {{"Backups", "*.bak"}},
-     {"Backups (*.bak)", "All Files (*)", "Custom Filter"},
-     {"Backups (*.bak)", "All Files (*)"}},
+     {"Backups (*.bak): x.bak", "All Files (*): README x.bak x.mdf", "Custom Filter"},
+     {"Backups (*.bak): x.bak", "All Files (*): README x.bak x.mdf"}},
 };
 
-// Shows each case's dialog, reading what it lists with read (which closes it), and ends the
-// process: 0 when every dialog listed what it should, else 1 after naming the differences.
+// Shows each case's dialog in a folder holding the files, reading what it lists with read (which
+// closes it), and ends the process: 0 when every dialog listed what it should, else 1 after naming
+// the differences.
 template <class Read>
 [[noreturn]] void showEachAndExit(bool gtk, Read read) {
     ui::setMode(ui::Mode::Window);
     Fl::option(Fl::OPTION_FNFC_USES_GTK, gtk);
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kalvik-choosers-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    for (const char* file : kFiles)
+        std::ofstream(folder / file) << "x";
     int failures = 0;
     for (const Case& c : kCases) {
         Entries entries;
-        read(entries);
+        read(folder.string(), entries);
         ui::FileRequest request;
         request.kind = c.kind;
         request.title = "Открыть БД";
+        request.initialFolder = folder.string() + "/";
         request.filters = c.filters;
         (void)ui::chooseFile(request);
         if (entries == (gtk ? c.gtk : c.fltk)) continue;
@@ -71,30 +90,62 @@ template <class Read>
             std::cerr << " [" << entry << "]";
         std::cerr << std::endl;
     }
+    std::filesystem::remove_all(folder);
     // No exit handlers: the chooser's libraries keep what they allocated to the end.
     _exit(failures == 0 ? 0 : 1);
 }
 
-// FLTK's own chooser: its list of file kinds, read from its widgets once it is up.
-void collectChoices(Fl_Group& group, Entries& entries) {
-    for (int i = 0; i < group.children(); ++i) {
-        Fl_Widget* child = group.child(i);
-        if (auto* choice = dynamic_cast<Fl_Choice*>(child)) {
-            for (int k = 0; k < choice->size(); ++k) {
-                if (const char* label = choice->menu()[k].label()) entries.emplace_back(label);
-            }
-        }
-        if (Fl_Group* inner = child->as_group()) collectChoices(*inner, entries);
-    }
+// "name:" and the files listed after it.
+std::string entry(const std::string& name, const std::vector<std::string>& files) {
+    std::string text = name + ":";
+    for (const std::string& file : files)
+        text += " " + file;
+    return text;
 }
 
+// FLTK's own chooser, once it is up: its choice of file kinds and the list of files it shows.
+template <class W>
+W* findWidget(Fl_Group& group) {
+    for (int i = 0; i < group.children(); ++i) {
+        if (auto* found = dynamic_cast<W*>(group.child(i))) return found;
+        if (Fl_Group* inner = group.child(i)->as_group()) {
+            if (W* found = findWidget<W>(*inner)) return found;
+        }
+    }
+    return nullptr;
+}
+
+// The name of the next screenshot of a chooser.
+std::string nextShot(const char* chooser) {
+    static int taken = 0;
+    return std::string("file_chooser_") + chooser + "_" + std::to_string(++taken);
+}
+
+// Picks each kind of file in turn, as the user does, and reads the files listed with it.
 void readFltkChooser(void* data) {
     auto& entries = *static_cast<Entries*>(data);
-    for (Fl_Window* w = Fl::first_window(); w != nullptr; w = Fl::next_window(w))
-        collectChoices(*w, entries);
-    if (entries.empty()) {
+    Fl_Window* window = Fl::first_window();
+    Fl_Choice* kinds = window != nullptr ? findWidget<Fl_Choice>(*window) : nullptr;
+    Fl_File_Browser* list = window != nullptr ? findWidget<Fl_File_Browser>(*window) : nullptr;
+    if (kinds == nullptr || list == nullptr) {
         Fl::repeat_timeout(0.05, readFltkChooser, data);  // not up yet: looked at again
         return;
+    }
+    for (int k = 0; k < kinds->size() && kinds->menu()[k].label() != nullptr; ++k) {
+        const std::string name = kinds->menu()[k].label();
+        if (name == Fl_File_Chooser::custom_filter_label) {
+            entries.push_back(name);
+            continue;
+        }
+        kinds->value(k);
+        kinds->do_callback();
+        std::vector<std::string> files;
+        for (int i = 1; i <= list->size(); ++i) {
+            const std::string file = list->text(i);
+            if (!file.ends_with("/")) files.push_back(file);
+        }
+        entries.push_back(entry(name, files));
+        if (files.size() == std::size(kFiles)) savePng(grabScreen(), nextShot("fltk"));
     }
     while (Fl_Window* w = Fl::first_window())
         w->hide();
@@ -129,9 +180,21 @@ F gtk(const char* name) {
 // The chooser's filters once it is mapped, and its cancel a tick later: FLTK connects to its
 // answer only after the chooser is mapped, and a cancel answered before would be lost.
 struct GtkReading {
+    std::string folder;
     Entries& entries;
     bool read = false;
 };
+
+// What GTK asks of a file to decide whether a filter lists it: its path and its name.
+struct GtkFileFilterInfo {
+    int contains;
+    const char* filename;
+    const char* uri;
+    const char* display_name;
+    const char* mime_type;
+};
+constexpr int kFilterFilename = 1;
+constexpr int kFilterDisplayName = 4;
 
 int readGtkChooser(void* data) {
     auto& reading = *static_cast<GtkReading*>(data);
@@ -147,13 +210,28 @@ int readGtkChooser(void* data) {
     gtk<void (*)(GList*)>("g_list_free")(windows);
     if (dialog == nullptr) return 1;  // not up yet: asked again
     if (reading.read) {
+        savePng(grabScreen(), nextShot("gtk"));
         gtk<void (*)(void*, int)>("gtk_dialog_response")(dialog, kResponseCancel);
         return 0;
     }
     GSList* filters = gtk<GSList* (*)(void*)>("gtk_file_chooser_list_filters")(dialog);
-    for (GSList* f = filters; f != nullptr; f = f->next)
-        reading.entries.emplace_back(
-            gtk<const char* (*)(void*)>("gtk_file_filter_get_name")(f->data));
+    for (GSList* f = filters; f != nullptr; f = f->next) {
+        std::vector<std::string> files;
+        for (const char* file : kFiles) {
+            const std::string path = reading.folder + "/" + file;
+            const GtkFileFilterInfo info{kFilterFilename | kFilterDisplayName, path.c_str(),
+                                         nullptr, file, nullptr};
+            if (gtk<int (*)(void*, const GtkFileFilterInfo*)>("gtk_file_filter_filter")(f->data,
+                                                                                        &info)) {
+                files.emplace_back(file);
+            }
+        }
+        reading.entries.push_back(
+            entry(gtk<const char* (*)(void*)>("gtk_file_filter_get_name")(f->data), files));
+        // The every-file entry is shown for the screenshot.
+        if (files.size() == std::size(kFiles))
+            gtk<void (*)(void*, void*)>("gtk_file_chooser_set_filter")(dialog, f->data);
+    }
     gtk<void (*)(GSList*)>("g_slist_free")(filters);
     reading.read = true;
     return 1;
@@ -164,19 +242,20 @@ class FileDialogWindow : public ::testing::Test {
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
-TEST_F(FileDialogWindow, FltksOwnChooserListsEachEntryOnceAsTheFormNamesIt) {
-    EXPECT_EXIT(
-        showEachAndExit(false,
-                        [](Entries& entries) { Fl::add_timeout(0.05, readFltkChooser, &entries); }),
-        ::testing::ExitedWithCode(0), "");
+TEST_F(FileDialogWindow, FltksOwnChooserListsEachEntryOnceAsTheFormNamesItWithItsFiles) {
+    EXPECT_EXIT(showEachAndExit(false,
+                                [](const std::string&, Entries& entries) {
+                                    Fl::add_timeout(0.05, readFltkChooser, &entries);
+                                }),
+                ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(FileDialogWindow, TheGtkChooserListsEachEntryOnceAsTheFormNamesIt) {
+TEST_F(FileDialogWindow, TheGtkChooserListsEachEntryOnceAsTheFormNamesItWithItsFiles) {
     if (gtkLibrary() == nullptr) GTEST_SKIP() << "no GTK library to show the chooser with";
     std::optional<GtkReading> reading;
     EXPECT_EXIT(showEachAndExit(true,
-                                [&reading](Entries& entries) {
-                                    reading.emplace(entries);
+                                [&reading](const std::string& folder, Entries& entries) {
+                                    reading.emplace(folder, entries);
                                     gtk<unsigned (*)(unsigned, int (*)(void*), void*)>(
                                         "g_timeout_add")(50, readGtkChooser, &*reading);
                                 }),

@@ -4,12 +4,17 @@
 #include "platform/ui/mode.hpp"
 #include "tests/window/screenshot.hpp"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Window.H>
+// GoogleTest before the X headers, which define None.
 #include <gtest/gtest.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 
 #include <cstring>
 #include <functional>
+#include <sstream>
 #include <string>
 
 namespace window_tests {
@@ -104,6 +109,86 @@ TEST_F(MessageBoxWindow, ClosingABoxWithCancelAnswersCancel) {
                                         "Повтор"};
     const ui::Answer answer = ask(request, [](Fl_Window* window) { window->do_callback(); });
     EXPECT_EQ(answer, ui::Answer::Cancel);
+}
+
+// Enter presses the button that has the focus, the default one until the focus moves, on the
+// main keys and the keypad alike.
+TEST_F(MessageBoxWindow, EnterPressesTheFocusedButton) {
+    const struct {
+        const char* focus;  // nothing: where the box puts it
+        int key;
+        ui::Answer answer;
+    } cases[] = {
+        {nullptr, FL_Enter, ui::Answer::Yes},
+        {"No", FL_Enter, ui::Answer::No},
+        {"No", FL_KP_Enter, ui::Answer::No},
+        {"Yes", FL_KP_Enter, ui::Answer::Yes},
+    };
+    for (const auto& c : cases) {
+        const ui::MessageBoxRequest request{"Продолжить?", ui::Buttons::YesNo, ui::Icon::NoIcon,
+                                            "Вопрос"};
+        const ui::Answer answer = ask(request, [&c](Fl_Window* window) {
+            if (c.focus != nullptr) Fl::focus(childLabelled(window, c.focus));
+            Fl::e_keysym = c.key;
+            Fl::e_state = 0;
+            Fl::e_text = const_cast<char*>("\r");
+            Fl::e_length = 1;
+            Fl::handle(FL_KEYBOARD, window);
+        });
+        EXPECT_EQ(answer, c.answer) << (c.focus != nullptr ? c.focus : "default") << " " << c.key;
+    }
+}
+
+// Whether the widget lies wholly inside the area.
+bool inside(const Fl_Widget& w, int x, int y, int width, int height) {
+    return w.x() >= x && w.y() >= y && w.x() + w.w() <= x + width && w.y() + w.h() <= y + height;
+}
+
+// A box never runs off the screen: a word too wide for it (a long path, a long name) is broken
+// onto lines that fit, and the lines together are the whole text.
+TEST_F(MessageBoxWindow, ABoxWithALongWordFitsOnTheScreenAndShowsTheWholeText) {
+    std::string folder = "/home";
+    while (folder.size() < 173)
+        folder += "/demo_installer";
+    folder.resize(173);
+    std::string name;
+    for (int i = 0; i < 130; ++i)
+        name += "ж";
+    const struct {
+        const char* screenshot;
+        std::string text;
+    } cases[] = {
+        {"message_box_long_path", "Файл " + folder + "/BD/Virsel_Demo.ldf уже существует"},
+        {"message_box_long_name",
+         "База данных " + name + " была успешно восстановлена на сервере Srv1!"},
+    };
+    for (const auto& c : cases) {
+        const ui::MessageBoxRequest request{c.text, ui::Buttons::OkOnly, ui::Icon::NoIcon,
+                                            c.screenshot};
+        ask(request, [&c](Fl_Window* window) {
+            savePng(grabScreen(), c.screenshot);
+            EXPECT_TRUE(inside(*window, Fl::x(), Fl::y(), Fl::w(), Fl::h()))
+                << c.screenshot << ": " << window->w() << " px wide";
+            Fl_Widget* body = nullptr;
+            for (int i = 0; i < window->children(); ++i) {
+                Fl_Widget* child = window->child(i);
+                EXPECT_TRUE(inside(*child, 0, 0, window->w(), window->h())) << c.screenshot;
+                if (dynamic_cast<Fl_Button*>(child) == nullptr) body = child;
+            }
+            ASSERT_NE(body, nullptr);
+            std::string whole;
+            std::istringstream lines(body->label());
+            fl_font(body->labelfont(), body->labelsize());
+            for (std::string line; std::getline(lines, line);) {
+                whole += line;
+                EXPECT_LE(fl_width(line.substr(0, line.find_last_not_of(' ') + 1).c_str()),
+                          body->w())
+                    << line;
+            }
+            EXPECT_EQ(whole, c.text);
+            window->do_callback();
+        });
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The installer's window drawn by FLTK, and the vendrel program on the virtual display.
 
 #include "installer/form1/form1.hpp"
+#include "platform/ui/file_dialog.hpp"
 #include "platform/ui/message_box.hpp"
 #include "platform/ui/mode.hpp"
 #include "tests/support/demo_server.hpp"
@@ -179,13 +180,15 @@ TEST_F(VendrelWindow, TextTypedIntoTheServerFieldReachesTheControl) {
     form1.form.unload();
 }
 
-// A key pressed in the window, as FLTK delivers it.
+// A key pressed in the window, as FLTK delivers it: Tab, Enter or the keypad's Enter, with Ctrl+
+// and Shift+ before it as held.
 void press(Fl_Window* window, const std::string& keys) {
-    Fl::e_keysym = FL_Tab;
+    const bool enter = keys.ends_with("Enter");
+    Fl::e_keysym = keys.ends_with("KP_Enter") ? FL_KP_Enter : enter ? FL_Enter : FL_Tab;
     Fl::e_state = (keys.find("Ctrl+") != std::string::npos ? FL_CTRL : 0) |
                   (keys.find("Shift+") != std::string::npos ? FL_SHIFT : 0);
-    Fl::e_text = const_cast<char*>("");
-    Fl::e_length = 0;
+    Fl::e_text = const_cast<char*>(enter ? "\r" : "");
+    Fl::e_length = enter ? 1 : 0;
     Fl::handle(FL_KEYBOARD, window);
     Fl::check();  // what the key left to run once the focus has come to rest
 }
@@ -257,6 +260,67 @@ TEST_F(VendrelWindow, TheKeyboardWalksEveryLiveControlAndSwitchesTabs) {
         }
         EXPECT_EQ(activeControl(form1), step.focus) << step.keys << " to " << step.focus;
         EXPECT_EQ(form1.SSTab1.Tab(), step.tab) << step.keys << " to " << step.focus;
+    }
+    form1.form.unload();
+}
+
+// Enter presses the button that has the focus, as Space does: its reaction is seen (a dialog, a
+// box, the server check and the restore moving the focus into the name field). In a field, the
+// combo box or on the tab captions it does nothing, and the focus stays: the window has no default
+// button. Each row walks the focus to its control with Tab (Ctrl+Tab to the other tab), in an
+// order in which each takes input.
+TEST_F(VendrelWindow, EnterPressesTheFocusedButtonAndNeverMovesTheFocus) {
+    testing_support::DemoServer demo(temporary.path());
+    std::vector<std::string> seen;
+    ui::ScopedResponder boxes([&seen](const ui::MessageBoxRequest& request) {
+        seen.push_back(request.text);
+        return ui::Answer::Ok;
+    });
+    ui::ScopedFileResponder dialogs([&seen](const ui::FileRequest& request) {
+        seen.push_back("dialog " + request.title);
+        return std::nullopt;
+    });
+    vendrel::Form1 form1(demo.programFolder());
+    form1.Text1.setText("Srv1");
+    form1.form.show();
+    settle();
+    Fl_Window* window = Fl::first_window();
+    ASSERT_NE(window, nullptr);
+    const std::string restored =
+        "База данных Virsel_Demo была успешно восстановлена на сервере Srv1!";
+    const struct {
+        const char* control;
+        int tab;
+        const char* key;
+        std::vector<std::string> seen;
+        const char* focus;  // after the key
+    } rows[] = {
+        {"Text1", 0, "Enter", {}, "Text1"},
+        {"SSTab1", 0, "KP_Enter", {}, "SSTab1"},
+        {"Command5", 0, "Enter", {}, "Text2"},
+        {"Text2", 0, "KP_Enter", {}, "Text2"},
+        {"Text5", 0, "Enter", {}, "Text5"},
+        {"Command7", 0, "Enter", {"dialog Открыть БД"}, "Command7"},
+        {"Text3", 0, "Enter", {}, "Text3"},
+        {"Command3", 0, "KP_Enter", {"dialog Сохранить mdf"}, "Command3"},
+        {"Text4", 0, "Enter", {}, "Text4"},
+        {"Command4", 0, "Enter", {"dialog Сохранить ldf"}, "Command4"},
+        {"Command6", 0, "Enter", {restored}, "Text2"},
+        {"Combo1", 1, "KP_Enter", {}, "Combo1"},
+        {"Text6", 1, "Enter", {}, "Text6"},
+        {"Command1", 1, "Enter", {"dialog Открыть БД"}, "Command1"},
+        {"Command8", 1, "Enter", {"Файлов АРМов не найдено!"}, "Command8"},
+    };
+    for (const auto& row : rows) {
+        if (form1.SSTab1.Tab() != row.tab) press(window, "Ctrl+Tab");
+        for (int i = 0; i < 20 && activeControl(form1) != row.control; ++i)
+            press(window, "Tab");
+        ASSERT_EQ(activeControl(form1), row.control);
+        seen.clear();
+        press(window, row.key);
+        EXPECT_EQ(seen, row.seen) << row.key << " on " << row.control;
+        EXPECT_EQ(activeControl(form1), row.focus) << row.key << " on " << row.control;
+        EXPECT_EQ(form1.SSTab1.Tab(), row.tab) << row.key << " on " << row.control;
     }
     form1.form.unload();
 }
