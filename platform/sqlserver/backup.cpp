@@ -1,7 +1,9 @@
 #include "platform/sqlserver/backup.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <cerrno>
 #include <optional>
 
@@ -60,24 +62,27 @@ std::string typeOf(File& backup, const std::string& logicalName, const std::stri
                              ". Use RESTORE FILELISTONLY to list the logical file names.");
 }
 
-// A target that must not exist yet, in a folder that does, held by no database and no restore.
+// A physical name the server can make by itself: a whole path, never one of its client's folder.
+void requireWholePath(const std::string& physicalName) {
+    if (!std::filesystem::path(physicalName).is_absolute()) {
+        throw fileActivationError(physicalName);
+    }
+}
+
+// A target that must not exist yet, in a folder that does, held by no database and no restore; a
+// name the system refuses (too long, in a folder it may not enter) fails with its reason.
 void requireFree(Catalogue& catalogue, const std::string& target) {
     if (catalogue.pathTaken(target)) {
         throw statementError(kFileInUse, "The file " + serverQuoted(target) +
                                              " cannot be overwritten. It is being used by "
                                              "another database.");
     }
+    struct stat found {};
+    if (::lstat(target.c_str(), &found) == 0) throw cannotCreateFileError(target, EEXIST);
+    if (errno != ENOENT) throw cannotCreateFileError(target, errno);
     std::error_code ec;
-    if (std::filesystem::exists(target, ec)) {
-        throw statementError(kFileExists, "Cannot create file " + serverQuoted(target) +
-                                              " because it already exists. Change the file path "
-                                              "or the file name, and retry the operation.");
-    }
-    if (!std::filesystem::is_directory(folderOf(target), ec)) {
-        throw statementError(kDirectoryLookupFailed,
-                             "Directory lookup for the file \"" + target +
-                                 "\" failed with the operating system error 3(The system cannot "
-                                 "find the path specified.).");
+    if (!std::filesystem::is_directory(std::filesystem::path(target).parent_path(), ec)) {
+        throw cannotCreateFileError(target, ENOENT);
     }
 }
 
@@ -191,6 +196,8 @@ ado::RowSet backupFileList(const std::string& backup) {
 
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
                      const Move& first, const Move& second, int32_t timeoutSeconds) {
+    requireWholePath(first.physicalName);
+    requireWholePath(second.physicalName);
     std::unique_ptr<File> source;
     std::optional<Targets> targets;
     std::optional<RestoreCopy> copy;
