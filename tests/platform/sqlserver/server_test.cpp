@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <latch>
 #include <set>
 #include <thread>
@@ -270,6 +274,32 @@ TEST_F(StandInServer, NamesTheServerCannotMakeAreRefusedBeforeAnythingIsMade) {
         }
         expectNothingMade(server_, {root_.path() / "BD", client});
     }
+}
+
+// A restore that runs out of disk names the file it could not write, not the backup it reads, and
+// leaves nothing behind.
+TEST_F(StandInServer, ARestoreOnAFullDiskNamesItsTarget) {
+    const auto small = root_.path() / "small";
+    std::filesystem::create_directory(small);
+    if (::mount("kalvik-test", small.c_str(), "tmpfs", 0, "size=4k") != 0) {
+        GTEST_SKIP() << "no small file system can be mounted: " << std::strerror(errno);
+    }
+    struct Unmounted {
+        std::filesystem::path folder;
+        ~Unmounted() { ::umount2(folder.c_str(), MNT_DETACH); }
+    } unmounted{small};
+    const std::string data = (small / "New.mdf").string();
+    try {
+        connect()->Execute(restoreText("New", data, (small / "New.ldf").string()));
+        ADD_FAILURE() << "restored on a full disk";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.nativeError(), 5123);
+        EXPECT_EQ(e.description(),
+                  "CREATE FILE encountered operating system error 28(No space left on device) "
+                  "while attempting to open or create the physical file '" +
+                      data + "'.");
+    }
+    expectNothingMade(server_, {small});
 }
 
 // Restores of one name (in any letter case, with trailing blanks or not) started at once, over
