@@ -1,8 +1,10 @@
 #include "platform/sqlserver/backup.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <memory>
 #include <optional>
 
 #include "platform/ado/sqlite_file.hpp"
@@ -19,12 +21,6 @@ using ado::sqlite::File;
 using oleaut::Variant;
 
 constexpr const char* kFileListTable = "backup_files";
-
-// The folder a target path lies in.
-std::filesystem::path folderOf(const std::string& target) {
-    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
-    return folder.empty() ? "." : folder;
-}
 
 // Opens a backup for reading, or fails as the server does when it cannot read one.
 std::unique_ptr<File> openBackup(const std::string& backup) {
@@ -60,83 +56,73 @@ std::string typeOf(File& backup, const std::string& logicalName, const std::stri
                              ". Use RESTORE FILELISTONLY to list the logical file names.");
 }
 
-// A target that must not exist yet, in a folder that does, held by no database and no restore.
+// A physical name the server can make by itself: a whole path, never one of its client's folder.
+void requireWholePath(const std::string& physicalName) {
+    if (!std::filesystem::path(physicalName).is_absolute()) {
+        throw fileActivationError(physicalName);
+    }
+}
+
+// A target that must not exist yet, in a folder that does, held by no database and no restore; a
+// name the system refuses (too long, in a folder it may not enter) fails with its reason.
 void requireFree(Catalogue& catalogue, const std::string& target) {
     if (catalogue.pathTaken(target)) {
         throw statementError(kFileInUse, "The file " + serverQuoted(target) +
                                              " cannot be overwritten. It is being used by "
                                              "another database.");
     }
+    struct stat found {};
+    if (::lstat(target.c_str(), &found) == 0) throw cannotCreateFileError(target, EEXIST);
+    if (errno != ENOENT) throw cannotCreateFileError(target, errno);
     std::error_code ec;
-    if (std::filesystem::exists(target, ec)) {
-        throw statementError(kFileExists, "Cannot create file " + serverQuoted(target) +
-                                              " because it already exists. Change the file path "
-                                              "or the file name, and retry the operation.");
-    }
-    if (!std::filesystem::is_directory(folderOf(target), ec)) {
-        throw statementError(kDirectoryLookupFailed,
-                             "Directory lookup for the file \"" + target +
-                                 "\" failed with the operating system error 3(The system cannot "
-                                 "find the path specified.).");
+    if (!std::filesystem::is_directory(std::filesystem::path(target).parent_path(), ec)) {
+        throw cannotCreateFileError(target, ENOENT);
     }
 }
 
-// Files made on the way, removed unless the restore completes.
-class MadeFiles {
-  public:
-    ~MadeFiles() {
-        std::error_code ec;
-        for (const auto& file : files_)
-            std::filesystem::remove(file, ec);
-    }
-    void add(std::filesystem::path file) { files_.push_back(std::move(file)); }
-    void keep() { files_.clear(); }
-
-  private:
-    std::vector<std::filesystem::path> files_;
-};
-
-// A restore's reservation, dropped unless it recorded its database. Dropping waits for the
-// catalogue as the restore did; one the catalogue holds past that stays, its copy gone, for the
-// next restore to drop.
-class HeldReservation {
-  public:
-    HeldReservation(Catalogue& catalogue, std::string copy)
-        : catalogue_(catalogue), copy_(std::move(copy)) {}
-    ~HeldReservation() {
-        if (copy_.empty()) return;
-        try {
-            Catalogue::Change change = catalogue_.beginChange();
-            catalogue_.dropReservation(copy_);
-            change.commit();
-        } catch (const std::exception&) {
-            // The restore's own failure is on its way; this one leaves the reservation behind.
-        }
-    }
-    HeldReservation(const HeldReservation&) = delete;
-    HeldReservation& operator=(const HeldReservation&) = delete;
-    void release() { copy_.clear(); }
-
-  private:
-    Catalogue& catalogue_;
-    std::string copy_;
-};
-
-// Creates an empty file that must not exist.
-void createExclusive(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw statementError(kFileExists, "Cannot create file " + serverQuoted(path) + ".");
-    }
-    ::close(fd);
+// The system's error behind a failed write of a SQLite connection: a full disk, or the error its
+// I/O met.
+int writeErrorOf(sqlite3* db) {
+    const int code = sqlite3_extended_errcode(db) & 0xff;
+    if (code == SQLITE_FULL) return ENOSPC;
+    const int system = sqlite3_system_errno(db);
+    return (code == SQLITE_IOERR || code == SQLITE_CANTOPEN) && system > 0 ? system : EIO;
 }
 
-// Links a finished copy at a target that must not exist: a link cannot replace a file that
-// appeared meanwhile.
-void placeExclusive(const std::string& copy, const std::string& target) {
-    if (::link(copy.c_str(), target.c_str()) != 0) {
-        if (errno == EEXIST) createExclusive(target);  // fails naming the target
-        std::filesystem::rename(copy, target);         // a file system without links
+// Whether a statement that copies failed writing the copy (rather than reading the backup, then
+// told as the backup's).
+bool failedWriting(sqlite3* db) {
+    const int code = sqlite3_extended_errcode(db);
+    switch (code & 0xff) {
+        case SQLITE_FULL:
+        case SQLITE_CANTOPEN:
+        case SQLITE_READONLY:
+        case SQLITE_PERM:
+            return true;
+        case SQLITE_IOERR:
+            return code != SQLITE_IOERR_READ && code != SQLITE_IOERR_SHORT_READ;
+        default:
+            return false;
+    }
+}
+
+// Fills the copy of a restore's data file with the backup's database, its file list left out. A
+// write that fails names the target, never the copy.
+void fillCopy(File& backup, const std::string& copy, const std::string& target) {
+    try {
+        backup.copyIntoEmptyFile(copy);
+    } catch (const oleaut::Error&) {
+        if (!failedWriting(backup.handle())) throw;
+        throw cannotCreateFileError(target, writeErrorOf(backup.handle()));
+    }
+    std::optional<File> restored;
+    try {
+        restored.emplace(copy, File::Mode::ReadWrite);
+        restored->run(std::string("DROP TABLE ") + kFileListTable);
+    } catch (const oleaut::Error&) {
+        // Unopened, the copy just written could not be opened again.
+        if (restored && !failedWriting(restored->handle())) throw;
+        throw cannotCreateFileError(target, restored ? writeErrorOf(restored->handle()) : EIO);
     }
 }
 
@@ -191,14 +177,13 @@ ado::RowSet backupFileList(const std::string& backup) {
 
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
                      const Move& first, const Move& second, int32_t timeoutSeconds) {
+    requireWholePath(first.physicalName);
+    requireWholePath(second.physicalName);
     std::unique_ptr<File> source;
-    std::optional<Targets> targets;
-    std::optional<RestoreCopy> copy;
-    {
-        // The name and the paths are checked and reserved in one short change of the catalogue:
-        // of restores under one name at once, the first takes it and the others find it taken.
-        Catalogue::Change change = catalogue.beginChange();
-        dropRestoresOver(catalogue);
+    Targets targets;
+    // The name and the paths are checked and reserved in one short change of the catalogue: of
+    // restores under one name at once, the first takes it and the others find it taken.
+    RestoreFiles files(catalogue, [&] {
         if (catalogue.nameTaken(name)) {
             throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
                                                       " already exists. Choose a different "
@@ -206,33 +191,12 @@ void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::s
         }
         source = openBackup(backup);
         targets = checkedTargets(catalogue, *source, name, first, second);
-        removeStrayCopies(folderOf(targets->data.physicalName));
-        copy.emplace(targets->data.physicalName);
-        catalogue.reserve(
-            {name, targets->data.physicalName, targets->log.physicalName, copy->path()});
-        change.commit();
-    }
-    // The copy is made outside the catalogue's lock: restores of other names go on meanwhile.
-    HeldReservation reservation(catalogue, copy->path());
+        return Reservation{name, targets.data.physicalName, targets.log.physicalName, {}, {}};
+    });
+    // The copy is filled outside the catalogue's lock: restores of other names go on meanwhile.
     applyFault(StatementKind::Restore, timeoutSeconds);
-    source->copyIntoEmptyFile(copy->path());
-    {
-        File restored(copy->path(), File::Mode::ReadWrite);
-        restored.run("DROP TABLE backup_files");
-    }
-    MadeFiles made;
-    Catalogue::Change change = catalogue.beginChange();
-    placeExclusive(copy->path(), targets->data.physicalName);
-    made.add(targets->data.physicalName);
-    createExclusive(targets->log.physicalName);
-    made.add(targets->log.physicalName);
-    catalogue.dropReservation(copy->path());
-    catalogue.add(name, {targets->data.logicalName, targets->data.physicalName},
-                  {targets->log.logicalName, targets->log.physicalName});
-    change.commit();
-    reservation.release();
-    made.keep();
-    // The copy, now a second name of the data file, goes with its lock as the restore returns.
+    fillCopy(*source, files.copy(), targets.data.physicalName);
+    files.record(name, targets.data.logicalName, targets.log.logicalName);
 }
 
 }  // namespace sqlserver

@@ -34,10 +34,12 @@ struct Move {
 // Restores a backup as a new database: its tables at the data file's target, an empty log file
 // at the log file's target, both catalogued. The name and the targets are reserved first, the
 // backup copied outside the catalogue's lock, the database recorded last: restores of other
-// names go on side by side. A name taken by a database or a restore under way, as the server
-// compares names, fails with 1801; a target taken so with 1834. Any failure leaves catalogue and
-// files as they were; a restore's fault (driver_test_seam.hpp) strikes once its name is reserved,
-// before it copies.
+// names go on side by side. A target that is not a whole path fails with 5105 before anything is
+// made; a name taken by a database or a restore under way, as the server compares names, fails
+// with 1801; a target taken so with 1834, one that exists with 5170, one that the system does not
+// let the server make or write with 5123 and the system's reason, naming the target. Any failure
+// leaves catalogue and files as they were (restore_copy.hpp); a restore's fault
+// (driver_test_seam.hpp) strikes once its copies are made, before it fills them.
 void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::string& backup,
                      const Move& first, const Move& second, int32_t timeoutSeconds);
 

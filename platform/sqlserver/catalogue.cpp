@@ -17,15 +17,17 @@ using oleaut::Variant;
 
 // The catalogue's shape, kept as the file's user_version: 0 for the shapes before it (databases
 // without name_key, or keyed counting trailing blanks), 1 with the keys of database_names.hpp and
-// the restores under way.
-constexpr int32_t kShape = 1;
+// the restores under way, 2 with the copy of a restore's log file.
+constexpr int32_t kShape = 2;
 
 constexpr const char* kDatabasesTable =
     "(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL, name_key TEXT NOT NULL UNIQUE);";
 constexpr const char* kRestoringTable =
-    "CREATE TABLE IF NOT EXISTS restoring(name_key TEXT PRIMARY KEY, data_file TEXT NOT NULL, "
-    "log_file TEXT NOT NULL, copy TEXT NOT NULL UNIQUE);"
-    "PRAGMA user_version = 1;";
+    "CREATE TABLE restoring(name_key TEXT PRIMARY KEY, data_file TEXT NOT NULL, "
+    "log_file TEXT NOT NULL, copy TEXT NOT NULL UNIQUE, log_copy TEXT);";
+constexpr const char* kRestoringLogCopies =
+    "CREATE UNIQUE INDEX restoring_log_copy ON restoring(log_copy);"
+    "PRAGMA user_version = 2;";
 constexpr const char* kOtherTables =
     "CREATE TABLE master_files(database_id INTEGER NOT NULL, file_id INTEGER NOT NULL, "
     "type_desc TEXT NOT NULL, name TEXT NOT NULL, physical_name TEXT NOT NULL, "
@@ -61,7 +63,7 @@ Catalogue::Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutS
 void Catalogue::create(const std::filesystem::path& serverFolder) {
     ado::sqlite::File master(serverFolder / kFileName, ado::sqlite::File::Mode::Create);
     master.run(std::string("CREATE TABLE databases") + kDatabasesTable + kOtherTables +
-               kRestoringTable);
+               kRestoringTable + kRestoringLogCopies);
     int32_t id = 1;
     for (const SystemDatabase& system : kSystemDatabases) {
         const std::string path = (serverFolder / system.dataFile).string();
@@ -97,14 +99,26 @@ ado::RowSet Catalogue::run(const std::string& sql, const std::vector<Variant>& v
     return waiting([&] { return file_.run(sql, values); });
 }
 
-// Brings a catalogue of an earlier shape to the present one: the databases keyed anew, the table
-// of restores under way added. Names that the keys make one cannot be kept apart: such a
-// catalogue is refused.
+// Brings a catalogue of an earlier shape to the present one: the databases keyed anew and the
+// table of restores under way added, or the column of a restore's log copy added. Names that the
+// keys make one cannot be kept apart: such a catalogue is refused.
 void Catalogue::upgrade() {
     auto shape = [this] { return oleaut::CLng(run("PRAGMA user_version").cells.get(0)); };
     if (shape() >= kShape) return;
     Change change = beginChange();
-    if (shape() >= kShape) return;  // upgraded by another meanwhile
+    const int32_t earlier = shape();
+    if (earlier >= kShape) return;  // upgraded by another meanwhile
+    if (earlier == 0) {
+        keyDatabases();
+        run(kRestoringTable);
+    } else {
+        run("ALTER TABLE restoring ADD COLUMN log_copy TEXT");
+    }
+    run(kRestoringLogCopies);
+    change.commit();
+}
+
+void Catalogue::keyDatabases() {
     const ado::RowSet rows = run("SELECT database_id, name FROM databases ORDER BY database_id");
     run(std::string("CREATE TABLE databases_keyed") + kDatabasesTable);
     std::map<std::string, std::string> names;
@@ -123,9 +137,7 @@ void Catalogue::upgrade() {
         run("INSERT INTO databases_keyed VALUES (?, ?, ?)",
             {rows.cells.get(row * 2), Variant(name), Variant(earlier->first)});
     }
-    run(std::string("DROP TABLE databases; ALTER TABLE databases_keyed RENAME TO databases;") +
-        kRestoringTable);
-    change.commit();
+    run("DROP TABLE databases; ALTER TABLE databases_keyed RENAME TO databases");
 }
 
 ado::RowSet Catalogue::databases() {
@@ -170,10 +182,15 @@ bool Catalogue::nameTaken(const std::string& name) {
 }
 
 bool Catalogue::pathTaken(const std::string& path) {
-    return run("SELECT 1 FROM master_files WHERE physical_name = ?1 "
-               "UNION ALL SELECT 1 FROM restoring WHERE ?1 IN (data_file, log_file)",
+    return recorded(path) ||
+           run("SELECT 1 FROM restoring WHERE ? IN (data_file, log_file, copy, log_copy)",
                {Variant(path)})
-               .rowCount() > 0;
+                   .rowCount() > 0;
+}
+
+bool Catalogue::recorded(const std::string& path) {
+    return run("SELECT 1 FROM master_files WHERE physical_name = ?", {Variant(path)}).rowCount() >
+           0;
 }
 
 Catalogue::Change::Change(Catalogue& catalogue)
@@ -200,9 +217,13 @@ void Catalogue::add(const std::string& name, const DatabaseFile& data, const Dat
 }
 
 void Catalogue::reserve(const Reservation& reservation) {
-    run("INSERT INTO restoring VALUES (?, ?, ?, ?)",
+    run("INSERT INTO restoring VALUES (?, ?, ?, ?, ?)",
         {Variant(nameKey(reservation.name)), Variant(reservation.dataFile),
-         Variant(reservation.logFile), Variant(reservation.copy)});
+         Variant(reservation.logFile), Variant(reservation.copy), Variant(reservation.logCopy)});
+}
+
+bool Catalogue::reserved(const std::string& copy) {
+    return run("SELECT 1 FROM restoring WHERE copy = ?", {Variant(copy)}).rowCount() > 0;
 }
 
 void Catalogue::dropReservation(const std::string& copy) {
@@ -210,11 +231,13 @@ void Catalogue::dropReservation(const std::string& copy) {
 }
 
 std::vector<Reservation> Catalogue::reservations() {
-    const ado::RowSet rows = run("SELECT name_key, data_file, log_file, copy FROM restoring");
+    const ado::RowSet rows =
+        run("SELECT name_key, data_file, log_file, copy, coalesce(log_copy, '') FROM restoring");
     std::vector<Reservation> found;
     for (size_t row = 0; row < rows.rowCount(); ++row) {
         found.push_back({ado::sqlite::textAt(rows, row, 0), ado::sqlite::textAt(rows, row, 1),
-                         ado::sqlite::textAt(rows, row, 2), ado::sqlite::textAt(rows, row, 3)});
+                         ado::sqlite::textAt(rows, row, 2), ado::sqlite::textAt(rows, row, 3),
+                         ado::sqlite::textAt(rows, row, 4)});
     }
     return found;
 }

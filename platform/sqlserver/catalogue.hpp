@@ -20,12 +20,15 @@ struct DatabaseFile {
 };
 
 // A restore under way: the name and the file paths it holds until it records its database, and
-// the copy it fills meanwhile (restore_copy.hpp). Read back, the name is its key.
+// the files it makes to place there, the copy of the data file and of the log file
+// (restore_copy.hpp). Read back, the name is its key; a reservation of an earlier shape has no log
+// copy ("").
 struct Reservation {
     std::string name;
     std::string dataFile;
     std::string logFile;
     std::string copy;
+    std::string logCopy;
 };
 
 class Catalogue {
@@ -55,9 +58,11 @@ class Catalogue {
     [[nodiscard]] bool holds(const std::string& right);
 
     // Whether a database or a restore under way has the name; whether a catalogued file or a
-    // restore under way has the path.
+    // restore under way (its targets and its copies) has the path; whether a catalogued file has
+    // it.
     [[nodiscard]] bool nameTaken(const std::string& name);
     [[nodiscard]] bool pathTaken(const std::string& path);
+    [[nodiscard]] bool recorded(const std::string& path);
 
     // A change of the catalogue: what it reads and writes until committed is one transaction, so
     // that of two changes at once the second sees what the first did. Rolled back unless
@@ -76,9 +81,11 @@ class Catalogue {
     // Within a change: catalogues a database with its data and log file, under its name as the
     // server keeps it; a name already there fails.
     void add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log);
-    // Within a change: holds a name and paths for a restore, or lets them go (by its copy).
+    // Within a change: holds a name and paths for a restore, or lets them go (by its copy);
+    // whether the reservation of a copy is still there.
     void reserve(const Reservation& reservation);
     void dropReservation(const std::string& copy);
+    [[nodiscard]] bool reserved(const std::string& copy);
     [[nodiscard]] std::vector<Reservation> reservations();
 
   private:
@@ -86,6 +93,7 @@ class Catalogue {
     auto waiting(Step&& step) -> decltype(step());
     ado::RowSet run(const std::string& sql, const std::vector<oleaut::Variant>& values = {});
     void upgrade();
+    void keyDatabases();
 
     ado::sqlite::File file_;
     std::optional<std::chrono::steady_clock::time_point> deadline_;

@@ -39,7 +39,7 @@ class ServerSession final : public ado::Session {
             throw statementError(kIncorrectSyntax,
                                  "Incorrect syntax near " + serverQuoted(request.text) + ".");
         }
-        // A restore's fault strikes once it holds its name (restoreDatabase).
+        // A restore's fault strikes once it has made its copies (restoreDatabase).
         if (statement->kind != StatementKind::Restore) {
             applyFault(statement->kind, request.timeoutSeconds);
         }

@@ -9,10 +9,11 @@
 namespace sqlserver {
 namespace {
 
-// The faults set for the servers' statements.
+// The faults set for the servers' statements and the hooks set for a restore's steps.
 struct Diagnostics {
     std::mutex mutex;
     std::map<StatementKind, Fault> faults;
+    std::map<RestoreStep, std::function<void()>> hooks;
 };
 
 Diagnostics& diagnostics() {
@@ -54,6 +55,28 @@ void applyFault(StatementKind kind, int32_t timeoutSeconds) {
     }
     std::this_thread::sleep_for(fault->delay);
     if (fault->error) throw *fault->error;
+}
+
+ScopedStepHook::ScopedStepHook(RestoreStep step, std::function<void()> hook) : step_(step) {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    d.hooks.insert_or_assign(step, std::move(hook));
+}
+
+ScopedStepHook::~ScopedStepHook() {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    d.hooks.erase(step_);
+}
+
+void reachStep(RestoreStep step) {
+    std::function<void()> hook;
+    {
+        Diagnostics& d = diagnostics();
+        std::lock_guard lock(d.mutex);
+        if (auto found = d.hooks.find(step); found != d.hooks.end()) hook = found->second;
+    }
+    if (hook) hook();
 }
 
 }  // namespace sqlserver

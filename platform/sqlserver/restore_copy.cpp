@@ -2,23 +2,23 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <string_view>
+#include <filesystem>
+#include <vector>
 
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr std::string_view kCopyMark = ".restoring-";
-
 // Whether a live restore holds the copy's lock; a missing copy is held by none.
-bool isHeld(const fs::path& copy) {
+bool isHeld(const std::string& copy) {
     const int fd = ::open(copy.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
@@ -26,69 +26,180 @@ bool isHeld(const fs::path& copy) {
     return held;
 }
 
-bool isEmptyFile(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_regular_file(path, ec) && fs::file_size(path, ec) == 0 && !ec;
+// Whether two paths name one file, the second a hard link of the first; a symbolic link is never
+// followed.
+bool sameFile(const std::string& first, const std::string& second) {
+    struct stat a {};
+    struct stat b {};
+    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The copy a file name belongs to ("X.restoring-123" or one of its side files); empty for a name
-// of no copy.
-std::string copyNamed(const std::string& name) {
-    const size_t mark = name.rfind(kCopyMark);
-    if (mark == std::string::npos || mark == 0) return {};
-    size_t end = mark + kCopyMark.size();
-    const size_t digits = end;
-    while (end < name.size() && name[end] >= '0' && name[end] <= '9')
-        ++end;
-    if (end == digits) return {};
-    const std::string_view rest = std::string_view(name).substr(end);
-    bool known = rest.empty();
-    for (const char* side : ado::kSqliteSideFiles)
-        known = known || rest == side;
-    return known ? name.substr(0, end) : std::string();
+// 0 when nothing is at a path, EEXIST when something is, else the system's error.
+int absence(const std::string& path) {
+    struct stat found {};
+    if (::lstat(path.c_str(), &found) == 0) return EEXIST;
+    return errno == ENOENT ? 0 : errno;
+}
+
+// The same for a path and the side files SQLite keeps beside a database there.
+int vacancy(const std::string& path) {
+    int found = absence(path);
+    for (const char* side : ado::kSqliteSideFiles) {
+        if (found == 0) found = absence(path + side);
+    }
+    return found;
+}
+
+// A name for a copy in its target's folder that no file has and no catalogue row names, nor one of
+// `others`; a folder that cannot be looked into fails naming the target.
+std::string copyName(Catalogue& catalogue, const std::string& target,
+                     const std::vector<std::string>& others) {
+    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    const std::string stem = "restoring-" + std::to_string(::getpid()) + "-";
+    for (int n = 1;; ++n) {
+        const std::string name = (folder / (stem + std::to_string(n))).string();
+        if (std::find(others.begin(), others.end(), name) != others.end() ||
+            catalogue.pathTaken(name)) {
+            continue;
+        }
+        const int found = vacancy(name);
+        if (found == 0) return name;
+        if (found != EEXIST) throw cannotCreateFileError(target, found);
+    }
+}
+
+int createEmpty(const std::string& path) {
+    return ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+}
+
+// Removes a target that is still a second name of its copy, unless its database is recorded;
+// whether the target is no longer the restore's.
+bool unplace(const std::string& target, const std::string& copy, bool recorded) {
+    if (recorded || copy.empty() || !sameFile(copy, target)) return true;
+    ::unlink(target.c_str());
+    return !sameFile(copy, target);
+}
+
+// Removes what a reservation names of a restore that made it: its targets while they are second
+// names of its copies (never once recorded), then the copies, the data file's with the side files
+// SQLite keeps beside it. Whether all of it is gone; a target that stays keeps its copy, the proof
+// that it is the restore's.
+bool removeMade(const Reservation& made, bool recorded) {
+    if (!unplace(made.dataFile, made.copy, recorded) ||
+        !unplace(made.logFile, made.logCopy, recorded)) {
+        return false;
+    }
+    ado::removeSqliteDatabase(made.copy);
+    if (!made.logCopy.empty()) ::unlink(made.logCopy.c_str());
+    return vacancy(made.copy) == 0 && (made.logCopy.empty() || absence(made.logCopy) == 0);
+}
+
+void place(const std::string& copy, const std::string& target) {
+    if (::link(copy.c_str(), target.c_str()) != 0) throw cannotCreateFileError(target, errno);
 }
 
 }  // namespace
 
-RestoreCopy::RestoreCopy(const std::string& dataFile)
-    : path_(dataFile + std::string(kCopyMark) + std::to_string(::getpid())),
-      lock_(::open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644)) {
-    if (lock_ < 0) {
-        throw statementError(kFileExists, "Cannot create file " + serverQuoted(path_) + ".");
-    }
-    // Newly made, no other open file holds it: the lock is granted at once.
-    if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
-        ::close(lock_);
-        ado::removeSqliteDatabase(path_);
-        throw statementError(kFileExists, "Cannot lock file " + serverQuoted(path_) + ".");
-    }
+RestoreFiles::RestoreFiles(Catalogue& catalogue, const std::function<Reservation()>& reserve)
+    : catalogue_(catalogue) {
+    do {
+        {
+            Catalogue::Change change = catalogue.beginChange();
+            dropRestoresOver(catalogue);
+            change.commit();
+        }
+        // The copies are named before they exist: a restore killed from here on leaves only what
+        // its row names.
+        Catalogue::Change change = catalogue.beginChange();
+        reservation_ = reserve();
+        reservation_.copy = copyName(catalogue, reservation_.dataFile,
+                                     {reservation_.dataFile, reservation_.logFile});
+        reservation_.logCopy =
+            copyName(catalogue, reservation_.logFile,
+                     {reservation_.dataFile, reservation_.logFile, reservation_.copy});
+        catalogue.reserve(reservation_);
+        change.commit();
+        reachStep(RestoreStep::Reserved);
+    } while (!make());
+    reachStep(RestoreStep::CopiesMade);
 }
 
-RestoreCopy::~RestoreCopy() {
-    ado::removeSqliteDatabase(path_);
+// Within a change, so that no other restore judges the reservation between its copy's making and
+// locking.
+bool RestoreFiles::make() {
+    Catalogue::Change change = catalogue_.beginChange();
+    if (!catalogue_.reserved(reservation_.copy)) return false;
+    int failure = 0;
+    const std::string* failed = &reservation_.dataFile;
+    lock_ = createEmpty(reservation_.copy);
+    if (lock_ < 0) {
+        failure = errno;
+    } else if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
+        failure = errno;  // newly made, no other open file holds it: granted at once
+    } else if (const int log = createEmpty(reservation_.logCopy); log < 0) {
+        failure = errno;
+        failed = &reservation_.logFile;
+    } else {
+        ::close(log);
+    }
+    // What it made goes before the lock.
+    const auto unmake = [this](bool logMade) {
+        if (logMade) ::unlink(reservation_.logCopy.c_str());
+        if (lock_ < 0) return;
+        ::unlink(reservation_.copy.c_str());
+        ::close(lock_);
+        lock_ = -1;
+    };
+    if (failure == 0) {
+        try {
+            change.commit();
+        } catch (...) {
+            unmake(true);  // the reservation stays, without files, for the next restore to drop
+            throw;
+        }
+        return true;
+    }
+    unmake(false);
+    catalogue_.dropReservation(reservation_.copy);
+    change.commit();
+    if (failure == EEXIST) return false;  // reserved again under other names
+    throw cannotCreateFileError(*failed, failure);
+}
+
+RestoreFiles::~RestoreFiles() {
+    if (removeMade(reservation_, recorded_)) {
+        try {
+            Catalogue::Change change = catalogue_.beginChange();
+            catalogue_.dropReservation(reservation_.copy);
+            change.commit();
+        } catch (const std::exception&) {
+            // The catalogue held past the restore's timeout: the reservation stays, its files
+            // gone, for the next restore to drop.
+        }
+    }
     ::close(lock_);
+}
+
+void RestoreFiles::record(const std::string& name, const std::string& dataLogicalName,
+                          const std::string& logLogicalName) {
+    Catalogue::Change change = catalogue_.beginChange();
+    place(reservation_.copy, reservation_.dataFile);
+    reachStep(RestoreStep::DataPlaced);
+    place(reservation_.logCopy, reservation_.logFile);
+    reachStep(RestoreStep::LogPlaced);
+    catalogue_.add(name, {dataLogicalName, reservation_.dataFile},
+                   {logLogicalName, reservation_.logFile});
+    change.commit();
+    recorded_ = true;
+    reachStep(RestoreStep::Recorded);
 }
 
 void dropRestoresOver(Catalogue& catalogue) {
     for (const Reservation& over : catalogue.reservations()) {
         if (isHeld(over.copy)) continue;
-        std::error_code ec;
-        // Killed while it placed its files: the data file is the copy itself, the log file it
-        // made is empty.
-        if (fs::exists(over.copy, ec) && fs::equivalent(over.copy, over.dataFile, ec)) {
-            fs::remove(over.dataFile, ec);
-            if (isEmptyFile(over.logFile)) fs::remove(over.logFile, ec);
-        }
-        ado::removeSqliteDatabase(over.copy);
-        catalogue.dropReservation(over.copy);
-    }
-}
-
-void removeStrayCopies(const fs::path& folder) {
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        const std::string copy = copyNamed(entry.path().filename().string());
-        if (!copy.empty() && !isHeld(folder / copy)) fs::remove(entry.path(), ec);
+        const bool recorded = catalogue.recorded(over.dataFile) || catalogue.recorded(over.logFile);
+        if (removeMade(over, recorded)) catalogue.dropReservation(over.copy);
     }
 }
 

@@ -1,37 +1,53 @@
 #pragma once
-// The copy a restore fills before it places it at its data file's path, "DATA.restoring-PID",
-// locked (flock) by the restore while it runs. The lock ends with the restore's process however it
-// ends, also by kill -9, and is never a matter of process ids: a copy whose lock is free belongs
-// to a restore that is over, and what it left is removed.
+// The files a restore makes, each named by its reservation in the catalogue before it exists: the
+// copy it fills from the backup and an empty log, each in its target's folder, placed at their
+// targets as second names (hard links) when the database is recorded, and removed after. The copy
+// is locked (flock) while the restore runs; the lock ends with the restore's process however it
+// ends, also by kill -9, and is never a matter of process ids. A reservation whose copy nobody
+// locks belongs to a restore that is over: what its row names is removed, the targets only while
+// they are second names of its copies and the database is not recorded. A file that no row names
+// is never removed, whatever its name.
 
-#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/sqlserver/catalogue.hpp"
 
 namespace sqlserver {
 
-class RestoreCopy {
+class RestoreFiles {
   public:
-    // Makes the empty copy for a data file and locks it; fails with 5170 when it exists.
-    explicit RestoreCopy(const std::string& dataFile);
-    // Removes the copy and its journal, then lets the lock go.
-    ~RestoreCopy();
-    RestoreCopy(const RestoreCopy&) = delete;
-    RestoreCopy& operator=(const RestoreCopy&) = delete;
+    // Drops the reservations of restores that are over, then reserves in one change: `reserve`
+    // checks the name and the targets and gives the reservation's name and targets, the copies
+    // are named here. Then makes the copies, the data file's locked, in a change of their own: a
+    // reservation dropped meanwhile as one that is over, or a copy's name taken meanwhile by a
+    // file, is reserved again. A copy that cannot be made fails naming its target.
+    RestoreFiles(Catalogue& catalogue, const std::function<Reservation()>& reserve);
+    // Removes the copies, and what it placed unless recorded, then drops the reservation and
+    // lets the lock go.
+    ~RestoreFiles();
+    RestoreFiles(const RestoreFiles&) = delete;
+    RestoreFiles& operator=(const RestoreFiles&) = delete;
 
-    [[nodiscard]] const std::string& path() const noexcept { return path_; }
+    // The copy of the data file, to fill; never named to a user.
+    [[nodiscard]] const std::string& copy() const noexcept { return reservation_.copy; }
+
+    // In one change: places the copies at their targets and catalogues the database with the
+    // logical names of its files; a target that cannot be placed fails naming it.
+    void record(const std::string& name, const std::string& dataLogicalName,
+                const std::string& logLogicalName);
 
   private:
-    std::string path_;
-    int lock_;
+    [[nodiscard]] bool make();
+
+    Catalogue& catalogue_;
+    Reservation reservation_;
+    int lock_ = -1;
+    bool recorded_ = false;
 };
 
-// Within a change of the catalogue: drops the reservations of restores that are over, with their
-// copies and the files they placed without recording them.
+// Within a change of the catalogue: drops the reservations of restores that are over, with the
+// files their rows name.
 void dropRestoresOver(Catalogue& catalogue);
-
-// Removes in a folder the copies (and their journals) that no live restore holds, reserved or not.
-void removeStrayCopies(const std::filesystem::path& folder);
 
 }  // namespace sqlserver

@@ -1,8 +1,10 @@
 #pragma once
 // The server's own error numbers and the ADO errors that carry them.
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
+#include <system_error>
 
 #include "platform/ado/errors.hpp"
 
@@ -22,6 +24,8 @@ enum ServerError : int32_t {
     kNotABackup = 3241,          // the file is no backup
     kCatalogueUnusable = 3417,   // a catalogue the server cannot use
     kCannotOpenDatabase = 4060,  // the connection names an unknown database
+    kFileActivation = 5105,      // a physical name the server cannot resolve
+    kCannotCreateFile = 5123,    // a file the system does not let the server make
     kDirectoryLookupFailed = 5133,
     kFileExists = 5170,
     kLoginNotTrusted = 18452,
@@ -42,6 +46,38 @@ enum ServerError : int32_t {
 // A value as the server's messages quote it.
 [[nodiscard]] inline std::string serverQuoted(const std::string& value) {
     return "'" + oleaut::echoed(value) + "'";
+}
+
+// A physical name the server would have to resolve against its client's folder (empty or
+// relative): it resolves none.
+[[nodiscard]] inline ado::ProviderError fileActivationError(const std::string& physicalName) {
+    return statementError(kFileActivation,
+                          "A file activation error occurred. The physical file name " +
+                              serverQuoted(physicalName) +
+                              " may be incorrect. Diagnose and correct additional errors, and "
+                              "retry the operation.");
+}
+
+// A file the server could not make or write, named as the statement gave it, with the system's
+// reason: one that exists, one in a folder that is not there, or any other.
+[[nodiscard]] inline ado::ProviderError cannotCreateFileError(const std::string& path,
+                                                              int systemError) {
+    if (systemError == EEXIST) {
+        return statementError(kFileExists, "Cannot create file " + serverQuoted(path) +
+                                               " because it already exists. Change the file path "
+                                               "or the file name, and retry the operation.");
+    }
+    if (systemError == ENOENT || systemError == ENOTDIR) {
+        return statementError(kDirectoryLookupFailed,
+                              "Directory lookup for the file \"" + oleaut::echoed(path) +
+                                  "\" failed with the operating system error 3(The system cannot "
+                                  "find the path specified.).");
+    }
+    return statementError(
+        kCannotCreateFile,
+        "CREATE FILE encountered operating system error " + std::to_string(systemError) + "(" +
+            std::generic_category().message(systemError) +
+            ") while attempting to open or create the physical file " + serverQuoted(path) + ".");
 }
 
 // A table that is not there, as ADO tells it whatever the provider.

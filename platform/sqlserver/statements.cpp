@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/oleaut/enclosed.hpp"
+#include "platform/oleaut/text.hpp"
 #include "platform/sqlserver/database_names.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
@@ -37,11 +38,12 @@ constexpr std::array<Pattern, 8> kPatterns = {{
      "(([001_Таблицы_АРМов].[Нал])=0) AND (([001_Таблицы_АРМов].[Резерв1])='0'))"},
 }};
 
-// A text that matches a pattern: its values, and whether a bracketed name among them is empty
-// (blanks only included).
+// A text that matches a pattern: its values, whether a bracketed name among them is empty
+// (blanks only included), and the first value that is not UTF-8, if any.
 struct Match {
     std::vector<std::string> values;
     bool emptyName = false;
+    std::optional<std::string> notText;
 };
 
 std::optional<Match> match(std::string_view pattern, std::string_view text) {
@@ -59,6 +61,7 @@ std::optional<Match> match(std::string_view pattern, std::string_view text) {
                              : oleaut::readEnclosed(text, pos, '[', ']', true);
         if (!value) return std::nullopt;
         if (!literal && keptName(*value).empty()) found.emptyName = true;
+        if (!found.notText && !oleaut::isValidUtf8(*value)) found.notText = *value;
         found.values.push_back(std::move(*value));
         pattern.remove_prefix(literal ? kLiteral.size() : kName.size());
     }
@@ -78,6 +81,15 @@ std::optional<Statement> parseStatement(std::string_view text) {
                                  "statements, verify each column has a name. For other "
                                  "statements, look for empty alias names. Aliases defined as \"\" "
                                  "or [] are not allowed. Change the alias to a valid name.");
+        }
+        // The server reads its statements as Unicode text: bytes that are no UTF-8 characters
+        // are no name or literal to it, and it fails where they stand, its invalid bytes shown
+        // as U+FFFD.
+        if (found->notText) {
+            throw statementError(
+                kIncorrectSyntax,
+                "Incorrect syntax near " +
+                    serverQuoted(oleaut::encodeUtf8(oleaut::decodeUtf8(*found->notText))) + ".");
         }
         return Statement{pattern.kind, std::move(found->values)};
     }

@@ -27,7 +27,8 @@ struct Statement {
 };
 
 // What a text is, with its values; nothing when it is none of the statements. An empty bracketed
-// name ("[]", or blanks only) fails with 1038, as the server refuses it before it runs anything.
+// name ("[]", or blanks only) fails with 1038, as the server refuses it before it runs anything;
+// a name or literal that is not UTF-8 with 102.
 [[nodiscard]] std::optional<Statement> parseStatement(std::string_view text);
 
 }  // namespace sqlserver

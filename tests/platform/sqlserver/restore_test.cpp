@@ -1,5 +1,6 @@
 // Restores beside one another: of different names side by side, waiting for the catalogue up to
-// their timeout, a killed one cleaned up after; and a catalogue of an earlier shape.
+// their timeout, a killed one cleaned up after by record alone; and a catalogue of an earlier
+// shape.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -11,6 +12,8 @@
 #include <latch>
 #include <set>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "tests/platform/sqlserver/server_fixture.hpp"
 
@@ -37,9 +40,56 @@ std::set<std::string> filesIn(const std::filesystem::path& folder) {
     return names;
 }
 
-std::string copyOf(const std::string& dataFile, pid_t pid) {
-    return dataFile + ".restoring-" + std::to_string(pid);
+// The copies that the catalogue's reservation for a data file names and that exist, the data
+// file's first.
+std::vector<std::string> copiesOf(const std::filesystem::path& server,
+                                  const std::string& dataFile) {
+    ado::sqlite::File master(server / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+    const ado::RowSet rows = master.run("SELECT * FROM restoring WHERE data_file = ?", {dataFile});
+    std::vector<std::string> copies;
+    for (size_t column = 3; rows.rowCount() > 0 && column < rows.columns->size(); ++column) {
+        const std::string copy = ado::sqlite::textAt(rows, 0, column);
+        if (std::filesystem::exists(copy)) copies.push_back(copy);
+    }
+    return copies;
 }
+
+// A restore in a child process, stopped at a step until killed.
+class StoppedRestore {
+  public:
+    StoppedRestore(const std::function<void()>& restore, sqlserver::RestoreStep step) {
+        int reached[2];
+        if (::pipe(reached) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            sqlserver::ScopedStepHook stop(step, [&] {
+                (void)!::write(reached[1], "s", 1);
+                std::this_thread::sleep_for(30s);
+            });
+            nativeErrorOf(restore);
+            ::_exit(0);
+        }
+        ::close(reached[1]);
+        char byte = 0;
+        stopped_ = pid_ > 0 && ::read(reached[0], &byte, 1) == 1;
+        ::close(reached[0]);
+    }
+    ~StoppedRestore() { kill(); }
+    StoppedRestore(const StoppedRestore&) = delete;
+    StoppedRestore& operator=(const StoppedRestore&) = delete;
+
+    [[nodiscard]] bool stopped() const { return stopped_; }
+    void kill() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+  private:
+    pid_t pid_ = -1;
+    bool stopped_ = false;
+};
 
 // While a restore copies (slowly, by a fault), restores of other names complete and one of its
 // name finds the name taken.
@@ -51,8 +101,7 @@ TEST_F(StandInRestores, RestoresOfDifferentNamesRunSideBySide) {
         slowCopy.emplace(StatementKind::Restore, sqlserver::Fault{std::nullopt, 1000ms});
         std::atomic<int32_t> slowRestored = -1;
         std::jthread copying([&] { slowRestored = nativeErrorOf([&] { restore(slow); }); });
-        ASSERT_TRUE(eventually(
-            [&] { return std::filesystem::exists(copyOf(target(slow + ".mdf"), ::getpid())); }));
+        ASSERT_TRUE(eventually([&] { return !copiesOf(server_, target(slow + ".mdf")).empty(); }));
         EXPECT_EQ(nativeErrorOf([&] {
                       connect()->Execute(restoreText(slow + " ", target("x.mdf"), target("x.ldf")));
                   }),
@@ -89,9 +138,8 @@ TEST_F(StandInRestores, ARestoreWaitsForTheCatalogueUpToItsTimeout) {
         std::latch taken(1);
         std::jthread holder([&] {
             if (c.whileCopying) {
-                EXPECT_TRUE(eventually([&] {
-                    return std::filesystem::exists(copyOf(target(name + ".mdf"), ::getpid()));
-                }));
+                EXPECT_TRUE(
+                    eventually([&] { return !copiesOf(server_, target(name + ".mdf")).empty(); }));
             }
             {
                 ado::sqlite::FileTransaction hold(master);
@@ -120,68 +168,132 @@ TEST_F(StandInRestores, ARestoreWaitsForTheCatalogueUpToItsTimeout) {
                                      "Waits3.ldf", "Waits3.mdf"}));
 }
 
-// A restore killed while it copies leaves its copy (and journal) and its reservation: while its
-// process lives they are untouched, once it is gone the next restore removes them.
-TEST_F(StandInRestores, AKilledRestoreLeavesNothingBehind) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        sqlserver::ScopedFault stuck(StatementKind::Restore, {std::nullopt, 20s});
-        nativeErrorOf([&] {
-            connect()->Execute(restoreText("Killed", target("Killed.mdf"), target("Killed.ldf")));
-        });
-        ::_exit(0);
-    }
-    ASSERT_GT(child, 0);
-    struct Reaped {
-        pid_t pid;
-        ~Reaped() {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
+// What looks like a restore's copy but is none, a user's file or a recorded database's, is never
+// removed. What a killed restore made is untouched while it lives and removed by the next restore
+// once it is gone, whatever step it was killed at; a recorded database stays.
+TEST_F(StandInRestores, ARestoreRemovesOnlyWhatItsCatalogueRecorded) {
+    const auto folder = root_.path() / "BD";
+    const std::string pid = std::to_string(::getpid());
+    const std::vector<std::string> foreign = {
+        "notes.restoring-2024", "notes.restoring-2024-journal", "Beside1.mdf.restoring-" + pid,
+        "restoring-" + pid + "-1", "restoring-" + pid + "-2-journal"};
+    std::set<std::string> kept(foreign.begin(), foreign.end());
+    for (const std::string& name : foreign)
+        std::ofstream(folder / name) << name;
+    connect()->Execute(
+        restoreText("Evil", target("evil.mdf.restoring-123"), target("evil.ldf.restoring-123")));
+    kept.insert({"evil.mdf.restoring-123", "evil.ldf.restoring-123"});
+    const struct {
+        const char* what;
+        sqlserver::RestoreStep step;
+        bool besideRuns;  // another restore runs while it is stopped: it holds no change
+        int32_t again;    // the error of its restore run again once it is killed
+    } kills[] = {
+        {"reserved", sqlserver::RestoreStep::Reserved, true, 0},
+        {"copying", sqlserver::RestoreStep::CopiesMade, true, 0},
+        {"data file placed", sqlserver::RestoreStep::DataPlaced, false, 0},
+        {"log file placed", sqlserver::RestoreStep::LogPlaced, false, 0},
+        {"recorded", sqlserver::RestoreStep::Recorded, true, sqlserver::kDatabaseExists},
+    };
+    int trial = 0;
+    for (const auto& kill : kills) {
+        SCOPED_TRACE(kill.what);
+        const std::string name = "Killed" + std::to_string(++trial);
+        StoppedRestore killed([&] { restore(name); }, kill.step);
+        ASSERT_TRUE(killed.stopped());
+        EXPECT_EQ(std::filesystem::exists(target(name + ".mdf")),
+                  kill.step >= sqlserver::RestoreStep::DataPlaced);
+        // The copy of the data file, being written, has a journal.
+        const auto copies = copiesOf(server_, target(name + ".mdf"));
+        if (!copies.empty()) std::ofstream(copies.front() + "-journal") << "pages";
+        if (kill.besideRuns) {
+            const std::set<std::string> stopped = filesIn(folder);
+            const std::string beside = "Beside" + std::to_string(trial);
+            restore(beside);
+            kept.insert({beside + ".mdf", beside + ".ldf"});
+            for (const std::string& file : stopped)
+                EXPECT_TRUE(std::filesystem::exists(folder / file)) << file;
         }
-    } reaped{child};
-    const std::string copy = copyOf(target("Killed.mdf"), child);
-    ASSERT_TRUE(eventually([&] { return std::filesystem::exists(copy); }));
-    std::ofstream(copy + "-journal") << "pages";
-    restore("Other");
-    EXPECT_EQ(nativeErrorOf([&] {
-                  connect()->Execute(restoreText("KILLED", target("k.mdf"), target("k.ldf")));
-              }),
-              sqlserver::kDatabaseExists);
-    EXPECT_TRUE(std::filesystem::exists(copy));
-    EXPECT_TRUE(std::filesystem::exists(copy + "-journal"));
-    ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
-    restore("Killed");
-    EXPECT_EQ(filesIn(root_.path() / "BD"),
-              (std::set<std::string>{"Killed.ldf", "Killed.mdf", "Other.ldf", "Other.mdf"}));
+        killed.kill();
+        EXPECT_EQ(nativeErrorOf([&] { restore(name); }), kill.again);
+        kept.insert({name + ".mdf", name + ".ldf"});
+        EXPECT_EQ(filesIn(folder), kept);
+    }
+    for (const std::string& name : foreign)
+        EXPECT_EQ(testing_support::fileContents(folder / name), name);
+    ado::sqlite::File evil(target("evil.mdf.restoring-123"), ado::sqlite::File::Mode::ReadOnly);
+    EXPECT_TRUE(evil.hasTable("Договоры"));
 }
 
-// A catalogue made before database names had a key (databases with two columns) is upgraded when
-// opened; one holding two names that are one to the server is refused in words.
+// Between reserving and making its copies a restore holds no lock: another restore may drop its
+// reservation as one that is over, or a file may take its copy's name. It reserves again and
+// completes, and the file stays.
+TEST_F(StandInRestores, ARestoreReservesAgainWhenItsReservationGoesMeanwhile) {
+    const struct {
+        const char* what;
+        std::function<void(const std::string& copy)> meddle;
+        bool fileStays;  // a file of the copy's name then stays beside the restored ones
+    } cases[] = {
+        {"another restore drops it", [&](const std::string&) { restore("Beside"); }, false},
+        {"a file takes its copy's name",
+         [&](const std::string& copy) { std::ofstream(copy) << "mine"; }, true},
+    };
+    int trial = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto folder = root_.path() / ("BD" + std::to_string(++trial));
+        std::filesystem::create_directory(folder);
+        const std::string data = (folder / "Again.mdf").string();
+        bool meddled = false;
+        std::string copy;
+        sqlserver::ScopedStepHook meddle(sqlserver::RestoreStep::Reserved, [&] {
+            if (std::exchange(meddled, true)) return;
+            ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+            copy = ado::sqlite::textAt(
+                master.run("SELECT copy FROM restoring WHERE data_file = ?", {data}), 0, 0);
+            c.meddle(copy);
+        });
+        connect()->Execute(
+            restoreText("Again" + std::to_string(trial), data, (folder / "Again.ldf").string()));
+        std::set<std::string> expected = {"Again.ldf", "Again.mdf"};
+        if (c.fileStays) {
+            expected.insert(std::filesystem::path(copy).filename().string());
+            EXPECT_EQ(testing_support::fileContents(copy), "mine");
+        }
+        EXPECT_EQ(filesIn(folder), expected);
+    }
+}
+
+// A catalogue of an earlier shape is upgraded when opened: one made before database names had a
+// key (databases with two columns), or before a restore's reservation named its log's copy. One
+// holding two names that are one to the server is refused in words.
 TEST_F(StandInRestores, AnOldCatalogueIsUpgradedWhenOpened) {
+    const std::string unkeyed =
+        "CREATE TABLE old(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL);"
+        "INSERT INTO old SELECT database_id, name FROM databases;"
+        "DROP TABLE databases; ALTER TABLE old RENAME TO databases;"
+        "DROP TABLE IF EXISTS restoring; PRAGMA user_version = 0;";
     const struct {
         const char* server;
-        const char* twins;  // names also catalogued
+        std::string earlier;  // what makes the catalogue of the earlier shape
         int32_t native;
         std::string message;  // the refusal's start
         std::string databases;
     } cases[] = {
-        {"Old1", "", 0, "", "master|tempdb|model|msdb|Virsel_Demo"},
-        {"Old2", "('Twin'), ('Twin ')", sqlserver::kCatalogueUnusable, "The server's catalogue '",
-         ""},
+        {"Old1", unkeyed, 0, "", "master|tempdb|model|msdb|Virsel_Demo"},
+        {"Old2", unkeyed + "INSERT INTO databases(name) VALUES ('Twin'), ('Twin ')",
+         sqlserver::kCatalogueUnusable, "The server's catalogue '", ""},
+        {"Old3",
+         "DROP TABLE restoring; CREATE TABLE restoring(name_key TEXT PRIMARY KEY, data_file TEXT "
+         "NOT NULL, log_file TEXT NOT NULL, copy TEXT NOT NULL UNIQUE); PRAGMA user_version = 1;",
+         0, "", "master|tempdb|model|msdb|Virsel_Demo"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.server);
         const auto folder = sqlserver::makeServer(c.server);
         {
             ado::sqlite::File master(folder / "master.mdf", ado::sqlite::File::Mode::ReadWrite);
-            master.run(
-                std::string("CREATE TABLE old(database_id INTEGER PRIMARY KEY, name TEXT NOT NULL);"
-                            "INSERT INTO old SELECT database_id, name FROM databases;"
-                            "DROP TABLE databases; ALTER TABLE old RENAME TO databases;"
-                            "DROP TABLE IF EXISTS restoring; PRAGMA user_version = 0;") +
-                (*c.twins ? std::string("INSERT INTO databases(name) VALUES ") + c.twins
-                          : std::string()));
+            master.run(c.earlier);
         }
         try {
             ado::Connection connection;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <latch>
 #include <set>
 #include <thread>
@@ -206,6 +210,96 @@ TEST_F(StandInServer, RefusalsLeaveNothingBehind) {
         EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
         master.run("INSERT OR IGNORE INTO my_permissions VALUES ('CONNECT'), ('CREATE DATABASE')");
     }
+}
+
+// Whether a restore left no database, no reservation and no file in the folders given.
+void expectNothingMade(const std::filesystem::path& server,
+                       std::initializer_list<std::filesystem::path> folders) {
+    ado::sqlite::File master(server / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM restoring").cells.get(0)), 0);
+    for (const auto& folder : folders)
+        EXPECT_TRUE(std::filesystem::is_empty(folder)) << folder;
+}
+
+// A physical name the server cannot make is refused before anything is made, naming the name as
+// given and why: a name the server would have to resolve against its client's folder, a name too
+// long for the file system. A name that is not UTF-8 is no text the server reads.
+TEST_F(StandInServer, NamesTheServerCannotMakeAreRefusedBeforeAnythingIsMade) {
+    std::string letters;
+    for (int i = 0; i < 130; ++i)
+        letters += "ж";
+    const std::string tooLong = target(letters + ".mdf");
+    const std::string data = target("New.mdf"), log = target("New.ldf");
+    const auto activation = [](const std::string& name) {
+        return "A file activation error occurred. The physical file name '" + name +
+               "' may be incorrect. Diagnose and correct additional errors, and retry the "
+               "operation.";
+    };
+    const struct {
+        const char* what;
+        std::string text;
+        int32_t native;
+        std::string message;
+    } cases[] = {
+        {"an empty data file", restoreText("New", "", log), 5105, activation("")},
+        {"a relative data file", restoreText("New", "New.mdf", log), 5105, activation("New.mdf")},
+        {"a relative log file", restoreText("New", data, "BD/New.ldf"), 5105,
+         activation("BD/New.ldf")},
+        {"a name that is not UTF-8", restoreText("New\xff", data, log), 102,
+         "Incorrect syntax near 'New\xef\xbf\xbd'."},
+        {"a file name too long", restoreText("New", tooLong, log), 5123,
+         "CREATE FILE encountered operating system error 36(File name too long) while "
+         "attempting to open or create the physical file '" +
+             tooLong + "'."},
+    };
+    const auto client = root_.path() / "client";
+    std::filesystem::create_directory(client);
+    struct InFolder {
+        std::filesystem::path earlier = std::filesystem::current_path();
+        explicit InFolder(const std::filesystem::path& folder) {
+            std::filesystem::current_path(folder);
+        }
+        ~InFolder() { std::filesystem::current_path(earlier); }
+    } inClient(client);
+    auto connection = connect();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            connection->Execute(c.text);
+            ADD_FAILURE() << "not refused";
+        } catch (const ado::ProviderError& e) {
+            EXPECT_EQ(e.nativeError(), c.native);
+            EXPECT_EQ(e.description(), c.message);
+        }
+        expectNothingMade(server_, {root_.path() / "BD", client});
+    }
+}
+
+// A restore that runs out of disk names the file it could not write, not the backup it reads, and
+// leaves nothing behind.
+TEST_F(StandInServer, ARestoreOnAFullDiskNamesItsTarget) {
+    const auto small = root_.path() / "small";
+    std::filesystem::create_directory(small);
+    if (::mount("kalvik-test", small.c_str(), "tmpfs", 0, "size=4k") != 0) {
+        GTEST_SKIP() << "no small file system can be mounted: " << std::strerror(errno);
+    }
+    struct Unmounted {
+        std::filesystem::path folder;
+        ~Unmounted() { ::umount2(folder.c_str(), MNT_DETACH); }
+    } unmounted{small};
+    const std::string data = (small / "New.mdf").string();
+    try {
+        connect()->Execute(restoreText("New", data, (small / "New.ldf").string()));
+        ADD_FAILURE() << "restored on a full disk";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.nativeError(), 5123);
+        EXPECT_EQ(e.description(),
+                  "CREATE FILE encountered operating system error 28(No space left on device) "
+                  "while attempting to open or create the physical file '" +
+                      data + "'.");
+    }
+    expectNothingMade(server_, {small});
 }
 
 // Restores of one name (in any letter case, with trailing blanks or not) started at once, over
