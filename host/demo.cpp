@@ -155,7 +155,7 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
     try {
         const std::string file = std::filesystem::absolute(databaseFile).string();
         // Held to the end of the run: another run on the file waits until this one is done.
-        const kalvik::demo::DemoLock lock(file, [&file] {
+        kalvik::demo::DemoLock lock(file, [&file] {
             std::cout << "Another kalvik demo is running on " << file << "; waiting for it to end"
                       << std::endl;
         });
