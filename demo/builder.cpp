@@ -120,7 +120,8 @@ std::string demoConnectionString(const std::string& file) {
     return "Provider=SQLite;Data Source=" + file;
 }
 
-std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers) {
+std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers,
+                              const std::function<void()>& whenInUse) {
     const std::string file = lock.file().string();
     std::error_code ec;
     if ((std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) &&
@@ -132,7 +133,7 @@ std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsum
     }
     const BuildFile building(lock);
     build(building.path(), largeConsumers);
-    ado::replaceSqliteDatabase(building.path(), file);
+    ado::replaceSqliteDatabase(building.path(), file, whenInUse);
     return demoConnectionString(file);
 }
 

@@ -161,7 +161,10 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         });
         std::cout << "Building the demonstration database " << file << '\n';
         const std::string connectionString =
-            kalvik::demo::buildDemoDatabase(lock, generatedConsumers);
+            kalvik::demo::buildDemoDatabase(lock, generatedConsumers, [&file] {
+                std::cout << "Another connection has " << file << " open; waiting for it to close"
+                          << std::endl;
+            });
         if (generatedConsumers) {
             std::cout << "    with " << *generatedConsumers
                       << " generated consumers, their outages, flushings and ventilation\n";
