@@ -14,6 +14,7 @@ namespace {
 constexpr int kBusyTimeoutMs = 30000;      // journal rows of other workstations do not block us
 constexpr int kProgressEveryOps = 1000;    // how often a running statement checks its deadline
 constexpr size_t kMaxCachedBatches = 512;  // texts built per call must not grow the cache forever
+constexpr int kMaxOpenings = 3;            // of a file replaced while it was being opened
 
 [[noreturn]] void failOpen(const std::filesystem::path& file, const std::string& why) {
     throw adoError(adErrProviderFailed,
@@ -60,12 +61,13 @@ bool movedSinceOpened(sqlite3* db) {
 // The busy timeout comes first, so that every later step waits for a lock another connection
 // holds. Reading the schema version reads the file's header: a file that is no database fails
 // here; from then on, as long as the handle is open, SQLite knows the file to be in use. WAL is
-// switched on once, by a writer, when the file is not in WAL already. False, with nothing
-// written, when the file was replaced before its first read.
-[[nodiscard]] bool configure(sqlite3* db, const std::filesystem::path& file, bool readOnly) {
+// switched on once, by a writer, when the file is not in WAL already. With reopenIfMoved, false,
+// with nothing written, when the file was replaced before its first read.
+[[nodiscard]] bool configure(sqlite3* db, const std::filesystem::path& file, bool readOnly,
+                             bool reopenIfMoved) {
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     execOrFail(db, file, "PRAGMA schema_version");
-    if (movedSinceOpened(db)) return false;
+    if (reopenIfMoved && movedSinceOpened(db)) return false;
     if (readOnly) return true;
     execOrFail(db, file, "PRAGMA synchronous=NORMAL");
     if (execOrFail(db, file, "PRAGMA journal_mode") != "wal") {
@@ -75,7 +77,9 @@ bool movedSinceOpened(sqlite3* db) {
 }
 
 // The handle on the file at the path when it is first read; one on a file replaced in the
-// meantime is closed, and the path opened again.
+// meantime is closed, and the path opened again. A replacement takes a whole build, so that the
+// next opening finds the file settled; the bound stops a file system whose file numbers change
+// from making the opening go round forever.
 sqlite3* openHandle(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) failOpen(file, "the file does not exist");
@@ -86,7 +90,7 @@ sqlite3* openHandle(const std::filesystem::path& file) {
     const bool readOnly = !writable(file);
     const int flags =
         (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    for (;;) {
+    for (int opening = 1;; ++opening) {
         sqlite3* db = nullptr;
         const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
         if (rc != SQLITE_OK) {
@@ -95,7 +99,7 @@ sqlite3* openHandle(const std::filesystem::path& file) {
             failOpen(file, why);
         }
         try {
-            if (configure(db, file, readOnly)) return db;
+            if (configure(db, file, readOnly, opening < kMaxOpenings)) return db;
         } catch (...) {
             sqlite3_close_v2(db);
             throw;
