@@ -1,6 +1,7 @@
 #include "demo/builder.hpp"
 
 #include <filesystem>
+#include <string>
 
 #include "demo/demo_files.hpp"
 #include "platform/ado/command.hpp"
@@ -52,20 +53,47 @@ bool isDemoDatabase(const std::string& file) {
     return ado::sqliteApplicationId(file) == kDemoApplicationId;
 }
 
-// The file a build goes into: a leftover of a killed build is removed before, and whatever a
-// failed build leaves is removed after.
+// The file a build goes into, FILE.building, ours by the lock's record: recorded there before it
+// is made, and the record cleared once it is gone. One that a killed run recorded is removed
+// before; any other file at its path fails with error 58 and stays as it is. Whatever a failed
+// build leaves is removed after.
 class BuildFile {
   public:
-    explicit BuildFile(std::string path) : path_(std::move(path)) {
-        ado::removeSqliteDatabase(path_);
+    explicit BuildFile(DemoLock& lock) : lock_(lock), path_(lock.file().string() + ".building") {
+        if (lock_.buildLeftOver()) {
+            ado::removeSqliteDatabase(path_);
+        } else {
+            refuseAnyAt(path_);
+            for (const char* suffix : ado::kSqliteSideFiles)
+                refuseAnyAt(path_ + suffix);
+        }
+        lock_.recordBuild(true);
     }
-    ~BuildFile() { ado::removeSqliteDatabase(path_); }
+    ~BuildFile() {
+        ado::removeSqliteDatabase(path_);
+        try {
+            lock_.recordBuild(false);
+        } catch (const oleaut::Error&) {
+            // A destructor throws nothing: left recorded, the build file that is gone is only
+            // looked for by the next run.
+        }
+    }
     BuildFile(const BuildFile&) = delete;
     BuildFile& operator=(const BuildFile&) = delete;
 
     const std::string& path() const noexcept { return path_; }
 
   private:
+    static void refuseAnyAt(const std::string& path) {
+        std::error_code ec;
+        if (!std::filesystem::exists(path, ec) && !std::filesystem::is_symlink(path, ec)) return;
+        throw oleaut::Error(oleaut::kFileAlreadyExists,
+                            "File already exists: " + path +
+                                " is not the build of a kalvik demo run and is left as it is; "
+                                "delete it or name another file");
+    }
+
+    DemoLock& lock_;
     std::string path_;
 };
 
@@ -92,7 +120,8 @@ std::string demoConnectionString(const std::string& file) {
     return "Provider=SQLite;Data Source=" + file;
 }
 
-std::string buildDemoDatabase(const DemoLock& lock, std::optional<int32_t> largeConsumers) {
+std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers,
+                              const std::function<void()>& whenInUse) {
     const std::string file = lock.file().string();
     std::error_code ec;
     if ((std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) &&
@@ -102,14 +131,14 @@ std::string buildDemoDatabase(const DemoLock& lock, std::optional<int32_t> large
                                 " is not a demonstration database and is left as it is; "
                                 "delete it or name another file");
     }
-    const BuildFile building(file + ".building");
+    const BuildFile building(lock);
     build(building.path(), largeConsumers);
-    ado::replaceSqliteDatabase(building.path(), file);
+    ado::replaceSqliteDatabase(building.path(), file, whenInUse);
     return demoConnectionString(file);
 }
 
 std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {
-    const DemoLock lock(file);
+    DemoLock lock(file);
     return buildDemoDatabase(lock, largeConsumers);
 }
 

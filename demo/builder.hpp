@@ -4,6 +4,7 @@
 // and data.sql, in that order.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,10 +16,12 @@ namespace kalvik::demo {
 // file is replaced only when this builder made it; any other file fails with error 58 and stays
 // untouched. The build goes into FILE.building beside it, renamed over the file when whole, so
 // that the file is at every moment the earlier database or the new one; a failed build leaves
-// nothing of its own. With largeConsumers, every subject's generate.sql then adds that many
-// consumers.
-std::string buildDemoDatabase(const DemoLock& lock,
-                              std::optional<int32_t> largeConsumers = std::nullopt);
+// nothing of its own, and a file at FILE.building that no run made fails with error 58 and stays.
+// The file is replaced only when no other connection has it open: the build waits for that,
+// calling whenInUse once before it waits. With largeConsumers, every subject's generate.sql then
+// adds that many consumers.
+std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers = std::nullopt,
+                              const std::function<void()>& whenInUse = {});
 
 // The same under a lock of its own, waiting for another build of the file to end.
 std::string buildDemoDatabase(const std::string& file,

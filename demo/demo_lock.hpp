@@ -1,7 +1,11 @@
 #pragma once
 // The lock of one demonstration database file, held across processes: while a run holds it, no
 // other run builds, replaces or works on that file. It is an exclusive flock on FILE.lock beside
-// the file, made when taken and removed when released; one left by a killed run is taken over.
+// the file. The lock file is ours by record, never by its name: a run makes it afresh, holding
+// the mark of a demonstration lock, and removes it when released; an existing file is taken only
+// when it holds that mark (a lock another run holds, or one a killed run left). The lock file also
+// records whether its holder has a build file, so that the run that takes over a killed run's
+// lock knows that build file for the killed run's own.
 
 #include <filesystem>
 #include <functional>
@@ -11,7 +15,8 @@ namespace kalvik::demo {
 class DemoLock {
   public:
     // Takes the lock, waiting while another process holds it; whenWaiting is called before such a
-    // wait. Fails with error 75 when the lock file cannot be made.
+    // wait. Fails with error 58 when FILE.lock is a file that no run made, which stays as it is,
+    // and with error 75 when the lock file cannot be made.
     explicit DemoLock(std::filesystem::path file, const std::function<void()>& whenWaiting = {});
     ~DemoLock();
     DemoLock(const DemoLock&) = delete;
@@ -20,10 +25,18 @@ class DemoLock {
     // The database file the lock is for.
     const std::filesystem::path& file() const noexcept { return file_; }
 
+    // Whether the run that held the lock before this one ended while it had a build file.
+    bool buildLeftOver() const noexcept { return buildLeftOver_; }
+
+    // Records whether this run has a build file: set before the file is made, cleared once it
+    // is gone. Fails with error 75 when the record cannot be written.
+    void recordBuild(bool exists);
+
   private:
     std::filesystem::path file_;
     std::filesystem::path lockFile_;
     int descriptor_ = -1;
+    bool buildLeftOver_ = false;
 };
 
 }  // namespace kalvik::demo

@@ -155,13 +155,16 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
     try {
         const std::string file = std::filesystem::absolute(databaseFile).string();
         // Held to the end of the run: another run on the file waits until this one is done.
-        const kalvik::demo::DemoLock lock(file, [&file] {
+        kalvik::demo::DemoLock lock(file, [&file] {
             std::cout << "Another kalvik demo is running on " << file << "; waiting for it to end"
                       << std::endl;
         });
         std::cout << "Building the demonstration database " << file << '\n';
         const std::string connectionString =
-            kalvik::demo::buildDemoDatabase(lock, generatedConsumers);
+            kalvik::demo::buildDemoDatabase(lock, generatedConsumers, [&file] {
+                std::cout << "Another connection has " << file << " open; waiting for it to close"
+                          << std::endl;
+            });
         if (generatedConsumers) {
             std::cout << "    with " << *generatedConsumers
                       << " generated consumers, their outages, flushings and ventilation\n";

@@ -1,9 +1,13 @@
 #pragma once
 // The database a calculation run works on: its connection string and the `Open_RST` object,
 // created on first use and kept for the run, through which the run opens its recordsets and
-// writes its journal lines.
+// writes its journal lines. From that first use on, a connection of the run's own keeps the
+// database open to the run's end, so that every connection the run opens by the string, its
+// result tables opened afresh every 500 rows included, goes to the one handle on the file the run
+// started on, and the file stays in use, never replaced, while the run works on it.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,6 +17,7 @@
 #include "library/com/service.hpp"
 #include "library/services/bound_recordset.hpp"
 #include "library/services/procedure_command.hpp"
+#include "platform/ado/connection.hpp"
 
 namespace kalvik {
 
@@ -21,7 +26,7 @@ class RunDatabase {
     explicit RunDatabase(std::string connString) : connString_(std::move(connString)) {}
 
     [[nodiscard]] const std::string& connString() const noexcept { return connString_; }
-    [[nodiscard]] IOpen_RST& openRst() { return openRst_.get(); }
+    [[nodiscard]] IOpen_RST& openRst();
 
     // One line of the run's journal, with the empty text as the workstation.
     void journal(const std::string& line);
@@ -55,6 +60,7 @@ class RunDatabase {
   private:
     std::string connString_;
     Service<IOpen_RST> openRst_;
+    std::shared_ptr<ado::Connection> held_;
 };
 
 }  // namespace kalvik

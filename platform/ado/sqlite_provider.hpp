@@ -2,6 +2,7 @@
 // The embedded provider: "Provider=SQLite;Data Source=PATH".
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,7 +27,12 @@ std::optional<uint32_t> sqliteApplicationId(const std::string& path);
 // Puts the database file source in the place of target in one step (a rename), so that target is
 // at every moment the one whole database or the other. Each is whole in its main file first: its
 // WAL folded in, its side files removed, so that none of target's is read as the new file's.
-void replaceSqliteDatabase(const std::string& source, const std::string& target);
+// A target that another connection has open, of this process or another, is in use: the
+// replacement waits until it is closed, calling whenInUse once before it waits, and holds the
+// target locked from then over the rename, so that nobody starts on it in between. Fails when
+// source is in use.
+void replaceSqliteDatabase(const std::string& source, const std::string& target,
+                           const std::function<void()>& whenInUse = {});
 
 // The files SQLite keeps beside a database file while it writes it, by the suffix of their names.
 inline constexpr const char* kSqliteSideFiles[] = {"-wal", "-shm", "-journal"};

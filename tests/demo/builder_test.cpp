@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 #include "demo/demo_files.hpp"
 #include "platform/ado/recordset.hpp"
@@ -50,25 +51,69 @@ TEST(DemoDatabase, IsBuiltAfreshOverAnOldFileAndItsWal) {
     EXPECT_EQ(connection->Execute("SELECT * FROM FSB")->RecordCount(), 0);
 }
 
+// What lies at the path before a build, and a file of a user's beside it under a name the builder
+// uses for its own files.
+enum class AtPath { Nothing, DemoDatabase, OtherDatabase, Text };
+
+struct ForeignFiles {
+    const char* name;
+    AtPath atPath;
+    const char* beside;   // the suffix of the user's file beside the path; "" for none
+    const char* refused;  // the suffix of the file the error names
+};
+
+// The name of every file of the folder with a hash of its contents.
+std::map<std::string, size_t> folderContents(const std::filesystem::path& folder) {
+    std::map<std::string, size_t> contents;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        contents[entry.path().filename().string()] =
+            std::hash<std::string>{}(testing_support::fileContents(entry.path()));
+    }
+    return contents;
+}
+
+// A file is the builder's by record, never by its name: any other stays as it was.
 TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
-    TemporaryDirectory folder;
-    const std::string database = (folder.path() / "foreign.db").string();
-    ado::createSqliteDatabase(database);
-    const std::string text = (folder.path() / "notes.txt").string();
-    std::ofstream(text) << "a text file, not a database";
-    for (const std::string& file : {database, text}) {
-        SCOPED_TRACE(file);
-        const std::string before = testing_support::fileContents(file);
+    const ForeignFiles cases[] = {
+        {"another database", AtPath::OtherDatabase, "", ""},
+        {"a text file", AtPath::Text, "", ""},
+        {"a text file and a user's lock file", AtPath::Text, ".lock", ".lock"},
+        {"a text file and a user's build file", AtPath::Text, ".building", ""},
+        {"a user's lock file", AtPath::Nothing, ".lock", ".lock"},
+        {"a demonstration database and a user's lock file", AtPath::DemoDatabase, ".lock", ".lock"},
+        {"a demonstration database and a user's build file", AtPath::DemoDatabase, ".building",
+         ".building"},
+        {"a demonstration database and a user's WAL of the build file", AtPath::DemoDatabase,
+         ".building-wal", ".building-wal"},
+    };
+    for (const ForeignFiles& c : cases) {
+        SCOPED_TRACE(c.name);
+        TemporaryDirectory folder;
+        const std::string file = (folder.path() / "notes.txt").string();
+        switch (c.atPath) {
+            case AtPath::Nothing:
+                break;
+            case AtPath::DemoDatabase:
+                kalvik::demo::buildDemoDatabase(file);
+                break;
+            case AtPath::OtherDatabase:
+                ado::createSqliteDatabase(file);
+                break;
+            case AtPath::Text:
+                std::ofstream(file) << "a text file, not a database";
+                break;
+        }
+        if (*c.beside) std::ofstream(file + c.beside) << "a user's notes";
+        const auto before = folderContents(folder.path());
         try {
             kalvik::demo::buildDemoDatabase(file);
-            ADD_FAILURE() << "replaced";
+            ADD_FAILURE() << "built";
         } catch (const oleaut::Error& e) {
             EXPECT_EQ(e.number(), oleaut::kFileAlreadyExists);
-            EXPECT_NE(e.description().find(file), std::string::npos) << e.description();
+            EXPECT_NE(e.description().find(file + c.refused + " is not"), std::string::npos)
+                << e.description();
         }
-        EXPECT_EQ(testing_support::fileContents(file), before);
-        EXPECT_FALSE(std::filesystem::exists(file + ".building"));
-        EXPECT_FALSE(std::filesystem::exists(file + ".lock"));
+        EXPECT_EQ(folderContents(folder.path()), before);
     }
 }
 

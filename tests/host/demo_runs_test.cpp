@@ -1,6 +1,8 @@
 // Several runs of kalvik demo on one file: one at a time builds and works on it, the file is at
-// every moment a whole database, and a run that ends early leaves nothing of its own behind.
+// every moment a whole database, a file that another connection has open is not replaced until it
+// is closed, and a run that ends early leaves nothing of its own behind.
 
+#include <sqlite3.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include <optional>
 #include <thread>
 
+#include "demo/builder.hpp"
 #include "demo/demo_lock.hpp"
 #include "platform/ado/recordset.hpp"
 #include "tests/support/temporary_directory.hpp"
@@ -47,12 +50,20 @@ class KalvikDemoRuns : public ::testing::Test {
         return names;
     }
 
-    // The consumption results of the month and the revisions: the whole demonstration ran.
-    int32_t consumerResults() {
+    // The rows of a table of the file.
+    static int32_t rows(const fs::path& file, const std::string& table) {
         auto connection = std::make_shared<ado::Connection>();
-        connection->Open("Provider=SQLite;Data Source=" + database.string());
+        connection->Open("Provider=SQLite;Data Source=" + file.string());
         return oleaut::CLng(
-            connection->Execute("SELECT count(*) FROM РезультатыПотребитель")->Fields(0).Value());
+            connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
+    }
+
+    // The consumption results of the month and the revisions: the whole demonstration ran.
+    int32_t consumerResults() { return rows(database, "РезультатыПотребитель"); }
+
+    // What a run says while another connection has the file open.
+    std::string inUseLine() const {
+        return "Another connection has " + database.string() + " open; waiting for it to close\n";
     }
 };
 
@@ -86,6 +97,68 @@ TEST_F(KalvikDemoRuns, WaitsWhileAnotherRunHoldsTheFile) {
     other.reset();
     EXPECT_EQ(run.get(), 0);
     EXPECT_EQ(consumerResults(), 72);
+}
+
+// The ventilation units of a database with 9000 generated consumers: one to three for the i-th,
+// 1 + (i + 2) % 3, so six for every three, and the eight of the small data set. The month's
+// ventilation calculation gives each unit one row.
+constexpr int32_t kGeneratedConsumers = 9000;
+constexpr int32_t kVentilationUnits = kGeneratedConsumers / 3 * 6 + 8;
+
+// The calculation started first writes its rows, reopening its result table every 500th row, while
+// the demonstration waits; the file it started on, kept by a second name, then holds every row.
+TEST_F(KalvikDemoRuns, WaitsForACalculationWritingTheFileThatKeepsAllItsRows) {
+    const fs::path base = folder.path() / "base.db";
+    const fs::path started = folder.path() / "started.db";
+    kalvik::demo::buildDemoDatabase(base.string(), kGeneratedConsumers);
+    const int32_t rowsBefore = rows(base, "РезультатыВентиляция");
+    ASSERT_EQ(shell("\"$K\" register >/dev/null"), 0);
+    for (int trial = 0; trial < 3; ++trial) {
+        SCOPED_TRACE(trial);
+        fs::remove(database);
+        fs::remove(started);
+        fs::copy_file(base, database);
+        fs::create_hard_link(database, started);
+        ASSERT_EQ(
+            shell("(\"$K\" call Ras_Vent Ras_Calc_Vent "
+                  "\"str:Provider=SQLite;Data Source=$PWD/demo.db\" int:0 int:3 int:3 int:3 "
+                  "str: 2009-01-01 2009-01-31 int:0 int:0 >call.out 2>call.err; "
+                  "echo $? >call.status) & "
+                  "n=0; while [ ! -e demo.db-shm ] && [ $n -lt 1000000 ]; do n=$((n+1)); done; "
+                  "\"$K\" demo --db demo.db >out 2>err; echo $? >demo.status; wait"),
+            0);
+        EXPECT_EQ(fileContents(folder.path() / "call.status"), "0\n")
+            << fileContents(folder.path() / "call.err");
+        EXPECT_EQ(fileContents(folder.path() / "demo.status"), "0\n")
+            << fileContents(folder.path() / "err");
+        EXPECT_NE(fileContents(folder.path() / "out").find(inUseLine()), std::string::npos);
+        EXPECT_EQ(rows(started, "РезультатыВентиляция"), rowsBefore + kVentilationUnits);
+        EXPECT_EQ(consumerResults(), 72);
+    }
+}
+
+// A connection another program left open after its first read: the file stays as it is until the
+// connection is closed.
+TEST_F(KalvikDemoRuns, WaitsWhileAnotherProgramHasTheFileOpen) {
+    ASSERT_EQ(runDemo(), 0);
+    const std::string earlier = fileContents(database);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(database.c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "SELECT count(*) FROM FSB", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::future<int> run = std::async(std::launch::async, [this] { return runDemo(); });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (fileContents(folder.path() / "out").find(inUseLine()) == std::string::npos &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_NE(fileContents(folder.path() / "out").find(inUseLine()), std::string::npos);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(fileContents(database) == earlier);
+    sqlite3_close_v2(other);
+    EXPECT_EQ(run.get(), 0);
+    EXPECT_EQ(consumerResults(), 72);
+    EXPECT_EQ(filesBeside(), std::vector<std::string>{});
 }
 
 // A run that ends mid-build, and whether it removes its own files or leaves them to the next run.
