@@ -14,7 +14,6 @@ namespace {
 constexpr int kBusyTimeoutMs = 30000;      // journal rows of other workstations do not block us
 constexpr int kProgressEveryOps = 1000;    // how often a running statement checks its deadline
 constexpr size_t kMaxCachedBatches = 512;  // texts built per call must not grow the cache forever
-constexpr int kMaxOpenings = 3;            // of a file replaced while it was being opened
 
 [[noreturn]] void failOpen(const std::filesystem::path& file, const std::string& why) {
     throw adoError(adErrProviderFailed,
@@ -49,37 +48,19 @@ bool writable(const std::filesystem::path& file) {
     return ::access(file.c_str(), W_OK) == 0;
 }
 
-// Whether the file the handle opened is no longer the one at its path: another file was renamed
-// over it while the handle waited for the lock of the one replacing it. The side files at the
-// path are then the new file's, and the handle must not work on the old file with them.
-bool movedSinceOpened(sqlite3* db) {
-    int moved = 0;
-    return sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
-           moved != 0;
-}
-
 // The busy timeout comes first, so that every later step waits for a lock another connection
 // holds. Reading the schema version reads the file's header: a file that is no database fails
-// here; from then on, as long as the handle is open, SQLite knows the file to be in use. WAL is
-// switched on once, by a writer, when the file is not in WAL already. With reopenIfMoved, false,
-// with nothing written, when the file was replaced before its first read.
-[[nodiscard]] bool configure(sqlite3* db, const std::filesystem::path& file, bool readOnly,
-                             bool reopenIfMoved) {
+// here. WAL is switched on once, by a writer, when the file is not in WAL already.
+void configure(sqlite3* db, const std::filesystem::path& file, bool readOnly) {
     sqlite3_busy_timeout(db, kBusyTimeoutMs);
     execOrFail(db, file, "PRAGMA schema_version");
-    if (reopenIfMoved && movedSinceOpened(db)) return false;
-    if (readOnly) return true;
+    if (readOnly) return;
     execOrFail(db, file, "PRAGMA synchronous=NORMAL");
     if (execOrFail(db, file, "PRAGMA journal_mode") != "wal") {
         execOrFail(db, file, "PRAGMA journal_mode=WAL");
     }
-    return true;
 }
 
-// The handle on the file at the path when it is first read; one on a file replaced in the
-// meantime is closed, and the path opened again. A replacement takes a whole build, so that the
-// next opening finds the file settled; the bound stops a file system whose file numbers change
-// from making the opening go round forever.
 sqlite3* openHandle(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) failOpen(file, "the file does not exist");
@@ -88,24 +69,22 @@ sqlite3* openHandle(const std::filesystem::path& file) {
         failOpen(file, "the file is empty, not a database");
     }
     const bool readOnly = !writable(file);
+    sqlite3* db = nullptr;
     const int flags =
         (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    for (int opening = 1;; ++opening) {
-        sqlite3* db = nullptr;
-        const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
-        if (rc != SQLITE_OK) {
-            const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-            sqlite3_close_v2(db);
-            failOpen(file, why);
-        }
-        try {
-            if (configure(db, file, readOnly, opening < kMaxOpenings)) return db;
-        } catch (...) {
-            sqlite3_close_v2(db);
-            throw;
-        }
+    const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close_v2(db);
+        failOpen(file, why);
     }
+    try {
+        configure(db, file, readOnly);
+    } catch (...) {
+        sqlite3_close_v2(db);
+        throw;
+    }
+    return db;
 }
 
 }  // namespace

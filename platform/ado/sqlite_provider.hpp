@@ -24,13 +24,14 @@ void createSqliteDatabase(const std::string& path, uint32_t applicationId = 0);
 // nothing when the file is missing or is not a SQLite database.
 std::optional<uint32_t> sqliteApplicationId(const std::string& path);
 
-// Puts the database file source in the place of target in one step (a rename), so that target is
-// at every moment the one whole database or the other. Each is whole in its main file first: its
-// WAL folded in, its side files removed, so that none of target's is read as the new file's.
-// A target that another connection has open, of this process or another, is in use: the
-// replacement waits until it is closed, calling whenInUse once before it waits, and holds the
-// target locked from then over the rename, so that nobody starts on it in between. Fails when
-// source is in use.
+// Puts the database in the file source in the place of target, so that target is at every moment
+// the one whole database or the other. Where no file is, source takes the name; a target that is
+// there gets the whole content of source in one write transaction, the file itself staying, so
+// that a connection that has opened it but not yet read it reads the new content. A target that
+// another connection has open, of this process or another, is in use: the replacement waits until
+// it is closed, calling whenInUse once before it waits, and holds it locked from then to the end,
+// so that nobody starts on it in between. Either way source is gone after. Fails when source is
+// in use.
 void replaceSqliteDatabase(const std::string& source, const std::string& target,
                            const std::function<void()>& whenInUse = {});
 
