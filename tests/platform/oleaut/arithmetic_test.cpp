@@ -3,10 +3,13 @@
 #include <functional>
 
 #include "platform/oleaut/variant.hpp"
+#include "tests/platform/oleaut/variant_kinds.hpp"
 #include "tests/platform/oleaut/variant_printing.hpp"
 
 namespace oleaut {
 namespace {
+
+using namespace kinds;
 
 using BinaryOp = std::function<Variant(const Variant&, const Variant&)>;
 
@@ -19,24 +22,6 @@ const BinaryOp kMod = mod;
 const BinaryOp kPow = pow;
 const BinaryOp kConcat = concat;
 
-Variant I(int v) {
-    return Variant(static_cast<int16_t>(v));
-}
-Variant L(int32_t v) {
-    return Variant(v);
-}
-Variant D(double v) {
-    return Variant(v);
-}
-Variant S(float v) {
-    return Variant(v);
-}
-Variant C(int64_t raw) {
-    return Variant(Currency{raw});
-}
-Variant T(double serial) {
-    return Variant(Date{serial});
-}
 const Variant kEmpty;
 const Variant kN(kNull);
 

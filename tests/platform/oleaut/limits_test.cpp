@@ -11,10 +11,13 @@
 #include "platform/oleaut/datetime.hpp"
 #include "platform/oleaut/operand.hpp"
 #include "platform/oleaut/variant.hpp"
+#include "tests/platform/oleaut/variant_kinds.hpp"
 #include "tests/platform/oleaut/variant_printing.hpp"
 
 namespace oleaut {
 namespace {
+
+using namespace kinds;
 
 using Operation = std::function<Variant(const Variant&, const Variant&)>;
 
@@ -48,25 +51,6 @@ const Operation kWhole64 = [](const Variant& a, const Variant&) {
     constexpr int64_t high = std::numeric_limits<int64_t>::max();
     return Variant(static_cast<double>(detail::roundToWhole(CDbl(a), low, high)));
 };
-
-Variant I(int v) {
-    return Variant(static_cast<int16_t>(v));
-}
-Variant L(int64_t v) {
-    return Variant(static_cast<int32_t>(v));
-}
-Variant S(float v) {
-    return Variant(v);
-}
-Variant D(double v) {
-    return Variant(v);
-}
-Variant C(int64_t raw) {
-    return Variant(Currency{raw});
-}
-Variant T(double serial) {
-    return Variant(Date{serial});
-}
 
 constexpr int16_t kMinI = std::numeric_limits<int16_t>::min();
 constexpr int32_t kMinL = std::numeric_limits<int32_t>::min();
