@@ -14,8 +14,9 @@ namespace kalvik::demo {
 
 // Builds the database afresh in the locked file and returns its connection string. An existing
 // file is replaced only when this builder made it; any other file fails with error 58 and stays
-// untouched. The build goes into FILE.building beside it, renamed over the file when whole, so
-// that the file is at every moment the earlier database or the new one; a failed build leaves
+// untouched. The build goes into FILE.building beside it and, when whole, is copied into the file
+// in one transaction (renamed to it where no file is), so that the file is at every moment the
+// earlier database or the new one; a failed build leaves
 // nothing of its own, and a file at FILE.building that no run made fails with error 58 and stays.
 // The file is replaced only when no other connection has it open: the build waits for that,
 // calling whenInUse once before it waits. With largeConsumers, every subject's generate.sql then
