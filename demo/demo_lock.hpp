@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/files/descriptor.hpp"
+
 namespace kalvik::demo {
 
 class DemoLock {
@@ -35,7 +37,7 @@ class DemoLock {
   private:
     std::filesystem::path file_;
     std::filesystem::path lockFile_;
-    int descriptor_ = -1;
+    files::Descriptor descriptor_;
     bool buildLeftOver_ = false;
 };
 

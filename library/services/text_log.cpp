@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/files/descriptor.hpp"
 #include "platform/oleaut/error.hpp"
 
 namespace kalvik {
@@ -24,20 +25,6 @@ std::filesystem::path fromEnvironment(const char* variable) {
                         "Path/File access error: cannot append to \"" + file.string() +
                             "\": " + std::strerror(error));
 }
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const noexcept { return fd_; }
-
-  private:
-    int fd_;
-};
 
 }  // namespace
 
@@ -65,7 +52,8 @@ void appendTextLogLine(const std::string& line) {
     std::filesystem::create_directories(file.parent_path(), ec);
     // One write of the whole record on a file opened for appending: writers beside each other
     // never mix their lines.
-    const FileDescriptor log(::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+    const files::Descriptor log(
+        ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
     if (log.get() < 0) cannotAppend(file, errno);
     const std::string record = line + "\r\n";
     const ssize_t written = ::write(log.get(), record.data(), record.size());

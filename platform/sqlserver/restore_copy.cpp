@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/files/identity.hpp"
 #include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
@@ -19,36 +20,14 @@ namespace {
 
 // Whether a live restore holds the copy's lock; a missing copy is held by none.
 bool isHeld(const std::string& copy) {
-    const int fd = ::open(copy.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);
-    return held;
+    const files::Descriptor copyFile(::open(copy.c_str(), O_RDONLY | O_CLOEXEC));
+    return copyFile && ::flock(copyFile.get(), LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
-// Whether two paths name one file, the second a hard link of the first; a symbolic link is never
-// followed.
-bool sameFile(const std::string& first, const std::string& second) {
-    struct stat a {};
-    struct stat b {};
-    return ::lstat(first.c_str(), &a) == 0 && ::lstat(second.c_str(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-// 0 when nothing is at a path, EEXIST when something is, else the system's error.
-int absence(const std::string& path) {
-    struct stat found {};
-    if (::lstat(path.c_str(), &found) == 0) return EEXIST;
-    return errno == ENOENT ? 0 : errno;
-}
-
-// The same for a path and the side files SQLite keeps beside a database there.
-int vacancy(const std::string& path) {
-    int found = absence(path);
-    for (const char* side : ado::kSqliteSideFiles) {
-        if (found == 0) found = absence(path + side);
-    }
-    return found;
+// Nothing at a path nor the side files SQLite keeps beside a database there: 0, EEXIST, or the
+// system's error for looking.
+[[nodiscard]] int vacancy(const std::string& path) {
+    return files::firstPresent(path, ado::kSqliteSideFiles).error;
 }
 
 // A name for a copy in its target's folder that no file has and no catalogue row names, nor one of
@@ -69,16 +48,16 @@ std::string copyName(Catalogue& catalogue, const std::string& target,
     }
 }
 
-int createEmpty(const std::string& path) {
-    return ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+[[nodiscard]] files::Descriptor createEmpty(const std::string& path) {
+    return files::Descriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
 }
 
 // Removes a target that is still a second name of its copy, unless its database is recorded;
 // whether the target is no longer the restore's.
 bool unplace(const std::string& target, const std::string& copy, bool recorded) {
-    if (recorded || copy.empty() || !sameFile(copy, target)) return true;
+    if (recorded || copy.empty() || !files::sameFile(copy, target)) return true;
     ::unlink(target.c_str());
-    return !sameFile(copy, target);
+    return !files::sameFile(copy, target);
 }
 
 // Removes what a reservation names of a restore that made it: its targets while they are second
@@ -92,7 +71,7 @@ bool removeMade(const Reservation& made, bool recorded) {
     }
     ado::removeSqliteDatabase(made.copy);
     if (!made.logCopy.empty()) ::unlink(made.logCopy.c_str());
-    return vacancy(made.copy) == 0 && (made.logCopy.empty() || absence(made.logCopy) == 0);
+    return vacancy(made.copy) == 0 && (made.logCopy.empty() || files::absence(made.logCopy) == 0);
 }
 
 void place(const std::string& copy, const std::string& target) {
@@ -133,23 +112,20 @@ bool RestoreFiles::make() {
     int failure = 0;
     const std::string* failed = &reservation_.dataFile;
     lock_ = createEmpty(reservation_.copy);
-    if (lock_ < 0) {
+    if (!lock_) {
         failure = errno;
-    } else if (::flock(lock_, LOCK_EX | LOCK_NB) != 0) {
+    } else if (::flock(lock_.get(), LOCK_EX | LOCK_NB) != 0) {
         failure = errno;  // newly made, no other open file holds it: granted at once
-    } else if (const int log = createEmpty(reservation_.logCopy); log < 0) {
+    } else if (!createEmpty(reservation_.logCopy)) {
         failure = errno;
         failed = &reservation_.logFile;
-    } else {
-        ::close(log);
     }
     // What it made goes before the lock.
     const auto unmake = [this](bool logMade) {
         if (logMade) ::unlink(reservation_.logCopy.c_str());
-        if (lock_ < 0) return;
+        if (!lock_) return;
         ::unlink(reservation_.copy.c_str());
-        ::close(lock_);
-        lock_ = -1;
+        lock_.reset();
     };
     if (failure == 0) {
         try {
@@ -178,7 +154,6 @@ RestoreFiles::~RestoreFiles() {
             // gone, for the next restore to drop.
         }
     }
-    ::close(lock_);
 }
 
 void RestoreFiles::record(const std::string& name, const std::string& dataLogicalName,

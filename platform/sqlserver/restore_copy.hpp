@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/files/descriptor.hpp"
 #include "platform/sqlserver/catalogue.hpp"
 
 namespace sqlserver {
@@ -42,7 +43,7 @@ class RestoreFiles {
 
     Catalogue& catalogue_;
     Reservation reservation_;
-    int lock_ = -1;
+    files::Descriptor lock_;
     bool recorded_ = false;
 };
 
