@@ -27,6 +27,7 @@ void printOutcome(std::ostream& out, const oleaut::Variant& result,
 
 int runCall(const std::string& className, const std::string& method,
             const std::vector<std::string>& words) {
+    // Read before the call's error handling: a word that is no argument is a usage error.
     std::vector<oleaut::Variant> variables;
     for (const std::string& word : words)
         variables.push_back(parseArgument(word));

@@ -79,10 +79,16 @@ std::string refusal(std::string_view word) {
     return "not a valid argument: " + oleaut::echoed(word);
 }
 
+// The value read from word as a variant. A word that is no value, or a value that no variant
+// holds, is a usage error naming the word, never the variant's own error.
 template <class T>
-T required(std::string_view word, std::optional<T> value) {
+oleaut::Variant required(std::string_view word, std::optional<T> value) {
     if (!value) throw UsageError(refusal(word));
-    return *value;
+    try {
+        return oleaut::Variant(*value);
+    } catch (const oleaut::Error& e) {
+        throw UsageError(refusal(word) + ": " + e.description());
+    }
 }
 
 template <class T>
@@ -148,7 +154,7 @@ oleaut::Variant parseArgument(std::string_view word) {
     if (const size_t signs = leadingSigns(word);
         signs > 1 && wholeNumber<double>(word.substr(signs)))
         throw UsageError(refusal(word));
-    if (const auto date = dateOf(word, false)) return *date;
+    if (const auto date = dateOf(word, false)) return required(word, date);
     return oleaut::Variant(word);
 }
 

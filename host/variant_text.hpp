@@ -20,7 +20,7 @@ class UsageError : public std::runtime_error {
 // date:YYYY-MM-DDTHH:MM[:SS], str:TEXT; a bare number is a Double, a bare YYYY-MM-DD a Date, any
 // other word a String. A malformed or out-of-range typed word: UsageError; so is a bare number
 // with more than one sign ("+-1", "--1"). cy:X is read exactly (a sign, digits, a point, at most
-// four decimals), never through a double.
+// four decimals), never through a double. UsageError is the only failure.
 oleaut::Variant parseArgument(std::string_view word);
 
 // "TYPE VALUE": numbers in their shortest round-trip form with "." as the decimal separator, dates

@@ -70,7 +70,7 @@ std::string operandText(const Operand& x) {
 
 // A date sum or difference; one past the dates there are fails naming its operands.
 Variant dateResult(const Operand& a, const Operand& b, Op op, double value) {
-    if (!(value >= Date::kMin && value < Date::kEnd)) {
+    if (!Date::holds(value)) {
         dateOverflowOf(operandText(a) + (op == Op::Add ? " + " : " - ") + operandText(b));
     }
     return Variant(Date{value});

@@ -63,7 +63,7 @@ Date CDate(const Variant& v) {
     requireValue(v);
     if (v.isString()) return parseDate(v.asString());
     const double value = CDbl(v);
-    if (!(value >= Date::kMin && value < Date::kEnd)) dateOverflow(value);
+    if (!Date::holds(value)) dateOverflow(value);
     return Date{value};
 }
 

@@ -60,10 +60,6 @@ std::string isoText(int64_t year, int month, int day) {
 
 constexpr const char* kDateRange = " is outside 0100-01-01 to 9999-12-31";
 
-bool withinDates(double value) {
-    return value >= Date::kMin && value < Date::kEnd;
-}
-
 // Fails with error naming what the caller asked for ("the date 10000-01-01", "DateSerial(10000, 1,
 // 1)"), which lies outside the dates there are.
 [[noreturn]] void outside(const Error& error, const std::string& what) {
@@ -78,11 +74,13 @@ bool withinDates(double value) {
 }
 
 // Seconds on a straight time line (the OLE encoding counts the time of day forwards from
-// midnight also before day 0), rounded to the nearest second.
+// midnight also before day 0), rounded to the nearest second. The last half second of 31 December
+// 9999 stays in its last second, which has no next one.
 int64_t linearSeconds(Date date) {
+    constexpr int64_t kLastSecond = static_cast<int64_t>(Date::kLastDay + 1) * kSecondsPerDay - 1;
     const double whole = std::trunc(date.value);
     const double linear = date.value >= 0 ? date.value : whole + (whole - date.value);
-    return std::llround(linear * kSecondsPerDay);
+    return std::min<int64_t>(std::llround(linear * kSecondsPerDay), kLastSecond);
 }
 
 // The date at a count of linear seconds; nothing when it lies outside the dates there are.
@@ -90,13 +88,13 @@ std::optional<Date> fromLinearSeconds(int64_t seconds) {
     const int64_t day = floorDiv(seconds, kSecondsPerDay);
     const double time = static_cast<double>(seconds - day * kSecondsPerDay) / kSecondsPerDay;
     const double value = day >= 0 ? day + time : day - time;
-    if (!withinDates(value)) return std::nullopt;
+    if (!Date::holds(value)) return std::nullopt;
     return Date{value};
 }
 
 // The date of serial day `day` at a time of day; nothing outside the dates there are.
 std::optional<Date> serialDate(int64_t day, double time) {
-    if (day < Date::kMin || day >= Date::kEnd) return std::nullopt;
+    if (!Date::holds(static_cast<double>(day))) return std::nullopt;
     return Date{day >= 0 ? day + time : day - time};
 }
 
@@ -285,7 +283,7 @@ Date DateAdd(std::string_view interval, double number, Date date) {
 
 Date addDays(Date date, double days) {
     const double value = checkedDouble(date.value + days);
-    if (!withinDates(value)) dateOverflowOf(isoMoment(date) + " + " + numberText(days));
+    if (!Date::holds(value)) dateOverflowOf(isoMoment(date) + " + " + numberText(days));
     return Date{value};
 }
 

@@ -58,7 +58,7 @@ Variant::Variant(double d) : v_(d) {
 }
 
 Variant::Variant(Date d) : v_(d) {
-    if (!(d.value >= Date::kMin && d.value < Date::kEnd)) {
+    if (!Date::holds(d.value)) {
         (void)checkedDouble(d.value);
         dateOverflow(d.value);
     }

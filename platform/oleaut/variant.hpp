@@ -45,9 +45,14 @@ struct Currency {
 // OLE date: days since 30 December 1899, the time of day as the fraction (for days before that
 // date the fraction still counts forward from midnight: -1.25 is 29 December 1899, 06:00).
 struct Date {
-    static constexpr double kMin = -657434.0;  // 1 January 100
-    static constexpr double kEnd = 2958466.0;  // 1 January 10000, excluded
+    static constexpr double kFirstDay = -657434.0;  // 1 January 100
+    static constexpr double kLastDay = 2958465.0;   // 31 December 9999
     double value = 0.0;
+    // Whether value is a moment of a day from the first to the last: the day of a value is its
+    // whole part, so -657434.99 (1 January 100, 23:45:36) is one and -657435 is none; NaN is none.
+    [[nodiscard]] static constexpr bool holds(double value) noexcept {
+        return value > kFirstDay - 1 && value < kLastDay + 1;
+    }
     friend bool operator==(Date, Date) = default;
 };
 

@@ -99,6 +99,37 @@ TEST_F(KalvikCommand, UsageErrorsExitWithTwo) {
     }
 }
 
+// Every moment of the first and the last day is a date; a word that can be no value is a usage
+// error naming it, never a crash.
+TEST_F(KalvikCommand, AnArgumentThatIsNoValueIsAUsageErrorNamingIt) {
+    ASSERT_EQ(run({"register"}).status, 0);
+    const Expected read[] = {
+        // January 100 and December 9999: 31 days of 24 hours.
+        {{"Час_в_месяц", "date:0100-01-01T12:00"},
+         0,
+         "result: Long 744\narg 1: Date 0100-01-01 12:00:00\n",
+         ""},
+        {{"Час_в_месяц", "date:9999-12-31T23:59:59"},
+         0,
+         "result: Long 744\narg 1: Date 9999-12-31 23:59:59\n",
+         ""},
+    };
+    expectOutcomes({"call", "Ras_Vrem"}, read);
+
+    const std::string refused[] = {
+        "date:0099-12-31",       "date:0099-12-31T23:59:59",
+        "date:10000-01-01",      "date:0100-01-00",
+        "date:0100-01-01T24:00", "int:40000",
+        "long:2147483648",       "single:1e39",
+        "double:1e309",
+    };
+    for (const std::string& word : refused) {
+        const Outcome outcome = run({"call", "Ras_Vrem", "Час_в_месяц", word});
+        EXPECT_EQ(outcome.status, 2) << word;
+        EXPECT_EQ(outcome.err.rfind("not a valid argument: " + word + "\n", 0), 0u) << outcome.err;
+    }
+}
+
 // cy:X is read exactly over the whole range; beyond it, or with a fifth decimal, a usage error
 // that says which.
 TEST_F(KalvikCommand, CurrencyArgumentsAreReadExactly) {

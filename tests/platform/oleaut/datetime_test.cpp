@@ -65,6 +65,11 @@ TEST_F(Dates, PartsAndWeekdays) {
         {0.5 - 0.4 / 86400, {1899, 12, 30, 12, 0, 0}, 6},   // rounded to the second
         {1 + (3600 * 13 + 60 * 7 + 9) / 86400.0, {1899, 12, 31, 13, 7, 9}, 7},
         {2958465.99999, {9999, 12, 31, 23, 59, 59}, 5},
+        {2958465.999, {9999, 12, 31, 23, 58, 34}, 5},  // 86313.6 seconds
+        {-657434, {100, 1, 1, 0, 0, 0}, 5},            // the first day, a Friday
+        {-657434.5, {100, 1, 1, 12, 0, 0}, 5},         // its fraction counts away from zero
+        {-657434.999, {100, 1, 1, 23, 58, 34}, 5},     // 86313.6 seconds
+        {-657434.99999, {100, 1, 1, 23, 59, 59}, 5},   // 86399.136 seconds
     };
     for (const Case& c : cases) {
         const Date d{c.serial};
@@ -152,6 +157,25 @@ TEST_F(Dates, DateAddAndPlusDays) {
               kInvalidProcedureCall);
 }
 
+// A moment rounded to the nearest second across midnight is the next day at 00:00:00, on the first
+// day as on any other; the last day has no next one, so its last half second stays at 23:59:59.
+TEST_F(Dates, RoundingToTheSecondStaysWithinTheDates) {
+    const struct {
+        double serial;
+        const char* text;
+        double day;
+    } cases[] = {
+        {-657434.9999999, "0100-01-02 00:00:00", -657433},  // 86399.99136 seconds
+        {0.9999999, "1899-12-31 00:00:00", 1},
+        {2958465.9999999, "9999-12-31 23:59:59", 2958465},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isoDateTime(Date{c.serial}), c.text) << c.serial;
+        EXPECT_EQ(datePart(Date{c.serial}).value, c.day) << c.serial;
+        EXPECT_EQ(errorNumberOf([&] { Variant v(datePart(Date{c.serial})); }), 0) << c.serial;
+    }
+}
+
 // Past the last date (or before the first) a failure names what its caller passed, never the
 // date that does not exist.
 TEST_F(Dates, PastTheDatesAFailureNamesWhatTheCallerPassed) {
@@ -167,8 +191,10 @@ TEST_F(Dates, PastTheDatesAFailureNamesWhatTheCallerPassed) {
          "9999-12-31 + 1 is outside"},
         {"Variant sum", [] { (void)(Variant(Date{kLast}) + Variant(int16_t{1})); }, kOverflow,
          "9999-12-31 + 1 is outside"},
-        {"Variant difference", [] { (void)(Variant(Date{kFirst}) - Variant(0.5)); }, kOverflow,
-         "0100-01-01 - 0.5 is outside"},
+        {"Variant difference", [] { (void)(Variant(Date{kFirst - 0.5}) - Variant(0.5)); },
+         kOverflow, "0100-01-01 12:00:00 - 0.5 is outside"},
+        {"CDate", [] { (void)CDate(Variant(kFirst - 1)); }, kOverflow,
+         "the date 0099-12-31 is outside 0100-01-01 to 9999-12-31"},
         {"DateAdd days", [] { (void)DateAdd("d", 1, Date{kLast + 0.5}); }, kInvalidProcedureCall,
          "DateAdd(\"d\", 1, 9999-12-31 12:00:00) is outside"},
         {"DateAdd months", [] { (void)DateAdd("m", 1, Date{kLast}); }, kInvalidProcedureCall,

@@ -45,6 +45,19 @@ const Operation kCDate = [](const Variant& a, const Variant&) { return Variant(C
 const Operation kDateSerial = [](const Variant& a, const Variant& b) {
     return Variant(DateSerial(CLng(a), CLng(b), 1));
 };
+// TimeSerial(a, 0, b).
+const Operation kTimeSerial = [](const Variant& a, const Variant& b) {
+    return Variant(TimeSerial(CLng(a), 0, CLng(b)));
+};
+// DateAdd("h", b, a) and addDays(a, b).
+const Operation kAddHours = [](const Variant& a, const Variant& b) {
+    return Variant(DateAdd("h", CDbl(b), CDate(a)));
+};
+const Operation kAddDays = [](const Variant& a, const Variant& b) {
+    return Variant(addDays(CDate(a), CDbl(b)));
+};
+// The Date of the OLE date value a, unconverted.
+const Operation kDateOf = [](const Variant& a, const Variant&) { return Variant(Date{CDbl(a)}); };
 // The whole number nearest to a, checked against the 64-bit range.
 const Operation kWhole64 = [](const Variant& a, const Variant&) {
     constexpr int64_t low = std::numeric_limits<int64_t>::min();
@@ -165,6 +178,35 @@ TEST(Limits, EveryKindEndsInAValueOrAClassicError) {
         {"DateSerial(2009, smallest Long, 1)", kDateSerial, L(2009), L(kMinL), kRefused},
         {"DateSerial(2009, largest Long, 1)", kDateSerial, L(2009), L(kMaxL), kRefused},
         {"DateSerial(largest Long, 1, 1)", kDateSerial, L(kMaxL), L(1), kRefused},
+        // Every moment of the first and the last day is a date. Before 30 December 1899 the
+        // fraction counts away from zero: 0100-01-01 12:00 is -657434.5, and -657435 is the day
+        // before.
+        {"CDate(-657434.5)", kCDate, D(-657434.5), kE, {T(-657434.5)}},
+        {"CDate(-657434.999)", kCDate, D(-657434.999), kE, {T(-657434.999)}},
+        {"CDate(2958465.999)", kCDate, D(2958465.999), kE, {T(2958465.999)}},
+        {"Date -657434.999", kDateOf, D(-657434.999), kE, {T(-657434.999)}},
+        {"Date -657435", kDateOf, D(kMinDate - 1), kE, kOverflowed},
+        {"Date 2958466", kDateOf, D(kMaxDate + 1), kE, kOverflowed},
+        {"0100-01-01 - 0.5 is its noon", kSub, T(kMinDate), D(0.5), {T(-657434.5)}},
+        {"0100-01-01 + -0.999", kAdd, T(kMinDate), D(-0.999), {T(-657434.999)}},
+        {"0100-01-01 12:00 - 0.5", kSub, T(-657434.5), D(0.5), kOverflowed},
+        {"9999-12-31 + 0.999", kAdd, T(kMaxDate), D(0.999), {T(2958465.999)}},
+        {"9999-12-31 12:00 + 0.5", kAdd, T(kMaxDate + 0.5), D(0.5), kOverflowed},
+        {"addDays(0100-01-01, -0.999)", kAddDays, T(kMinDate), D(-0.999), {T(-657434.999)}},
+        {"addDays(0100-01-01, -1)", kAddDays, T(kMinDate), D(-1), kOverflowed},
+        {"DateAdd(\"h\", 12, 0100-01-01)", kAddHours, T(kMinDate), I(12), {T(-657434.5)}},
+        {"DateAdd(\"h\", -1, 0100-01-01)", kAddHours, T(kMinDate), I(-1), kRefused},
+        {"DateAdd(\"h\", 23, 9999-12-31)",
+         kAddHours,
+         T(kMaxDate),
+         I(23),
+         {T(kMaxDate + 23 / 24.0)}},
+        {"DateAdd(\"h\", 24, 9999-12-31)", kAddHours, T(kMaxDate), I(24), kRefused},
+        {"DateSerial(100, 1, 1)", kDateSerial, L(100), L(1), {T(kMinDate)}},
+        {"DateSerial(100, 0, 1)", kDateSerial, L(100), L(0), kRefused},
+        // 657434 days of 24 hours before day 0 is 0100-01-01.
+        {"TimeSerial(-15778416 + 12, 0, 0)", kTimeSerial, L(-15778404), L(0), {T(-657434.5)}},
+        {"TimeSerial(-15778416, 0, -1)", kTimeSerial, L(-15778416), L(-1), kRefused},
     };
     for (const Case& c : cases) {
         Variant got;
