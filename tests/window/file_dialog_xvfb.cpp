@@ -172,7 +172,7 @@ void FltkReading::readFltkChooser(void* data) {
             Fl::add_check(countTurn, data);
             reading.counting = true;
         }
-        Fl::repeat_timeout(0.05, readFltkChooser, data);  // not up yet: looked at again
+        Fl::repeat_timeout(0.05, readFltkChooser, data);  // not up, or no turn yet: again
         return;
     }
     Fl::remove_check(countTurn, data);
