@@ -2,8 +2,11 @@
 // every moment a whole database, a file that another connection has open is not replaced until it
 // is closed, and a run that ends early leaves nothing of its own behind.
 
+#include <poll.h>
 #include <sqlite3.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +64,27 @@ class KalvikDemoRuns : public ::testing::Test {
     // The consumption results of the month and the revisions: the whole demonstration ran.
     int32_t consumerResults() { return rows(database, "РезультатыПотребитель"); }
 
+    // Waits until file has been opened twice from now on, or run has ended, or the deadline.
+    static void waitForTwoOpenings(const fs::path& file, std::future<int>& run,
+                                   std::chrono::steady_clock::time_point deadline) {
+        const int watch = inotify_init1(IN_CLOEXEC);
+        inotify_add_watch(watch, file.c_str(), IN_OPEN);
+        int openings = 0;
+        while (openings < 2 && run.wait_for(std::chrono::seconds(0)) != std::future_status::ready &&
+               std::chrono::steady_clock::now() < deadline) {
+            pollfd ready{watch, POLLIN, 0};
+            if (poll(&ready, 1, 10) != 1) continue;
+            alignas(inotify_event) char events[4096];
+            const ssize_t got = ::read(watch, events, sizeof events);
+            for (ssize_t at = 0; at < got;) {
+                const auto& event = *reinterpret_cast<const inotify_event*>(events + at);
+                openings += (event.mask & IN_OPEN) ? 1 : 0;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event.len);
+            }
+        }
+        close(watch);
+    }
+
     // What a run says while another connection has the file open.
     std::string inUseLine() const {
         return "Another connection has " + database.string() + " open; waiting for it to close\n";
@@ -113,14 +137,14 @@ TEST_F(KalvikDemoRuns, WaitsForACalculationWritingTheFile) {
         SCOPED_TRACE(trial);
         fs::remove(database);
         fs::copy_file(base, database);
-        ASSERT_EQ(
-            shell("(\"$K\" call Ras_Vent Ras_Calc_Vent "
-                  "\"str:Provider=SQLite;Data Source=$PWD/demo.db\" int:0 int:3 int:3 int:3 "
-                  "str: 2009-01-01 2009-01-31 int:0 int:0 >call.out 2>call.err; "
-                  "echo $? >call.status) & "
-                  "n=0; while [ ! -e demo.db-shm ] && [ $n -lt 1000000 ]; do n=$((n+1)); done; "
-                  "\"$K\" demo --db demo.db >out 2>err; echo $? >demo.status; wait"),
-            0);
+        ASSERT_EQ(shell("(\"$K\" call Ras_Vent Ras_Calc_Vent "
+                        "\"str:Provider=SQLite;Data Source=$PWD/demo.db\" int:0 int:3 int:3 int:3 "
+                        "str: 2009-01-01 2009-01-31 int:0 int:0 >call.out 2>call.err; "
+                        "echo $? >call.status) & "
+                        "n=0; while [ ! -e demo.db-shm ] && [ $n -lt 6000 ]; do sleep 0.01; "
+                        "n=$((n+1)); done; "
+                        "\"$K\" demo --db demo.db >out 2>err; echo $? >demo.status; wait"),
+                  0);
         EXPECT_EQ(fileContents(folder.path() / "call.status"), "0\n")
             << fileContents(folder.path() / "call.err");
         EXPECT_EQ(fileContents(folder.path() / "demo.status"), "0\n")
@@ -147,7 +171,9 @@ TEST_F(KalvikDemoRuns, WaitsWhileAnotherProgramHasTheFileOpen) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_NE(fileContents(folder.path() / "out").find(inUseLine()), std::string::npos);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // It goes on waiting: it opens the file again to look and, refused, once more.
+    waitForTwoOpenings(database, run, deadline);
+    EXPECT_EQ(run.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
     EXPECT_TRUE(fileContents(database) == earlier);
     sqlite3_close_v2(other);
     EXPECT_EQ(run.get(), 0);

@@ -16,13 +16,15 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <optional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace window_tests {
@@ -61,9 +63,14 @@ const Case kCases[] = {
      {"Backups (*.bak): x.bak", "All Files (*): README x.bak x.mdf"}},
 };
 
-// Shows each case's dialog in a folder holding the files, reading what it lists with read (which
-// closes it), and ends the process: 0 when every dialog listed what it should, else 1 after naming
-// the differences.
+// How long a chooser may take to come up and list its entries: only a chooser that never does
+// reaches it, on however busy a machine.
+using Clock = std::chrono::steady_clock;
+constexpr auto kPatience = std::chrono::seconds(60);
+
+// Shows each case's dialog in a folder holding the files, reading what it lists with the reading
+// that read starts (which closes it, and stops with its end), and ends the process: 0 when every
+// dialog listed what it should, else 1 after naming the differences.
 template <class Read>
 [[noreturn]] void showEachAndExit(bool gtk, Read read) {
     ui::setMode(ui::Mode::Window);
@@ -76,7 +83,7 @@ template <class Read>
     int failures = 0;
     for (const Case& c : kCases) {
         Entries entries;
-        read(folder.string(), entries);
+        const auto reading = read(folder.string(), entries);
         ui::FileRequest request;
         request.kind = c.kind;
         request.title = "Открыть БД";
@@ -121,20 +128,58 @@ std::string nextShot(const char* chooser) {
     return std::string("file_chooser_") + chooser + "_" + std::to_string(++taken);
 }
 
+// The reading of FLTK's own chooser. A user's pick is an event, which FLTK handles only after a
+// turn of its event loop with the chooser up; the reading picks after such a turn too, counted by
+// a check of its own from the moment it first finds the chooser's widgets.
+struct FltkReading {
+    explicit FltkReading(Entries& read) : entries(read) {
+        Fl::add_timeout(0.05, readFltkChooser, this);
+    }
+    ~FltkReading() {
+        Fl::remove_timeout(readFltkChooser, this);
+        Fl::remove_check(countTurn, this);
+    }
+    FltkReading(const FltkReading&) = delete;
+    FltkReading& operator=(const FltkReading&) = delete;
+
+    static void countTurn(void* data) { ++static_cast<FltkReading*>(data)->turns; }
+    static void readFltkChooser(void* data);
+
+    Entries& entries;
+    const Clock::time_point deadline = Clock::now() + kPatience;
+    bool counting = false;
+    int turns = 0;  // turns of the event loop since the chooser was found up
+};
+
+void closeFltkWindows() {
+    while (Fl_Window* w = Fl::first_window())
+        w->hide();
+}
+
 // Picks each kind of file in turn, as the user does, and reads the files listed with it.
-void readFltkChooser(void* data) {
-    auto& entries = *static_cast<Entries*>(data);
+void FltkReading::readFltkChooser(void* data) {
+    auto& reading = *static_cast<FltkReading*>(data);
     Fl_Window* window = Fl::first_window();
     Fl_Choice* kinds = window != nullptr ? findWidget<Fl_Choice>(*window) : nullptr;
     Fl_File_Browser* list = window != nullptr ? findWidget<Fl_File_Browser>(*window) : nullptr;
-    if (kinds == nullptr || list == nullptr) {
-        Fl::repeat_timeout(0.05, readFltkChooser, data);  // not up yet: looked at again
+    if (kinds == nullptr || list == nullptr || reading.turns == 0) {
+        if (Clock::now() > reading.deadline) {
+            reading.entries.push_back("no chooser up");
+            closeFltkWindows();
+            return;
+        }
+        if (kinds != nullptr && list != nullptr && !reading.counting) {
+            Fl::add_check(countTurn, data);
+            reading.counting = true;
+        }
+        Fl::repeat_timeout(0.05, readFltkChooser, data);  // not up, or no turn yet: again
         return;
     }
+    Fl::remove_check(countTurn, data);
     for (int k = 0; k < kinds->size() && kinds->menu()[k].label() != nullptr; ++k) {
         const std::string name = kinds->menu()[k].label();
         if (name == Fl_File_Chooser::custom_filter_label) {
-            entries.push_back(name);
+            reading.entries.push_back(name);
             continue;
         }
         kinds->value(k);
@@ -144,11 +189,10 @@ void readFltkChooser(void* data) {
             const std::string file = list->text(i);
             if (!file.ends_with("/")) files.push_back(file);
         }
-        entries.push_back(entry(name, files));
+        reading.entries.push_back(entry(name, files));
         if (files.size() == std::size(kFiles)) savePng(grabScreen(), nextShot("fltk"));
     }
-    while (Fl_Window* w = Fl::first_window())
-        w->hide();
+    closeFltkWindows();
 }
 
 // The GTK chooser, reached through the GTK library FLTK loads (the second major version first,
@@ -177,14 +221,6 @@ F gtk(const char* name) {
     return reinterpret_cast<F>(dlsym(gtkLibrary(), name));
 }
 
-// The chooser's filters once it is mapped, and its cancel a tick later: FLTK connects to its
-// answer only after the chooser is mapped, and a cancel answered before would be lost.
-struct GtkReading {
-    std::string folder;
-    Entries& entries;
-    bool read = false;
-};
-
 // What GTK asks of a file to decide whether a filter lists it: its path and its name.
 struct GtkFileFilterInfo {
     int contains;
@@ -196,8 +232,21 @@ struct GtkFileFilterInfo {
 constexpr int kFilterFilename = 1;
 constexpr int kFilterDisplayName = 4;
 
-int readGtkChooser(void* data) {
-    auto& reading = *static_cast<GtkReading*>(data);
+// The files of the folder that a filter of the chooser lists.
+std::vector<std::string> filesListed(void* filter, const std::string& folder) {
+    std::vector<std::string> files;
+    for (const char* file : kFiles) {
+        const std::string path = folder + "/" + file;
+        const GtkFileFilterInfo info{kFilterFilename | kFilterDisplayName, path.c_str(), nullptr,
+                                     file, nullptr};
+        if (gtk<int (*)(void*, const GtkFileFilterInfo*)>("gtk_file_filter_filter")(filter, &info))
+            files.emplace_back(file);
+    }
+    return files;
+}
+
+// The chooser mapped on the screen; nullptr while there is none.
+void* mappedGtkChooser() {
     void* dialog = nullptr;
     GList* windows = gtk<GList* (*)()>("gtk_window_list_toplevels")();
     const std::size_t chooser = gtk<std::size_t (*)()>("gtk_file_chooser_get_type")();
@@ -208,32 +257,66 @@ int readGtkChooser(void* data) {
         }
     }
     gtk<void (*)(GList*)>("g_list_free")(windows);
-    if (dialog == nullptr) return 1;  // not up yet: asked again
-    if (reading.read) {
-        savePng(grabScreen(), nextShot("gtk"));
-        gtk<void (*)(void*, int)>("gtk_dialog_response")(dialog, kResponseCancel);
+    return dialog;
+}
+
+// The reading of the GTK chooser, from GTK's main loop, which runs while it is up: its filters
+// once it is mapped and has its every-file entry (one filter listing every file), then its cancel,
+// a tick later and at each tick until it goes: FLTK connects to its answer only once the chooser
+// is mapped, and a cancel answered before would be lost.
+struct GtkReading {
+    GtkReading(std::string folderRead, Entries& read)
+        : folder(std::move(folderRead)), entries(read) {
+        source = gtk<unsigned (*)(unsigned, int (*)(void*), void*)>("g_timeout_add")(
+            50, readGtkChooser, this);
+    }
+    ~GtkReading() {
+        if (source != 0) gtk<int (*)(unsigned)>("g_source_remove")(source);
+    }
+    GtkReading(const GtkReading&) = delete;
+    GtkReading& operator=(const GtkReading&) = delete;
+
+    static int readGtkChooser(void* data);
+
+    std::string folder;
+    Entries& entries;
+    const Clock::time_point deadline = Clock::now() + kPatience;
+    bool read = false;
+    bool shot = false;
+    unsigned source = 0;
+};
+
+int GtkReading::readGtkChooser(void* data) {
+    auto& reading = *static_cast<GtkReading*>(data);
+    void* dialog = mappedGtkChooser();
+    if (dialog == nullptr) {
+        if (!reading.read) return 1;  // not up yet: asked again
+        reading.source = 0;           // closed: done
         return 0;
     }
+    if (reading.read) {
+        if (!reading.shot) savePng(grabScreen(), nextShot("gtk"));
+        reading.shot = true;
+        gtk<void (*)(void*, int)>("gtk_dialog_response")(dialog, kResponseCancel);
+        return 1;
+    }
     GSList* filters = gtk<GSList* (*)(void*)>("gtk_file_chooser_list_filters")(dialog);
+    void* everyFile = nullptr;
     for (GSList* f = filters; f != nullptr; f = f->next) {
-        std::vector<std::string> files;
-        for (const char* file : kFiles) {
-            const std::string path = reading.folder + "/" + file;
-            const GtkFileFilterInfo info{kFilterFilename | kFilterDisplayName, path.c_str(),
-                                         nullptr, file, nullptr};
-            if (gtk<int (*)(void*, const GtkFileFilterInfo*)>("gtk_file_filter_filter")(f->data,
-                                                                                        &info)) {
-                files.emplace_back(file);
-            }
+        if (filesListed(f->data, reading.folder).size() == std::size(kFiles)) everyFile = f->data;
+    }
+    if (everyFile != nullptr || Clock::now() > reading.deadline) {
+        for (GSList* f = filters; f != nullptr; f = f->next) {
+            reading.entries.push_back(
+                entry(gtk<const char* (*)(void*)>("gtk_file_filter_get_name")(f->data),
+                      filesListed(f->data, reading.folder)));
         }
-        reading.entries.push_back(
-            entry(gtk<const char* (*)(void*)>("gtk_file_filter_get_name")(f->data), files));
         // The every-file entry is shown for the screenshot.
-        if (files.size() == std::size(kFiles))
-            gtk<void (*)(void*, void*)>("gtk_file_chooser_set_filter")(dialog, f->data);
+        if (everyFile != nullptr)
+            gtk<void (*)(void*, void*)>("gtk_file_chooser_set_filter")(dialog, everyFile);
+        reading.read = true;
     }
     gtk<void (*)(GSList*)>("g_slist_free")(filters);
-    reading.read = true;
     return 1;
 }
 
@@ -245,19 +328,16 @@ class FileDialogWindow : public ::testing::Test {
 TEST_F(FileDialogWindow, FltksOwnChooserListsEachEntryOnceAsTheFormNamesItWithItsFiles) {
     EXPECT_EXIT(showEachAndExit(false,
                                 [](const std::string&, Entries& entries) {
-                                    Fl::add_timeout(0.05, readFltkChooser, &entries);
+                                    return std::make_unique<FltkReading>(entries);
                                 }),
                 ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(FileDialogWindow, TheGtkChooserListsEachEntryOnceAsTheFormNamesItWithItsFiles) {
     if (gtkLibrary() == nullptr) GTEST_SKIP() << "no GTK library to show the chooser with";
-    std::optional<GtkReading> reading;
     EXPECT_EXIT(showEachAndExit(true,
-                                [&reading](const std::string& folder, Entries& entries) {
-                                    reading.emplace(folder, entries);
-                                    gtk<unsigned (*)(unsigned, int (*)(void*), void*)>(
-                                        "g_timeout_add")(50, readGtkChooser, &*reading);
+                                [](const std::string& folder, Entries& entries) {
+                                    return std::make_unique<GtkReading>(folder, entries);
                                 }),
                 ::testing::ExitedWithCode(0), "");
 }

@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <future>
-#include <thread>
 
 #include "platform/ado/recordset.hpp"
 #include "platform/ado/sqlite_provider.hpp"
@@ -44,6 +44,50 @@ struct RawConnection {
     ~RawConnection() { sqlite3_close_v2(db); }
     int exec(const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); }
     sqlite3* db = nullptr;
+};
+
+// Counts the openings of one database file by the connections of this process, through a VFS of
+// SQLite's own made the default for as long as it lives: a replacement that waits for a target in
+// use opens it again at each look.
+class OpeningsCounted {
+  public:
+    explicit OpeningsCounted(const fs::path& file) {
+        struct stat counted {};
+        ::stat(file.c_str(), &counted);
+        device_ = counted.st_dev;
+        inode_ = counted.st_ino;
+        vfs_ = *real_;
+        vfs_.zName = "openings-counted";
+        vfs_.xOpen = open;
+        counting_ = this;
+        sqlite3_vfs_register(&vfs_, 1);
+    }
+    ~OpeningsCounted() {
+        sqlite3_vfs_unregister(&vfs_);
+        sqlite3_vfs_register(real_, 1);
+        counting_ = nullptr;
+    }
+    OpeningsCounted(const OpeningsCounted&) = delete;
+    OpeningsCounted& operator=(const OpeningsCounted&) = delete;
+
+    int count() const { return count_; }
+
+  private:
+    static int open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* out) {
+        struct stat opened {};
+        if ((flags & SQLITE_OPEN_MAIN_DB) && name && ::stat(name, &opened) == 0 &&
+            opened.st_dev == counting_->device_ && opened.st_ino == counting_->inode_) {
+            ++counting_->count_;
+        }
+        return counting_->real_->xOpen(counting_->real_, name, file, flags, out);
+    }
+
+    static inline OpeningsCounted* counting_ = nullptr;
+    sqlite3_vfs* const real_ = sqlite3_vfs_find(nullptr);
+    sqlite3_vfs vfs_{};
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    std::atomic<int> count_ = 0;
 };
 
 std::string valueAt(const fs::path& path, const std::string& query = "SELECT v FROM t") {
@@ -83,6 +127,7 @@ TEST(SqliteReplace, WaitsWhileAnotherConnectionHasTheTargetOpen) {
         makeDatabase(source, "new");
         const ino_t old = inode(target);
         std::function<void()> close = holder.open(target);
+        const OpeningsCounted openings(target);
 
         std::promise<void> waiting;
         std::future<void> told = waiting.get_future();
@@ -91,7 +136,13 @@ TEST(SqliteReplace, WaitsWhileAnotherConnectionHasTheTargetOpen) {
                                        [&waiting] { waiting.set_value(); });
         });
         ASSERT_EQ(told.wait_for(kPatience), std::future_status::ready);
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        // It goes on waiting: it looks at the target again and, refused, once more.
+        const int openedWhenTold = openings.count();
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (openings.count() < openedWhenTold + 2 &&
+               replaced.wait_for(std::chrono::milliseconds(10)) == std::future_status::timeout &&
+               std::chrono::steady_clock::now() < deadline) {
+        }
         EXPECT_EQ(replaced.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
         EXPECT_EQ(inode(target), old);
         EXPECT_TRUE(fs::exists(source));
