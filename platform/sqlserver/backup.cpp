@@ -184,11 +184,7 @@ void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::s
     // The name and the paths are checked and reserved in one short change of the catalogue: of
     // restores under one name at once, the first takes it and the others find it taken.
     RestoreFiles files(catalogue, [&] {
-        if (catalogue.nameTaken(name)) {
-            throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
-                                                      " already exists. Choose a different "
-                                                      "database name.");
-        }
+        if (catalogue.nameTaken(name)) throw databaseExistsError(name);
         source = openBackup(backup);
         targets = checkedTargets(catalogue, *source, name, first, second);
         return Reservation{name, targets.data.physicalName, targets.log.physicalName, {}, {}};

@@ -78,6 +78,9 @@ class Catalogue {
     };
     [[nodiscard]] Change beginChange();
 
+    // The server's folder, which holds the catalogue.
+    [[nodiscard]] std::filesystem::path folder() const { return file_.path().parent_path(); }
+
     // Within a change: catalogues a database with its data and log file, under its name as the
     // server keeps it; a name already there fails.
     void add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log);

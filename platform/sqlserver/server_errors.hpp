@@ -48,6 +48,13 @@ enum ServerError : int32_t {
     return "'" + oleaut::echoed(value) + "'";
 }
 
+// A restore under a name that a database or another restore under way has.
+[[nodiscard]] inline ado::ProviderError databaseExistsError(const std::string& name) {
+    return statementError(kDatabaseExists, "Database " + serverQuoted(name) +
+                                               " already exists. Choose a different database "
+                                               "name.");
+}
+
 // A physical name the server would have to resolve against its client's folder (empty or
 // relative): it resolves none.
 [[nodiscard]] inline ado::ProviderError fileActivationError(const std::string& physicalName) {

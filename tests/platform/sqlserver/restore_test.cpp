@@ -225,16 +225,22 @@ TEST_F(StandInRestores, ARestoreRemovesOnlyWhatItsCatalogueRecorded) {
     EXPECT_TRUE(evil.hasTable("Договоры"));
 }
 
-// Between reserving and making its copies a restore holds no lock: another restore may drop its
-// reservation as one that is over, or a file may take its copy's name. It reserves again and
-// completes, and the file stays.
+// Between reserving and making its copies a restore has no copy to lock: another restore that
+// runs meanwhile leaves its reservation, which is not over; a file that takes its copy's name
+// meanwhile makes it reserve again. It completes, and the file stays.
 TEST_F(StandInRestores, ARestoreReservesAgainWhenItsReservationGoesMeanwhile) {
     const struct {
         const char* what;
         std::function<void(const std::string& copy)> meddle;
         bool fileStays;  // a file of the copy's name then stays beside the restored ones
     } cases[] = {
-        {"another restore drops it", [&](const std::string&) { restore("Beside"); }, false},
+        {"another restore runs",
+         [&](const std::string& copy) {
+             restore("Beside");
+             ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+             EXPECT_EQ(master.run("SELECT 1 FROM restoring WHERE copy = ?", {copy}).rowCount(), 1u);
+         },
+         false},
         {"a file takes its copy's name",
          [&](const std::string& copy) { std::ofstream(copy) << "mine"; }, true},
     };
