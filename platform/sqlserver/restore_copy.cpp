@@ -100,7 +100,12 @@ std::string copyName(Catalogue& catalogue, const std::string& target,
     return vacancy(made.copy) == 0 && (made.logCopy.empty() || files::absence(made.logCopy) == 0);
 }
 
-void place(const std::string& copy, const std::string& target) {
+// Places a copy at its target as its second name; a target of a database, or a side file of one
+// (`sideFiles`), that is there meanwhile fails with 5170 naming it.
+void place(const std::string& copy, const std::string& target,
+           std::span<const char* const> sideFiles) {
+    const files::Presence present = files::firstPresent(target, sideFiles);
+    if (present.error != 0) throw cannotCreateFileError(present.path.string(), present.error);
     if (::link(copy.c_str(), target.c_str()) != 0) throw cannotCreateFileError(target, errno);
 }
 
@@ -193,9 +198,9 @@ void RestoreFiles::record(const std::string& name, const std::string& dataLogica
     // The reservation holds the name; a database of it is refused as the server does, whatever
     // took it.
     if (catalogue_.databasesNamed(name).rowCount() > 0) throw databaseExistsError(name);
-    place(reservation_.copy, reservation_.dataFile);
+    place(reservation_.copy, reservation_.dataFile, ado::kSqliteSideFiles);
     reachStep(RestoreStep::DataPlaced);
-    place(reservation_.logCopy, reservation_.logFile);
+    place(reservation_.logCopy, reservation_.logFile, {});
     reachStep(RestoreStep::LogPlaced);
     catalogue_.add(name, {dataLogicalName, reservation_.dataFile},
                    {logLogicalName, reservation_.logFile});

@@ -37,8 +37,9 @@ class RestoreFiles {
     [[nodiscard]] const std::string& copy() const noexcept { return reservation_.copy; }
 
     // In one change: places the copies at their targets and catalogues the database with the
-    // logical names of its files. A name that a database has meanwhile fails with 1801; a target
-    // that cannot be placed fails naming it.
+    // logical names of its files. A name that a database has meanwhile fails with 1801, a target
+    // or a side file of the data file's that is there meanwhile with 5170; a target that cannot be
+    // placed fails naming it.
     void record(const std::string& name, const std::string& dataLogicalName,
                 const std::string& logLogicalName);
 

@@ -33,13 +33,6 @@ bool eventually(const std::function<bool()>& condition) {
     return false;
 }
 
-std::set<std::string> filesIn(const std::filesystem::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
 // The copies that the catalogue's reservation for a data file names and that exist, the data
 // file's first.
 std::vector<std::string> copiesOf(const std::filesystem::path& server,

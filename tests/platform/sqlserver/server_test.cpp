@@ -212,16 +212,6 @@ TEST_F(StandInServer, RefusalsLeaveNothingBehind) {
     }
 }
 
-// Whether a restore left no database, no reservation and no file in the folders given.
-void expectNothingMade(const std::filesystem::path& server,
-                       std::initializer_list<std::filesystem::path> folders) {
-    ado::sqlite::File master(server / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
-    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
-    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM restoring").cells.get(0)), 0);
-    for (const auto& folder : folders)
-        EXPECT_TRUE(std::filesystem::is_empty(folder)) << folder;
-}
-
 // A physical name the server cannot make is refused before anything is made, naming the name as
 // given and why: a name the server would have to resolve against its client's folder, a name too
 // long for the file system. A name that is not UTF-8 is no text the server reads.
