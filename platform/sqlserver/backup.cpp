@@ -65,9 +65,9 @@ void requireWholePath(const std::string& physicalName) {
 }
 
 // A target that must not exist yet, nor the side files `sideFiles` beside it, in a folder that
-// does, held by no database and no restore; a name the system refuses (too long, in a folder it may
-// not enter) fails with its reason. What is there fails naming it and stays: the server did not
-// make it.
+// does, leading where no database's file nor a restore's holds, however the paths are spelt; a
+// name the system refuses (too long, in a folder it may not enter) fails with its reason. What is
+// there fails naming it and stays: the server did not make it.
 void requireFree(Catalogue& catalogue, const std::string& target,
                  std::span<const char* const> sideFiles) {
     if (catalogue.pathTaken(target)) {
@@ -148,7 +148,8 @@ Targets checkedTargets(Catalogue& catalogue, File& source, const std::string& na
     // none.
     requireFree(catalogue, targets.data.physicalName, ado::kSqliteSideFiles);
     requireFree(catalogue, targets.log.physicalName, {});
-    if (targets.data.physicalName == targets.log.physicalName) {
+    if (files::samePlace(targets.data.physicalName, targets.log.physicalName) ||
+        targets.data.physicalName == targets.log.physicalName) {
         throw statementError(kFileExists, "Cannot create file " +
                                               serverQuoted(targets.log.physicalName) +
                                               " because the data file of the restore takes it.");

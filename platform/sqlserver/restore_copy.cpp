@@ -56,16 +56,20 @@ bool someoneReserving(Catalogue& catalogue) {
 // share a name, even in one folder spelt two ways.
 std::atomic<unsigned long> copyCount{0};
 
-// A name for a copy in its target's folder that no file has and no catalogue row names, nor one of
-// `others`; a folder that cannot be looked into fails naming the target.
+// A name for a copy in its target's folder that no file has, that leads nowhere a catalogue row
+// names, nor where one of `others` leads; a folder that cannot be looked into fails naming the
+// target. Past the statement's time, a timeout.
 std::string copyName(Catalogue& catalogue, const std::string& target,
                      const std::vector<std::string>& others) {
     const std::filesystem::path folder = std::filesystem::path(target).parent_path();
     const std::string stem = "restoring-" + std::to_string(::getpid()) + "-";
     for (;;) {
+        if (catalogue.timedOut()) throw timeoutError();
         const std::string name = (folder / (stem + std::to_string(++copyCount))).string();
-        if (std::find(others.begin(), others.end(), name) != others.end() ||
-            catalogue.pathTaken(name)) {
+        const auto there = [&](const std::string& other) {
+            return other == name || files::samePlace(other, name);
+        };
+        if (std::any_of(others.begin(), others.end(), there) || catalogue.pathTaken(name)) {
             continue;
         }
         const int found = vacancy(name);
@@ -114,6 +118,7 @@ void place(const std::string& copy, const std::string& target,
 RestoreFiles::RestoreFiles(Catalogue& catalogue, const std::function<Reservation()>& reserve)
     : catalogue_(catalogue) {
     for (;;) {
+        if (catalogue.timedOut()) throw timeoutError();
         {
             Catalogue::Change change = catalogue.beginChange();
             dropRestoresOver(catalogue);

@@ -24,8 +24,9 @@ class RestoreFiles {
     // checks the name and the targets and gives the reservation's name and targets, the copies
     // are named here, from one count of the process so that no two copies share a name however
     // their folders are spelt. Then makes the copies, the data file's locked, in a change of
-    // their own: a copy's name taken meanwhile by a file is reserved again. A copy that cannot be
-    // made fails naming its target.
+    // their own: a copy's name taken meanwhile by a file is reserved again, until the statement's
+    // time is up (then a timeout, leaving nothing). A copy that cannot be made fails naming its
+    // target.
     RestoreFiles(Catalogue& catalogue, const std::function<Reservation()>& reserve);
     // Removes the copies, and what it placed unless recorded, then drops the reservation and
     // lets the lock go.

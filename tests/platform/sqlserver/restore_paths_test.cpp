@@ -1,5 +1,6 @@
-// What a restore's targets are: a data file's target is free only without SQLite's side files
-// beside it.
+// What a restore's targets are: files whatever their paths' spelling. A data file's target is free
+// only without SQLite's side files beside it; one folder spelt two ways is one folder; a
+// database's file under another spelling is taken.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -53,6 +54,104 @@ TEST_F(StandInRestorePaths, ATargetIsFreeOnlyWithoutSideFilesOfTheDatabase) {
         EXPECT_EQ(testing_support::fileContents(side), "stale pages");
         std::filesystem::remove(side);
     }
+}
+
+// Spellings of the folder BD: with "./", through a symbolic link to it, with "../".
+struct Spelling {
+    const char* what;
+    std::string (*of)(const std::filesystem::path& root);
+};
+const Spelling kSpellings[] = {
+    {"./", [](const std::filesystem::path& root) { return (root / "BD" / ".").string(); }},
+    {"a symbolic link", [](const std::filesystem::path& root) { return (root / "link").string(); }},
+    {"../", [](const std::filesystem::path& root) { return (root / "BD" / ".." / "BD").string(); }},
+};
+
+// A restore whose data and log folders are one folder spelt two ways restores, and leaves no copy.
+TEST_F(StandInRestorePaths, OneFolderSpeltTwoWaysIsOneFolder) {
+    std::filesystem::create_directory_symlink(root_.path() / "BD", root_.path() / "link");
+    auto connection = connect();
+    connection->CommandTimeout(20);
+    std::set<std::string> restored;
+    int trial = 0;
+    for (const Spelling& spelling : kSpellings) {
+        SCOPED_TRACE(spelling.what);
+        const std::string name = "f" + std::to_string(++trial);
+        EXPECT_EQ(
+            nativeErrorOf([&] {
+                connection->Execute(restoreText(
+                    name, spelling.of(root_.path()) + "/" + name + ".mdf", target(name + ".ldf")));
+            }),
+            0);
+        EXPECT_EQ(
+            firstColumn(*connection, "select * from sys.databases where (name = '" + name + "')"),
+            name);
+        restored.insert({name + ".mdf", name + ".ldf"});
+        EXPECT_EQ(filesIn(root_.path() / "BD"), restored);
+    }
+}
+
+// A target that leads to a recorded database's file, whatever its spelling, is taken: so is a
+// second hard link of one, and a file of one whose file is gone.
+TEST_F(StandInRestorePaths, ADatabasesFileUnderAnotherSpellingIsTaken) {
+    std::filesystem::create_directory_symlink(root_.path() / "BD", root_.path() / "link");
+    restore();
+    restore("Gone");
+    std::filesystem::remove(target("Gone.ldf"));
+    std::filesystem::create_hard_link(target("Virsel_Demo.mdf"), target("second.mdf"));
+    std::vector<std::pair<std::string, std::string>> cases;  // what, the taken target
+    for (const Spelling& spelling : kSpellings) {
+        cases.emplace_back(spelling.what, spelling.of(root_.path()) + "/Virsel_Demo.mdf");
+        cases.emplace_back(std::string(spelling.what) + ", a file gone",
+                           spelling.of(root_.path()) + "/Gone.ldf");
+    }
+    cases.emplace_back("a second hard link", target("second.mdf"));
+    auto connection = connect();
+    for (const auto& [what, taken] : cases) {
+        SCOPED_TRACE(what);
+        for (const bool asData : {true, false}) {
+            try {
+                connection->Execute(asData ? restoreText("New", taken, target("New.ldf"))
+                                           : restoreText("New", target("New.mdf"), taken));
+                ADD_FAILURE() << "restored";
+            } catch (const ado::ProviderError& e) {
+                EXPECT_EQ(e.nativeError(), sqlserver::kFileInUse);
+                EXPECT_EQ(e.description(), "The file '" + taken +
+                                               "' cannot be overwritten. It is being used by "
+                                               "another database.");
+            }
+        }
+    }
+    EXPECT_EQ(
+        filesIn(root_.path() / "BD"),
+        (std::set<std::string>{"Gone.mdf", "Virsel_Demo.ldf", "Virsel_Demo.mdf", "second.mdf"}));
+}
+
+// A restore that must reserve again, each copy's name taken by a file as soon as it is reserved,
+// stops at its statement's timeout and leaves nothing of its own.
+TEST_F(StandInRestorePaths, ARestoreThatReservesAgainStopsAtItsTimeout) {
+    std::set<std::string> taken;
+    sqlserver::ScopedStepHook takeCopy(sqlserver::RestoreStep::Reserved, [&] {
+        ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+        const std::string copy =
+            ado::sqlite::textAt(master.run("SELECT copy FROM restoring"), 0, 0);
+        std::ofstream(copy) << "mine";
+        taken.insert(std::filesystem::path(copy).filename().string());
+    });
+    auto connection = connect();
+    connection->CommandTimeout(1);
+    try {
+        connection->Execute(restoreText("New", target("New.mdf"), target("New.ldf")));
+        ADD_FAILURE() << "restored";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.number(), ado::adErrQueryTimeout);
+        EXPECT_EQ(e.description(), "Query timeout expired");
+    }
+    EXPECT_GT(taken.size(), 1u);
+    EXPECT_EQ(filesIn(root_.path() / "BD"), taken);
+    ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM restoring").cells.get(0)), 0);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
 }
 
 }  // namespace
