@@ -82,6 +82,11 @@ std::string copyName(Catalogue& catalogue, const std::string& target,
     return files::Descriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
 }
 
+bool isEmptyFile(const std::string& path) {
+    struct stat found {};
+    return ::lstat(path.c_str(), &found) == 0 && S_ISREG(found.st_mode) && found.st_size == 0;
+}
+
 // Removes a target that is still a second name of its copy, unless its database is recorded;
 // whether the target is no longer the restore's.
 [[nodiscard]] bool unplace(const std::string& target, const std::string& copy, bool recorded) {
@@ -93,8 +98,14 @@ std::string copyName(Catalogue& catalogue, const std::string& target,
 // Removes what a reservation names of a restore that made it: its targets while they are second
 // names of its copies (never once recorded), then the copies, the data file's with the side files
 // SQLite keeps beside it. Whether all of it is gone; a target that stays keeps its copy, the proof
-// that it is the restore's.
+// that it is the restore's. A restore of the catalogue's earlier shape, without a log copy, made
+// its log file empty at its target once its data file was placed: while the data file is still
+// the copy's second name, an empty log file there is that restore's.
 [[nodiscard]] bool removeMade(const Reservation& made, bool recorded) {
+    if (!recorded && made.logCopy.empty() && !made.copy.empty() &&
+        files::sameFile(made.copy, made.dataFile) && isEmptyFile(made.logFile)) {
+        ::unlink(made.logFile.c_str());
+    }
     if (!unplace(made.dataFile, made.copy, recorded) ||
         !unplace(made.logFile, made.logCopy, recorded)) {
         return false;
@@ -110,7 +121,12 @@ void place(const std::string& copy, const std::string& target,
            std::span<const char* const> sideFiles) {
     const files::Presence present = files::firstPresent(target, sideFiles);
     if (present.error != 0) throw cannotCreateFileError(present.path.string(), present.error);
-    if (::link(copy.c_str(), target.c_str()) != 0) throw cannotCreateFileError(target, errno);
+    const int fault = linkFault();
+    const int error = fault != 0 ? fault : ::link(copy.c_str(), target.c_str()) == 0 ? 0 : errno;
+    if (error == 0) return;
+    // The system's word for a file system that makes no hard links.
+    if (error == EPERM || error == EOPNOTSUPP) throw noHardLinksError(target, error);
+    throw cannotCreateFileError(target, error);
 }
 
 }  // namespace

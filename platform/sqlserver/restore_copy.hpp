@@ -40,7 +40,7 @@ class RestoreFiles {
     // In one change: places the copies at their targets and catalogues the database with the
     // logical names of its files. A name that a database has meanwhile fails with 1801, a target
     // or a side file of the data file's that is there meanwhile with 5170; a target that cannot be
-    // placed fails naming it.
+    // placed fails naming it, and why when its folder makes no hard links.
     void record(const std::string& name, const std::string& dataLogicalName,
                 const std::string& logLogicalName);
 

@@ -1,6 +1,7 @@
 // What a restore's targets are: files whatever their paths' spelling. A data file's target is free
 // only without SQLite's side files beside it; one folder spelt two ways is one folder; a
-// database's file under another spelling is taken.
+// database's file under another spelling is taken; a folder without hard links is named as the
+// reason a restore fails.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -152,6 +153,35 @@ TEST_F(StandInRestorePaths, ARestoreThatReservesAgainStopsAtItsTimeout) {
     ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
     EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM restoring").cells.get(0)), 0);
     EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
+}
+
+// A data folder whose file system makes no hard links (FAT, some shares) fails every restore with
+// the system's error and that reason, and leaves nothing.
+TEST_F(StandInRestorePaths, AFolderWithoutHardLinksIsNamedAsTheReason) {
+    const struct {
+        int error;
+        const char* reason;  // the system's, as the server shows it
+    } cases[] = {
+        {EPERM, "1(Operation not permitted)"},
+        {EOPNOTSUPP, "95(Operation not supported)"},
+    };
+    const std::string data = target("New.mdf");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        sqlserver::ScopedLinkFault noLinks(c.error);
+        try {
+            connect()->Execute(restoreText("New", data, target("New.ldf")));
+            ADD_FAILURE() << "restored";
+        } catch (const ado::ProviderError& e) {
+            EXPECT_EQ(e.nativeError(), sqlserver::kCannotCreateFile);
+            EXPECT_EQ(e.description(),
+                      std::string("CREATE FILE encountered operating system error ") + c.reason +
+                          " while attempting to open or create the physical file '" + data +
+                          "'. The folder '" + (root_.path() / "BD").string() +
+                          "' does not allow hard links.");
+        }
+        expectNothingMade(server_, {root_.path() / "BD"});
+    }
 }
 
 }  // namespace

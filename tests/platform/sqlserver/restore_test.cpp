@@ -313,5 +313,48 @@ TEST_F(StandInRestores, AnOldCatalogueIsUpgradedWhenOpened) {
     }
 }
 
+// A restore of the catalogue's earlier shape, killed once it had placed its data file and made its
+// log file empty, is removed whole by the next restore: the data file while it is the copy's second
+// name, and the log file while it is empty. A log file with content is a user's and stays.
+TEST_F(StandInRestores, AKilledRestoreOfTheEarlierShapeIsRemovedWhole) {
+    const struct {
+        const char* server;
+        const char* log;  // the log file's content
+        int32_t again;    // the error of the restore to the same targets
+        std::set<std::string> files;
+    } cases[] = {
+        {"Old4", "", 0, {"Old4.ldf", "Old4.mdf"}},
+        {"Old5", "notes", sqlserver::kFileExists, {"Old5.ldf"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.server);
+        const auto folder = root_.path() / (std::string(c.server) + "-files");
+        std::filesystem::create_directory(folder);
+        const std::string data = (folder / (std::string(c.server) + ".mdf")).string();
+        const std::string log = (folder / (std::string(c.server) + ".ldf")).string();
+        const std::string copy = data + ".restoring-99";
+        std::ofstream(copy) << "pages";
+        std::filesystem::create_hard_link(copy, data);
+        std::ofstream(log) << c.log;
+        {
+            ado::sqlite::File master(sqlserver::makeServer(c.server) / "master.mdf",
+                                     ado::sqlite::File::Mode::ReadWrite);
+            master.run(
+                "DROP TABLE restoring; CREATE TABLE restoring(name_key TEXT PRIMARY KEY, data_file "
+                "TEXT NOT NULL, log_file TEXT NOT NULL, copy TEXT NOT NULL UNIQUE); "
+                "PRAGMA user_version = 1;");
+            master.run("INSERT INTO restoring VALUES ('left', ?, ?, ?)", {data, log, copy});
+        }
+        ado::Connection connection;
+        connection.Open(connectionString("master", c.server));
+        EXPECT_EQ(nativeErrorOf([&] { connection.Execute(restoreText("Left", data, log)); }),
+                  c.again);
+        EXPECT_EQ(filesIn(folder), c.files);
+        if (*c.log) {
+            EXPECT_EQ(testing_support::fileContents(log), c.log);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kalvik::test
