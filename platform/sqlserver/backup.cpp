@@ -1,14 +1,15 @@
 #include "platform/sqlserver/backup.hpp"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "platform/ado/sqlite_file.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/files/identity.hpp"
 #include "platform/oleaut/letter_case.hpp"
 #include "platform/sqlserver/driver_test_seam.hpp"
 #include "platform/sqlserver/restore_copy.hpp"
@@ -63,17 +64,19 @@ void requireWholePath(const std::string& physicalName) {
     }
 }
 
-// A target that must not exist yet, in a folder that does, held by no database and no restore; a
-// name the system refuses (too long, in a folder it may not enter) fails with its reason.
-void requireFree(Catalogue& catalogue, const std::string& target) {
+// A target that must not exist yet, nor the side files `sideFiles` beside it, in a folder that
+// does, leading where no database's file nor a restore's holds, however the paths are spelt; a
+// name the system refuses (too long, in a folder it may not enter) fails with its reason. What is
+// there fails naming it and stays: the server did not make it.
+void requireFree(Catalogue& catalogue, const std::string& target,
+                 std::span<const char* const> sideFiles) {
     if (catalogue.pathTaken(target)) {
         throw statementError(kFileInUse, "The file " + serverQuoted(target) +
                                              " cannot be overwritten. It is being used by "
                                              "another database.");
     }
-    struct stat found {};
-    if (::lstat(target.c_str(), &found) == 0) throw cannotCreateFileError(target, EEXIST);
-    if (errno != ENOENT) throw cannotCreateFileError(target, errno);
+    const files::Presence present = files::firstPresent(target, sideFiles);
+    if (present.error != 0) throw cannotCreateFileError(present.path.string(), present.error);
     std::error_code ec;
     if (!std::filesystem::is_directory(std::filesystem::path(target).parent_path(), ec)) {
         throw cannotCreateFileError(target, ENOENT);
@@ -82,7 +85,7 @@ void requireFree(Catalogue& catalogue, const std::string& target) {
 
 // The system's error behind a failed write of a SQLite connection: a full disk, or the error its
 // I/O met.
-int writeErrorOf(sqlite3* db) {
+[[nodiscard]] int writeErrorOf(sqlite3* db) {
     const int code = sqlite3_extended_errcode(db) & 0xff;
     if (code == SQLITE_FULL) return ENOSPC;
     const int system = sqlite3_system_errno(db);
@@ -141,9 +144,12 @@ Targets checkedTargets(Catalogue& catalogue, File& source, const std::string& na
                                                     " is claimed by both moves of the restore.");
     }
     Targets targets = firstType == "D" ? Targets{first, second} : Targets{second, first};
-    requireFree(catalogue, targets.data.physicalName);
-    requireFree(catalogue, targets.log.physicalName);
-    if (targets.data.physicalName == targets.log.physicalName) {
+    // The data file is a SQLite database, which reads its side files beside it; the log file is
+    // none.
+    requireFree(catalogue, targets.data.physicalName, ado::kSqliteSideFiles);
+    requireFree(catalogue, targets.log.physicalName, {});
+    if (files::samePlace(targets.data.physicalName, targets.log.physicalName) ||
+        targets.data.physicalName == targets.log.physicalName) {
         throw statementError(kFileExists, "Cannot create file " +
                                               serverQuoted(targets.log.physicalName) +
                                               " because the data file of the restore takes it.");
@@ -184,11 +190,7 @@ void restoreDatabase(Catalogue& catalogue, const std::string& name, const std::s
     // The name and the paths are checked and reserved in one short change of the catalogue: of
     // restores under one name at once, the first takes it and the others find it taken.
     RestoreFiles files(catalogue, [&] {
-        if (catalogue.nameTaken(name)) {
-            throw statementError(kDatabaseExists, "Database " + serverQuoted(name) +
-                                                      " already exists. Choose a different "
-                                                      "database name.");
-        }
+        if (catalogue.nameTaken(name)) throw databaseExistsError(name);
         source = openBackup(backup);
         targets = checkedTargets(catalogue, *source, name, first, second);
         return Reservation{name, targets.data.physicalName, targets.log.physicalName, {}, {}};

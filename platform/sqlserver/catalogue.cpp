@@ -7,6 +7,7 @@
 #include <map>
 
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/files/identity.hpp"
 #include "platform/sqlserver/database_names.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
@@ -182,15 +183,32 @@ bool Catalogue::nameTaken(const std::string& name) {
 }
 
 bool Catalogue::pathTaken(const std::string& path) {
-    return recorded(path) ||
-           run("SELECT 1 FROM restoring WHERE ? IN (data_file, log_file, copy, log_copy)",
-               {Variant(path)})
-                   .rowCount() > 0;
+    return anyAt(
+        "SELECT physical_name FROM master_files UNION ALL "
+        "SELECT data_file FROM restoring UNION ALL SELECT log_file FROM restoring "
+        "UNION ALL SELECT copy FROM restoring "
+        "UNION ALL SELECT log_copy FROM restoring WHERE log_copy IS NOT NULL",
+        path);
 }
 
 bool Catalogue::recorded(const std::string& path) {
-    return run("SELECT 1 FROM master_files WHERE physical_name = ?", {Variant(path)}).rowCount() >
-           0;
+    return anyAt("SELECT physical_name FROM master_files", path);
+}
+
+// Whether one of the paths a query reads leads where the path does: one spelling of it, or the
+// same place by its device and inode (a file there, else its folder and name).
+bool Catalogue::anyAt(const std::string& paths, const std::string& path) {
+    const ado::RowSet rows = run(paths);
+    const std::optional<files::Place> place = files::placeOf(path);
+    for (size_t row = 0; row < rows.rowCount(); ++row) {
+        const std::string found = ado::sqlite::textAt(rows, row, 0);
+        if (found == path || (place && files::placeOf(found) == place)) return true;
+    }
+    return false;
+}
+
+bool Catalogue::timedOut() const {
+    return deadline_ && std::chrono::steady_clock::now() >= *deadline_;
 }
 
 Catalogue::Change::Change(Catalogue& catalogue)

@@ -1,7 +1,7 @@
 #pragma once
 // A server's catalogue in its master.mdf: the databases, their files, the restores under way and
 // the caller's rights. Database names compare as the server compares them (database_names.hpp),
-// paths exactly.
+// paths by what they lead to, whatever their spelling (files::samePlace).
 
 #include <chrono>
 #include <cstdint>
@@ -58,8 +58,8 @@ class Catalogue {
     [[nodiscard]] bool holds(const std::string& right);
 
     // Whether a database or a restore under way has the name; whether a catalogued file or a
-    // restore under way (its targets and its copies) has the path; whether a catalogued file has
-    // it.
+    // restore under way (its targets and its copies) is at the place the path leads to; whether a
+    // catalogued file is.
     [[nodiscard]] bool nameTaken(const std::string& name);
     [[nodiscard]] bool pathTaken(const std::string& path);
     [[nodiscard]] bool recorded(const std::string& path);
@@ -78,6 +78,11 @@ class Catalogue {
     };
     [[nodiscard]] Change beginChange();
 
+    // Whether the statement's time is up: a step that repeats stops then, as a timeout.
+    [[nodiscard]] bool timedOut() const;
+    // The server's folder, which holds the catalogue.
+    [[nodiscard]] std::filesystem::path folder() const { return file_.path().parent_path(); }
+
     // Within a change: catalogues a database with its data and log file, under its name as the
     // server keeps it; a name already there fails.
     void add(const std::string& name, const DatabaseFile& data, const DatabaseFile& log);
@@ -92,6 +97,7 @@ class Catalogue {
     template <typename Step>
     auto waiting(Step&& step) -> decltype(step());
     ado::RowSet run(const std::string& sql, const std::vector<oleaut::Variant>& values = {});
+    [[nodiscard]] bool anyAt(const std::string& paths, const std::string& path);
     void upgrade();
     void keyDatabases();
 

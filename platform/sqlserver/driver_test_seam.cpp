@@ -14,6 +14,7 @@ struct Diagnostics {
     std::mutex mutex;
     std::map<StatementKind, Fault> faults;
     std::map<RestoreStep, std::function<void()>> hooks;
+    int linkError = 0;
 };
 
 Diagnostics& diagnostics() {
@@ -77,6 +78,24 @@ void reachStep(RestoreStep step) {
         if (auto found = d.hooks.find(step); found != d.hooks.end()) hook = found->second;
     }
     if (hook) hook();
+}
+
+ScopedLinkFault::ScopedLinkFault(int systemError) {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    d.linkError = systemError;
+}
+
+ScopedLinkFault::~ScopedLinkFault() {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    d.linkError = 0;
+}
+
+int linkFault() {
+    Diagnostics& d = diagnostics();
+    std::lock_guard lock(d.mutex);
+    return d.linkError;
 }
 
 }  // namespace sqlserver

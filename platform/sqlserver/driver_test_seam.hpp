@@ -65,4 +65,17 @@ class ScopedStepHook {
 // Runs the hook set for a step of a restore, if any.
 void reachStep(RestoreStep step);
 
+// Makes a restore's placing of its files at their targets fail with a system error while the
+// object lives, as a folder whose file system makes no hard links does.
+class ScopedLinkFault {
+  public:
+    explicit ScopedLinkFault(int systemError);
+    ~ScopedLinkFault();
+    ScopedLinkFault(const ScopedLinkFault&) = delete;
+    ScopedLinkFault& operator=(const ScopedLinkFault&) = delete;
+};
+
+// The system error set for placing a restore's files; 0 when none is.
+[[nodiscard]] int linkFault();
+
 }  // namespace sqlserver

@@ -3,10 +3,12 @@
 // copy it fills from the backup and an empty log, each in its target's folder, placed at their
 // targets as second names (hard links) when the database is recorded, and removed after. The copy
 // is locked (flock) while the restore runs; the lock ends with the restore's process however it
-// ends, also by kill -9, and is never a matter of process ids. A reservation whose copy nobody
-// locks belongs to a restore that is over: what its row names is removed, the targets only while
-// they are second names of its copies and the database is not recorded. A file that no row names
-// is never removed, whatever its name.
+// ends, also by kill -9, and is never a matter of process ids. Between reserving and locking its
+// copy, a restore holds a shared lock of the server's folder instead. A reservation whose copy
+// nobody locks, and that has no copy while no restore holds the folder's lock, belongs to a
+// restore that is over: what its row names is removed, the targets only while they are second
+// names of its copies and the database is not recorded. A file that no row names is never
+// removed, whatever its name.
 
 #include <functional>
 #include <string>
@@ -20,9 +22,11 @@ class RestoreFiles {
   public:
     // Drops the reservations of restores that are over, then reserves in one change: `reserve`
     // checks the name and the targets and gives the reservation's name and targets, the copies
-    // are named here. Then makes the copies, the data file's locked, in a change of their own: a
-    // reservation dropped meanwhile as one that is over, or a copy's name taken meanwhile by a
-    // file, is reserved again. A copy that cannot be made fails naming its target.
+    // are named here, from one count of the process so that no two copies share a name however
+    // their folders are spelt. Then makes the copies, the data file's locked, in a change of
+    // their own: a copy's name taken meanwhile by a file is reserved again, until the statement's
+    // time is up (then a timeout, leaving nothing). A copy that cannot be made fails naming its
+    // target.
     RestoreFiles(Catalogue& catalogue, const std::function<Reservation()>& reserve);
     // Removes the copies, and what it placed unless recorded, then drops the reservation and
     // lets the lock go.
@@ -34,7 +38,9 @@ class RestoreFiles {
     [[nodiscard]] const std::string& copy() const noexcept { return reservation_.copy; }
 
     // In one change: places the copies at their targets and catalogues the database with the
-    // logical names of its files; a target that cannot be placed fails naming it.
+    // logical names of its files. A name that a database has meanwhile fails with 1801, a target
+    // or a side file of the data file's that is there meanwhile with 5170; a target that cannot be
+    // placed fails naming it, and why when its folder makes no hard links.
     void record(const std::string& name, const std::string& dataLogicalName,
                 const std::string& logLogicalName);
 

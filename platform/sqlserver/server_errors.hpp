@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <system_error>
 
@@ -48,6 +49,13 @@ enum ServerError : int32_t {
     return "'" + oleaut::echoed(value) + "'";
 }
 
+// A restore under a name that a database or another restore under way has.
+[[nodiscard]] inline ado::ProviderError databaseExistsError(const std::string& name) {
+    return statementError(kDatabaseExists, "Database " + serverQuoted(name) +
+                                               " already exists. Choose a different database "
+                                               "name.");
+}
+
 // A physical name the server would have to resolve against its client's folder (empty or
 // relative): it resolves none.
 [[nodiscard]] inline ado::ProviderError fileActivationError(const std::string& physicalName) {
@@ -78,6 +86,16 @@ enum ServerError : int32_t {
         "CREATE FILE encountered operating system error " + std::to_string(systemError) + "(" +
             std::generic_category().message(systemError) +
             ") while attempting to open or create the physical file " + serverQuoted(path) + ".");
+}
+
+// A restore's file that could not be placed at its target as a second name of its copy because
+// the folder's file system makes no hard links (FAT, some shares): the system's error and why.
+[[nodiscard]] inline ado::ProviderError noHardLinksError(const std::string& path, int systemError) {
+    ado::ProviderError error = cannotCreateFileError(path, systemError);
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return statementError(error.nativeError(), error.description() + " The folder " +
+                                                   serverQuoted(folder) +
+                                                   " does not allow hard links.");
 }
 
 // A table that is not there, as ADO tells it whatever the provider.

@@ -33,13 +33,6 @@ bool eventually(const std::function<bool()>& condition) {
     return false;
 }
 
-std::set<std::string> filesIn(const std::filesystem::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
 // The copies that the catalogue's reservation for a data file names and that exist, the data
 // file's first.
 std::vector<std::string> copiesOf(const std::filesystem::path& server,
@@ -225,16 +218,22 @@ TEST_F(StandInRestores, ARestoreRemovesOnlyWhatItsCatalogueRecorded) {
     EXPECT_TRUE(evil.hasTable("Договоры"));
 }
 
-// Between reserving and making its copies a restore holds no lock: another restore may drop its
-// reservation as one that is over, or a file may take its copy's name. It reserves again and
-// completes, and the file stays.
+// Between reserving and making its copies a restore has no copy to lock: another restore that
+// runs meanwhile leaves its reservation, which is not over; a file that takes its copy's name
+// meanwhile makes it reserve again. It completes, and the file stays.
 TEST_F(StandInRestores, ARestoreReservesAgainWhenItsReservationGoesMeanwhile) {
     const struct {
         const char* what;
         std::function<void(const std::string& copy)> meddle;
         bool fileStays;  // a file of the copy's name then stays beside the restored ones
     } cases[] = {
-        {"another restore drops it", [&](const std::string&) { restore("Beside"); }, false},
+        {"another restore runs",
+         [&](const std::string& copy) {
+             restore("Beside");
+             ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+             EXPECT_EQ(master.run("SELECT 1 FROM restoring WHERE copy = ?", {copy}).rowCount(), 1u);
+         },
+         false},
         {"a file takes its copy's name",
          [&](const std::string& copy) { std::ofstream(copy) << "mine"; }, true},
     };
@@ -310,6 +309,49 @@ TEST_F(StandInRestores, AnOldCatalogueIsUpgradedWhenOpened) {
             EXPECT_TRUE(e.description().starts_with(c.message)) << e.description();
             EXPECT_TRUE(e.description().ends_with("Make the folder again with vendrel-demo-tree."))
                 << e.description();
+        }
+    }
+}
+
+// A restore of the catalogue's earlier shape, killed once it had placed its data file and made its
+// log file empty, is removed whole by the next restore: the data file while it is the copy's second
+// name, and the log file while it is empty. A log file with content is a user's and stays.
+TEST_F(StandInRestores, AKilledRestoreOfTheEarlierShapeIsRemovedWhole) {
+    const struct {
+        const char* server;
+        const char* log;  // the log file's content
+        int32_t again;    // the error of the restore to the same targets
+        std::set<std::string> files;
+    } cases[] = {
+        {"Old4", "", 0, {"Old4.ldf", "Old4.mdf"}},
+        {"Old5", "notes", sqlserver::kFileExists, {"Old5.ldf"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.server);
+        const auto folder = root_.path() / (std::string(c.server) + "-files");
+        std::filesystem::create_directory(folder);
+        const std::string data = (folder / (std::string(c.server) + ".mdf")).string();
+        const std::string log = (folder / (std::string(c.server) + ".ldf")).string();
+        const std::string copy = data + ".restoring-99";
+        std::ofstream(copy) << "pages";
+        std::filesystem::create_hard_link(copy, data);
+        std::ofstream(log) << c.log;
+        {
+            ado::sqlite::File master(sqlserver::makeServer(c.server) / "master.mdf",
+                                     ado::sqlite::File::Mode::ReadWrite);
+            master.run(
+                "DROP TABLE restoring; CREATE TABLE restoring(name_key TEXT PRIMARY KEY, data_file "
+                "TEXT NOT NULL, log_file TEXT NOT NULL, copy TEXT NOT NULL UNIQUE); "
+                "PRAGMA user_version = 1;");
+            master.run("INSERT INTO restoring VALUES ('left', ?, ?, ?)", {data, log, copy});
+        }
+        ado::Connection connection;
+        connection.Open(connectionString("master", c.server));
+        EXPECT_EQ(nativeErrorOf([&] { connection.Execute(restoreText("Left", data, log)); }),
+                  c.again);
+        EXPECT_EQ(filesIn(folder), c.files);
+        if (*c.log) {
+            EXPECT_EQ(testing_support::fileContents(log), c.log);
         }
     }
 }

@@ -7,7 +7,9 @@
 #include <fstream>
 #include <functional>
 
+#include <initializer_list>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "platform/ado/connection.hpp"
@@ -29,6 +31,24 @@ inline int32_t nativeErrorOf(const std::function<void()>& call) {
         return e.nativeError();
     }
     return 0;
+}
+
+// The names of the files in a folder.
+inline std::set<std::string> filesIn(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Whether a restore left no database, no reservation and no file in the folders given.
+inline void expectNothingMade(const std::filesystem::path& server,
+                              std::initializer_list<std::filesystem::path> folders) {
+    ado::sqlite::File master(server / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM restoring").cells.get(0)), 0);
+    for (const auto& folder : folders)
+        EXPECT_TRUE(std::filesystem::is_empty(folder)) << folder;
 }
 
 class ServerFixture : public ::testing::Test {

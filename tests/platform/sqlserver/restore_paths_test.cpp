@@ -1,0 +1,188 @@
+// What a restore's targets are: files whatever their paths' spelling. A data file's target is free
+// only without SQLite's side files beside it; one folder spelt two ways is one folder; a
+// database's file under another spelling is taken; a folder without hard links is named as the
+// reason a restore fails.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <set>
+#include <string>
+
+#include "tests/platform/sqlserver/server_fixture.hpp"
+
+namespace kalvik::test {
+namespace {
+
+using StandInRestorePaths = ServerFixture;
+
+std::string existsMessage(const std::string& path) {
+    return "Cannot create file '" + path +
+           "' because it already exists. Change the file path or the file name, and retry the "
+           "operation.";
+}
+
+// A stale WAL or journal beside the data file's target would be read into the restored database:
+// it is refused with 5170 naming the side file, which stays as it was. The log file is no
+// database: files beside its target do not count.
+TEST_F(StandInRestorePaths, ATargetIsFreeOnlyWithoutSideFilesOfTheDatabase) {
+    const auto folder = root_.path() / "BD";
+    const struct {
+        const char* sideFile;  // beside the target named
+        bool ofData;           // the data file's target, else the log file's
+        int32_t native;
+    } cases[] = {
+        {"sw.mdf-wal", true, sqlserver::kFileExists},
+        {"sw.mdf-shm", true, sqlserver::kFileExists},
+        {"sw.mdf-journal", true, sqlserver::kFileExists},
+        {"sw.ldf-wal", false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sideFile);
+        const std::string side = target(c.sideFile);
+        std::ofstream(side) << "stale pages";
+        try {
+            connect()->Execute(restoreText("SW", target("sw.mdf"), target("sw.ldf")));
+            EXPECT_EQ(c.native, 0) << "restored";
+            EXPECT_EQ(filesIn(folder), (std::set<std::string>{"sw.ldf", "sw.mdf", c.sideFile}));
+        } catch (const ado::ProviderError& e) {
+            EXPECT_EQ(e.nativeError(), c.native);
+            EXPECT_EQ(e.description(), existsMessage(side));
+            EXPECT_EQ(filesIn(folder), std::set<std::string>{c.sideFile});
+            expectNothingMade(server_, {});
+        }
+        EXPECT_EQ(testing_support::fileContents(side), "stale pages");
+        std::filesystem::remove(side);
+    }
+}
+
+// Spellings of the folder BD: with "./", through a symbolic link to it, with "../".
+struct Spelling {
+    const char* what;
+    std::string (*of)(const std::filesystem::path& root);
+};
+const Spelling kSpellings[] = {
+    {"./", [](const std::filesystem::path& root) { return (root / "BD" / ".").string(); }},
+    {"a symbolic link", [](const std::filesystem::path& root) { return (root / "link").string(); }},
+    {"../", [](const std::filesystem::path& root) { return (root / "BD" / ".." / "BD").string(); }},
+};
+
+// A restore whose data and log folders are one folder spelt two ways restores, and leaves no copy.
+TEST_F(StandInRestorePaths, OneFolderSpeltTwoWaysIsOneFolder) {
+    std::filesystem::create_directory_symlink(root_.path() / "BD", root_.path() / "link");
+    auto connection = connect();
+    connection->CommandTimeout(20);
+    std::set<std::string> restored;
+    int trial = 0;
+    for (const Spelling& spelling : kSpellings) {
+        SCOPED_TRACE(spelling.what);
+        const std::string name = "f" + std::to_string(++trial);
+        EXPECT_EQ(
+            nativeErrorOf([&] {
+                connection->Execute(restoreText(
+                    name, spelling.of(root_.path()) + "/" + name + ".mdf", target(name + ".ldf")));
+            }),
+            0);
+        EXPECT_EQ(
+            firstColumn(*connection, "select * from sys.databases where (name = '" + name + "')"),
+            name);
+        restored.insert({name + ".mdf", name + ".ldf"});
+        EXPECT_EQ(filesIn(root_.path() / "BD"), restored);
+    }
+}
+
+// A target that leads to a recorded database's file, whatever its spelling, is taken: so is a
+// second hard link of one, and a file of one whose file is gone.
+TEST_F(StandInRestorePaths, ADatabasesFileUnderAnotherSpellingIsTaken) {
+    std::filesystem::create_directory_symlink(root_.path() / "BD", root_.path() / "link");
+    restore();
+    restore("Gone");
+    std::filesystem::remove(target("Gone.ldf"));
+    std::filesystem::create_hard_link(target("Virsel_Demo.mdf"), target("second.mdf"));
+    std::vector<std::pair<std::string, std::string>> cases;  // what, the taken target
+    for (const Spelling& spelling : kSpellings) {
+        cases.emplace_back(spelling.what, spelling.of(root_.path()) + "/Virsel_Demo.mdf");
+        cases.emplace_back(std::string(spelling.what) + ", a file gone",
+                           spelling.of(root_.path()) + "/Gone.ldf");
+    }
+    cases.emplace_back("a second hard link", target("second.mdf"));
+    auto connection = connect();
+    for (const auto& [what, taken] : cases) {
+        SCOPED_TRACE(what);
+        for (const bool asData : {true, false}) {
+            try {
+                connection->Execute(asData ? restoreText("New", taken, target("New.ldf"))
+                                           : restoreText("New", target("New.mdf"), taken));
+                ADD_FAILURE() << "restored";
+            } catch (const ado::ProviderError& e) {
+                EXPECT_EQ(e.nativeError(), sqlserver::kFileInUse);
+                EXPECT_EQ(e.description(), "The file '" + taken +
+                                               "' cannot be overwritten. It is being used by "
+                                               "another database.");
+            }
+        }
+    }
+    EXPECT_EQ(
+        filesIn(root_.path() / "BD"),
+        (std::set<std::string>{"Gone.mdf", "Virsel_Demo.ldf", "Virsel_Demo.mdf", "second.mdf"}));
+}
+
+// A restore that must reserve again, each copy's name taken by a file as soon as it is reserved,
+// stops at its statement's timeout and leaves nothing of its own.
+TEST_F(StandInRestorePaths, ARestoreThatReservesAgainStopsAtItsTimeout) {
+    std::set<std::string> taken;
+    sqlserver::ScopedStepHook takeCopy(sqlserver::RestoreStep::Reserved, [&] {
+        ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+        const std::string copy =
+            ado::sqlite::textAt(master.run("SELECT copy FROM restoring"), 0, 0);
+        std::ofstream(copy) << "mine";
+        taken.insert(std::filesystem::path(copy).filename().string());
+    });
+    auto connection = connect();
+    connection->CommandTimeout(1);
+    try {
+        connection->Execute(restoreText("New", target("New.mdf"), target("New.ldf")));
+        ADD_FAILURE() << "restored";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.number(), ado::adErrQueryTimeout);
+        EXPECT_EQ(e.description(), "Query timeout expired");
+    }
+    EXPECT_GT(taken.size(), 1u);
+    EXPECT_EQ(filesIn(root_.path() / "BD"), taken);
+    ado::sqlite::File master(server_ / "master.mdf", ado::sqlite::File::Mode::ReadOnly);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM restoring").cells.get(0)), 0);
+    EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
+}
+
+// A data folder whose file system makes no hard links (FAT, some shares) fails every restore with
+// the system's error and that reason, and leaves nothing.
+TEST_F(StandInRestorePaths, AFolderWithoutHardLinksIsNamedAsTheReason) {
+    const struct {
+        int error;
+        const char* reason;  // the system's, as the server shows it
+    } cases[] = {
+        {EPERM, "1(Operation not permitted)"},
+        {EOPNOTSUPP, "95(Operation not supported)"},
+    };
+    const std::string data = target("New.mdf");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        sqlserver::ScopedLinkFault noLinks(c.error);
+        try {
+            connect()->Execute(restoreText("New", data, target("New.ldf")));
+            ADD_FAILURE() << "restored";
+        } catch (const ado::ProviderError& e) {
+            EXPECT_EQ(e.nativeError(), sqlserver::kCannotCreateFile);
+            EXPECT_EQ(e.description(),
+                      std::string("CREATE FILE encountered operating system error ") + c.reason +
+                          " while attempting to open or create the physical file '" + data +
+                          "'. The folder '" + (root_.path() / "BD").string() +
+                          "' does not allow hard links.");
+        }
+        expectNothingMade(server_, {root_.path() / "BD"});
+    }
+}
+
+}  // namespace
+}  // namespace kalvik::test
