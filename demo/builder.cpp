@@ -3,9 +3,12 @@
 #include <filesystem>
 #include <string>
 
+#include "demo/build_file.hpp"
 #include "demo/demo_files.hpp"
+#include "demo/foreign_file.hpp"
 #include "platform/ado/command.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/files/identity.hpp"
 #include "platform/oleaut/error.hpp"
 
 namespace kalvik::demo {
@@ -53,50 +56,6 @@ bool isDemoDatabase(const std::string& file) {
     return ado::sqliteApplicationId(file) == kDemoApplicationId;
 }
 
-// The file a build goes into, FILE.building, ours by the lock's record: recorded there before it
-// is made, and the record cleared once it is gone. One that a killed run recorded is removed
-// before; any other file at its path fails with error 58 and stays as it is. Whatever a failed
-// build leaves is removed after.
-class BuildFile {
-  public:
-    explicit BuildFile(DemoLock& lock) : lock_(lock), path_(lock.file().string() + ".building") {
-        if (lock_.buildLeftOver()) {
-            ado::removeSqliteDatabase(path_);
-        } else {
-            refuseAnyAt(path_);
-            for (const char* suffix : ado::kSqliteSideFiles)
-                refuseAnyAt(path_ + suffix);
-        }
-        lock_.recordBuild(true);
-    }
-    ~BuildFile() {
-        ado::removeSqliteDatabase(path_);
-        try {
-            lock_.recordBuild(false);
-        } catch (const oleaut::Error&) {
-            // A destructor throws nothing: left recorded, the build file that is gone is only
-            // looked for by the next run.
-        }
-    }
-    BuildFile(const BuildFile&) = delete;
-    BuildFile& operator=(const BuildFile&) = delete;
-
-    const std::string& path() const noexcept { return path_; }
-
-  private:
-    static void refuseAnyAt(const std::string& path) {
-        std::error_code ec;
-        if (!std::filesystem::exists(path, ec) && !std::filesystem::is_symlink(path, ec)) return;
-        throw oleaut::Error(oleaut::kFileAlreadyExists,
-                            "File already exists: " + path +
-                                " is not the build of a kalvik demo run and is left as it is; "
-                                "delete it or name another file");
-    }
-
-    DemoLock& lock_;
-    std::string path_;
-};
-
 // The tables, procedures and rows of every subject in one transaction, in a new file. Closing the
 // only connection folds the WAL into the file.
 void build(const std::string& file, std::optional<int32_t> largeConsumers) {
@@ -120,26 +79,30 @@ std::string demoConnectionString(const std::string& file) {
     return "Provider=SQLite;Data Source=" + file;
 }
 
-std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers,
-                              const std::function<void()>& whenInUse) {
+DemoDatabase buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers,
+                               const std::function<void()>& whenInUse) {
     const std::string file = lock.file().string();
-    std::error_code ec;
-    if ((std::filesystem::exists(file, ec) || std::filesystem::is_symlink(file, ec)) &&
-        !isDemoDatabase(file)) {
-        throw oleaut::Error(oleaut::kFileAlreadyExists,
-                            "File already exists: " + file +
-                                " is not a demonstration database and is left as it is; "
-                                "delete it or name another file");
+    if (const std::filesystem::path found = firstPresentOf(file); found == file) {
+        if (!isDemoDatabase(file)) refuseFile(file, "is not a demonstration database");
+        // SQLite keeps a WAL and its index per name, so that two names of one file do not
+        // exclude each other's writers.
+        if (const std::optional<nlink_t> names = files::linkCount(file); names && *names > 1) {
+            refuseFile(file,
+                       "has " + std::to_string(*names) +
+                           " names (hard links), under which SQLite cannot keep one database,");
+        }
+    } else if (!found.empty()) {
+        refuseFile(found, "is not a side file of a kalvik demo database");
     }
     const BuildFile building(lock);
     build(building.path(), largeConsumers);
-    ado::replaceSqliteDatabase(building.path(), file, whenInUse);
-    return demoConnectionString(file);
+    ado::SqliteHold held = ado::replaceSqliteDatabase(building.path(), file, whenInUse);
+    return {demoConnectionString(file), std::move(held)};
 }
 
 std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {
     DemoLock lock(file);
-    return buildDemoDatabase(lock, largeConsumers);
+    return buildDemoDatabase(lock, largeConsumers).connectionString;
 }
 
 }  // namespace kalvik::demo

@@ -9,20 +9,31 @@
 #include <string>
 
 #include "demo/demo_lock.hpp"
+#include "platform/ado/sqlite_provider.hpp"
 
 namespace kalvik::demo {
 
+// A demonstration database just built, and a hold of its file from its copy-in on: while the
+// hold lives, the file is in use, so that no other copy-in lands in it.
+struct DemoDatabase {
+    std::string connectionString;
+    ado::SqliteHold hold;
+};
+
 // Builds the database afresh in the locked file and returns its connection string. An existing
 // file is replaced only when this builder made it; any other file fails with error 58 and stays
-// untouched. The build goes into FILE.building beside it and, when whole, is copied into the file
-// in one transaction (renamed to it where no file is), so that the file is at every moment the
-// earlier database or the new one; a failed build leaves
-// nothing of its own, and a file at FILE.building that no run made fails with error 58 and stays.
-// The file is replaced only when no other connection has it open: the build waits for that,
-// calling whenInUse once before it waits. With largeConsumers, every subject's generate.sql then
-// adds that many consumers.
-std::string buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers = std::nullopt,
-                              const std::function<void()>& whenInUse = {});
+// untouched, and so does a demonstration database with more than one name (hard link), and a side
+// file (-wal, -shm, -journal) of the file where the file is not there. The build goes into
+// FILE.building beside it and, when whole, is copied into the file in one transaction (renamed to
+// it where no file is), so that the file is at every moment the earlier database or the new one;
+// a damaged demonstration database, which SQLite cannot read, is written over. A failed build
+// leaves nothing of its own, and a file at FILE.building that no run made fails with error 58 and
+// stays. The file is replaced only when no other connection has it open: the build waits for
+// that, calling whenInUse once before it waits. With largeConsumers, every subject's generate.sql
+// then adds that many consumers.
+[[nodiscard]] DemoDatabase buildDemoDatabase(DemoLock& lock,
+                                             std::optional<int32_t> largeConsumers = std::nullopt,
+                                             const std::function<void()>& whenInUse = {});
 
 // The same under a lock of its own, waiting for another build of the file to end.
 std::string buildDemoDatabase(const std::string& file,

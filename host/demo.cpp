@@ -154,17 +154,21 @@ int32_t tableRows(const std::string& connectionString, const std::string& table)
 int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers) {
     try {
         const std::string file = std::filesystem::absolute(databaseFile).string();
-        // Held to the end of the run: another run on the file waits until this one is done.
+        // Held to the end of the run: another run on the file, whatever its path is spelt like,
+        // waits until this one is done.
         kalvik::demo::DemoLock lock(file, [&file] {
             std::cout << "Another kalvik demo is running on " << file << "; waiting for it to end"
                       << std::endl;
         });
         std::cout << "Building the demonstration database " << file << '\n';
-        const std::string connectionString =
+        // Holds the file from its copy-in to the end of the run, as a calculation run holds its
+        // database, so that no other copy-in lands between the run's steps.
+        const kalvik::demo::DemoDatabase database =
             kalvik::demo::buildDemoDatabase(lock, generatedConsumers, [&file] {
                 std::cout << "Another connection has " << file << " open; waiting for it to close"
                           << std::endl;
             });
+        const std::string& connectionString = database.connectionString;
         if (generatedConsumers) {
             std::cout << "    with " << *generatedConsumers
                       << " generated consumers, their outages, flushings and ventilation\n";

@@ -9,6 +9,8 @@
 
 #include "platform/ado/provider.hpp"
 
+struct sqlite3;
+
 namespace ado {
 
 // Opens a session on an existing SQLite database file; a missing or unreadable file, or one that
@@ -24,16 +26,44 @@ void createSqliteDatabase(const std::string& path, uint32_t applicationId = 0);
 // nothing when the file is missing or is not a SQLite database.
 std::optional<uint32_t> sqliteApplicationId(const std::string& path);
 
+// A connection of its own to a database file that has read it. While it lives the file is in use
+// as SQLite counts it (in WAL mode a connection holds a shared lock on the file from its first
+// read until it is closed), so that a replacement waits for it; it keeps no reader or writer
+// waiting. It holds nothing when the file cannot be read.
+class SqliteHold {
+  public:
+    SqliteHold() = default;
+    explicit SqliteHold(const std::string& path);
+    ~SqliteHold();
+    SqliteHold(SqliteHold&& other) noexcept;
+    SqliteHold& operator=(SqliteHold&& other) noexcept;
+    SqliteHold(const SqliteHold&) = delete;
+    SqliteHold& operator=(const SqliteHold&) = delete;
+
+    [[nodiscard]] bool holds() const noexcept { return db_ != nullptr; }
+
+  private:
+    sqlite3* db_ = nullptr;
+};
+
 // Puts the database in the file source in the place of target, so that target is at every moment
 // the one whole database or the other. Where no file is, source takes the name; a target that is
 // there gets the whole content of source in one write transaction, the file itself staying, so
 // that a connection that has opened it but not yet read it reads the new content. A target that
 // another connection has open, of this process or another, is in use: the replacement waits until
 // it is closed, calling whenInUse once before it waits, and holds it locked from then to the end,
-// so that nobody starts on it in between. Either way source is gone after. Fails when source is
-// in use.
-void replaceSqliteDatabase(const std::string& source, const std::string& target,
-                           const std::function<void()>& whenInUse = {});
+// so that nobody starts on it in between. Returns a hold of target taken as the replacement ends,
+// for a caller that goes on working on it.
+// Either way source is gone after; its side files are the caller's, removed with it.
+// A target whose page size differs from source's gets it. A copy that is committed is the
+// replacement even when folding its WAL into the file fails (a full disk): target is the new
+// database through its WAL, which the next connection folds in. A damaged target (one SQLite
+// finds malformed, or not a database) is written over with source's bytes, under SQLite's
+// exclusive lock on it, once no connection has it open, when its header carries source's
+// application id (not 0); else it fails, saying that the file is damaged. Fails when source is in
+// use, and when target is not there but one of its side files is, which stays as it is.
+SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& target,
+                                 const std::function<void()>& whenInUse = {});
 
 // The files SQLite keeps beside a database file while it writes it, by the suffix of their names.
 inline constexpr const char* kSqliteSideFiles[] = {"-wal", "-shm", "-journal"};

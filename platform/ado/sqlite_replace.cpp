@@ -5,15 +5,22 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
+#include <utility>
 
 #include "platform/ado/errors.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/ado/sqlite_replace_seam.hpp"
+#include "platform/files/identity.hpp"
+#include "platform/oleaut/text.hpp"
 
 namespace ado {
 namespace {
@@ -26,10 +33,43 @@ constexpr std::chrono::milliseconds kInUsePoll{100};
                    "SQLite");
 }
 
+// SQLite's message as a failure shows it: a damaged file's schema is echoed in it, so that it is
+// cut as any echoed value and its bytes that are no UTF-8 are shown as U+FFFD.
+std::string messageOf(sqlite3* db, int rc) {
+    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(message ? message : "")));
+}
+
+bool isDamage(int rc) {
+    return (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB;
+}
+
+// A held file that SQLite found damaged, with what it said.
+struct Damaged {
+    std::string why;
+};
+
 void removeSideFiles(const std::string& path) noexcept {
     std::error_code ec;
     for (const char* suffix : kSqliteSideFiles)
         std::filesystem::remove(path + suffix, ec);
+}
+
+// Runs SQL on a handle: SQLite's result.
+[[nodiscard]] int run(sqlite3* db, const char* sql) {
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+}
+
+// The page size of a handle's database; 0 when it cannot be read.
+[[nodiscard]] int pageSizeOf(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    int size = 0;
+    if (sqlite3_prepare_v2(db, "PRAGMA page_size", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW) {
+        size = sqlite3_column_int(statement, 0);
+    }
+    sqlite3_finalize(statement);
+    return size;
 }
 
 // A database file held with SQLite's exclusive lock, which SQLite grants only while no other
@@ -37,73 +77,108 @@ void removeSideFiles(const std::string& path) noexcept {
 // a shared lock on the file from its first read until it is closed. While held, the file is whole
 // in its main file (its WAL recovered and folded in, a hot journal rolled back) and nobody can
 // start on it; one that opened it meanwhile waits for the lock. The lock goes with the handle.
+// A file that SQLite finds damaged on the way fails with Damaged, the handle closed.
 class ExclusiveHold {
   public:
-    // Waits while the file is in use, calling whenInUse once first; without wait, fails instead.
-    ExclusiveHold(const std::string& path, const std::string& target, bool wait,
-                  const std::function<void()>& whenInUse = {})
-        : path_(path), target_(target) {
-        bool told = false;
-        while (!tryLock()) {
-            if (!wait) failReplace(target_, inQuotes(path_) + " is in use");
-            if (!told && whenInUse) whenInUse();
-            told = true;
+    // The file held now; fails when another connection has it open.
+    [[nodiscard]] static ExclusiveHold tryNow(const std::string& path, const std::string& target) {
+        ExclusiveHold hold(path, target);
+        if (!hold.tryLock()) failReplace(target, inQuotes(path) + " is in use");
+        hold.foldOrFail();
+        return hold;
+    }
+
+    // The file held once no other connection has it open, calling whenInUse before each wait.
+    [[nodiscard]] static ExclusiveHold waitFor(const std::string& path, const std::string& target,
+                                               const std::function<void()>& whenInUse) {
+        ExclusiveHold hold(path, target);
+        while (!hold.tryLock()) {
+            if (whenInUse) whenInUse();
             std::this_thread::sleep_for(kInUsePoll);
         }
-        foldWal();
+        hold.foldOrFail();
+        return hold;
     }
+
     ~ExclusiveHold() { sqlite3_close_v2(db_); }
+    ExclusiveHold(ExclusiveHold&& other) noexcept
+        : path_(std::move(other.path_)),
+          target_(std::move(other.target_)),
+          db_(std::exchange(other.db_, nullptr)) {}
+    ExclusiveHold& operator=(ExclusiveHold&&) = delete;
     ExclusiveHold(const ExclusiveHold&) = delete;
     ExclusiveHold& operator=(const ExclusiveHold&) = delete;
 
     // Puts the whole content of the database source in place of the held file's, in one write
     // transaction of the held handle: a failure or a kill on the way leaves the earlier content.
+    // A backup into a WAL database keeps its page size and refuses another: where the sizes
+    // differ, the copy goes through a rollback journal, the held file out of WAL meanwhile.
     void takeContentOf(const std::string& source) {
         sqlite3* from = nullptr;
         int rc = sqlite3_open_v2(source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3* failed = from;
+        if (rc != SQLITE_OK) {
+            const std::string why = messageOf(from, rc);
+            sqlite3_close_v2(from);
+            failReplace(target_, inQuotes(source) + ": " + why);
+        }
+        const bool otherPageSize = pageSizeOf(from) != pageSizeOf(db_);
+        const std::string journal = path_ + "-journal";
+        const bool journalAbsent = files::absence(journal) == 0;
+        rc = otherPageSize ? run(db_, "PRAGMA journal_mode=DELETE") : SQLITE_OK;
         if (rc == SQLITE_OK) {
             sqlite3_backup* copy = sqlite3_backup_init(db_, "main", from, "main");
-            failed = db_;
             rc = copy ? sqlite3_backup_step(copy, -1) : sqlite3_errcode(db_);
             if (copy && sqlite3_backup_finish(copy) != SQLITE_OK && rc == SQLITE_DONE) {
                 rc = sqlite3_errcode(db_);
             }
             if (rc == SQLITE_DONE) rc = SQLITE_OK;
         }
-        const std::string why = failed ? sqlite3_errmsg(failed) : sqlite3_errstr(rc);
+        const std::string why = messageOf(db_, rc);
         sqlite3_close_v2(from);
-        if (rc != SQLITE_OK) failReplace(target_, why);
-        foldWal();
+        if (rc != SQLITE_OK) fail(rc, why);
+        reachCopyCommitted();
+        if (otherPageSize) {
+            // Back to WAL, where the file stays whole; the journal this handle made is empty now
+            // and nobody else can have it open while the file is held.
+            (void)run(db_, "PRAGMA journal_mode=WAL");
+            if (journalAbsent) ::unlink(journal.c_str());
+        } else {
+            // Committed, the copy is the replacement: a fold that fails (a full disk) leaves the
+            // file whole through its WAL, which the next connection reads and folds in.
+            (void)foldWal();
+        }
     }
 
   private:
+    ExclusiveHold(std::string path, std::string target)
+        : path_(std::move(path)), target_(std::move(target)) {}
+
     // Whether the lock is held; false, the file closed again, while another connection has it
     // open. Reading the file in exclusive locking mode takes the exclusive lock, and keeps the WAL
     // index in the handle's own memory, never in the -shm file that other connections share.
     bool tryLock() {
         int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc != SQLITE_OK) fail(rc);
-        rc = sqlite3_exec(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT", nullptr,
-                          nullptr, nullptr);
+        if (rc != SQLITE_OK) fail(rc, messageOf(db_, rc));
+        rc = run(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
         if (rc == SQLITE_OK) return true;
-        if ((rc & 0xff) != SQLITE_BUSY) fail(rc);
+        if ((rc & 0xff) != SQLITE_BUSY) fail(rc, messageOf(db_, rc));
         sqlite3_close_v2(db_);
         db_ = nullptr;
         return false;
     }
 
-    // Copies every committed page of the WAL into the main file and empties the WAL.
-    void foldWal() {
-        const int rc =
-            sqlite3_exec(db_, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK) fail(rc);
+    // Copies every committed page of the WAL into the main file and empties the WAL: SQLite's
+    // result.
+    [[nodiscard]] int foldWal() { return run(db_, "PRAGMA wal_checkpoint(TRUNCATE)"); }
+
+    void foldOrFail() {
+        if (const int rc = foldWal(); rc != SQLITE_OK) fail(rc, messageOf(db_, rc));
     }
 
-    [[noreturn]] void fail(int rc) {
-        const std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+    [[noreturn]] void fail(int rc, const std::string& why) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
+        if (isDamage(rc)) throw Damaged{why};
         failReplace(target_, inQuotes(path_) + ": " + why);
     }
 
@@ -111,6 +186,101 @@ class ExclusiveHold {
     std::string target_;
     sqlite3* db_ = nullptr;
 };
+
+// A damaged database file held with SQLite's exclusive lock without reading it as a database:
+// the lock is taken through the file handle of a connection that opened it, as SQLite takes it,
+// and so granted only while no other connection has the file open, and keeping off any that
+// opens it meanwhile.
+class RawHold {
+  public:
+    RawHold(const std::string& path, const std::function<void()>& whenInUse) {
+        int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+        if (rc == SQLITE_OK) {
+            rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
+        }
+        if (rc != SQLITE_OK || !file_ || !file_->pMethods) {
+            error_ = messageOf(db_, rc == SQLITE_OK ? SQLITE_CANTOPEN : rc);
+            return;
+        }
+        for (;;) {
+            rc = file_->pMethods->xLock(file_, SQLITE_LOCK_SHARED);
+            if (rc == SQLITE_OK) rc = file_->pMethods->xLock(file_, SQLITE_LOCK_EXCLUSIVE);
+            if (rc == SQLITE_OK) break;
+            file_->pMethods->xUnlock(file_, SQLITE_LOCK_NONE);
+            if ((rc & 0xff) != SQLITE_BUSY) {
+                error_ = sqlite3_errstr(rc);
+                return;
+            }
+            if (whenInUse) whenInUse();
+            std::this_thread::sleep_for(kInUsePoll);
+        }
+        held_ = true;
+    }
+    ~RawHold() {
+        if (held_) file_->pMethods->xUnlock(file_, SQLITE_LOCK_NONE);
+        sqlite3_close_v2(db_);
+    }
+    RawHold(const RawHold&) = delete;
+    RawHold& operator=(const RawHold&) = delete;
+
+    // What kept the lock from being taken; empty once held.
+    const std::string& error() const noexcept { return error_; }
+
+    // The application id in the held file's header; nothing when it has no whole header.
+    [[nodiscard]] std::optional<uint32_t> applicationId() {
+        constexpr int kIdOffset = 68;
+        std::array<unsigned char, 4> id{};
+        if (file_->pMethods->xRead(file_, id.data(), 4, kIdOffset) != SQLITE_OK) {
+            return std::nullopt;
+        }
+        return uint32_t{id[0]} << 24 | uint32_t{id[1]} << 16 | uint32_t{id[2]} << 8 | id[3];
+    }
+
+    // Writes the bytes of the file source over the held file's and cuts it to their length:
+    // SQLite's result.
+    [[nodiscard]] int writeOver(const std::string& source) {
+        std::ifstream in(source, std::ios::binary);
+        std::array<char, 1 << 16> chunk{};
+        sqlite3_int64 offset = 0;
+        while (in) {
+            in.read(chunk.data(), chunk.size());
+            const auto size = static_cast<int>(in.gcount());
+            if (size == 0) break;
+            if (const int rc = file_->pMethods->xWrite(file_, chunk.data(), size, offset)) {
+                return rc;
+            }
+            offset += size;
+        }
+        if (!in.eof()) return SQLITE_IOERR_READ;
+        if (const int rc = file_->pMethods->xTruncate(file_, offset)) return rc;
+        return file_->pMethods->xSync(file_, SQLITE_SYNC_NORMAL);
+    }
+
+  private:
+    sqlite3* db_ = nullptr;
+    sqlite3_file* file_ = nullptr;
+    bool held_ = false;
+    std::string error_;
+};
+
+// Writes source over a target that SQLite found damaged, once no connection has it open, when its
+// header carries source's application id. Its side files go first, so that a kill on the way
+// leaves it damaged and marked, to be written over by the next replacement, never an old WAL or
+// journal to be replayed into the new content; nobody has them open while the file is held.
+void writeOverDamaged(const std::string& source, const std::string& target, const std::string& why,
+                      const std::function<void()>& whenInUse) {
+    const std::string damaged = "the file is damaged (" + why + ")";
+    RawHold held(target, whenInUse);
+    if (!held.error().empty()) failReplace(target, damaged + ": " + held.error());
+    const std::optional<uint32_t> mark = sqliteApplicationId(source);
+    if (!mark || *mark == 0 || held.applicationId() != mark) {
+        failReplace(target, damaged + "; delete it or name another file");
+    }
+    removeSideFiles(target);
+    if (const int rc = held.writeOver(source)) {
+        failReplace(target, damaged + " and cannot be written over: " + sqlite3_errstr(rc));
+    }
+}
 
 // Gives source the name target unless a file has it: whether it did. A file system without the
 // no-replace rename gets a second name and loses the first, which is as safe.
@@ -130,19 +300,38 @@ bool placeWhereNoFileIs(const std::string& source, const std::string& target) {
 
 }  // namespace
 
-void replaceSqliteDatabase(const std::string& source, const std::string& target,
-                           const std::function<void()>& whenInUse) {
-    std::error_code ec;
-    // Side files without their main file belong to no database and are only removed.
-    if (!std::filesystem::exists(source, ec)) removeSideFiles(source);
-    if (!std::filesystem::exists(target, ec)) removeSideFiles(target);
-    { const ExclusiveHold whole(source, target, false); }
+SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& target,
+                                 const std::function<void()>& whenInUse) {
+    // Side files without their main file would be read as the new file's: they are nobody's to
+    // remove here.
+    if (files::absence(target) == 0) {
+        const files::Presence side = files::firstPresent(target, kSqliteSideFiles);
+        if (!side.path.empty()) {
+            failReplace(target, inQuotes(side.path.string()) + " is there without its database");
+        }
+    }
+    try {
+        const ExclusiveHold whole = ExclusiveHold::tryNow(source, target);
+    } catch (const Damaged& damaged) {
+        failReplace(target, inQuotes(source) + ": " + damaged.why);
+    }
     removeSideFiles(source);
     // Where no file is, the new one takes the name; renaming over a file is never done, since a
     // connection that opened the old file would go on working on it with the new file's WAL.
-    if (placeWhereNoFileIs(source, target)) return;
-    ExclusiveHold(target, target, true, whenInUse).takeContentOf(source);
-    removeSqliteDatabase(source);
+    if (!placeWhereNoFileIs(source, target)) {
+        bool told = false;
+        const auto tellOnce = [&told, &whenInUse] {
+            if (!told && whenInUse) whenInUse();
+            told = true;
+        };
+        try {
+            ExclusiveHold::waitFor(target, target, tellOnce).takeContentOf(source);
+        } catch (const Damaged& damaged) {
+            writeOverDamaged(source, target, damaged.why, tellOnce);
+        }
+        removeSqliteDatabase(source);
+    }
+    return SqliteHold(target);
 }
 
 void removeSqliteDatabase(const std::string& path) noexcept {

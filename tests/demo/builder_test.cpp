@@ -53,7 +53,7 @@ TEST(DemoDatabase, IsBuiltAfreshOverAnOldFileAndItsWal) {
 
 // What lies at the path before a build, and a file of a user's beside it under a name the builder
 // uses for its own files.
-enum class AtPath { Nothing, DemoDatabase, OtherDatabase, Text };
+enum class AtPath { Nothing, DemoDatabase, TwoNamedDemoDatabase, OtherDatabase, Text };
 
 struct ForeignFiles {
     const char* name;
@@ -85,6 +85,10 @@ TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
          ".building"},
         {"a demonstration database and a user's WAL of the build file", AtPath::DemoDatabase,
          ".building-wal", ".building-wal"},
+        {"a demonstration database with a second name", AtPath::TwoNamedDemoDatabase, "", ""},
+        {"a WAL without its database", AtPath::Nothing, "-wal", "-wal"},
+        {"a WAL index without its database", AtPath::Nothing, "-shm", "-shm"},
+        {"a journal without its database", AtPath::Nothing, "-journal", "-journal"},
     };
     for (const ForeignFiles& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,6 +99,10 @@ TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
                 break;
             case AtPath::DemoDatabase:
                 kalvik::demo::buildDemoDatabase(file);
+                break;
+            case AtPath::TwoNamedDemoDatabase:
+                kalvik::demo::buildDemoDatabase(file);
+                std::filesystem::create_hard_link(file, file + ".second");
                 break;
             case AtPath::OtherDatabase:
                 ado::createSqliteDatabase(file);
@@ -110,7 +118,11 @@ TEST(DemoDatabase, RefusesAFileItDidNotMakeAndLeavesItUntouched) {
             ADD_FAILURE() << "built";
         } catch (const oleaut::Error& e) {
             EXPECT_EQ(e.number(), oleaut::kFileAlreadyExists);
-            EXPECT_NE(e.description().find(file + c.refused + " is not"), std::string::npos)
+            EXPECT_TRUE(
+                e.description().starts_with("File already exists: " + file + c.refused + " "))
+                << e.description();
+            EXPECT_TRUE(
+                e.description().ends_with(" and is left as it is; delete it or name another file"))
                 << e.description();
         }
         EXPECT_EQ(folderContents(folder.path()), before);

@@ -18,6 +18,7 @@
 #include "demo/builder.hpp"
 #include "demo/demo_lock.hpp"
 #include "platform/ado/recordset.hpp"
+#include "platform/ado/sqlite_provider.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace {
@@ -207,6 +208,89 @@ TEST_F(KalvikDemoRuns, ARunEndedMidBuildLeavesTheEarlierDatabase) {
         }
         EXPECT_EQ(runDemo(), 0);
         EXPECT_EQ(filesBeside(), std::vector<std::string>{});
+    }
+}
+
+// Waits, in a script, until a run of kalvik demo has written its text log: the run has replaced its
+// database and works on its calculations. A minute at most.
+constexpr const char* kWaitForTheTextLog =
+    "end=$(($(date +%s) + 60)); while [ ! -e log/LogFile_Vs.Log ] && [ $(date +%s) -lt $end ]; "
+    "do sleep 0.01; done; ";
+
+// Runs on one file under two names: the second, started once the first works on its calculations
+// (its text log written), waits for it to end, and the file holds one run's rows.
+TEST_F(KalvikDemoRuns, RunsOnOneFileUnderTwoNamesTakeTurns) {
+    fs::create_directory(folder.path() / "real");
+    const fs::path real = folder.path() / "real" / "p.db";
+    ASSERT_EQ(shell("\"$K\" demo --db real/p.db >out 2>err"), 0);
+    const int32_t oneRun = rows(real, "FSB");
+    fs::create_symlink("real/p.db", folder.path() / "link.db");
+    const std::string waiting =
+        "Another kalvik demo is running on " + real.string() + "; waiting for it to end\n";
+    for (const char* name : {"link.db", "real/./p.db"}) {
+        for (int trial = 0; trial < 3; ++trial) {
+            SCOPED_TRACE(testing::Message() << name << ", trial " << trial);
+            fs::remove_all(folder.path() / "log");
+            ASSERT_EQ(shell(std::string("(\"$K\" demo --db \"$PWD/") + name +
+                            "\" >out1 2>err1; echo $? >status1) & " + kWaitForTheTextLog +
+                            "\"$K\" demo --db \"$PWD/real/p.db\" >out2 2>err2; echo $? >status2; "
+                            "wait"),
+                      0);
+            EXPECT_EQ(fileContents(folder.path() / "status1"), "0\n")
+                << fileContents(folder.path() / "err1");
+            EXPECT_EQ(fileContents(folder.path() / "status2"), "0\n")
+                << fileContents(folder.path() / "err2");
+            EXPECT_TRUE(fileContents(folder.path() / "out2").starts_with(waiting));
+            EXPECT_EQ(rows(real, "FSB"), oneRun);
+            EXPECT_EQ(rows(real, "РезультатыПотребитель"), 72);
+        }
+    }
+}
+
+// SQLite keeps a WAL per name of a file: a database with a second name is not taken under either.
+TEST_F(KalvikDemoRuns, ADatabaseWithASecondNameIsLeftAsItIs) {
+    ASSERT_EQ(runDemo(), 0);
+    fs::create_hard_link(database, folder.path() / "second.db");
+    const std::string before = fileContents(database);
+    for (const char* name : {"demo.db", "second.db"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(shell(std::string("\"$K\" demo --db ") + name + " >out 2>err"), 1);
+        EXPECT_EQ(fileContents(folder.path() / "err"),
+                  "error 58: File already exists: " + (folder.path() / name).string() +
+                      " has 2 names (hard links), under which SQLite cannot keep one database, "
+                      "and is left as it is; delete it or name another file\n");
+        EXPECT_TRUE(fileContents(folder.path() / name) == before);
+        EXPECT_EQ(fs::hard_link_count(folder.path() / name), 2U);
+    }
+}
+
+// A copy-in started while a run works on its calculations waits until the run has ended, so that
+// every row the run writes goes into the database it built.
+TEST_F(KalvikDemoRuns, ARunHoldsItsDatabaseFromItsCopyInToItsEnd) {
+    ASSERT_EQ(runDemo(), 0);
+    const int32_t oneRun = rows(database, "FSB");
+    const fs::path other = folder.path() / "other.db";
+    const fs::path kept = folder.path() / "kept.db";
+    kalvik::demo::buildDemoDatabase(kept.string());
+    {
+        ado::Connection connection;
+        connection.Open(kalvik::demo::demoConnectionString(kept.string()));
+        connection.Execute("INSERT INTO FSB(Арм) VALUES ('another copy-in')");
+    }
+    for (int trial = 0; trial < 3; ++trial) {
+        SCOPED_TRACE(trial);
+        fs::remove_all(folder.path() / "log");
+        fs::copy_file(kept, other, fs::copy_options::overwrite_existing);
+        std::future<int> run = std::async(std::launch::async, [this] { return runDemo(); });
+        ASSERT_EQ(shell(std::string(kWaitForTheTextLog) + "test -e log/LogFile_Vs.Log"), 0);
+        bool waited = false;
+        ado::replaceSqliteDatabase(other.string(), database.string(), [&waited] { waited = true; });
+        EXPECT_TRUE(waited);
+        EXPECT_EQ(run.get(), 0);
+        EXPECT_NE(fileContents(folder.path() / "out")
+                      .find("Journal: " + std::to_string(oneRun) + " rows in table FSB of "),
+                  std::string::npos);
+        EXPECT_EQ(rows(database, "FSB"), 1);
     }
 }
 

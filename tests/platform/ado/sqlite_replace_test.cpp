@@ -1,19 +1,28 @@
 // Replacing a database file that others may have open: a target in use is left as it is until
 // it is closed, and a connection that opened it before its first read works on the new content.
 
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <future>
+#include <optional>
+#include <thread>
 
 #include "platform/ado/recordset.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/ado/sqlite_replace_seam.hpp"
+#include "platform/oleaut/text.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace {
@@ -185,6 +194,182 @@ TEST(SqliteReplace, AConnectionThatOpenedTheTargetBeforeReadingWorksOnTheNewCont
     EXPECT_EQ(inode(fresh), built);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(valueAt(fresh), "newer");
+}
+
+// A database holding "new" and enough rows that it is several times as long as makeDatabase's.
+void makeLongDatabase(const fs::path& path) {
+    makeDatabase(path, "new");
+    RawConnection connection(path);
+    ASSERT_EQ(connection.exec("CREATE TABLE filler(x TEXT); WITH RECURSIVE n(i) AS (SELECT 1 UNION "
+                              "ALL SELECT i + 1 FROM n WHERE i < 2000) INSERT INTO filler SELECT "
+                              "printf('%0100d', i) FROM n"),
+              SQLITE_OK);
+}
+
+// Once the copy is committed, the file may grow no more (as on a full disk), so that folding the
+// WAL into it fails: the replacement has happened, and the file reads as the new database through
+// its WAL.
+TEST(SqliteReplace, ACommittedCopyIsTheReplacementWhenFoldingItsWalFails) {
+    TemporaryDirectory folder;
+    const fs::path target = folder.path() / "target.db";
+    const fs::path source = folder.path() / "source.db";
+    makeDatabase(target, "old");
+    makeLongDatabase(source);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const ado::ScopedCopyCommittedHook full([&target] {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = fs::file_size(target);
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        int status = 0;
+        try {
+            ado::replaceSqliteDatabase(source.string(), target.string());
+        } catch (const oleaut::Error&) {
+            status = 1;
+        }
+        ::_exit(status);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(fs::exists(target.string() + "-wal"));
+    EXPECT_GT(fs::file_size(target.string() + "-wal"), fs::file_size(target));
+    EXPECT_EQ(valueAt(target), "new");
+    EXPECT_EQ(valueAt(target, "SELECT count(*) FROM filler"), "2000");
+    EXPECT_FALSE(fs::exists(source));
+}
+
+// A database holding "old" whose schema is damaged: a long default text of its table and its
+// closing quote overwritten by bytes that are no UTF-8, which SQLite then echoes in its message.
+void makeDamagedDatabase(const fs::path& path, uint32_t mark) {
+    ado::createSqliteDatabase(path.string(), mark);
+    {
+        RawConnection connection(path);
+        const std::string create =
+            "CREATE TABLE t(v TEXT DEFAULT '" + std::string(3000, 'x') + "')";
+        ASSERT_EQ(connection.exec(create.c_str()), SQLITE_OK);
+        ASSERT_EQ(connection.exec("INSERT INTO t VALUES ('old')"), SQLITE_OK);
+    }
+    // The text and its closing quote: the schema then holds a literal that never ends.
+    std::string bytes = testing_support::fileContents(path);
+    for (size_t at = bytes.find("xxxx"); at != std::string::npos; at = bytes.find("xxxx", at)) {
+        while (at < bytes.size() && bytes[at] == 'x')
+            bytes[at++] = '\xff';
+        if (bytes[at] == '\'') bytes[at] = '\xff';
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Written over only when its header carries the mark of the new database: else it stays, and the
+// failure says that it is damaged, in valid UTF-8 with SQLite's message cut.
+TEST(SqliteReplace, ADamagedTargetIsWrittenOverWhenItsHeaderCarriesTheSourcesMark) {
+    const struct {
+        const char* name;
+        uint32_t targetMark;
+        uint32_t sourceMark;
+        bool writtenOver;
+    } cases[] = {
+        {"the same mark", 7, 7, true},
+        {"another mark", 5, 7, false},
+        {"no mark", 0, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TemporaryDirectory folder;
+        const fs::path target = folder.path() / "target.db";
+        const fs::path source = folder.path() / "source.db";
+        makeDamagedDatabase(target, c.targetMark);
+        ado::createSqliteDatabase(source.string(), c.sourceMark);
+        {
+            RawConnection connection(source);
+            ASSERT_EQ(connection.exec("CREATE TABLE t(v TEXT); INSERT INTO t VALUES ('new')"),
+                      SQLITE_OK);
+        }
+        const std::string damaged = testing_support::fileContents(target);
+        try {
+            ado::replaceSqliteDatabase(source.string(), target.string());
+            EXPECT_TRUE(c.writtenOver);
+            EXPECT_EQ(valueAt(target), "new");
+            EXPECT_EQ(valueAt(target, "PRAGMA integrity_check"), "ok");
+        } catch (const oleaut::Error& e) {
+            EXPECT_FALSE(c.writtenOver) << e.description();
+            const std::string& why = e.description();
+            EXPECT_TRUE(oleaut::isValidUtf8(why));
+            EXPECT_NE(why.find("the file is damaged"), std::string::npos) << why;
+            EXPECT_LT(oleaut::Len(why), oleaut::kEchoedCharacters + 200) << why;
+            EXPECT_TRUE(testing_support::fileContents(target) == damaged);
+        }
+    }
+}
+
+// A backup into a WAL database cannot change its page size: the copy goes through a rollback
+// journal, which is gone after.
+TEST(SqliteReplace, ATargetOfAnotherPageSizeGetsTheSources) {
+    TemporaryDirectory folder;
+    const fs::path target = folder.path() / "target.db";
+    const fs::path source = folder.path() / "source.db";
+    makeDatabase(target, "old");
+    {
+        RawConnection connection(target);
+        ASSERT_EQ(connection.exec("PRAGMA journal_mode=DELETE; PRAGMA page_size=8192; VACUUM; "
+                                  "PRAGMA journal_mode=WAL"),
+                  SQLITE_OK);
+    }
+    ASSERT_EQ(valueAt(target, "PRAGMA page_size"), "8192");
+    makeDatabase(source, "new");
+    const std::string sourcePageSize = valueAt(source, "PRAGMA page_size");
+    ado::replaceSqliteDatabase(source.string(), target.string());
+    EXPECT_FALSE(fs::exists(target.string() + "-journal"));
+    EXPECT_EQ(valueAt(target), "new");
+    EXPECT_EQ(valueAt(target, "PRAGMA page_size"), sourcePageSize);
+    EXPECT_EQ(valueAt(target, "PRAGMA journal_mode"), "wal");
+}
+
+// Side files without their database would be read as the new database's: the replacement fails
+// and leaves them as they are.
+TEST(SqliteReplace, FailsWhereSideFilesLieWithoutTheirDatabase) {
+    for (const char* suffix : ado::kSqliteSideFiles) {
+        SCOPED_TRACE(suffix);
+        TemporaryDirectory folder;
+        const fs::path target = folder.path() / "target.db";
+        const fs::path side = target.string() + suffix;
+        const fs::path source = folder.path() / "source.db";
+        makeDatabase(source, "new");
+        std::ofstream(side) << "a file of someone else's";
+        EXPECT_THROW(ado::replaceSqliteDatabase(source.string(), target.string()), oleaut::Error);
+        EXPECT_EQ(testing_support::fileContents(side), "a file of someone else's");
+        EXPECT_FALSE(fs::exists(target));
+    }
+}
+
+// While the hold that a replacement gives lives, the target is in use: another replacement waits
+// until it is dropped.
+TEST(SqliteReplace, TheHoldItGivesKeepsTheTargetInUse) {
+    TemporaryDirectory folder;
+    const fs::path target = folder.path() / "target.db";
+    const fs::path first = folder.path() / "first.db";
+    const fs::path second = folder.path() / "second.db";
+    makeDatabase(target, "old");
+    makeDatabase(first, "first");
+    makeDatabase(second, "second");
+    std::optional<ado::SqliteHold> hold(
+        std::in_place, ado::replaceSqliteDatabase(first.string(), target.string()));
+    EXPECT_TRUE(hold->holds());
+    std::promise<void> waiting;
+    std::future<void> told = waiting.get_future();
+    std::future<void> replaced = std::async(std::launch::async, [&] {
+        ado::replaceSqliteDatabase(second.string(), target.string(),
+                                   [&waiting] { waiting.set_value(); });
+    });
+    ASSERT_EQ(told.wait_for(kPatience), std::future_status::ready);
+    EXPECT_EQ(valueAt(target), "first");
+    hold.reset();
+    ASSERT_EQ(replaced.wait_for(kPatience), std::future_status::ready);
+    replaced.get();
+    EXPECT_EQ(valueAt(target), "second");
 }
 
 }  // namespace

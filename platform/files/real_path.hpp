@@ -1,0 +1,15 @@
+#pragma once
+// The one spelling of where a path leads: "BD/./x", "BD/../BD/x", a symbolic link to "BD/x" and a
+// link to the folder BD all come to the same absolute path without links, "." or "..".
+
+#include <filesystem>
+#include <optional>
+
+namespace files {
+
+// The real path of an existing file; of a name not yet made, its folder's real path and the name.
+// A symbolic link, dangling or not, leads to its target. Nothing when the folder cannot be looked
+// at or the links go round.
+[[nodiscard]] std::optional<std::filesystem::path> realPath(const std::filesystem::path& path);
+
+}  // namespace files
