@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "demo/lock_test_seam.hpp"
+#include "tests/support/stopped_child.hpp"
 #include "tests/support/temporary_directory.hpp"
 
 namespace {
@@ -25,46 +26,18 @@ using kalvik::demo::DemoLock;
 using kalvik::demo::LockStep;
 
 // A lock taken in a child process, stopped at a step of making its lock file until killed.
-class StoppedLock {
-  public:
-    StoppedLock(const fs::path& file, LockStep step, bool withoutUnnamedFiles) {
-        int reached[2];
-        if (::pipe(reached) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            std::optional<kalvik::demo::ScopedWithoutUnnamedFiles> named;
-            if (withoutUnnamedFiles) named.emplace();
-            kalvik::demo::ScopedLockStepHook stop(step, [&] {
-                (void)!::write(reached[1], "s", 1);
-                std::this_thread::sleep_for(std::chrono::seconds(30));
-            });
-            try {
-                DemoLock lock(file);
-            } catch (...) {
-            }
-            ::_exit(0);
+testing_support::StoppedChild stoppedLock(const fs::path& file, LockStep step,
+                                          bool withoutUnnamedFiles) {
+    return testing_support::StoppedChild([&](const std::function<void()>& stop) {
+        std::optional<kalvik::demo::ScopedWithoutUnnamedFiles> named;
+        if (withoutUnnamedFiles) named.emplace();
+        kalvik::demo::ScopedLockStepHook hook(step, stop);
+        try {
+            DemoLock lock(file);
+        } catch (...) {
         }
-        ::close(reached[1]);
-        char byte = 0;
-        stopped_ = pid_ > 0 && ::read(reached[0], &byte, 1) == 1;
-        ::close(reached[0]);
-    }
-    ~StoppedLock() { kill(); }
-    StoppedLock(const StoppedLock&) = delete;
-    StoppedLock& operator=(const StoppedLock&) = delete;
-
-    [[nodiscard]] bool stopped() const { return stopped_; }
-    void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    bool stopped_ = false;
-};
+    });
+}
 
 std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;
@@ -89,7 +62,8 @@ TEST(DemoLock, ARunKilledAtAnyStepOfMakingItsLockLeavesNoneThatStopsTheNext) {
             const fs::path file = folder.path() / "demo.db";
             const fs::path lockFile = folder.path() / "demo.db.lock";
             {
-                StoppedLock killed(file, at.step, withoutUnnamedFiles);
+                testing_support::StoppedChild killed =
+                    stoppedLock(file, at.step, withoutUnnamedFiles);
                 ASSERT_TRUE(killed.stopped());
                 killed.kill();
             }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/platform/sqlserver/server_fixture.hpp"
+#include "tests/support/stopped_child.hpp"
 
 namespace kalvik::test {
 namespace {
@@ -46,43 +47,6 @@ std::vector<std::string> copiesOf(const std::filesystem::path& server,
     }
     return copies;
 }
-
-// A restore in a child process, stopped at a step until killed.
-class StoppedRestore {
-  public:
-    StoppedRestore(const std::function<void()>& restore, sqlserver::RestoreStep step) {
-        int reached[2];
-        if (::pipe(reached) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            sqlserver::ScopedStepHook stop(step, [&] {
-                (void)!::write(reached[1], "s", 1);
-                std::this_thread::sleep_for(30s);
-            });
-            nativeErrorOf(restore);
-            ::_exit(0);
-        }
-        ::close(reached[1]);
-        char byte = 0;
-        stopped_ = pid_ > 0 && ::read(reached[0], &byte, 1) == 1;
-        ::close(reached[0]);
-    }
-    ~StoppedRestore() { kill(); }
-    StoppedRestore(const StoppedRestore&) = delete;
-    StoppedRestore& operator=(const StoppedRestore&) = delete;
-
-    [[nodiscard]] bool stopped() const { return stopped_; }
-    void kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    bool stopped_ = false;
-};
 
 // While a restore copies (slowly, by a fault), restores of other names complete and one of its
 // name finds the name taken.
@@ -192,7 +156,11 @@ TEST_F(StandInRestores, ARestoreRemovesOnlyWhatItsCatalogueRecorded) {
     for (const auto& kill : kills) {
         SCOPED_TRACE(kill.what);
         const std::string name = "Killed" + std::to_string(++trial);
-        StoppedRestore killed([&] { restore(name); }, kill.step);
+        // A restore in a child process, stopped at the step until killed.
+        testing_support::StoppedChild killed([&](const std::function<void()>& stop) {
+            sqlserver::ScopedStepHook hook(kill.step, stop);
+            nativeErrorOf([&] { restore(name); });
+        });
         ASSERT_TRUE(killed.stopped());
         EXPECT_EQ(std::filesystem::exists(target(name + ".mdf")),
                   kill.step >= sqlserver::RestoreStep::DataPlaced);
