@@ -18,6 +18,7 @@
 #include "platform/files/identity.hpp"
 #include "platform/files/real_path.hpp"
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 
 namespace kalvik::demo {
 namespace {
@@ -52,8 +53,9 @@ std::optional<bool> recordsBuild(int descriptor) {
 [[noreturn]] void failLock(const std::filesystem::path& file, const std::filesystem::path& lock,
                            int error) {
     throw oleaut::Error(oleaut::kPathFileAccessError,
-                        "Path/File access error: cannot lock " + file.string() +
-                            " for building: " + lock.string() + ": " + std::strerror(error));
+                        "Path/File access error: cannot lock " + oleaut::echoedPath(file.string()) +
+                            " for building: " + oleaut::echoedPath(lock.string()) + ": " +
+                            std::strerror(error));
 }
 
 // Writes the mark into a new, empty lock file and takes its flock, which nobody else can hold
@@ -177,8 +179,9 @@ void DemoLock::recordBuild(bool exists) {
     const char state = exists ? kBuild : kNoBuild;
     if (::pwrite(descriptor_.get(), &state, 1, static_cast<off_t>(kMark.size())) != 1) {
         throw oleaut::Error(oleaut::kPathFileAccessError,
-                            "Path/File access error: cannot write the lock " + lockFile_.string() +
-                                " of " + file_.string() + ": " + std::strerror(errno));
+                            "Path/File access error: cannot write the lock " +
+                                oleaut::echoedPath(lockFile_.string()) + " of " +
+                                oleaut::echoedPath(file_.string()) + ": " + std::strerror(errno));
     }
 }
 

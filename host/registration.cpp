@@ -7,6 +7,7 @@
 
 #include "host/commands.hpp"
 #include "platform/com/inproc_server.hpp"
+#include "platform/oleaut/error_text.hpp"
 
 namespace host {
 
@@ -20,7 +21,7 @@ int reportError() {
     } catch (const oleaut::Error& e) {
         std::cerr << "error " << e.number() << ": " << e.description() << '\n';
     } catch (const std::exception& e) {
-        std::cerr << "error: " << e.what() << '\n';
+        std::cerr << "error: " << oleaut::errorLine(e.what()) << '\n';
     }
     return 1;
 }

@@ -9,6 +9,7 @@
 
 #include "platform/files/descriptor.hpp"
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 
 namespace kalvik {
 namespace {
@@ -22,8 +23,8 @@ std::filesystem::path fromEnvironment(const char* variable) {
 
 [[noreturn]] void cannotAppend(const std::filesystem::path& file, int error) {
     throw oleaut::Error(oleaut::kPathFileAccessError,
-                        "Path/File access error: cannot append to \"" + file.string() +
-                            "\": " + std::strerror(error));
+                        "Path/File access error: cannot append to \"" +
+                            oleaut::echoedPath(file.string()) + "\": " + std::strerror(error));
 }
 
 }  // namespace

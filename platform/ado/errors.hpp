@@ -7,6 +7,7 @@
 
 #include "platform/ado/constants.hpp"
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 #include "platform/oleaut/text.hpp"
 
 namespace ado {
@@ -57,6 +58,11 @@ class ProviderError : public oleaut::Error {
 // text is cut.
 inline std::string inQuotes(std::string_view text) {
     return "\"" + oleaut::echoed(text) + "\"";
+}
+
+// A file's path quoted for a message: a long one is cut in its middle, the file's own name whole.
+inline std::string pathInQuotes(std::string_view path) {
+    return "\"" + oleaut::echoedPath(path) + "\"";
 }
 
 // A recordset's source as failures name it: quoted, or "the recordset" when it has none.

@@ -17,7 +17,7 @@ constexpr size_t kMaxCachedBatches = 512;  // texts built per call must not grow
 
 [[noreturn]] void failOpen(const std::filesystem::path& file, const std::string& why) {
     throw adoError(adErrProviderFailed,
-                   "cannot open database " + inQuotes(file.string()) + ": " + why, "SQLite");
+                   "cannot open database " + pathInQuotes(file.string()) + ": " + why, "SQLite");
 }
 
 int interruptPastDeadline(void* database) {
@@ -34,7 +34,8 @@ std::string execOrFail(sqlite3* db, const std::filesystem::path& file, const cha
     std::string value;
     char* message = nullptr;
     if (sqlite3_exec(db, sql, keepFirstValue, &value, &message) != SQLITE_OK) {
-        std::string why = message ? message : "unknown error";
+        // A damaged file's schema can be echoed in SQLite's message: cut as any echoed value.
+        std::string why = message ? oleaut::echoed(message) : "unknown error";
         sqlite3_free(message);
         if (sqlite3_errcode(db) == SQLITE_NOTADB) why = "the file is not a database";
         failOpen(file, why);
@@ -170,8 +171,8 @@ void raise(sqlite3* db, int code, const std::string& doing) {
     if ((code & 0xff) == SQLITE_INTERRUPT) {
         throw adoError(adErrQueryTimeout, "Query timeout expired while " + doing, "SQLite");
     }
-    throw adoError(adErrCommandFailed, std::string(sqlite3_errmsg(db)) + " (while " + doing + ")",
-                   "SQLite");
+    throw adoError(adErrCommandFailed,
+                   oleaut::echoed(sqlite3_errmsg(db)) + " (while " + doing + ")", "SQLite");
 }
 
 }  // namespace ado::sqlite

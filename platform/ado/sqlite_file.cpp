@@ -10,7 +10,7 @@ namespace ado::sqlite {
 namespace {
 
 [[noreturn]] void failOpen(const std::filesystem::path& path, const std::string& why) {
-    throw adoError(adErrProviderFailed, "cannot open " + inQuotes(path.string()) + ": " + why,
+    throw adoError(adErrProviderFailed, "cannot open " + pathInQuotes(path.string()) + ": " + why,
                    "SQLite");
 }
 
@@ -55,7 +55,7 @@ File::~File() {
 
 RowSet File::run(const std::string& sql, const std::vector<oleaut::Variant>& values) {
     // The statements are this layer's own: a failure names the file, never the statement's text.
-    const std::string what = "a statement on " + inQuotes(path_.string());
+    const std::string what = "a statement on " + pathInQuotes(path_.string());
     std::vector<Binding> bindings;
     bindings.reserve(values.size());
     for (const oleaut::Variant& value : values)
@@ -110,7 +110,7 @@ void File::copyInto(const std::filesystem::path& target) {
     std::error_code ec;
     if (std::filesystem::exists(target, ec)) {
         throw adoError(adErrProviderFailed,
-                       "cannot copy into " + inQuotes(target.string()) + ": the file exists",
+                       "cannot copy into " + pathInQuotes(target.string()) + ": the file exists",
                        "SQLite");
     }
     run("VACUUM INTO ?", {oleaut::Variant(target.string())});
@@ -121,7 +121,7 @@ void File::copyIntoEmptyFile(const std::filesystem::path& target) {
     if (!std::filesystem::is_regular_file(target, ec) ||
         std::filesystem::file_size(target, ec) != 0) {
         throw adoError(adErrProviderFailed,
-                       "cannot copy into " + inQuotes(target.string()) + ": not an empty file",
+                       "cannot copy into " + pathInQuotes(target.string()) + ": not an empty file",
                        "SQLite");
     }
     run("VACUUM INTO ?", {oleaut::Variant(target.string())});

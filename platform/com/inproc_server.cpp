@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 #include "platform/oleaut/text.hpp"
 
 namespace com {
@@ -22,12 +23,13 @@ void check(HResult hr, const ErrorInfo& error) {
 InprocServer::InprocServer(const std::filesystem::path& file) : file_(file) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
-        cannotCreate("library file " + file.string() + " is missing");
+        cannotCreate("library file " + oleaut::echoedPath(file.string()) + " is missing");
     void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) cannotCreate("cannot load " + file.string() + ": " + dlerror());
+    if (!handle)
+        cannotCreate("cannot load " + oleaut::echoedPath(file.string()) + ": " + dlerror());
     const auto entry = [&](const char* name) {
         void* symbol = dlsym(handle, name);
-        if (!symbol) cannotCreate(file.string() + " does not export " + name);
+        if (!symbol) cannotCreate(oleaut::echoedPath(file.string()) + " does not export " + name);
         return symbol;
     };
     register_ = reinterpret_cast<DllRegisterServerFunction*>(entry("DllRegisterServer"));
@@ -50,7 +52,7 @@ std::shared_ptr<IClassFactory> InprocServer::classFactory(const Guid& clsid) con
     std::shared_ptr<IUnknown> factory;
     const HResult hr = getClassObject_(&clsid, &kIidIClassFactory, &factory);
     if (failed(hr) || !factory)
-        cannotCreate(clsid.toString() + " is not a class of " + file_.string());
+        cannotCreate(clsid.toString() + " is not a class of " + oleaut::echoedPath(file_.string()));
     return interfaceCast<IClassFactory>(std::move(factory));
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/com/names.hpp"
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 
 namespace com {
 namespace {
@@ -19,7 +20,7 @@ constexpr std::string_view kHeader =
 
 [[noreturn]] void fileError(const std::filesystem::path& file, std::string_view what) {
     throw oleaut::Error(oleaut::kPathFileAccessError,
-                        "registry " + file.string() + ": " + std::string(what));
+                        "registry " + oleaut::echoedPath(file.string()) + ": " + std::string(what));
 }
 
 bool isUnder(std::string_view key, std::string_view root) {

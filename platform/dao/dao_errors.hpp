@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 #include "platform/oleaut/text.hpp"
 
 namespace dao {
@@ -35,6 +36,12 @@ enum ErrorNumber : int32_t {
 // A name or text as the engine's messages quote it.
 [[nodiscard]] inline std::string jetQuoted(std::string_view text) {
     return "'" + oleaut::echoed(text) + "'";
+}
+
+// A path as the engine's messages quote it: a long one is cut in its middle, the file's own name
+// whole.
+[[nodiscard]] inline std::string jetQuotedPath(std::string_view path) {
+    return "'" + oleaut::echoedPath(path) + "'";
 }
 
 }  // namespace dao

@@ -29,7 +29,7 @@ void requireNew(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         throw daoError(kDatabaseExists,
-                       "Database " + jetQuoted(path.string()) + " already exists.");
+                       "Database " + jetQuotedPath(path.string()) + " already exists.");
     }
 }
 

@@ -60,13 +60,13 @@ std::vector<std::string> splitColumns(const std::string& joined) {
 std::unique_ptr<File> openWorkstationFile(const std::filesystem::path& path, File::Mode mode) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
-        throw daoError(kFileNotFound, "Could not find file " + jetQuoted(path.string()) + ".");
+        throw daoError(kFileNotFound, "Could not find file " + jetQuotedPath(path.string()) + ".");
     }
     std::unique_ptr<File> file;
     if (ado::sqliteApplicationId(path.string())) file = std::make_unique<File>(path, mode);
     if (!file || !file->hasTable("dao_properties")) {
         throw daoError(kUnrecognizedFormat,
-                       "Unrecognized database format " + jetQuoted(path.string()) + ".");
+                       "Unrecognized database format " + jetQuotedPath(path.string()) + ".");
     }
     return file;
 }

@@ -76,7 +76,7 @@ Presence firstPresent(const std::filesystem::path& path, std::span<const char* c
     for (const char* suffix : suffixes) {
         std::filesystem::path side = path;
         side += suffix;
-        if (const int found = absence(side)) return {side, found};
+        if (const int found = absence(side)) return {side, found, true};
     }
     return {};
 }

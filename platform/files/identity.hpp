@@ -59,6 +59,7 @@ struct Place {
 struct Presence {
     std::filesystem::path path;
     int error = 0;
+    bool sideFile = false;  // one of the paths with a suffix, not the path itself
 };
 [[nodiscard]] Presence firstPresent(const std::filesystem::path& path,
                                     std::span<const char* const> suffixes);

@@ -1,6 +1,14 @@
 #include "platform/oleaut/error.hpp"
 
+#include "platform/oleaut/error_text.hpp"
+
 namespace oleaut {
+
+Error::Error(int32_t number, std::string_view description, std::string source)
+    : std::runtime_error(errorLine(description)),
+      number_(number),
+      description_(std::runtime_error::what()),
+      source_(std::move(source)) {}
 
 Error overflowError() {
     return Error(kOverflow, "Overflow");

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace oleaut {
 
@@ -25,13 +26,12 @@ enum ErrorNumber : int32_t {
     kNotImplemented = 445,      // "Object doesn't support this action"
 };
 
+// Its description, and what() the same, is one line of valid UTF-8 of at most kErrorLineBytes
+// bytes, as errorLine makes the text given: a name or a damaged file's bytes quoted in it never
+// split, garble or flood the line that shows it.
 class Error : public std::runtime_error {
   public:
-    Error(int32_t number, std::string description, std::string source = {})
-        : std::runtime_error(description),
-          number_(number),
-          description_(std::move(description)),
-          source_(std::move(source)) {}
+    Error(int32_t number, std::string_view description, std::string source = {});
 
     [[nodiscard]] int32_t number() const noexcept { return number_; }
     [[nodiscard]] const std::string& description() const noexcept { return description_; }

@@ -144,37 +144,38 @@ std::string encodeUtf8(std::u32string_view chars) {
     return out;
 }
 
+size_t wellFormedLength(std::string_view text, size_t i) noexcept {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) return 1;
+    // The second byte's range excludes overlong forms, surrogates and code points past U+10FFFF.
+    unsigned char low = 0x80, high = 0xBF;
+    size_t n = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        n = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        n = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        n = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + n > text.size()) return 0;
+    const auto second = static_cast<unsigned char>(text[i + 1]);
+    if (second < low || second > high) return 0;
+    for (size_t k = 2; k < n; ++k) {
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+    }
+    return n;
+}
+
 bool isValidUtf8(std::string_view text) noexcept {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // The second byte's range excludes overlong forms, surrogates and code points past
-        // U+10FFFF.
-        unsigned char low = 0x80, high = 0xBF;
-        size_t n = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            n = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            n = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            n = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (i + n > text.size()) return false;
-        const auto second = static_cast<unsigned char>(text[i + 1]);
-        if (second < low || second > high) return false;
-        for (size_t k = 2; k < n; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
+    for (size_t i = 0; i < text.size();) {
+        const size_t n = wellFormedLength(text, i);
+        if (n == 0) return false;
         i += n;
     }
     return true;

@@ -2,6 +2,7 @@
 // Text functions on UTF-8 strings. Lengths and positions count Unicode characters, never bytes; a
 // byte that starts no valid sequence counts as one character and is kept as it is.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ namespace oleaut {
 // Whether the text is well-formed UTF-8: no stray or missing continuation byte, no overlong form,
 // no surrogate, nothing beyond U+10FFFF.
 [[nodiscard]] bool isValidUtf8(std::string_view text) noexcept;
+// Bytes of the well-formed character at text[i] (i < size), 0 when none starts there.
+[[nodiscard]] size_t wellFormedLength(std::string_view text, size_t i) noexcept;
 
 // A value as an error message shows it: at most kEchoedCharacters characters, a longer one cut and
 // ended with an ellipsis, so that a huge argument never makes a huge message.

@@ -28,7 +28,7 @@ std::unique_ptr<File> openBackup(const std::string& backup) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(backup, ec)) {
         throw statementError(kCannotOpenBackup,
-                             "Cannot open backup device " + serverQuoted(backup) +
+                             "Cannot open backup device " + serverQuotedPath(backup) +
                                  ". Operating system error 2(The system cannot find the file "
                                  "specified.).");
     }
@@ -36,7 +36,7 @@ std::unique_ptr<File> openBackup(const std::string& backup) {
     if (ado::sqliteApplicationId(backup))
         file = std::make_unique<File>(backup, File::Mode::ReadOnly);
     if (!file || !file->hasTable(kFileListTable)) {
-        throw statementError(kNotABackup, "The media family on device " + serverQuoted(backup) +
+        throw statementError(kNotABackup, "The media family on device " + serverQuotedPath(backup) +
                                               " is incorrectly formed. SQL Server cannot process "
                                               "this media family.");
     }
@@ -71,12 +71,12 @@ void requireWholePath(const std::string& physicalName) {
 void requireFree(Catalogue& catalogue, const std::string& target,
                  std::span<const char* const> sideFiles) {
     if (catalogue.pathTaken(target)) {
-        throw statementError(kFileInUse, "The file " + serverQuoted(target) +
+        throw statementError(kFileInUse, "The file " + serverQuotedPath(target) +
                                              " cannot be overwritten. It is being used by "
                                              "another database.");
     }
     const files::Presence present = files::firstPresent(target, sideFiles);
-    if (present.error != 0) throw cannotCreateFileError(present.path.string(), present.error);
+    if (present.error != 0) throw presentFileError(target, present);
     std::error_code ec;
     if (!std::filesystem::is_directory(std::filesystem::path(target).parent_path(), ec)) {
         throw cannotCreateFileError(target, ENOENT);
@@ -151,7 +151,7 @@ Targets checkedTargets(Catalogue& catalogue, File& source, const std::string& na
     if (files::samePlace(targets.data.physicalName, targets.log.physicalName) ||
         targets.data.physicalName == targets.log.physicalName) {
         throw statementError(kFileExists, "Cannot create file " +
-                                              serverQuoted(targets.log.physicalName) +
+                                              serverQuotedPath(targets.log.physicalName) +
                                               " because the data file of the restore takes it.");
     }
     return targets;

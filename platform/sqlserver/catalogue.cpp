@@ -129,7 +129,7 @@ void Catalogue::keyDatabases() {
         if (!fresh) {
             throw connectionError(
                 kCatalogueUnusable,
-                "The server's catalogue " + serverQuoted(file_.path().string()) +
+                "The server's catalogue " + serverQuotedPath(file_.path().string()) +
                     " holds the databases " + serverQuoted(earlier->second) + " and " +
                     serverQuoted(name) +
                     ", which are one name to the server, so it cannot be brought to the present "

@@ -199,8 +199,9 @@ std::filesystem::path makeServer(const std::string& name) {
     const std::filesystem::path folder = serverRoot() / name;
     std::filesystem::create_directories(serverRoot());
     if (!std::filesystem::create_directory(folder)) {
-        throw connectionError(kServerNotFound,
-                              "server folder " + serverQuoted(folder.string()) + " exists already");
+        throw connectionError(
+            kServerNotFound,
+            "server folder " + serverQuotedPath(folder.string()) + " exists already");
     }
     Catalogue::create(folder);
     return folder;

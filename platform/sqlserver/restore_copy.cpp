@@ -120,7 +120,7 @@ bool isEmptyFile(const std::string& path) {
 void place(const std::string& copy, const std::string& target,
            std::span<const char* const> sideFiles) {
     const files::Presence present = files::firstPresent(target, sideFiles);
-    if (present.error != 0) throw cannotCreateFileError(present.path.string(), present.error);
+    if (present.error != 0) throw presentFileError(target, present);
     const int fault = linkFault();
     const int error = fault != 0 ? fault : ::link(copy.c_str(), target.c_str()) == 0 ? 0 : errno;
     if (error == 0) return;

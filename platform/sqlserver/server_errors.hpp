@@ -8,6 +8,8 @@
 #include <system_error>
 
 #include "platform/ado/errors.hpp"
+#include "platform/files/identity.hpp"
+#include "platform/oleaut/error_text.hpp"
 
 namespace sqlserver {
 
@@ -49,6 +51,12 @@ enum ServerError : int32_t {
     return "'" + oleaut::echoed(value) + "'";
 }
 
+// A path as the server's messages quote it: a long one is cut in its middle, the file's own name
+// whole.
+[[nodiscard]] inline std::string serverQuotedPath(const std::string& path) {
+    return "'" + oleaut::echoedPath(path) + "'";
+}
+
 // A restore under a name that a database or another restore under way has.
 [[nodiscard]] inline ado::ProviderError databaseExistsError(const std::string& name) {
     return statementError(kDatabaseExists, "Database " + serverQuoted(name) +
@@ -61,31 +69,48 @@ enum ServerError : int32_t {
 [[nodiscard]] inline ado::ProviderError fileActivationError(const std::string& physicalName) {
     return statementError(kFileActivation,
                           "A file activation error occurred. The physical file name " +
-                              serverQuoted(physicalName) +
+                              serverQuotedPath(physicalName) +
                               " may be incorrect. Diagnose and correct additional errors, and "
                               "retry the operation.");
 }
 
 // A file the server could not make or write, named as the statement gave it, with the system's
-// reason: one that exists, one in a folder that is not there, or any other.
+// reason: one that exists, one in a folder that is not there, or any other. A side file of a
+// target (`beside`, when not empty) says which file it stands beside.
 [[nodiscard]] inline ado::ProviderError cannotCreateFileError(const std::string& path,
-                                                              int systemError) {
+                                                              int systemError,
+                                                              const std::string& beside = {}) {
+    const std::string quoted = serverQuotedPath(path);
+    const std::string besideQuoted = beside.empty() ? "" : serverQuotedPath(beside);
     if (systemError == EEXIST) {
-        return statementError(kFileExists, "Cannot create file " + serverQuoted(path) +
-                                               " because it already exists. Change the file path "
-                                               "or the file name, and retry the operation.");
+        return statementError(kFileExists,
+                              "Cannot create file " + quoted + " because it already exists" +
+                                  (beside.empty() ? "" : ": it stands beside " + besideQuoted) +
+                                  ". Change the file path or the file name, and retry the "
+                                  "operation.");
     }
+    const std::string besideSentence =
+        beside.empty() ? "" : " It stands beside " + besideQuoted + ".";
     if (systemError == ENOENT || systemError == ENOTDIR) {
         return statementError(kDirectoryLookupFailed,
-                              "Directory lookup for the file \"" + oleaut::echoed(path) +
+                              "Directory lookup for the file \"" + oleaut::echoedPath(path) +
                                   "\" failed with the operating system error 3(The system cannot "
-                                  "find the path specified.).");
+                                  "find the path specified.)." +
+                                  besideSentence);
     }
-    return statementError(
-        kCannotCreateFile,
-        "CREATE FILE encountered operating system error " + std::to_string(systemError) + "(" +
-            std::generic_category().message(systemError) +
-            ") while attempting to open or create the physical file " + serverQuoted(path) + ".");
+    return statementError(kCannotCreateFile,
+                          "CREATE FILE encountered operating system error " +
+                              std::to_string(systemError) + "(" +
+                              std::generic_category().message(systemError) +
+                              ") while attempting to open or create the physical file " + quoted +
+                              "." + besideSentence);
+}
+
+// What firstPresent found at a target or beside it, as the error a restore fails with.
+[[nodiscard]] inline ado::ProviderError presentFileError(const std::string& target,
+                                                         const files::Presence& present) {
+    return cannotCreateFileError(present.path.string(), present.error,
+                                 present.sideFile ? target : std::string());
 }
 
 // A restore's file that could not be placed at its target as a second name of its copy because
@@ -94,7 +119,7 @@ enum ServerError : int32_t {
     ado::ProviderError error = cannotCreateFileError(path, systemError);
     const std::string folder = std::filesystem::path(path).parent_path().string();
     return statementError(error.nativeError(), error.description() + " The folder " +
-                                                   serverQuoted(folder) +
+                                                   serverQuotedPath(folder) +
                                                    " does not allow hard links.");
 }
 

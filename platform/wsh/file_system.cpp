@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/oleaut/error.hpp"
+#include "platform/oleaut/error_text.hpp"
 
 namespace wsh {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 constexpr const char* kSource = "Scripting.FileSystemObject";
 
 [[noreturn]] void fail(int32_t number, const std::string& what, const std::string& path) {
-    throw oleaut::Error(number, what + ": \"" + path + "\"", kSource);
+    throw oleaut::Error(number, what + ": \"" + oleaut::echoedPath(path) + "\"", kSource);
 }
 
 void requireFile(const std::string& path) {

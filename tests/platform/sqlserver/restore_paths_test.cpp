@@ -17,10 +17,9 @@ namespace {
 
 using StandInRestorePaths = ServerFixture;
 
-std::string existsMessage(const std::string& path) {
-    return "Cannot create file '" + path +
-           "' because it already exists. Change the file path or the file name, and retry the "
-           "operation.";
+std::string existsMessage(const std::string& path, const std::string& beside) {
+    return "Cannot create file '" + path + "' because it already exists: it stands beside '" +
+           beside + "'. Change the file path or the file name, and retry the operation.";
 }
 
 // A stale WAL or journal beside the data file's target would be read into the restored database:
@@ -48,13 +47,30 @@ TEST_F(StandInRestorePaths, ATargetIsFreeOnlyWithoutSideFilesOfTheDatabase) {
             EXPECT_EQ(filesIn(folder), (std::set<std::string>{"sw.ldf", "sw.mdf", c.sideFile}));
         } catch (const ado::ProviderError& e) {
             EXPECT_EQ(e.nativeError(), c.native);
-            EXPECT_EQ(e.description(), existsMessage(side));
+            EXPECT_EQ(e.description(), existsMessage(side, target("sw.mdf")));
             EXPECT_EQ(filesIn(folder), std::set<std::string>{c.sideFile});
             expectNothingMade(server_, {});
         }
         EXPECT_EQ(testing_support::fileContents(side), "stale pages");
         std::filesystem::remove(side);
     }
+}
+
+// A data file's name of 255 bytes leaves no room for its WAL's: the system's refusal names the WAL
+// whole, its folders cut away, and the database it would stand beside.
+TEST_F(StandInRestorePaths, ASideFileNameTooLongIsNamedBesideItsDatabase) {
+    const std::string name(251, 'n');
+    try {
+        connect()->Execute(restoreText("Long", target(name + ".mdf"), target("long.ldf")));
+        ADD_FAILURE() << "restored";
+    } catch (const ado::ProviderError& e) {
+        EXPECT_EQ(e.nativeError(), sqlserver::kCannotCreateFile);
+        EXPECT_EQ(e.description(),
+                  "CREATE FILE encountered operating system error 36(File name too long) while "
+                  "attempting to open or create the physical file '…/" +
+                      name + ".mdf-wal'. It stands beside '…/" + name + ".mdf'.");
+    }
+    expectNothingMade(server_, {root_.path() / "BD"});
 }
 
 // Spellings of the folder BD: with "./", through a symbolic link to it, with "../".
