@@ -53,11 +53,21 @@ std::optional<std::chrono::steady_clock::time_point> deadlineAfter(int32_t timeo
     return std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
 }
 
+// The catalogue's file, waited for while another connection holds it as long as the statement
+// may wait; past that, the statement's timeout.
+ado::sqlite::File openWaiting(const std::filesystem::path& file, int waitMs) {
+    try {
+        return ado::sqlite::File(file, ado::sqlite::File::Mode::ReadWrite, waitMs);
+    } catch (const ado::sqlite::FileBusyError&) {
+        throw timeoutError();
+    }
+}
+
 }  // namespace
 
 Catalogue::Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutSeconds)
-    : file_(serverFolder / kFileName, ado::sqlite::File::Mode::ReadWrite),
-      deadline_(deadlineAfter(timeoutSeconds)) {
+    : deadline_(deadlineAfter(timeoutSeconds)),
+      file_(openWaiting(serverFolder / kFileName, waitLeftMs())) {
     upgrade();
 }
 
@@ -81,19 +91,21 @@ void Catalogue::create(const std::filesystem::path& serverFolder) {
 // fails as the statement's timeout, never with the file's own text.
 template <typename Step>
 auto Catalogue::waiting(Step&& step) -> decltype(step()) {
-    int waitMs = INT_MAX;
-    if (deadline_) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            *deadline_ - std::chrono::steady_clock::now());
-        waitMs = static_cast<int>(std::clamp<int64_t>(left.count(), 0, INT_MAX));
-    }
-    sqlite3_busy_timeout(file_.handle(), waitMs);
+    sqlite3_busy_timeout(file_.handle(), waitLeftMs());
     try {
         return step();
     } catch (const oleaut::Error&) {
         if ((sqlite3_errcode(file_.handle()) & 0xff) == SQLITE_BUSY) throw timeoutError();
         throw;
     }
+}
+
+// The milliseconds left until the deadline; without one, as long as SQLite waits at all.
+int Catalogue::waitLeftMs() const {
+    if (!deadline_) return INT_MAX;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        *deadline_ - std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<int64_t>(left.count(), 0, INT_MAX));
 }
 
 ado::RowSet Catalogue::run(const std::string& sql, const std::vector<Variant>& values) {

@@ -34,12 +34,14 @@ struct Reservation {
 class Catalogue {
   public:
     static constexpr const char* kFileName = "master.mdf";
-    // The seconds a connection waits while another change holds the catalogue.
-    static constexpr int32_t kConnectionWaitSeconds = 30;
+    // The seconds a connection waits while another change holds the catalogue: ADO's default
+    // ConnectionTimeout.
+    static constexpr int32_t kConnectionWaitSeconds = 15;
 
     // Opens the catalogue of a server folder, upgrading one of an earlier shape; one that cannot
     // be upgraded fails in words naming the remedy. While another change holds the catalogue, its
-    // steps wait up to timeoutSeconds from now in all (0: without limit), then fail as a timeout.
+    // opening and its steps wait up to timeoutSeconds from now in all (0: without limit), then
+    // fail as a timeout.
     Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutSeconds);
 
     // Writes a new catalogue: master, tempdb, model and msdb, the rights CONNECT and CREATE
@@ -96,13 +98,14 @@ class Catalogue {
   private:
     template <typename Step>
     auto waiting(Step&& step) -> decltype(step());
+    [[nodiscard]] int waitLeftMs() const;
     ado::RowSet run(const std::string& sql, const std::vector<oleaut::Variant>& values = {});
     [[nodiscard]] bool anyAt(const std::string& paths, const std::string& path);
     void upgrade();
     void keyDatabases();
 
+    std::optional<std::chrono::steady_clock::time_point> deadline_;  // before the file it governs
     ado::sqlite::File file_;
-    std::optional<std::chrono::steady_clock::time_point> deadline_;
 };
 
 }  // namespace sqlserver
