@@ -22,6 +22,10 @@ using ado::sqlite::File;
 using oleaut::Variant;
 
 constexpr const char* kFileListTable = "backup_files";
+// A backup and a database the server restores are its own, never what the file they came from
+// was marked as in its header (a demonstration database by its application id, or a backup an
+// earlier build wrote with that mark): the mark is cleared.
+constexpr const char* kNoMark = "PRAGMA application_id = 0";
 
 // Opens a backup for reading, or fails as the server does when it cannot read one.
 std::unique_ptr<File> openBackup(const std::string& backup) {
@@ -121,7 +125,7 @@ void fillCopy(File& backup, const std::string& copy, const std::string& target) 
     std::optional<File> restored;
     try {
         restored.emplace(copy, File::Mode::ReadWrite);
-        restored->run(std::string("DROP TABLE ") + kFileListTable);
+        restored->run(std::string("DROP TABLE ") + kFileListTable + ";" + kNoMark);
     } catch (const oleaut::Error&) {
         // Unopened, the copy just written could not be opened again.
         if (restored && !failedWriting(restored->handle())) throw;
@@ -166,8 +170,9 @@ void writeBackup(const std::filesystem::path& database, const std::filesystem::p
         source.copyInto(backup);
     }
     File written(backup, File::Mode::ReadWrite);
+    written.run("PRAGMA journal_mode=DELETE");
+    written.run(kNoMark);
     written.run(
-        "PRAGMA journal_mode=DELETE;"
         "CREATE TABLE backup_files(FileId INTEGER PRIMARY KEY, LogicalName TEXT NOT NULL, "
         "PhysicalName TEXT NOT NULL, Type TEXT NOT NULL)");
     written.run("INSERT INTO backup_files VALUES (1, ?, ?, 'D'), (2, ?, ?, 'L')",
