@@ -68,18 +68,17 @@ void requireWholePath(const std::string& physicalName) {
     }
 }
 
-// A target that must not exist yet, nor the side files `sideFiles` beside it, in a folder that
-// does, leading where no database's file nor a restore's holds, however the paths are spelt; a
-// name the system refuses (too long, in a folder it may not enter) fails with its reason. What is
-// there fails naming it and stays: the server did not make it.
-void requireFree(Catalogue& catalogue, const std::string& target,
-                 std::span<const char* const> sideFiles) {
-    if (catalogue.pathTaken(target)) {
-        throw statementError(kFileInUse, "The file " + serverQuoted(target) +
-                                             " cannot be overwritten. It is being used by "
-                                             "another database.");
-    }
-    const files::Presence present = files::firstPresent(target, sideFiles);
+// A target that must not exist yet, nor for a data file (`database`) the side files SQLite keeps
+// beside it, in a folder that does, leading where no database's file nor a restore's holds, nor to
+// a side file of one, however the paths are spelt; a name the system refuses (too long, in a
+// folder it may not enter) fails with its reason. What is there fails naming it and stays: the
+// server did not make it.
+void requireFree(Catalogue& catalogue, const std::string& target, bool database) {
+    if (catalogue.pathTaken(target)) throw fileInUseError(target);
+    if (const auto clash = catalogue.sideFileClash(target, database)) throw fileInUseError(*clash);
+    const files::Presence present =
+        files::firstPresent(target, database ? std::span<const char* const>(ado::kSqliteSideFiles)
+                                             : std::span<const char* const>());
     if (present.error != 0) throw cannotCreateFileError(present.path.string(), present.error);
     std::error_code ec;
     if (!std::filesystem::is_directory(std::filesystem::path(target).parent_path(), ec)) {
@@ -149,11 +148,12 @@ Targets checkedTargets(Catalogue& catalogue, File& source, const std::string& na
     }
     Targets targets = firstType == "D" ? Targets{first, second} : Targets{second, first};
     // The data file is a SQLite database, which reads its side files beside it; the log file is
-    // none.
-    requireFree(catalogue, targets.data.physicalName, ado::kSqliteSideFiles);
-    requireFree(catalogue, targets.log.physicalName, {});
+    // none, and neither is one of them.
+    requireFree(catalogue, targets.data.physicalName, true);
+    requireFree(catalogue, targets.log.physicalName, false);
     if (files::samePlace(targets.data.physicalName, targets.log.physicalName) ||
-        targets.data.physicalName == targets.log.physicalName) {
+        targets.data.physicalName == targets.log.physicalName ||
+        isSideFileOf(targets.log.physicalName, targets.data.physicalName)) {
         throw statementError(kFileExists, "Cannot create file " +
                                               serverQuoted(targets.log.physicalName) +
                                               " because the data file of the restore takes it.");

@@ -57,8 +57,9 @@ bool someoneReserving(Catalogue& catalogue) {
 std::atomic<unsigned long> copyCount{0};
 
 // A name for a copy in its target's folder that no file has, that leads nowhere a catalogue row
-// names, nor where one of `others` leads; a folder that cannot be looked into fails naming the
-// target. Past the statement's time, a timeout.
+// names, nor where one of `others` leads, and whose side files as a database's meet none of
+// these; a folder that cannot be looked into fails naming the target. Past the statement's time,
+// a timeout.
 std::string copyName(Catalogue& catalogue, const std::string& target,
                      const std::vector<std::string>& others) {
     const std::filesystem::path folder = std::filesystem::path(target).parent_path();
@@ -67,9 +68,10 @@ std::string copyName(Catalogue& catalogue, const std::string& target,
         if (catalogue.timedOut()) throw timeoutError();
         const std::string name = (folder / (stem + std::to_string(++copyCount))).string();
         const auto there = [&](const std::string& other) {
-            return other == name || files::samePlace(other, name);
+            return other == name || files::samePlace(other, name) || isSideFileOf(other, name);
         };
-        if (std::any_of(others.begin(), others.end(), there) || catalogue.pathTaken(name)) {
+        if (std::any_of(others.begin(), others.end(), there) || catalogue.pathTaken(name) ||
+            catalogue.sideFileClash(name, true)) {
             continue;
         }
         const int found = vacancy(name);
@@ -219,6 +221,13 @@ void RestoreFiles::record(const std::string& name, const std::string& dataLogica
     // The reservation holds the name; a database of it is refused as the server does, whatever
     // took it.
     if (catalogue_.databasesNamed(name).rowCount() > 0) throw databaseExistsError(name);
+    // A database recorded meanwhile beside a target, by way of SQLite's side files, is refused as
+    // at the check.
+    for (const auto& [target, database] :
+         {std::pair{&reservation_.dataFile, true}, std::pair{&reservation_.logFile, false}}) {
+        if (const auto clash = catalogue_.sideFileClash(*target, database))
+            throw fileInUseError(*clash);
+    }
     place(reservation_.copy, reservation_.dataFile, ado::kSqliteSideFiles);
     reachStep(RestoreStep::DataPlaced);
     place(reservation_.logCopy, reservation_.logFile, {});

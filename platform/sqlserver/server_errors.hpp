@@ -56,6 +56,13 @@ enum ServerError : int32_t {
                                                "name.");
 }
 
+// A restore target that a database's file or a restore under way holds.
+[[nodiscard]] inline ado::ProviderError fileInUseError(const std::string& path) {
+    return statementError(kFileInUse, "The file " + serverQuoted(path) +
+                                          " cannot be overwritten. It is being used by another "
+                                          "database.");
+}
+
 // A physical name the server would have to resolve against its client's folder (empty or
 // relative): it resolves none.
 [[nodiscard]] inline ado::ProviderError fileActivationError(const std::string& physicalName) {
