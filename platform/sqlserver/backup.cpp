@@ -113,7 +113,7 @@ bool failedWriting(sqlite3* db) {
 }
 
 // Fills the copy of a restore's data file with the backup's database, its file list left out. A
-// write that fails names the target, never the copy.
+// write that fails names the target, never the copy; so does any failure of the copy's own.
 void fillCopy(File& backup, const std::string& copy, const std::string& target) {
     try {
         backup.copyIntoEmptyFile(copy);
@@ -127,7 +127,6 @@ void fillCopy(File& backup, const std::string& copy, const std::string& target) 
         restored->run(std::string("DROP TABLE ") + kFileListTable + ";" + kNoMark);
     } catch (const oleaut::Error&) {
         // Unopened, the copy just written could not be opened again.
-        if (restored && !failedWriting(restored->handle())) throw;
         throw cannotCreateFileError(target, restored ? writeErrorOf(restored->handle()) : EIO);
     }
 }

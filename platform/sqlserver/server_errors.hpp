@@ -105,6 +105,14 @@ enum ServerError : int32_t {
                                                    " does not allow hard links.");
 }
 
+// A restore's file that could not be placed at its target because the target's path no longer
+// leads to the folder the restore made its copy in: the folder was renamed or replaced meanwhile.
+[[nodiscard]] inline ado::ProviderError folderMovedError(const std::string& path) {
+    return statementError(kCannotCreateFile,
+                          "Cannot create file " + serverQuoted(path) +
+                              " because its folder was moved or replaced during the restore.");
+}
+
 // A table that is not there, as ADO tells it whatever the provider.
 [[nodiscard]] inline ado::ProviderError noTableError(const std::string& name) {
     return ado::ProviderError(ado::adErrNoTable, "Invalid object name " + serverQuoted(name) + ".",

@@ -261,6 +261,47 @@ TEST_F(StandInRestorePaths, ARestoreThatReservesAgainStopsAtItsTimeout) {
     EXPECT_EQ(oleaut::CLng(master.run("SELECT count(*) FROM databases").cells.get(0)), 4);
 }
 
+// A restore holds its targets' folder from making its copies on: moved (renamed, or replaced by a
+// link to another folder) meanwhile, the folder keeps the copies until the restore places, which
+// then fails naming the user's target, never a copy, and removes them; nothing is left anywhere.
+TEST_F(StandInRestorePaths, ARestoreWhoseFolderIsMovedNamesItsTargetAndLeavesNothing) {
+    const struct {
+        const char* what;
+        sqlserver::RestoreStep step;
+        bool replaced;  // a link to another folder put where the folder was
+    } cases[] = {
+        {"renamed once reserved", sqlserver::RestoreStep::Reserved, false},
+        {"replaced by a link once reserved", sqlserver::RestoreStep::Reserved, true},
+        {"renamed while its copy is filled", sqlserver::RestoreStep::CopiesMade, false},
+        {"replaced by a link while its copy is filled", sqlserver::RestoreStep::CopiesMade, true},
+    };
+    int trial = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string n = std::to_string(++trial);
+        const auto folder = root_.path() / ("Moved" + n);
+        const auto moved = root_.path() / ("Moved" + n + "-renamed");
+        const auto elsewhere = root_.path() / ("Elsewhere" + n);
+        std::filesystem::create_directory(folder);
+        std::filesystem::create_directory(elsewhere);
+        const std::string data = (folder / "M.mdf").string();
+        sqlserver::ScopedStepHook move(c.step, [&] {
+            std::filesystem::rename(folder, moved);
+            if (c.replaced) std::filesystem::create_directory_symlink(elsewhere, folder);
+        });
+        try {
+            connect()->Execute(restoreText("M" + n, data, (folder / "M.ldf").string()));
+            ADD_FAILURE() << "restored";
+        } catch (const ado::ProviderError& e) {
+            EXPECT_EQ(e.nativeError(), sqlserver::kCannotCreateFile);
+            EXPECT_EQ(e.description(),
+                      "Cannot create file '" + data +
+                          "' because its folder was moved or replaced during the restore.");
+        }
+        expectNothingMade(server_, {moved, elsewhere});
+    }
+}
+
 // A data folder whose file system makes no hard links (FAT, some shares) fails every restore with
 // the system's error and that reason, and leaves nothing.
 TEST_F(StandInRestorePaths, AFolderWithoutHardLinksIsNamedAsTheReason) {
