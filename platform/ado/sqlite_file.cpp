@@ -28,7 +28,7 @@ int flagsOf(File::Mode mode) {
 
 }  // namespace
 
-File::File(const std::filesystem::path& path, Mode mode) : path_(path) {
+File::File(const std::filesystem::path& path, Mode mode, int busyWaitMs) : path_(path) {
     std::error_code ec;
     const bool exists = std::filesystem::exists(path, ec);
     if (mode == Mode::Create && exists) failOpen(path, "the file exists");
@@ -42,9 +42,16 @@ File::File(const std::filesystem::path& path, Mode mode) : path_(path) {
         sqlite3_close_v2(db_);
         failOpen(path, why);
     }
-    sqlite3_busy_timeout(db_, 30000);
-    if (sqlite3_exec(db_, "PRAGMA schema_version", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    sqlite3_busy_timeout(db_, busyWaitMs);
+    const int read = sqlite3_exec(db_, "PRAGMA schema_version", nullptr, nullptr, nullptr);
+    if (read != SQLITE_OK) {
         sqlite3_close_v2(db_);
+        if ((read & 0xff) == SQLITE_BUSY) {
+            throw FileBusyError(
+                adErrProviderFailed,
+                "cannot open " + inQuotes(path.string()) + ": another connection holds the file",
+                "SQLite");
+        }
         failOpen(path, "the file is not a database");
     }
 }

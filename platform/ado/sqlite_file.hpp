@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ado/provider.hpp"
+#include "platform/oleaut/error.hpp"
 
 struct sqlite3;
 
@@ -16,9 +17,12 @@ namespace ado::sqlite {
 class File {
   public:
     enum class Mode { ReadOnly, ReadWrite, Create };
+    // How long a step waits while another connection holds the file, unless told.
+    static constexpr int kBusyWaitMs = 30000;
 
-    // Fails naming the file when it is missing (Create: when it exists) or is not a database.
-    File(const std::filesystem::path& path, Mode mode);
+    // Fails naming the file when it is missing (Create: when it exists) or is not a database; one
+    // that another connection holds past busyWaitMs (it cannot be read) fails with FileBusyError.
+    File(const std::filesystem::path& path, Mode mode, int busyWaitMs = kBusyWaitMs);
     ~File();
     File(const File&) = delete;
     File& operator=(const File&) = delete;
@@ -46,6 +50,12 @@ class File {
   private:
     std::filesystem::path path_;
     sqlite3* db_ = nullptr;
+};
+
+// A file that another connection held for longer than its opening waited.
+class FileBusyError : public oleaut::Error {
+  public:
+    using oleaut::Error::Error;
 };
 
 // A transaction over a File: rolled back unless committed.

@@ -57,6 +57,14 @@ std::optional<FileId> HeldFolder::idOf(std::string_view name) const noexcept {
     return FileId{found.st_dev, found.st_ino};
 }
 
+int HeldFolder::absence(std::string_view name) const noexcept {
+    const std::string named(name);
+    struct stat found {};
+    if (::fstatat(descriptor_.get(), named.c_str(), &found, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return errno == ENOENT ? 0 : errno;
+}
+
 bool HeldFolder::isAt(const std::filesystem::path& folder) const noexcept {
     return idAt(folder.empty() ? std::filesystem::path(".") : folder) == id_;
 }

@@ -30,6 +30,9 @@ class HeldFolder {
 
     // The file at a name in the folder, its last name not followed; nothing when there is none.
     [[nodiscard]] std::optional<FileId> idOf(std::string_view name) const noexcept;
+    // As files::absence for a name in the folder: 0 when nothing is there, EEXIST when something
+    // is, else the system's error for looking.
+    [[nodiscard]] int absence(std::string_view name) const noexcept;
     // Whether a path still leads to the held folder.
     [[nodiscard]] bool isAt(const std::filesystem::path& folder) const noexcept;
 

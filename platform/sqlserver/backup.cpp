@@ -22,6 +22,10 @@ using ado::sqlite::File;
 using oleaut::Variant;
 
 constexpr const char* kFileListTable = "backup_files";
+// A backup and a database the server restores are its own, never what the file they came from
+// was marked as in its header (a demonstration database by its application id, or a backup an
+// earlier build wrote with that mark): the mark is cleared.
+constexpr const char* kNoMark = "PRAGMA application_id = 0";
 
 // Opens a backup for reading, or fails as the server does when it cannot read one.
 std::unique_ptr<File> openBackup(const std::string& backup) {
@@ -64,18 +68,17 @@ void requireWholePath(const std::string& physicalName) {
     }
 }
 
-// A target that must not exist yet, nor the side files `sideFiles` beside it, in a folder that
-// does, leading where no database's file nor a restore's holds, however the paths are spelt; a
-// name the system refuses (too long, in a folder it may not enter) fails with its reason. What is
-// there fails naming it and stays: the server did not make it.
-void requireFree(Catalogue& catalogue, const std::string& target,
-                 std::span<const char* const> sideFiles) {
-    if (catalogue.pathTaken(target)) {
-        throw statementError(kFileInUse, "The file " + serverQuotedPath(target) +
-                                             " cannot be overwritten. It is being used by "
-                                             "another database.");
-    }
-    const files::Presence present = files::firstPresent(target, sideFiles);
+// A target that must not exist yet, nor for a data file (`database`) the side files SQLite keeps
+// beside it, in a folder that does, leading where no database's file nor a restore's holds, nor to
+// a side file of one, however the paths are spelt; a name the system refuses (too long, in a
+// folder it may not enter) fails with its reason. What is there fails naming it and stays: the
+// server did not make it.
+void requireFree(Catalogue& catalogue, const std::string& target, bool database) {
+    if (catalogue.pathTaken(target)) throw fileInUseError(target);
+    if (const auto clash = catalogue.sideFileClash(target, database)) throw fileInUseError(*clash);
+    const files::Presence present =
+        files::firstPresent(target, database ? std::span<const char* const>(ado::kSqliteSideFiles)
+                                             : std::span<const char* const>());
     if (present.error != 0) throw presentFileError(target, present);
     std::error_code ec;
     if (!std::filesystem::is_directory(std::filesystem::path(target).parent_path(), ec)) {
@@ -110,7 +113,7 @@ bool failedWriting(sqlite3* db) {
 }
 
 // Fills the copy of a restore's data file with the backup's database, its file list left out. A
-// write that fails names the target, never the copy.
+// write that fails names the target, never the copy; so does any failure of the copy's own.
 void fillCopy(File& backup, const std::string& copy, const std::string& target) {
     try {
         backup.copyIntoEmptyFile(copy);
@@ -121,10 +124,9 @@ void fillCopy(File& backup, const std::string& copy, const std::string& target) 
     std::optional<File> restored;
     try {
         restored.emplace(copy, File::Mode::ReadWrite);
-        restored->run(std::string("DROP TABLE ") + kFileListTable);
+        restored->run(std::string("DROP TABLE ") + kFileListTable + ";" + kNoMark);
     } catch (const oleaut::Error&) {
         // Unopened, the copy just written could not be opened again.
-        if (restored && !failedWriting(restored->handle())) throw;
         throw cannotCreateFileError(target, restored ? writeErrorOf(restored->handle()) : EIO);
     }
 }
@@ -145,11 +147,12 @@ Targets checkedTargets(Catalogue& catalogue, File& source, const std::string& na
     }
     Targets targets = firstType == "D" ? Targets{first, second} : Targets{second, first};
     // The data file is a SQLite database, which reads its side files beside it; the log file is
-    // none.
-    requireFree(catalogue, targets.data.physicalName, ado::kSqliteSideFiles);
-    requireFree(catalogue, targets.log.physicalName, {});
+    // none, and neither is one of them.
+    requireFree(catalogue, targets.data.physicalName, true);
+    requireFree(catalogue, targets.log.physicalName, false);
     if (files::samePlace(targets.data.physicalName, targets.log.physicalName) ||
-        targets.data.physicalName == targets.log.physicalName) {
+        targets.data.physicalName == targets.log.physicalName ||
+        isSideFileOf(targets.log.physicalName, targets.data.physicalName)) {
         throw statementError(kFileExists, "Cannot create file " +
                                               serverQuotedPath(targets.log.physicalName) +
                                               " because the data file of the restore takes it.");
@@ -166,8 +169,9 @@ void writeBackup(const std::filesystem::path& database, const std::filesystem::p
         source.copyInto(backup);
     }
     File written(backup, File::Mode::ReadWrite);
+    written.run("PRAGMA journal_mode=DELETE");
+    written.run(kNoMark);
     written.run(
-        "PRAGMA journal_mode=DELETE;"
         "CREATE TABLE backup_files(FileId INTEGER PRIMARY KEY, LogicalName TEXT NOT NULL, "
         "PhysicalName TEXT NOT NULL, Type TEXT NOT NULL)");
     written.run("INSERT INTO backup_files VALUES (1, ?, ?, 'D'), (2, ?, ?, 'L')",

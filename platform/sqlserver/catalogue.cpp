@@ -53,11 +53,29 @@ std::optional<std::chrono::steady_clock::time_point> deadlineAfter(int32_t timeo
     return std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
 }
 
+// The catalogue's file, waited for while another connection holds it as long as the statement
+// may wait; past that, the statement's timeout.
+ado::sqlite::File openWaiting(const std::filesystem::path& file, int waitMs) {
+    try {
+        return ado::sqlite::File(file, ado::sqlite::File::Mode::ReadWrite, waitMs);
+    } catch (const ado::sqlite::FileBusyError&) {
+        throw timeoutError();
+    }
+}
+
 }  // namespace
 
+bool isSideFileOf(const std::string& path, const std::string& database) {
+    const std::optional<files::Place> place = files::placeOf(path);
+    if (!place) return false;
+    return std::any_of(
+        std::begin(ado::kSqliteSideFiles), std::end(ado::kSqliteSideFiles),
+        [&](const char* suffix) { return files::placeOf(database + suffix) == place; });
+}
+
 Catalogue::Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutSeconds)
-    : file_(serverFolder / kFileName, ado::sqlite::File::Mode::ReadWrite),
-      deadline_(deadlineAfter(timeoutSeconds)) {
+    : deadline_(deadlineAfter(timeoutSeconds)),
+      file_(openWaiting(serverFolder / kFileName, waitLeftMs())) {
     upgrade();
 }
 
@@ -81,19 +99,21 @@ void Catalogue::create(const std::filesystem::path& serverFolder) {
 // fails as the statement's timeout, never with the file's own text.
 template <typename Step>
 auto Catalogue::waiting(Step&& step) -> decltype(step()) {
-    int waitMs = INT_MAX;
-    if (deadline_) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            *deadline_ - std::chrono::steady_clock::now());
-        waitMs = static_cast<int>(std::clamp<int64_t>(left.count(), 0, INT_MAX));
-    }
-    sqlite3_busy_timeout(file_.handle(), waitMs);
+    sqlite3_busy_timeout(file_.handle(), waitLeftMs());
     try {
         return step();
     } catch (const oleaut::Error&) {
         if ((sqlite3_errcode(file_.handle()) & 0xff) == SQLITE_BUSY) throw timeoutError();
         throw;
     }
+}
+
+// The milliseconds left until the deadline; without one, as long as SQLite waits at all.
+int Catalogue::waitLeftMs() const {
+    if (!deadline_) return INT_MAX;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        *deadline_ - std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<int64_t>(left.count(), 0, INT_MAX));
 }
 
 ado::RowSet Catalogue::run(const std::string& sql, const std::vector<Variant>& values) {
@@ -195,16 +215,40 @@ bool Catalogue::recorded(const std::string& path) {
     return anyAt("SELECT physical_name FROM master_files", path);
 }
 
+std::vector<std::string> Catalogue::paths(const std::string& query) {
+    const ado::RowSet rows = run(query);
+    std::vector<std::string> found;
+    for (size_t row = 0; row < rows.rowCount(); ++row)
+        found.push_back(ado::sqlite::textAt(rows, row, 0));
+    return found;
+}
+
 // Whether one of the paths a query reads leads where the path does: one spelling of it, or the
 // same place by its device and inode (a file there, else its folder and name).
-bool Catalogue::anyAt(const std::string& paths, const std::string& path) {
-    const ado::RowSet rows = run(paths);
+bool Catalogue::anyAt(const std::string& query, const std::string& path) {
     const std::optional<files::Place> place = files::placeOf(path);
-    for (size_t row = 0; row < rows.rowCount(); ++row) {
-        const std::string found = ado::sqlite::textAt(rows, row, 0);
+    for (const std::string& found : paths(query)) {
         if (found == path || (place && files::placeOf(found) == place)) return true;
     }
     return false;
+}
+
+std::optional<std::string> Catalogue::sideFileClash(const std::string& target, bool database) {
+    std::vector<std::string> databases = paths(
+        "SELECT physical_name FROM master_files WHERE type_desc = 'ROWS' UNION ALL "
+        "SELECT data_file FROM restoring UNION ALL SELECT copy FROM restoring");
+    for (const SystemDatabase& system : kSystemDatabases)
+        databases.push_back((folder() / system.dataFile).string());
+    for (const std::string& file : databases) {
+        if (isSideFileOf(target, file)) return target;
+    }
+    if (database) {
+        for (const char* suffix : ado::kSqliteSideFiles) {
+            const std::string side = target + suffix;
+            if (pathTaken(side)) return side;
+        }
+    }
+    return std::nullopt;
 }
 
 bool Catalogue::timedOut() const {

@@ -31,15 +31,20 @@ struct Reservation {
     std::string logCopy;
 };
 
+// Whether a path leads to one of the side files SQLite keeps beside a database's file.
+[[nodiscard]] bool isSideFileOf(const std::string& path, const std::string& database);
+
 class Catalogue {
   public:
     static constexpr const char* kFileName = "master.mdf";
-    // The seconds a connection waits while another change holds the catalogue.
-    static constexpr int32_t kConnectionWaitSeconds = 30;
+    // The seconds a connection waits while another change holds the catalogue: ADO's default
+    // ConnectionTimeout.
+    static constexpr int32_t kConnectionWaitSeconds = 15;
 
     // Opens the catalogue of a server folder, upgrading one of an earlier shape; one that cannot
     // be upgraded fails in words naming the remedy. While another change holds the catalogue, its
-    // steps wait up to timeoutSeconds from now in all (0: without limit), then fail as a timeout.
+    // opening and its steps wait up to timeoutSeconds from now in all (0: without limit), then
+    // fail as a timeout.
     Catalogue(const std::filesystem::path& serverFolder, int32_t timeoutSeconds);
 
     // Writes a new catalogue: master, tempdb, model and msdb, the rights CONNECT and CREATE
@@ -63,6 +68,13 @@ class Catalogue {
     [[nodiscard]] bool nameTaken(const std::string& name);
     [[nodiscard]] bool pathTaken(const std::string& path);
     [[nodiscard]] bool recorded(const std::string& path);
+    // What a restore's target meets by way of the side files SQLite keeps beside a database's
+    // file, which it takes for that database's and deletes: the target itself when it leads to a
+    // side file of a data file the catalogue records, of a restore's data file or copy, or of the
+    // server's own files; for a data file's target (`database`), the first of its own side files
+    // that a catalogued file or a restore under way holds. Nothing when it meets none.
+    [[nodiscard]] std::optional<std::string> sideFileClash(const std::string& target,
+                                                           bool database);
 
     // A change of the catalogue: what it reads and writes until committed is one transaction, so
     // that of two changes at once the second sees what the first did. Rolled back unless
@@ -96,13 +108,15 @@ class Catalogue {
   private:
     template <typename Step>
     auto waiting(Step&& step) -> decltype(step());
+    [[nodiscard]] int waitLeftMs() const;
     ado::RowSet run(const std::string& sql, const std::vector<oleaut::Variant>& values = {});
-    [[nodiscard]] bool anyAt(const std::string& paths, const std::string& path);
+    [[nodiscard]] std::vector<std::string> paths(const std::string& query);
+    [[nodiscard]] bool anyAt(const std::string& query, const std::string& path);
     void upgrade();
     void keyDatabases();
 
+    std::optional<std::chrono::steady_clock::time_point> deadline_;  // before the file it governs
     ado::sqlite::File file_;
-    std::optional<std::chrono::steady_clock::time_point> deadline_;
 };
 
 }  // namespace sqlserver

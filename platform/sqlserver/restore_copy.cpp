@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/files/identity.hpp"
 #include "platform/sqlserver/driver_test_seam.hpp"
+#include "platform/sqlserver/restore_made.hpp"
 #include "platform/sqlserver/server_errors.hpp"
 
 namespace sqlserver {
@@ -46,87 +46,56 @@ bool someoneReserving(Catalogue& catalogue) {
     return folder && ::flock(folder.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
-// Nothing at a path nor the side files SQLite keeps beside a database there: 0, EEXIST, or the
-// system's error for looking.
-[[nodiscard]] int vacancy(const std::string& path) {
-    return files::firstPresent(path, ado::kSqliteSideFiles).error;
-}
-
 // The count the copies of this process's restores are numbered by, so that no two of them ever
 // share a name, even in one folder spelt two ways.
 std::atomic<unsigned long> copyCount{0};
 
-// A name for a copy in its target's folder that no file has, that leads nowhere a catalogue row
-// names, nor where one of `others` leads; a folder that cannot be looked into fails naming the
-// target. Past the statement's time, a timeout.
+// A name for a copy in its target's folder, held, that no file has, that leads nowhere a
+// catalogue row names, nor where one of `others` leads, and whose side files as a database's meet
+// none of these; a folder that cannot be looked into fails naming the target. Past the
+// statement's time, a timeout. The copy's path, as the catalogue names it.
 std::string copyName(Catalogue& catalogue, const std::string& target,
-                     const std::vector<std::string>& others) {
-    const std::filesystem::path folder = std::filesystem::path(target).parent_path();
+                     const files::HeldFolder& folder, const std::vector<std::string>& others) {
     const std::string stem = "restoring-" + std::to_string(::getpid()) + "-";
     for (;;) {
         if (catalogue.timedOut()) throw timeoutError();
-        const std::string name = (folder / (stem + std::to_string(++copyCount))).string();
+        const std::string name = stem + std::to_string(++copyCount);
+        const std::string path = (std::filesystem::path(target).parent_path() / name).string();
         const auto there = [&](const std::string& other) {
-            return other == name || files::samePlace(other, name);
+            return other == path || files::samePlace(other, path) || isSideFileOf(other, path);
         };
-        if (std::any_of(others.begin(), others.end(), there) || catalogue.pathTaken(name)) {
+        if (std::any_of(others.begin(), others.end(), there) || catalogue.pathTaken(path) ||
+            catalogue.sideFileClash(path, true)) {
             continue;
         }
-        const int found = vacancy(name);
-        if (found == 0) return name;
+        const int found = firstPresent({&folder, name}, ado::kSqliteSideFiles).error;
+        if (found == 0) return path;
         if (found != EEXIST) throw cannotCreateFileError(target, found);
     }
 }
 
-[[nodiscard]] files::Descriptor createEmpty(const std::string& path) {
-    return files::Descriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+// The folder of a restore's target, held from the making of its copies on; one that cannot be
+// held fails naming the target.
+files::HeldFolder holdFolderOf(const std::string& target) {
+    std::optional<files::HeldFolder> held = files::HeldFolder::ofFile(target);
+    if (!held) throw cannotCreateFileError(target, errno != 0 ? errno : EIO);
+    return std::move(*held);
 }
 
-bool isEmptyFile(const std::string& path) {
-    struct stat found {};
-    return ::lstat(path.c_str(), &found) == 0 && S_ISREG(found.st_mode) && found.st_size == 0;
+// The name of a file in its folder.
+std::string nameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
 }
 
-// Removes a target that is still a second name of its copy, unless its database is recorded;
-// whether the target is no longer the restore's.
-[[nodiscard]] bool unplace(const std::string& target, const std::string& copy, bool recorded) {
-    if (recorded || copy.empty() || !files::sameFile(copy, target)) return true;
-    ::unlink(target.c_str());
-    return !files::sameFile(copy, target);
-}
-
-// Removes what a reservation names of a restore that made it: its targets while they are second
-// names of its copies (never once recorded), then the copies, the data file's with the side files
-// SQLite keeps beside it. Whether all of it is gone; a target that stays keeps its copy, the proof
-// that it is the restore's. A restore of the catalogue's earlier shape, without a log copy, made
-// its log file empty at its target once its data file was placed: while the data file is still
-// the copy's second name, an empty log file there is that restore's.
-[[nodiscard]] bool removeMade(const Reservation& made, bool recorded) {
-    if (!recorded && made.logCopy.empty() && !made.copy.empty() &&
-        files::sameFile(made.copy, made.dataFile) && isEmptyFile(made.logFile)) {
-        ::unlink(made.logFile.c_str());
-    }
-    if (!unplace(made.dataFile, made.copy, recorded) ||
-        !unplace(made.logFile, made.logCopy, recorded)) {
-        return false;
-    }
-    ado::removeSqliteDatabase(made.copy);
-    if (!made.logCopy.empty()) ::unlink(made.logCopy.c_str());
-    return vacancy(made.copy) == 0 && (made.logCopy.empty() || files::absence(made.logCopy) == 0);
-}
-
-// Places a copy at its target as its second name; a target of a database, or a side file of one
-// (`sideFiles`), that is there meanwhile fails with 5170 naming it.
-void place(const std::string& copy, const std::string& target,
-           std::span<const char* const> sideFiles) {
-    const files::Presence present = files::firstPresent(target, sideFiles);
-    if (present.error != 0) throw presentFileError(target, present);
-    const int fault = linkFault();
-    const int error = fault != 0 ? fault : ::link(copy.c_str(), target.c_str()) == 0 ? 0 : errno;
-    if (error == 0) return;
-    // The system's word for a file system that makes no hard links.
-    if (error == EPERM || error == EOPNOTSUPP) throw noHardLinksError(target, error);
-    throw cannotCreateFileError(target, error);
+// A restore's file that a killed restore's row names by path, reached through its folder held
+// now. Whether it can be told what is there: a folder that is gone holds nothing.
+[[nodiscard]] bool reachNow(const std::string& path, std::optional<files::HeldFolder>& folder,
+                            Reached& file) {
+    file = {nullptr, nameOf(path)};
+    if (path.empty()) return true;
+    folder = files::HeldFolder::ofFile(path);
+    if (folder) file.folder = &*folder;
+    return folder || errno == ENOENT || errno == ENOTDIR;
 }
 
 }  // namespace
@@ -146,10 +115,12 @@ RestoreFiles::RestoreFiles(Catalogue& catalogue, const std::function<Reservation
         {
             Catalogue::Change change = catalogue.beginChange();
             reservation_ = reserve();
-            reservation_.copy = copyName(catalogue, reservation_.dataFile,
+            dataFolder_.emplace(holdFolderOf(reservation_.dataFile));
+            logFolder_.emplace(holdFolderOf(reservation_.logFile));
+            reservation_.copy = copyName(catalogue, reservation_.dataFile, *dataFolder_,
                                          {reservation_.dataFile, reservation_.logFile});
             reservation_.logCopy =
-                copyName(catalogue, reservation_.logFile,
+                copyName(catalogue, reservation_.logFile, *logFolder_,
                          {reservation_.dataFile, reservation_.logFile, reservation_.copy});
             catalogue.reserve(reservation_);
             reserving = holdReserving(catalogue);
@@ -161,27 +132,39 @@ RestoreFiles::RestoreFiles(Catalogue& catalogue, const std::function<Reservation
     reachStep(RestoreStep::CopiesMade);
 }
 
+Made RestoreFiles::made() const {
+    return {{&*dataFolder_, nameOf(reservation_.dataFile)},
+            {&*logFolder_, nameOf(reservation_.logFile)},
+            {&*dataFolder_, nameOf(reservation_.copy)},
+            {&*logFolder_, nameOf(reservation_.logCopy)}};
+}
+
+std::string RestoreFiles::copy() const {
+    return dataFolder_->reach(nameOf(reservation_.copy)).string();
+}
+
 // Within a change, so that no other restore judges the reservation between its copy's making and
 // locking.
 bool RestoreFiles::make() {
     Catalogue::Change change = catalogue_.beginChange();
     if (!catalogue_.reserved(reservation_.copy)) return false;
+    const Made files = made();
     int failure = 0;
     const std::string* failed = &reservation_.dataFile;
-    lock_ = createEmpty(reservation_.copy);
+    lock_ = createEmpty(files.copy);
     if (!lock_) {
         failure = errno;
     } else if (::flock(lock_.get(), LOCK_EX | LOCK_NB) != 0) {
         failure = errno;  // newly made, no other open file holds it: granted at once
-    } else if (!createEmpty(reservation_.logCopy)) {
+    } else if (!createEmpty(files.logCopy)) {
         failure = errno;
         failed = &reservation_.logFile;
     }
     // What it made goes before the lock.
-    const auto unmake = [this](bool logMade) {
-        if (logMade) ::unlink(reservation_.logCopy.c_str());
+    const auto unmake = [&](bool logMade) {
+        if (logMade) remove(files.logCopy);
         if (!lock_) return;
-        ::unlink(reservation_.copy.c_str());
+        remove(files.copy);
         lock_.reset();
     };
     if (failure == 0) {
@@ -201,7 +184,7 @@ bool RestoreFiles::make() {
 }
 
 RestoreFiles::~RestoreFiles() {
-    if (removeMade(reservation_, recorded_)) {
+    if (removeMade(made(), recorded_)) {
         try {
             Catalogue::Change change = catalogue_.beginChange();
             catalogue_.dropReservation(reservation_.copy);
@@ -213,16 +196,36 @@ RestoreFiles::~RestoreFiles() {
     }
 }
 
+// A target whose path no longer leads to the folder the restore holds: what it placed there is
+// no longer at the path the catalogue would record.
+void RestoreFiles::requireFoldersInPlace() const {
+    for (const auto& [folder, target] : {std::pair{&*dataFolder_, &reservation_.dataFile},
+                                         std::pair{&*logFolder_, &reservation_.logFile}}) {
+        if (!folder->isAt(std::filesystem::path(*target).parent_path()))
+            throw folderMovedError(*target);
+    }
+}
+
 void RestoreFiles::record(const std::string& name, const std::string& dataLogicalName,
                           const std::string& logLogicalName) {
     Catalogue::Change change = catalogue_.beginChange();
     // The reservation holds the name; a database of it is refused as the server does, whatever
     // took it.
     if (catalogue_.databasesNamed(name).rowCount() > 0) throw databaseExistsError(name);
-    place(reservation_.copy, reservation_.dataFile, ado::kSqliteSideFiles);
+    // A database recorded meanwhile beside a target, by way of SQLite's side files, is refused as
+    // at the check.
+    for (const auto& [target, database] :
+         {std::pair{&reservation_.dataFile, true}, std::pair{&reservation_.logFile, false}}) {
+        if (const auto clash = catalogue_.sideFileClash(*target, database))
+            throw fileInUseError(*clash);
+    }
+    requireFoldersInPlace();
+    const Made files = made();
+    place(files.copy, files.data, reservation_.dataFile, ado::kSqliteSideFiles);
     reachStep(RestoreStep::DataPlaced);
-    place(reservation_.logCopy, reservation_.logFile, {});
+    place(files.logCopy, files.log, reservation_.logFile, {});
     reachStep(RestoreStep::LogPlaced);
+    requireFoldersInPlace();  // moved while placing
     catalogue_.add(name, {dataLogicalName, reservation_.dataFile},
                    {logLogicalName, reservation_.logFile});
     change.commit();
@@ -238,8 +241,16 @@ void dropRestoresOver(Catalogue& catalogue) {
             if (!reserving) reserving = someoneReserving(catalogue);
             if (*reserving) continue;  // perhaps its restore's, about to make it
         }
+        std::optional<files::HeldFolder> folders[4];
+        Made made;
+        if (!reachNow(over.dataFile, folders[0], made.data) ||
+            !reachNow(over.logFile, folders[1], made.log) ||
+            !reachNow(over.copy, folders[2], made.copy) ||
+            !reachNow(over.logCopy, folders[3], made.logCopy)) {
+            continue;  // a folder that cannot be looked into: what is there is unknown
+        }
         const bool recorded = catalogue.recorded(over.dataFile) || catalogue.recorded(over.logFile);
-        if (removeMade(over, recorded)) catalogue.dropReservation(over.copy);
+        if (removeMade(made, recorded)) catalogue.dropReservation(over.copy);
     }
 }
 

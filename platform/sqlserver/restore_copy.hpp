@@ -1,7 +1,10 @@
 #pragma once
 // The files a restore makes, each named by its reservation in the catalogue before it exists: the
 // copy it fills from the backup and an empty log, each in its target's folder, placed at their
-// targets as second names (hard links) when the database is recorded, and removed after. The copy
+// targets as second names (hard links) when the database is recorded, and removed after. The
+// restore holds its targets' folders from the making of its copies on and reaches the copies
+// through them only (restore_made.hpp); a target whose path leads elsewhere by the time the
+// restore places is refused, its copies removed from the folder held. The copy
 // is locked (flock) while the restore runs; the lock ends with the restore's process however it
 // ends, also by kill -9, and is never a matter of process ids. Between reserving and locking its
 // copy, a restore holds a shared lock of the server's folder instead. A reservation whose copy
@@ -11,10 +14,13 @@
 // removed, whatever its name.
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/files/descriptor.hpp"
+#include "platform/files/held_folder.hpp"
 #include "platform/sqlserver/catalogue.hpp"
+#include "platform/sqlserver/restore_made.hpp"
 
 namespace sqlserver {
 
@@ -34,21 +40,30 @@ class RestoreFiles {
     RestoreFiles(const RestoreFiles&) = delete;
     RestoreFiles& operator=(const RestoreFiles&) = delete;
 
-    // The copy of the data file, to fill; never named to a user.
-    [[nodiscard]] const std::string& copy() const noexcept { return reservation_.copy; }
+    // The copy of the data file, to fill, as SQLite reaches it through its folder held; never
+    // named to a user.
+    [[nodiscard]] std::string copy() const;
 
     // In one change: places the copies at their targets and catalogues the database with the
     // logical names of its files. A name that a database has meanwhile fails with 1801, a target
-    // or a side file of the data file's that is there meanwhile with 5170; a target that cannot be
-    // placed fails naming it, and why when its folder makes no hard links.
+    // that a side file of a database recorded meanwhile takes with 1834, a target or a side file
+    // of the data file's that is there meanwhile with 5170, a target whose path no longer leads
+    // to the folder held (moved, or replaced) with 5123 saying so; a target that cannot be placed
+    // fails naming it, and why when its folder makes no hard links.
     void record(const std::string& name, const std::string& dataLogicalName,
                 const std::string& logLogicalName);
 
   private:
     [[nodiscard]] bool make();
+    [[nodiscard]] Made made() const;
+    void requireFoldersInPlace() const;
 
     Catalogue& catalogue_;
     Reservation reservation_;
+    // The targets' folders, held from the making of the copies on: each copy is made, filled,
+    // placed and removed in the folder its target's path led to then.
+    std::optional<files::HeldFolder> dataFolder_;
+    std::optional<files::HeldFolder> logFolder_;
     files::Descriptor lock_;
     bool recorded_ = false;
 };

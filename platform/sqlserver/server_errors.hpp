@@ -64,6 +64,13 @@ enum ServerError : int32_t {
                                                "name.");
 }
 
+// A restore target that a database's file or a restore under way holds.
+[[nodiscard]] inline ado::ProviderError fileInUseError(const std::string& path) {
+    return statementError(kFileInUse, "The file " + serverQuotedPath(path) +
+                                          " cannot be overwritten. It is being used by another "
+                                          "database.");
+}
+
 // A physical name the server would have to resolve against its client's folder (empty or
 // relative): it resolves none.
 [[nodiscard]] inline ado::ProviderError fileActivationError(const std::string& physicalName) {
@@ -121,6 +128,14 @@ enum ServerError : int32_t {
     return statementError(error.nativeError(), error.description() + " The folder " +
                                                    serverQuotedPath(folder) +
                                                    " does not allow hard links.");
+}
+
+// A restore's file that could not be placed at its target because the target's path no longer
+// leads to the folder the restore made its copy in: the folder was renamed or replaced meanwhile.
+[[nodiscard]] inline ado::ProviderError folderMovedError(const std::string& path) {
+    return statementError(kCannotCreateFile,
+                          "Cannot create file " + serverQuotedPath(path) +
+                              " because its folder was moved or replaced during the restore.");
 }
 
 // A table that is not there, as ADO tells it whatever the provider.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 
 #include "tests/support/temporary_directory.hpp"
@@ -28,6 +29,8 @@ TEST(HeldFolder, ReachesTheFolderHeldWhateverItsPathBecomes) {
     EXPECT_EQ(testing_support::fileContents(held->reach("x")), "held");
     EXPECT_EQ(held->idOf("x"), x);
     EXPECT_FALSE(held->idOf("none"));
+    EXPECT_EQ(held->absence("x"), EEXIST);
+    EXPECT_EQ(held->absence("none"), 0);
     const struct {
         const char* folder;
         bool held;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/ado/sqlite_provider.hpp"
 #include "tests/platform/sqlserver/server_fixture.hpp"
 #include "tests/support/case_names.hpp"
 #include "tests/support/demo_server.hpp"
@@ -121,6 +122,35 @@ TEST_F(StandInServer, RestoreCataloguesTheDatabaseWithAnEmptyLog) {
     ado::sqlite::File restored(target("Virsel_Demo.mdf"), ado::sqlite::File::Mode::ReadOnly);
     EXPECT_TRUE(restored.hasTable("Договоры"));
     EXPECT_FALSE(restored.hasTable("backup_files"));
+}
+
+// A mark in the header of the database backed up (its application id, as a demonstration
+// database has) is in neither the backup nor a database restored from it; a backup written with
+// the mark by an earlier build restores without it all the same.
+TEST_F(StandInServer, NeitherABackupNorARestoredDatabaseCarriesAMark) {
+    constexpr int32_t kMark = 0x4B4C564B;
+    const auto marked = root_.path() / "marked.db";
+    {
+        ado::sqlite::File db(marked, ado::sqlite::File::Mode::Create);
+        db.run("PRAGMA application_id = " + std::to_string(kMark) +
+               "; CREATE TABLE t(x); CREATE TABLE [001_Таблицы_АРМов](id INTEGER PRIMARY KEY)");
+    }
+    const std::string fresh = (root_.path() / "fresh.bak").string();
+    sqlserver::writeBackup(marked, fresh,
+                           {{"Virsel_Data", "C:/a.mdf"}, {"Virsel_Log", "C:/a.ldf"}});
+    EXPECT_EQ(ado::sqliteApplicationId(fresh), 0u);
+    {
+        ado::sqlite::File earlier(backup(), ado::sqlite::File::Mode::ReadWrite);
+        earlier.run("PRAGMA application_id = " + std::to_string(kMark));
+    }
+    auto connection = connect();
+    for (const std::string& from : {fresh, backup()}) {
+        SCOPED_TRACE(from);
+        const std::string name = std::filesystem::path(from).stem().string();
+        connection->Execute(
+            restoreText(name, target(name + ".mdf"), target(name + ".ldf"), "Virsel_Data", from));
+        EXPECT_EQ(ado::sqliteApplicationId(target(name + ".mdf")), 0u);
+    }
 }
 
 TEST_F(StandInServer, FailedRestoreLeavesCatalogueAndFilesAsTheyWere) {
