@@ -58,15 +58,19 @@ void Form1::closeRestore() {
 // The name of the database to restore: a free name opens the backup path, a taken one closes the
 // restore. Kept as found: it runs whether or not the server check found the rights.
 void Form1::Text2_Change() {
+    recheckName(Targets::Default);
+}
+
+void Form1::recheckName(Targets targets) {
     try {
-        checkRestoreName();
+        checkRestoreName(targets);
     } catch (const std::exception& failure) {
         closeRestore();
         showBox(failure.what());
     }
 }
 
-void Form1::checkRestoreName() {
+void Form1::checkRestoreName(Targets targets) {
     if (!connected()) return;
     // The data and log files take the name in the data folder: a name that would put them
     // elsewhere closes the restore, silently while it is typed; leaving the field tells why.
@@ -79,7 +83,7 @@ void Form1::checkRestoreName() {
         return;
     }
     setEnabled({&Text5, &Command7}, true);
-    Text5_Change();
+    readBackup(targets);
 }
 
 // Leaving the name field tells why a name closed the restore, once for each name refused.
@@ -121,10 +125,16 @@ void Form1::linkChosenDatabase() {
 // the restore's paths without a message. Kept as found: the backup is read at every change of the
 // path, each keystroke included.
 void Form1::Text5_Change() {
+    readBackup(Targets::Default);
+}
+
+void Form1::readBackup(Targets targets) {
     try {
-        // The data and log files go to the data folder under the database's name.
-        Text3.setText(restoredFilePath(AppFolder, Text2.Text(), ".mdf"));
-        Text4.setText(restoredFilePath(AppFolder, Text2.Text(), ".ldf"));
+        if (targets == Targets::Default) {
+            // The data and log files go to the data folder under the database's name.
+            Text3.setText(restoredFilePath(AppFolder, Text2.Text(), ".mdf"));
+            Text4.setText(restoredFilePath(AppFolder, Text2.Text(), ".ldf"));
+        }
         const std::shared_ptr<ado::Recordset> files = send(fileListQuery(Text5.Text()));
         // The backup lists its data file first and its log file second.
         files->MoveFirst();
