@@ -22,11 +22,13 @@ void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
 
 }  // namespace
 
+// The server's answers are waited for with the window drawn (ui::Form::waitFor): meanwhile
+// SqlConnection is the waiting thread's alone.
 void Form1::openConnection() {
     SqlConnection = std::make_shared<ado::Connection>();
     SqlConnection->ConnectionString(ConnectionText);
     SqlConnection->CommandTimeout(kCommandTimeout);
-    SqlConnection->Open("", "", "", ado::adOptionUnspecified);
+    form.waitFor([this] { SqlConnection->Open("", "", "", ado::adOptionUnspecified); });
 }
 
 bool Form1::connected() const {
@@ -35,7 +37,11 @@ bool Form1::connected() const {
 
 std::shared_ptr<ado::Recordset> Form1::send(std::string text) {
     SqlText = std::move(text);
-    return SqlConnection->Execute(SqlText, nullptr, ado::adOptionUnspecified);
+    std::shared_ptr<ado::Recordset> result;
+    form.waitFor([this, &result] {
+        result = SqlConnection->Execute(SqlText, nullptr, ado::adOptionUnspecified);
+    });
+    return result;
 }
 
 bool Form1::returnsRows(std::string text) {
