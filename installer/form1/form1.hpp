@@ -84,10 +84,16 @@ class Form1 {
     void checkServer();
     void listDatabases();
     void linkChosenDatabase();
-    void checkRestoreName();
+    // Where the name's check and the backup's reading leave the restore's data and log paths: in
+    // the data folder under the database's name, or as they are.
+    enum class Targets { Default, Kept };
+    // The name's check with its handling, as Text2_Change runs it.
+    void recheckName(Targets targets);
+    void checkRestoreName(Targets targets);
+    void readBackup(Targets targets);
     // The restore up to the new database's choice; a taken name or path or a failing restore
-    // statement stops it with a message.
-    void restoreIfFree();
+    // statement stops it with a message. Whether it restored.
+    [[nodiscard]] bool restoreIfFree();
     [[nodiscard]] bool pathIsFree(const std::string& path);
     [[nodiscard]] bool runRestore();
 

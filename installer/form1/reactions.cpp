@@ -22,11 +22,13 @@ void setEnabled(std::initializer_list<ui::Control*> controls, bool enabled) {
 
 }  // namespace
 
+// The server's answers are waited for with the window drawn (ui::Form::waitFor): meanwhile
+// SqlConnection is the waiting thread's alone.
 void Form1::openConnection() {
     SqlConnection = std::make_shared<ado::Connection>();
     SqlConnection->ConnectionString(ConnectionText);
     SqlConnection->CommandTimeout(kCommandTimeout);
-    SqlConnection->Open("", "", "", ado::adOptionUnspecified);
+    form.waitFor([this] { SqlConnection->Open("", "", "", ado::adOptionUnspecified); });
 }
 
 bool Form1::connected() const {
@@ -35,7 +37,11 @@ bool Form1::connected() const {
 
 std::shared_ptr<ado::Recordset> Form1::send(std::string text) {
     SqlText = std::move(text);
-    return SqlConnection->Execute(SqlText, nullptr, ado::adOptionUnspecified);
+    std::shared_ptr<ado::Recordset> result;
+    form.waitFor([this, &result] {
+        result = SqlConnection->Execute(SqlText, nullptr, ado::adOptionUnspecified);
+    });
+    return result;
 }
 
 bool Form1::returnsRows(std::string text) {
@@ -58,15 +64,19 @@ void Form1::closeRestore() {
 // The name of the database to restore: a free name opens the backup path, a taken one closes the
 // restore. Kept as found: it runs whether or not the server check found the rights.
 void Form1::Text2_Change() {
+    recheckName(Targets::Default);
+}
+
+void Form1::recheckName(Targets targets) {
     try {
-        checkRestoreName();
+        checkRestoreName(targets);
     } catch (const std::exception& failure) {
         closeRestore();
         showBox(failure.what());
     }
 }
 
-void Form1::checkRestoreName() {
+void Form1::checkRestoreName(Targets targets) {
     if (!connected()) return;
     // The data and log files take the name in the data folder: a name that would put them
     // elsewhere closes the restore, silently while it is typed; leaving the field tells why.
@@ -79,7 +89,7 @@ void Form1::checkRestoreName() {
         return;
     }
     setEnabled({&Text5, &Command7}, true);
-    Text5_Change();
+    readBackup(targets);
 }
 
 // Leaving the name field tells why a name closed the restore, once for each name refused.
@@ -121,10 +131,16 @@ void Form1::linkChosenDatabase() {
 // the restore's paths without a message. Kept as found: the backup is read at every change of the
 // path, each keystroke included.
 void Form1::Text5_Change() {
+    readBackup(Targets::Default);
+}
+
+void Form1::readBackup(Targets targets) {
     try {
-        // The data and log files go to the data folder under the database's name.
-        Text3.setText(restoredFilePath(AppFolder, Text2.Text(), ".mdf"));
-        Text4.setText(restoredFilePath(AppFolder, Text2.Text(), ".ldf"));
+        if (targets == Targets::Default) {
+            // The data and log files go to the data folder under the database's name.
+            Text3.setText(restoredFilePath(AppFolder, Text2.Text(), ".mdf"));
+            Text4.setText(restoredFilePath(AppFolder, Text2.Text(), ".ldf"));
+        }
         const std::shared_ptr<ado::Recordset> files = send(fileListQuery(Text5.Text()));
         // The backup lists its data file first and its log file second.
         files->MoveFirst();

@@ -22,33 +22,36 @@ bool existsOnDisk(const std::string& path) {
 }  // namespace
 
 void Form1::Command6_Click() {
+    bool restored = false;
     try {
-        restoreIfFree();
+        restored = restoreIfFree();
     } catch (const std::exception& failure) {
         showBox(failure.what());
     }
-    // A restored name is now taken: the restore closes.
-    Text2_Change();
+    // A restored name is now taken: the restore closes. A stopped restore keeps the data and log
+    // paths the user gave for the next press; only a new name or backup moves them.
+    recheckName(restored ? Targets::Default : Targets::Kept);
 }
 
-void Form1::restoreIfFree() {
+bool Form1::restoreIfFree() {
     const std::string name = Text2.Text();
     if (returnsRows(databaseQuery(name))) {
         showBox(databaseExistsMessage(name, Text1.Text()));
-        return;
+        return false;
     }
     for (const ui::TextBox* path : {&Text3, &Text4}) {
         if (pathIsFree(path->Text())) continue;
         showBox(fileExistsMessage(path->Text()));
-        return;
+        return false;
     }
-    if (!runRestore()) return;
+    if (!runRestore()) return false;
     showBox(restoredMessage(name, Text1.Text()));
     // The linking tab works on the new database, reached through a new connection.
     Combo1.AddItem(name);
     const bool sameText = Combo1.Text() == name;
     Combo1.setText(name);
     if (sameText) Combo1_Change();
+    return true;
 }
 
 // Free: no catalogued file and no file on disk at the path.

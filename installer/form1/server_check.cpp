@@ -43,7 +43,7 @@ void Form1::checkServer() {
         listDatabases();
     }
     // A refused right still lets a free name open the backup path.
-    checkRestoreName();
+    checkRestoreName(Targets::Default);
 }
 
 // Combo1's list: the server's databases in the server's order.

@@ -121,6 +121,14 @@ void Form::Refresh() {
     if (view_) view_->refresh();
 }
 
+void Form::waitFor(const std::function<void()>& work) {
+    if (view_) {
+        view_->wait(work);
+    } else {
+        work();
+    }
+}
+
 void Form::Run() {
     if (mode() != Mode::Window) {
         throw oleaut::Error(

@@ -5,6 +5,7 @@
 #include "platform/ui/controls.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ class FormView {
     // The control that has the keyboard focus. A view without a focus of its own answers the
     // control the program gave it to.
     virtual const Control* focusedControl(const Control* given) const { return given; }
+    // Runs work and returns when it is done (Form::waitFor); a view that takes no input just runs
+    // it.
+    virtual void wait(const std::function<void()>& work) { work(); }
 };
 
 class Form {
@@ -69,6 +73,13 @@ class Form {
     bool visible() const { return visible_; }
     // Draws what changed, taking no input; nothing to draw when the form is not shown.
     void Refresh();
+    // Runs work, which the program waits for, and returns when it is done; work's error comes out
+    // here. Shown in a window, work runs on a thread of its own, and once it takes longer than a
+    // moment the window shows the wait cursor and is drawn while it runs; the user's input
+    // meanwhile is dropped, and a close asked for meanwhile is done once the reaction that waited
+    // has ended. Work must therefore touch neither the form nor what the form's handlers use.
+    // Elsewhere work simply runs.
+    void waitFor(const std::function<void()>& work);
     // Shows the form as the program's main window and handles the user's input until the user
     // closes it; then the form is unloaded. Only on a display: elsewhere nobody can close it. An
     // error that a handler lets out closes the window and comes out of Run.

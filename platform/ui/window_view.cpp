@@ -15,9 +15,11 @@
 #include <FL/Fl_Progress.H>
 #include <FL/Fl_Tabs.H>
 
+#include <chrono>
 #include <cstring>
 #include <exception>
 #include <functional>
+#include <future>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -28,6 +30,9 @@ namespace {
 constexpr int kTextSize = 12;
 constexpr int kTabHeight = 24;  // pixels of the tab captions above a tab's area
 const Fl_Color kBarColour = fl_rgb_color(0, 0, 128);
+// A wait shorter than this shows nothing; a longer one takes turns of FLTK's of this many seconds.
+constexpr std::chrono::milliseconds kMoment{100};
+constexpr double kWaitTurn = 0.02;
 
 // A menu entry shown as written: FLTK reads "/" as a submenu, "\" as an escape, a leading "_" as
 // a divider and "&" as a shortcut mark.
@@ -63,6 +68,31 @@ class FieldInput : public Fl_Input {
         return handled;
     }
 };
+
+// Whether an event is the user's input to a window: the pointer's or the keyboard's, a paste, a
+// drop.
+bool isInput(int event) {
+    switch (event) {
+        case FL_PUSH:
+        case FL_RELEASE:
+        case FL_DRAG:
+        case FL_MOVE:
+        case FL_ENTER:
+        case FL_LEAVE:
+        case FL_MOUSEWHEEL:
+        case FL_KEYBOARD:
+        case FL_KEYUP:
+        case FL_SHORTCUT:
+        case FL_PASTE:
+        case FL_DND_ENTER:
+        case FL_DND_DRAG:
+        case FL_DND_LEAVE:
+        case FL_DND_RELEASE:
+            return true;
+        default:
+            return false;
+    }
+}
 
 class WindowView;
 
@@ -155,7 +185,61 @@ class WindowView : public FormView {
         if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
     }
 
+    // The work runs on a thread of its own; past a moment the window takes FLTK's turns until it
+    // is done, so that it is drawn, with the wait cursor, while its input is dropped.
+    void wait(const std::function<void()>& work) override {
+        // A wait asked for during another (by a timer's handler: no input runs meanwhile) runs
+        // at once, in the other's turn.
+        if (waiting_) return work();
+        std::future<void> done = std::async(std::launch::async, [&work] { work(); });
+        if (done.wait_for(kMoment) != std::future_status::ready) {
+            const Waiting waiting(*this);
+            while (done.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                Fl::wait(kWaitTurn);
+        }
+        done.get();
+    }
+
   private:
+    // While a wait takes turns: the wait cursor shown, the input dropped, a close kept.
+    class Waiting {
+      public:
+        explicit Waiting(WindowView& view) : view_(view) {
+            view_.waiting_ = true;
+            view_.window_->cursor(FL_CURSOR_WAIT);
+            Fl::flush();
+        }
+        ~Waiting() {
+            view_.waiting_ = false;
+            view_.window_->cursor(FL_CURSOR_DEFAULT);
+            if (!view_.leftFields_.empty()) Fl::add_timeout(0, reportLeftFields, &view_);
+            view_.closeIfAsked();
+        }
+        Waiting(const Waiting&) = delete;
+        Waiting& operator=(const Waiting&) = delete;
+
+      private:
+        WindowView& view_;
+    };
+
+    // While a wait takes turns the window is drawn, moved and raised, but the user's input to it
+    // is dropped, and a close is kept for when the reaction that waits has ended.
+    int whileWaiting(int event) {
+        if (event == FL_CLOSE) {
+            closeAsked_ = true;
+            return 1;
+        }
+        if (isInput(event)) return 1;
+        return Fl::handle_(event, window_.get());
+    }
+
+    // A close asked for during a wait, done once no handler of the user's input runs.
+    void closeIfAsked() {
+        if (!closeAsked_ || handlersRunning_ > 0) return;
+        closeAsked_ = false;
+        window_->hide();
+    }
+
     // Tab and Shift+Tab walk the form's stops, Ctrl+Tab and Ctrl+Shift+Tab its tabs, before any
     // widget sees the key: FLTK's groups would walk their own widgets only, and stop at their
     // ends. Enter goes to the widget with the focus alone (a button takes it as a press): FLTK
@@ -163,6 +247,9 @@ class WindowView : public FormView {
     // keys.
     static int dispatch(int event, Fl_Window* window) {
         const auto found = formWindows().find(window);
+        if (found != formWindows().end() && found->second->waiting_) {
+            return found->second->whileWaiting(event);
+        }
         if (event != FL_KEYBOARD || found == formWindows().end() || !(isTabKey() || isEnterKey()) ||
             (Fl::modal() != nullptr && Fl::modal() != window)) {
             return Fl::handle_(event, window);
@@ -188,12 +275,15 @@ class WindowView : public FormView {
     // Runs a handler of the user's input. An error it lets out cannot cross FLTK: it closes the
     // window and comes out of run().
     void guarded(const std::function<void()>& act) {
+        ++handlersRunning_;
         try {
             act();
         } catch (...) {
             failure_ = std::current_exception();
             window_->hide();
         }
+        --handlersRunning_;
+        closeIfAsked();
     }
 
     struct Reaction {
@@ -213,8 +303,10 @@ class WindowView : public FormView {
         Fl::add_timeout(0, reportLeftFields, this);
     }
 
+    // During a wait they are told once it is over.
     static void reportLeftFields(void* data) {
         auto* view = static_cast<WindowView*>(data);
+        if (view->waiting_) return;
         for (TextBox* text : std::exchange(view->leftFields_, {}))
             view->guarded([text] { text->loseFocus(); });
     }
@@ -342,6 +434,9 @@ class WindowView : public FormView {
     std::vector<std::unique_ptr<Reaction>> reactions_;
     std::vector<TextBox*> leftFields_;
     std::exception_ptr failure_;
+    bool waiting_ = false;
+    bool closeAsked_ = false;
+    int handlersRunning_ = 0;
 };
 
 }  // namespace
