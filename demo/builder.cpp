@@ -76,7 +76,7 @@ void build(const std::string& file, std::optional<int32_t> largeConsumers) {
 }  // namespace
 
 std::string demoConnectionString(const std::string& file) {
-    return "Provider=SQLite;Data Source=" + file;
+    return ado::sqliteConnectionString(file);
 }
 
 DemoDatabase buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers,

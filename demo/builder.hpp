@@ -39,7 +39,7 @@ struct DemoDatabase {
 std::string buildDemoDatabase(const std::string& file,
                               std::optional<int32_t> largeConsumers = std::nullopt);
 
-// "Provider=SQLite;Data Source=FILE".
+// "Provider=SQLite;Data Source=FILE", the path quoted so that it reaches exactly that file.
 std::string demoConnectionString(const std::string& file);
 
 }  // namespace kalvik::demo

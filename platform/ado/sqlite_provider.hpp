@@ -2,6 +2,7 @@
 // The embedded provider: "Provider=SQLite;Data Source=PATH".
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +13,9 @@
 struct sqlite3;
 
 namespace ado {
+
+// "Provider=SQLite;Data Source=PATH", the path quoted so that it reaches exactly that file.
+std::string sqliteConnectionString(const std::filesystem::path& file);
 
 // Opens a session on an existing SQLite database file; a missing or unreadable file, or one that
 // is not a database, fails with a message that names it.
