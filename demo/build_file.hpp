@@ -1,5 +1,6 @@
 #pragma once
-// The file a build goes into, FILE.building beside the locked file, ours by the lock's record.
+// The file a build goes into, FILE.building beside the locked file, ours by the lock's record,
+// reached through the lock's held folder.
 
 #include <string>
 

@@ -16,6 +16,7 @@ namespace kalvik::demo {
 // A demonstration database just built, and a hold of its file from its copy-in on: while the
 // hold lives, the file is in use, so that no other copy-in lands in it.
 struct DemoDatabase {
+    // Reaches the file through the lock's held folder, while the lock lives; never for a message.
     std::string connectionString;
     ado::SqliteHold hold;
 };
@@ -35,7 +36,8 @@ struct DemoDatabase {
                                              std::optional<int32_t> largeConsumers = std::nullopt,
                                              const std::function<void()>& whenInUse = {});
 
-// The same under a lock of its own, waiting for another build of the file to end.
+// The same under a lock of its own, waiting for another build of the file to end; the connection
+// string names the file by its real path.
 std::string buildDemoDatabase(const std::string& file,
                               std::optional<int32_t> largeConsumers = std::nullopt);
 

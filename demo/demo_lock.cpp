@@ -56,6 +56,13 @@ std::optional<bool> recordsBuild(int descriptor) {
                             " for building: " + lock.string() + ": " + std::strerror(error));
 }
 
+// The folder of the file, held for the whole run; fails with error 75 when it cannot be opened.
+files::HeldFolder holdFolder(const std::filesystem::path& file, const std::filesystem::path& lock) {
+    std::optional<files::HeldFolder> folder = files::HeldFolder::ofFile(file);
+    if (!folder) failLock(file, lock, errno);
+    return std::move(*folder);
+}
+
 // Writes the mark into a new, empty lock file and takes its flock, which nobody else can hold
 // yet: 0, or the error.
 [[nodiscard]] int markAndHold(int descriptor) {
@@ -72,27 +79,38 @@ std::optional<bool> recordsBuild(int descriptor) {
     return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
 
-// Gives an unnamed file a name: 0, EEXIST when a file has the name, else the error.
-[[nodiscard]] int linkUnnamed(int descriptor, const std::filesystem::path& name) {
+// Gives an unnamed file a name in the folder: 0, EEXIST when a file has the name, else the error.
+[[nodiscard]] int linkUnnamed(int descriptor, const files::HeldFolder& folder,
+                              const std::string& name) {
     const std::string self = "/proc/self/fd/" + std::to_string(descriptor);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (::linkat(AT_FDCWD, self.c_str(), folder.descriptor(), name.c_str(), AT_SYMLINK_FOLLOW) ==
+        0) {
+        return 0;
+    }
     if (errno != ENOENT) return errno;
     // Without /proc the descriptor itself is linked, which takes a privilege.
-    return ::linkat(descriptor, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
+    return ::linkat(descriptor, "", folder.descriptor(), name.c_str(), AT_EMPTY_PATH) == 0 ? 0
+                                                                                           : errno;
 }
 
 // Where the file system has no unnamed files: the lock file is marked under a passing name beside
 // the lock's (never an existing file's), given the lock's name as a second one, and the passing
 // name removed. A run killed on the way may leave a file under the passing name, never a lock.
 [[nodiscard]] std::optional<files::Descriptor> makeNamed(const std::filesystem::path& file,
-                                                         const std::filesystem::path& lock) {
-    std::string passing = lock.string() + ".XXXXXX";
-    files::Descriptor made(::mkostemp(passing.data(), O_CLOEXEC));
+                                                         const std::filesystem::path& lock,
+                                                         const files::HeldFolder& folder,
+                                                         const std::string& name) {
+    std::string reached = folder.reach(name + ".XXXXXX").string();
+    files::Descriptor made(::mkostemp(reached.data(), O_CLOEXEC));
     if (!made) failLock(file, lock, errno);
+    const std::string passing = std::filesystem::path(reached).filename().string();
     reachLockStep(LockStep::Made);
     int error = ::fchmod(made.get(), 0644) == 0 ? markAndHold(made.get()) : errno;
-    if (error == 0 && ::link(passing.c_str(), lock.c_str()) != 0) error = errno;
-    ::unlink(passing.c_str());
+    if (error == 0 &&
+        ::linkat(folder.descriptor(), passing.c_str(), folder.descriptor(), name.c_str(), 0) != 0) {
+        error = errno;
+    }
+    ::unlinkat(folder.descriptor(), passing.c_str(), 0);
     if (error == EEXIST) return std::nullopt;
     if (error != 0) failLock(file, lock, error);
     reachLockStep(LockStep::Linked);
@@ -103,20 +121,22 @@ std::optional<bool> recordsBuild(int descriptor) {
 // killed at any moment leaves either no lock file or a marked one. Nothing when a file has the
 // name. It is made unnamed in the folder, marked, then linked to its name.
 [[nodiscard]] std::optional<files::Descriptor> makeLock(const std::filesystem::path& file,
-                                                        const std::filesystem::path& lock) {
-    if (withoutUnnamedFiles()) return makeNamed(file, lock);
-    const std::filesystem::path folder = lock.has_parent_path() ? lock.parent_path() : ".";
-    files::Descriptor made(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0644));
+                                                        const std::filesystem::path& lock,
+                                                        const files::HeldFolder& folder,
+                                                        const std::string& name) {
+    if (withoutUnnamedFiles()) return makeNamed(file, lock, folder, name);
+    files::Descriptor made(
+        ::openat(folder.descriptor(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0644));
     if (!made) {
         // A file system or kernel without unnamed files.
-        if (errno == EOPNOTSUPP || errno == EISDIR) return makeNamed(file, lock);
+        if (errno == EOPNOTSUPP || errno == EISDIR) return makeNamed(file, lock, folder, name);
         failLock(file, lock, errno);
     }
     reachLockStep(LockStep::Made);
     if (const int error = markAndHold(made.get())) failLock(file, lock, error);
-    const int linked = linkUnnamed(made.get(), lock);
+    const int linked = linkUnnamed(made.get(), folder, name);
     if (linked == EEXIST) return std::nullopt;
-    if (linked != 0) return makeNamed(file, lock);
+    if (linked != 0) return makeNamed(file, lock, folder, name);
     reachLockStep(LockStep::Linked);
     return made;
 }
@@ -124,15 +144,18 @@ std::optional<bool> recordsBuild(int descriptor) {
 // The file at the lock's name when it holds the mark; nothing when it went meanwhile. Any other
 // file there fails with error 58.
 [[nodiscard]] std::optional<files::Descriptor> openExisting(const std::filesystem::path& file,
-                                                            const std::filesystem::path& lock) {
+                                                            const std::filesystem::path& lock,
+                                                            const files::HeldFolder& folder,
+                                                            const std::string& name) {
     constexpr std::string_view kNotOurs = "is not the lock of a kalvik demo run";
     struct stat named {};
-    if (::lstat(lock.c_str(), &named) != 0) {
+    if (::fstatat(folder.descriptor(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT) return std::nullopt;
         failLock(file, lock, errno);
     }
     if (!S_ISREG(named.st_mode)) refuseFile(lock, kNotOurs);
-    files::Descriptor existing(::open(lock.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    files::Descriptor existing(
+        ::openat(folder.descriptor(), name.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     if (!existing) {
         if (errno == ENOENT) return std::nullopt;
         failLock(file, lock, errno);
@@ -144,14 +167,19 @@ std::optional<bool> recordsBuild(int descriptor) {
 }  // namespace
 
 DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()>& whenWaiting)
-    : file_(files::realPath(file).value_or(file)), lockFile_(file_.string() + ".lock") {
+    : file_(files::realPath(file).value_or(file)),
+      lockFile_(file_.string() + ".lock"),
+      folder_(holdFolder(file_, lockFile_)),
+      name_(file_.filename().string()),
+      lockName_(name_ + ".lock") {
     bool waited = false;
     for (;;) {
-        if (std::optional<files::Descriptor> made = makeLock(file_, lockFile_)) {
+        if (std::optional<files::Descriptor> made =
+                makeLock(file_, lockFile_, folder_, lockName_)) {
             descriptor_ = std::move(*made);
             return;
         }
-        std::optional<files::Descriptor> lock = openExisting(file_, lockFile_);
+        std::optional<files::Descriptor> lock = openExisting(file_, lockFile_, folder_, lockName_);
         if (!lock) continue;
         if (::flock(lock->get(), LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK) failLock(file_, lockFile_, errno);
@@ -161,7 +189,7 @@ DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()
                 failLock(file_, lockFile_, error);
             }
         }
-        if (files::isAt(lock->get(), lockFile_)) {
+        if (holdsItsName(lock->get())) {
             buildLeftOver_ = recordsBuild(lock->get()).value_or(false);
             descriptor_ = std::move(*lock);
             return;
@@ -170,7 +198,13 @@ DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()
 }
 
 DemoLock::~DemoLock() {
-    if (files::isAt(descriptor_.get(), lockFile_)) ::unlink(lockFile_.c_str());
+    // Removed through the folder held, wherever the folder has gone meanwhile.
+    if (holdsItsName(descriptor_.get())) ::unlinkat(folder_.descriptor(), lockName_.c_str(), 0);
+}
+
+bool DemoLock::holdsItsName(int descriptor) const noexcept {
+    const std::optional<files::FileId> opened = files::idOf(descriptor);
+    return opened && opened == folder_.idOf(lockName_);
 }
 
 void DemoLock::recordBuild(bool exists) {

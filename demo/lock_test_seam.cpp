@@ -10,6 +10,7 @@ namespace {
 struct Hooks {
     std::mutex mutex;
     std::map<LockStep, std::function<void()>> atStep;
+    std::function<void()> betweenRunSteps;
 };
 
 Hooks& hooks() {
@@ -38,6 +39,25 @@ void reachLockStep(LockStep step) {
         if (auto found = hooks().atStep.find(step); found != hooks().atStep.end()) {
             hook = found->second;
         }
+    }
+    if (hook) hook();
+}
+
+ScopedRunStepHook::ScopedRunStepHook(std::function<void()> hook) {
+    std::lock_guard lock(hooks().mutex);
+    hooks().betweenRunSteps = std::move(hook);
+}
+
+ScopedRunStepHook::~ScopedRunStepHook() {
+    std::lock_guard lock(hooks().mutex);
+    hooks().betweenRunSteps = nullptr;
+}
+
+void reachRunStep() {
+    std::function<void()> hook;
+    {
+        std::lock_guard lock(hooks().mutex);
+        hook = hooks().betweenRunSteps;
     }
     if (hook) hook();
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The demonstration lock's test seam: hooks run at the steps of making a lock file, and a switch
-// that makes it as on a file system without unnamed files. Nothing runs and nothing changes unless
-// a test asks.
+// The demonstration lock's test seam: hooks run at the steps of making a lock file and between the
+// steps of a run, and a switch that makes the lock as on a file system without unnamed files.
+// Nothing runs and nothing changes unless a test asks.
 
 #include <functional>
 
@@ -26,6 +26,19 @@ class ScopedLockStepHook {
 
 // Runs the hook set for a step, if any.
 void reachLockStep(LockStep step);
+
+// Runs a hook between every two steps of a run on its database, before the run looks at its file
+// again, while the object lives.
+class ScopedRunStepHook {
+  public:
+    explicit ScopedRunStepHook(std::function<void()> hook);
+    ~ScopedRunStepHook();
+    ScopedRunStepHook(const ScopedRunStepHook&) = delete;
+    ScopedRunStepHook& operator=(const ScopedRunStepHook&) = delete;
+};
+
+// Runs the hook set between the steps of a run, if any.
+void reachRunStep();
 
 // While the object lives, lock files are made as where the file system has no unnamed files.
 class ScopedWithoutUnnamedFiles {

@@ -2,10 +2,12 @@
 // Errors raised by the database layer: ADO's numbers, a description that names the object
 // concerned, and the ADO object as the source.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "platform/ado/constants.hpp"
+#include "platform/files/held_folder.hpp"
 #include "platform/oleaut/error.hpp"
 #include "platform/oleaut/text.hpp"
 
@@ -57,6 +59,12 @@ class ProviderError : public oleaut::Error {
 // text is cut.
 inline std::string inQuotes(std::string_view text) {
     return "\"" + oleaut::echoed(text) + "\"";
+}
+
+// A file's path quoted for a message, as a user knows it: a path through a held folder is shown as
+// the folder's present path.
+inline std::string quotedFile(const std::filesystem::path& file) {
+    return inQuotes(files::shownPath(file).native());
 }
 
 // A recordset's source as failures name it: quoted, or "the recordset" when it has none.

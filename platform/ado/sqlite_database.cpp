@@ -16,8 +16,8 @@ constexpr int kProgressEveryOps = 1000;    // how often a running statement chec
 constexpr size_t kMaxCachedBatches = 512;  // texts built per call must not grow the cache forever
 
 [[noreturn]] void failOpen(const std::filesystem::path& file, const std::string& why) {
-    throw adoError(adErrProviderFailed,
-                   "cannot open database " + inQuotes(file.string()) + ": " + why, "SQLite");
+    throw adoError(adErrProviderFailed, "cannot open database " + quotedFile(file) + ": " + why,
+                   "SQLite");
 }
 
 int interruptPastDeadline(void* database) {

@@ -29,8 +29,8 @@ namespace {
 constexpr std::chrono::milliseconds kInUsePoll{100};
 
 [[noreturn]] void failReplace(const std::string& target, const std::string& why) {
-    throw adoError(adErrProviderFailed, "cannot replace database " + inQuotes(target) + ": " + why,
-                   "SQLite");
+    throw adoError(adErrProviderFailed,
+                   "cannot replace database " + quotedFile(target) + ": " + why, "SQLite");
 }
 
 // SQLite's message as a failure shows it: a damaged file's schema is echoed in it, so that it is
@@ -83,7 +83,7 @@ class ExclusiveHold {
     // The file held now; fails when another connection has it open.
     [[nodiscard]] static ExclusiveHold tryNow(const std::string& path, const std::string& target) {
         ExclusiveHold hold(path, target);
-        if (!hold.tryLock()) failReplace(target, inQuotes(path) + " is in use");
+        if (!hold.tryLock()) failReplace(target, quotedFile(path) + " is in use");
         hold.foldOrFail();
         return hold;
     }
@@ -119,7 +119,7 @@ class ExclusiveHold {
         if (rc != SQLITE_OK) {
             const std::string why = messageOf(from, rc);
             sqlite3_close_v2(from);
-            failReplace(target_, inQuotes(source) + ": " + why);
+            failReplace(target_, quotedFile(source) + ": " + why);
         }
         const bool otherPageSize = pageSizeOf(from) != pageSizeOf(db_);
         const std::string journal = path_ + "-journal";
@@ -179,7 +179,7 @@ class ExclusiveHold {
         sqlite3_close_v2(db_);
         db_ = nullptr;
         if (isDamage(rc)) throw Damaged{why};
-        failReplace(target_, inQuotes(path_) + ": " + why);
+        failReplace(target_, quotedFile(path_) + ": " + why);
     }
 
     std::string path_;
@@ -307,13 +307,13 @@ SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& t
     if (files::absence(target) == 0) {
         const files::Presence side = files::firstPresent(target, kSqliteSideFiles);
         if (!side.path.empty()) {
-            failReplace(target, inQuotes(side.path.string()) + " is there without its database");
+            failReplace(target, quotedFile(side.path) + " is there without its database");
         }
     }
     try {
         const ExclusiveHold whole = ExclusiveHold::tryNow(source, target);
     } catch (const Damaged& damaged) {
-        failReplace(target, inQuotes(source) + ": " + damaged.why);
+        failReplace(target, quotedFile(source) + ": " + damaged.why);
     }
     removeSideFiles(source);
     // Where no file is, the new one takes the name; renaming over a file is never done, since a

@@ -311,7 +311,8 @@ void createSqliteDatabase(const std::string& path, uint32_t applicationId) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         throw adoError(adErrProviderFailed,
-                       "cannot create database " + inQuotes(path) + ": the file exists", "SQLite");
+                       "cannot create database " + quotedFile(path) + ": the file exists",
+                       "SQLite");
     }
     // The mark goes into the file's header before WAL holds any page, so that it is there to read
     // at once.
@@ -324,8 +325,8 @@ void createSqliteDatabase(const std::string& path, uint32_t applicationId) {
     const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close_v2(db);
     if (rc != SQLITE_OK) {
-        throw adoError(adErrProviderFailed, "cannot create database " + inQuotes(path) + ": " + why,
-                       "SQLite");
+        throw adoError(adErrProviderFailed,
+                       "cannot create database " + quotedFile(path) + ": " + why, "SQLite");
     }
 }
 

@@ -30,6 +30,12 @@ class HeldFolder {
 
     // The file at a name in the folder, its last name not followed; nothing when there is none.
     [[nodiscard]] std::optional<FileId> idOf(std::string_view name) const noexcept;
+    // The same with how many names (hard links) the file has, from one look.
+    struct Named {
+        FileId id;
+        nlink_t names = 0;
+    };
+    [[nodiscard]] std::optional<Named> namedAt(std::string_view name) const noexcept;
     // Whether a path still leads to the held folder.
     [[nodiscard]] bool isAt(const std::filesystem::path& folder) const noexcept;
 
