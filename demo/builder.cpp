@@ -97,7 +97,8 @@ DemoDatabase buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsu
     const BuildFile building(lock);
     build(building.path(), largeConsumers);
     ado::SqliteHold held = ado::replaceSqliteDatabase(building.path(), file, whenInUse);
-    return {demoConnectionString(file), std::move(held)};
+    return {demoConnectionString(file), std::move(held),
+            lock.folder().idOf(lock.name()).value_or(files::FileId{})};
 }
 
 std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {

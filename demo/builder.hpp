@@ -10,6 +10,7 @@
 
 #include "demo/demo_lock.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/files/identity.hpp"
 
 namespace kalvik::demo {
 
@@ -19,6 +20,7 @@ struct DemoDatabase {
     // Reaches the file through the lock's held folder, while the lock lives; never for a message.
     std::string connectionString;
     ado::SqliteHold hold;
+    files::FileId file;  // the file the copy-in left at the lock's name
 };
 
 // Builds the database afresh in the locked file and returns its connection string. An existing

@@ -7,7 +7,10 @@
 
 namespace kalvik::demo {
 
-// Called before each step of a run on its database.
+// Called before each step of a run on its database: fails with error 75 naming the change when the
+// file at the database's name in the lock's folder is no longer the one built (removed, renamed or
+// another file put there), or has a second name (hard link), under which SQLite would keep a WAL
+// of its own.
 void beforeRunStep(const DemoLock& lock, const DemoDatabase& database);
 
 }  // namespace kalvik::demo

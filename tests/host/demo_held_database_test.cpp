@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <iostream>
 #include <sstream>
 
@@ -99,6 +100,43 @@ TEST_F(KalvikDemoHeldDatabase, ARunGoesOnInItsFolderWhenItsPathLeadsToAnother) {
     EXPECT_TRUE(out.ends_with("Journal: " + std::to_string(journalRows) + " rows in table FSB of " +
                               (dir / "moved" / "demo.db").string() + "\n"))
         << out;
+}
+
+// A change of the file at the run's name after the journal stops the run before its calculations,
+// naming the change, and the run's lock goes with it.
+TEST_F(KalvikDemoHeldDatabase, ARunStopsWhenItsFileIsChanged) {
+    const fs::path file = dir / "d" / "demo.db";
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        std::string error;
+    } changes[] = {
+        {"a second name", [&] { fs::create_hard_link(file, dir / "q.db"); },
+         "the database " + file.string() +
+             " that this run built has 2 names (hard links) now, under which SQLite cannot keep "
+             "one database"},
+        {"another file put there",
+         [&] {
+             std::ofstream(dir / "x") << "x";
+             fs::rename(dir / "x", file);
+         },
+         file.string() + " is no longer the database this run built: another file was put at its "
+                         "name"},
+        {"renamed", [&] { fs::rename(file, dir / "d" / "renamed.db"); },
+         "the database " + file.string() + " that this run built is no longer at its name"},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.name);
+        fs::remove_all(dir / "d");
+        fs::remove(dir / "q.db");
+        fs::create_directory(dir / "d");
+        stepsReached = 0;
+        const auto hook = atStep(1, change.change);
+        EXPECT_EQ(runDemo(file), 1);
+        EXPECT_EQ(err, "error 75: Path/File access error: " + change.error + "; the run stops\n");
+        EXPECT_EQ(out.find("Ventilation unit update"), std::string::npos);
+        EXPECT_FALSE(fs::exists(dir / "d" / "demo.db.lock"));
+    }
 }
 
 }  // namespace
