@@ -13,10 +13,10 @@
 #include <string_view>
 #include <utility>
 
+#include "demo/demo_path.hpp"
 #include "demo/foreign_file.hpp"
 #include "demo/lock_test_seam.hpp"
 #include "platform/files/identity.hpp"
-#include "platform/files/real_path.hpp"
 #include "platform/oleaut/error.hpp"
 
 namespace kalvik::demo {
@@ -167,7 +167,7 @@ files::HeldFolder holdFolder(const std::filesystem::path& file, const std::files
 }  // namespace
 
 DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()>& whenWaiting)
-    : file_(files::realPath(file).value_or(file)),
+    : file_(demoFilePath(file)),
       lockFile_(file_.string() + ".lock"),
       folder_(holdFolder(file_, lockFile_)),
       name_(file_.filename().string()),

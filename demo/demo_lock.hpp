@@ -25,16 +25,17 @@ class BuildFile;
 class DemoLock {
   public:
     // Takes the lock, waiting while another process holds it; whenWaiting is called before such a
-    // wait. Fails with error 58 when FILE.lock is a file that no run made, which stays as it is,
-    // and with error 75 when the lock file cannot be made.
+    // wait. Fails with error 75 when a run cannot take the path (see demoFilePath), with error 58
+    // when FILE.lock is a file that no run made, which stays as it is, and with error 75 when the
+    // lock file cannot be made.
     explicit DemoLock(const std::filesystem::path& file,
                       const std::function<void()>& whenWaiting = {});
     ~DemoLock();
     DemoLock(const DemoLock&) = delete;
     DemoLock& operator=(const DemoLock&) = delete;
 
-    // The database file the lock is for: the real path of the file given (the path as given when
-    // its folder cannot be looked at, which then fails where it is used).
+    // The database file the lock is for: the real path of the file given, as it was when the lock
+    // was taken.
     const std::filesystem::path& file() const noexcept { return file_; }
 
     // The folder of the file, held from the lock's taking to its release: the lock, the build

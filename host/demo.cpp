@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "demo/builder.hpp"
+#include "demo/demo_path.hpp"
 #include "demo/run_steps.hpp"
 #include "host/commands.hpp"
 #include "host/demo_consumer_update.hpp"
@@ -156,7 +157,8 @@ int32_t tableRows(const std::string& connectionString, const std::string& table)
 
 int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers) {
     try {
-        const std::string file = std::filesystem::absolute(databaseFile).string();
+        // The file the path leads to; a path a run cannot take is refused before anything is made.
+        const std::string file = kalvik::demo::demoFilePath(databaseFile).string();
         // Held to the end of the run: another run on the file, whatever its path is spelt like,
         // waits until this one is done.
         kalvik::demo::DemoLock lock(file, [&file] {
