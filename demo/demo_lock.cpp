@@ -1,6 +1,7 @@
 #include "demo/demo_lock.hpp"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -93,9 +94,49 @@ files::HeldFolder holdFolder(const std::filesystem::path& file, const std::files
                                                                                            : errno;
 }
 
+// A folder where no lock file can appear whole at its name: it has neither hard links nor a
+// rename that never replaces a file.
+[[noreturn]] void failLockWithoutLinks(const std::filesystem::path& file,
+                                       const std::filesystem::path& lock) {
+    throw oleaut::Error(oleaut::kPathFileAccessError,
+                        "Path/File access error: cannot lock " + file.string() +
+                            " for building: the folder of " + lock.string() +
+                            " has neither hard links nor a rename that keeps an existing file, "
+                            "with which a lock file appears whole at its name");
+}
+
+// The mode a lock file gets, for the runs of other users; a file system that keeps no modes (FAT)
+// gives it those of its mount: 0, or the error.
+[[nodiscard]] int openToOthers(int descriptor) {
+    const int error = folderLacks().modes ? ENOSYS : ::fchmod(descriptor, 0644) == 0 ? 0 : errno;
+    return error == ENOSYS || error == EPERM || error == EOPNOTSUPP ? 0 : error;
+}
+
+// Gives the file at the passing name the lock's name, never over a file there: 0, EEXIST when a
+// file has the name, EINVAL when the folder can do neither, else the error. The name is linked;
+// where the file system has no hard links (FAT), the file is renamed, which keeps an existing file.
+// renamed tells whether the passing name went with it.
+[[nodiscard]] int giveName(const files::HeldFolder& folder, const std::string& passing,
+                           const std::string& name, bool& renamed) {
+    const int dir = folder.descriptor();
+    const FolderLacks lacks = folderLacks();
+    const int linked = lacks.hardLinks                                             ? EPERM
+                       : ::linkat(dir, passing.c_str(), dir, name.c_str(), 0) == 0 ? 0
+                                                                                   : errno;
+    if (linked != EPERM && linked != EOPNOTSUPP) return linked;
+    const int moved = lacks.renameWithoutReplace ? EINVAL
+                      : ::renameat2(dir, passing.c_str(), dir, name.c_str(), RENAME_NOREPLACE) == 0
+                          ? 0
+                          : errno;
+    renamed = moved == 0;
+    return moved == ENOSYS ? EINVAL : moved;
+}
+
 // Where the file system has no unnamed files: the lock file is marked under a passing name beside
 // the lock's (never an existing file's), given the lock's name as a second one, and the passing
-// name removed. A run killed on the way may leave a file under the passing name, never a lock.
+// name removed; without hard links it is renamed to the lock's name instead. A run killed on the
+// way may leave a file under the passing name, never a lock. A folder that can do neither fails
+// with error 75 naming the lack, and keeps nothing of the run.
 [[nodiscard]] std::optional<files::Descriptor> makeNamed(const std::filesystem::path& file,
                                                          const std::filesystem::path& lock,
                                                          const files::HeldFolder& folder,
@@ -105,13 +146,13 @@ files::HeldFolder holdFolder(const std::filesystem::path& file, const std::files
     if (!made) failLock(file, lock, errno);
     const std::string passing = std::filesystem::path(reached).filename().string();
     reachLockStep(LockStep::Made);
-    int error = ::fchmod(made.get(), 0644) == 0 ? markAndHold(made.get()) : errno;
-    if (error == 0 &&
-        ::linkat(folder.descriptor(), passing.c_str(), folder.descriptor(), name.c_str(), 0) != 0) {
-        error = errno;
-    }
-    ::unlinkat(folder.descriptor(), passing.c_str(), 0);
+    int error = openToOthers(made.get());
+    if (error == 0) error = markAndHold(made.get());
+    bool renamed = false;
+    if (error == 0) error = giveName(folder, passing, name, renamed);
+    if (!renamed) ::unlinkat(folder.descriptor(), passing.c_str(), 0);
     if (error == EEXIST) return std::nullopt;
+    if (error == EINVAL) failLockWithoutLinks(file, lock);
     if (error != 0) failLock(file, lock, error);
     reachLockStep(LockStep::Linked);
     return made;
@@ -124,7 +165,7 @@ files::HeldFolder holdFolder(const std::filesystem::path& file, const std::files
                                                         const std::filesystem::path& lock,
                                                         const files::HeldFolder& folder,
                                                         const std::string& name) {
-    if (withoutUnnamedFiles()) return makeNamed(file, lock, folder, name);
+    if (folderLacks().unnamedFiles) return makeNamed(file, lock, folder, name);
     files::Descriptor made(
         ::openat(folder.descriptor(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0644));
     if (!made) {

@@ -1,6 +1,5 @@
 #include "demo/lock_test_seam.hpp"
 
-#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -11,14 +10,13 @@ struct Hooks {
     std::mutex mutex;
     std::map<LockStep, std::function<void()>> atStep;
     std::function<void()> betweenRunSteps;
+    FolderLacks lacks;
 };
 
 Hooks& hooks() {
     static Hooks instance;
     return instance;
 }
-
-std::atomic<bool> noUnnamedFiles = false;
 
 }  // namespace
 
@@ -62,16 +60,19 @@ void reachRunStep() {
     if (hook) hook();
 }
 
-ScopedWithoutUnnamedFiles::ScopedWithoutUnnamedFiles() {
-    noUnnamedFiles = true;
+ScopedFolderLacks::ScopedFolderLacks(FolderLacks lacks) {
+    std::lock_guard lock(hooks().mutex);
+    hooks().lacks = lacks;
 }
 
-ScopedWithoutUnnamedFiles::~ScopedWithoutUnnamedFiles() {
-    noUnnamedFiles = false;
+ScopedFolderLacks::~ScopedFolderLacks() {
+    std::lock_guard lock(hooks().mutex);
+    hooks().lacks = {};
 }
 
-bool withoutUnnamedFiles() {
-    return noUnnamedFiles;
+FolderLacks folderLacks() {
+    std::lock_guard lock(hooks().mutex);
+    return hooks().lacks;
 }
 
 }  // namespace kalvik::demo
