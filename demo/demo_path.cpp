@@ -89,8 +89,7 @@ fs::path demoFilePath(const fs::path& given) {
     if (nameMax <= 0) nameMax = kCommonNameMax;
     if (name.size() + longestSuffix() > static_cast<size_t>(nameMax)) {
         refusePath("the name " + name +
-                   " is too long for its folder: with the suffixes of the "
-                   "run's files it is " +
+                   " is too long for its folder: with the suffixes of the run's files it is " +
                    std::to_string(name.size() + longestSuffix()) +
                    " bytes long, and the folder takes " + std::to_string(nameMax) + " at most");
     }

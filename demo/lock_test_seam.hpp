@@ -1,8 +1,7 @@
 #pragma once
 // The demonstration lock's test seam: hooks run at the steps of making a lock file and between the
 // steps of a run, and a switch that makes the lock as on a file system that lacks unnamed files,
-// hard links or modes.
-// Nothing runs and nothing changes unless a test asks.
+// hard links or modes. Nothing runs and nothing changes unless a test asks.
 
 #include <functional>
 
