@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "demo/builder.hpp"
+#include "platform/ado/sqlite_provider.hpp"
 
 namespace kalvik_bench {
 
@@ -63,7 +64,7 @@ struct LargeDatabase {
         sqlite3_exec(db, ("VACUUM INTO '" + pristine + "'").c_str(), nullptr, nullptr, nullptr);
         sqlite3_close(db);
         removeDatabase(built);
-        connectionString = "Provider=SQLite;Data Source=" + work;
+        connectionString = ado::sqliteConnectionString(work);
     }
     ~LargeDatabase() {
         removeDatabase(pristine);

@@ -6,7 +6,7 @@
 
 namespace kalvik::demo {
 
-BuildFile::BuildFile(DemoLock& lock) : lock_(lock), path_(lock.file().string() + ".building") {
+BuildFile::BuildFile(DemoLock& lock) : lock_(lock), path_(lock.reach(kBuildSuffix).string()) {
     if (lock_.buildLeftOver()) {
         ado::removeSqliteDatabase(path_);
     } else if (const std::filesystem::path found = firstPresentOf(path_); !found.empty()) {

@@ -76,12 +76,12 @@ void build(const std::string& file, std::optional<int32_t> largeConsumers) {
 }  // namespace
 
 std::string demoConnectionString(const std::string& file) {
-    return "Provider=SQLite;Data Source=" + file;
+    return ado::sqliteConnectionString(file);
 }
 
 DemoDatabase buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsumers,
                                const std::function<void()>& whenInUse) {
-    const std::string file = lock.file().string();
+    const std::string file = lock.reach().string();
     if (const std::filesystem::path found = firstPresentOf(file); found == file) {
         if (!isDemoDatabase(file)) refuseFile(file, "is not a demonstration database");
         // SQLite keeps a WAL and its index per name, so that two names of one file do not
@@ -97,12 +97,15 @@ DemoDatabase buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsu
     const BuildFile building(lock);
     build(building.path(), largeConsumers);
     ado::SqliteHold held = ado::replaceSqliteDatabase(building.path(), file, whenInUse);
-    return {demoConnectionString(file), std::move(held)};
+    return {demoConnectionString(file), std::move(held),
+            lock.folder().idOf(lock.name()).value_or(files::FileId{})};
 }
 
 std::string buildDemoDatabase(const std::string& file, std::optional<int32_t> largeConsumers) {
     DemoLock lock(file);
-    return buildDemoDatabase(lock, largeConsumers).connectionString;
+    const DemoDatabase built = buildDemoDatabase(lock, largeConsumers);
+    // The hold and the lock with its held folder end here: the caller reaches the file by its path.
+    return demoConnectionString(lock.file().string());
 }
 
 }  // namespace kalvik::demo

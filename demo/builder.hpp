@@ -10,14 +10,17 @@
 
 #include "demo/demo_lock.hpp"
 #include "platform/ado/sqlite_provider.hpp"
+#include "platform/files/identity.hpp"
 
 namespace kalvik::demo {
 
 // A demonstration database just built, and a hold of its file from its copy-in on: while the
 // hold lives, the file is in use, so that no other copy-in lands in it.
 struct DemoDatabase {
+    // Reaches the file through the lock's held folder, while the lock lives; never for a message.
     std::string connectionString;
     ado::SqliteHold hold;
+    files::FileId file;  // the file the copy-in left at the lock's name
 };
 
 // Builds the database afresh in the locked file and returns its connection string. An existing
@@ -35,11 +38,12 @@ struct DemoDatabase {
                                              std::optional<int32_t> largeConsumers = std::nullopt,
                                              const std::function<void()>& whenInUse = {});
 
-// The same under a lock of its own, waiting for another build of the file to end.
+// The same under a lock of its own, waiting for another build of the file to end; the connection
+// string names the file by its real path.
 std::string buildDemoDatabase(const std::string& file,
                               std::optional<int32_t> largeConsumers = std::nullopt);
 
-// "Provider=SQLite;Data Source=FILE".
+// "Provider=SQLite;Data Source=FILE", the path quoted so that it reaches exactly that file.
 std::string demoConnectionString(const std::string& file);
 
 }  // namespace kalvik::demo

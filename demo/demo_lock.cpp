@@ -1,6 +1,7 @@
 #include "demo/demo_lock.hpp"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,10 +14,10 @@
 #include <string_view>
 #include <utility>
 
+#include "demo/demo_path.hpp"
 #include "demo/foreign_file.hpp"
 #include "demo/lock_test_seam.hpp"
 #include "platform/files/identity.hpp"
-#include "platform/files/real_path.hpp"
 #include "platform/oleaut/error.hpp"
 #include "platform/oleaut/error_text.hpp"
 
@@ -58,6 +59,13 @@ std::optional<bool> recordsBuild(int descriptor) {
                             std::strerror(error));
 }
 
+// The folder of the file, held for the whole run; fails with error 75 when it cannot be opened.
+files::HeldFolder holdFolder(const std::filesystem::path& file, const std::filesystem::path& lock) {
+    std::optional<files::HeldFolder> folder = files::HeldFolder::ofFile(file);
+    if (!folder) failLock(file, lock, errno);
+    return std::move(*folder);
+}
+
 // Writes the mark into a new, empty lock file and takes its flock, which nobody else can hold
 // yet: 0, or the error.
 [[nodiscard]] int markAndHold(int descriptor) {
@@ -74,28 +82,79 @@ std::optional<bool> recordsBuild(int descriptor) {
     return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
 
-// Gives an unnamed file a name: 0, EEXIST when a file has the name, else the error.
-[[nodiscard]] int linkUnnamed(int descriptor, const std::filesystem::path& name) {
+// Gives an unnamed file a name in the folder: 0, EEXIST when a file has the name, else the error.
+[[nodiscard]] int linkUnnamed(int descriptor, const files::HeldFolder& folder,
+                              const std::string& name) {
     const std::string self = "/proc/self/fd/" + std::to_string(descriptor);
-    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+    if (::linkat(AT_FDCWD, self.c_str(), folder.descriptor(), name.c_str(), AT_SYMLINK_FOLLOW) ==
+        0) {
+        return 0;
+    }
     if (errno != ENOENT) return errno;
     // Without /proc the descriptor itself is linked, which takes a privilege.
-    return ::linkat(descriptor, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
+    return ::linkat(descriptor, "", folder.descriptor(), name.c_str(), AT_EMPTY_PATH) == 0 ? 0
+                                                                                           : errno;
+}
+
+// A folder where no lock file can appear whole at its name: it has neither hard links nor a
+// rename that never replaces a file.
+[[noreturn]] void failLockWithoutLinks(const std::filesystem::path& file,
+                                       const std::filesystem::path& lock) {
+    throw oleaut::Error(oleaut::kPathFileAccessError,
+                        "Path/File access error: cannot lock " + oleaut::echoedPath(file.string()) +
+                            " for building: the folder of " + oleaut::echoedPath(lock.string()) +
+                            " has neither hard links nor a rename that keeps an existing file, "
+                            "with which a lock file appears whole at its name");
+}
+
+// The mode a lock file gets, for the runs of other users; a file system that keeps no modes (FAT)
+// gives it those of its mount: 0, or the error.
+[[nodiscard]] int openToOthers(int descriptor) {
+    const int error = folderLacks().modes ? ENOSYS : ::fchmod(descriptor, 0644) == 0 ? 0 : errno;
+    return error == ENOSYS || error == EPERM || error == EOPNOTSUPP ? 0 : error;
+}
+
+// Gives the file at the passing name the lock's name, never over a file there: 0, EEXIST when a
+// file has the name, EINVAL when the folder can do neither, else the error. The name is linked;
+// where the file system has no hard links (FAT), the file is renamed, which keeps an existing file.
+// renamed tells whether the passing name went with it.
+[[nodiscard]] int giveName(const files::HeldFolder& folder, const std::string& passing,
+                           const std::string& name, bool& renamed) {
+    const int dir = folder.descriptor();
+    const FolderLacks lacks = folderLacks();
+    const int linked = lacks.hardLinks                                             ? EPERM
+                       : ::linkat(dir, passing.c_str(), dir, name.c_str(), 0) == 0 ? 0
+                                                                                   : errno;
+    if (linked != EPERM && linked != EOPNOTSUPP) return linked;
+    const int moved = lacks.renameWithoutReplace ? EINVAL
+                      : ::renameat2(dir, passing.c_str(), dir, name.c_str(), RENAME_NOREPLACE) == 0
+                          ? 0
+                          : errno;
+    renamed = moved == 0;
+    return moved == ENOSYS ? EINVAL : moved;
 }
 
 // Where the file system has no unnamed files: the lock file is marked under a passing name beside
 // the lock's (never an existing file's), given the lock's name as a second one, and the passing
-// name removed. A run killed on the way may leave a file under the passing name, never a lock.
+// name removed; without hard links it is renamed to the lock's name instead. A run killed on the
+// way may leave a file under the passing name, never a lock. A folder that can do neither fails
+// with error 75 naming the lack, and keeps nothing of the run.
 [[nodiscard]] std::optional<files::Descriptor> makeNamed(const std::filesystem::path& file,
-                                                         const std::filesystem::path& lock) {
-    std::string passing = lock.string() + ".XXXXXX";
-    files::Descriptor made(::mkostemp(passing.data(), O_CLOEXEC));
+                                                         const std::filesystem::path& lock,
+                                                         const files::HeldFolder& folder,
+                                                         const std::string& name) {
+    std::string reached = folder.reach(name + ".XXXXXX").string();
+    files::Descriptor made(::mkostemp(reached.data(), O_CLOEXEC));
     if (!made) failLock(file, lock, errno);
+    const std::string passing = std::filesystem::path(reached).filename().string();
     reachLockStep(LockStep::Made);
-    int error = ::fchmod(made.get(), 0644) == 0 ? markAndHold(made.get()) : errno;
-    if (error == 0 && ::link(passing.c_str(), lock.c_str()) != 0) error = errno;
-    ::unlink(passing.c_str());
+    int error = openToOthers(made.get());
+    if (error == 0) error = markAndHold(made.get());
+    bool renamed = false;
+    if (error == 0) error = giveName(folder, passing, name, renamed);
+    if (!renamed) ::unlinkat(folder.descriptor(), passing.c_str(), 0);
     if (error == EEXIST) return std::nullopt;
+    if (error == EINVAL) failLockWithoutLinks(file, lock);
     if (error != 0) failLock(file, lock, error);
     reachLockStep(LockStep::Linked);
     return made;
@@ -105,20 +164,22 @@ std::optional<bool> recordsBuild(int descriptor) {
 // killed at any moment leaves either no lock file or a marked one. Nothing when a file has the
 // name. It is made unnamed in the folder, marked, then linked to its name.
 [[nodiscard]] std::optional<files::Descriptor> makeLock(const std::filesystem::path& file,
-                                                        const std::filesystem::path& lock) {
-    if (withoutUnnamedFiles()) return makeNamed(file, lock);
-    const std::filesystem::path folder = lock.has_parent_path() ? lock.parent_path() : ".";
-    files::Descriptor made(::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0644));
+                                                        const std::filesystem::path& lock,
+                                                        const files::HeldFolder& folder,
+                                                        const std::string& name) {
+    if (folderLacks().unnamedFiles) return makeNamed(file, lock, folder, name);
+    files::Descriptor made(
+        ::openat(folder.descriptor(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0644));
     if (!made) {
         // A file system or kernel without unnamed files.
-        if (errno == EOPNOTSUPP || errno == EISDIR) return makeNamed(file, lock);
+        if (errno == EOPNOTSUPP || errno == EISDIR) return makeNamed(file, lock, folder, name);
         failLock(file, lock, errno);
     }
     reachLockStep(LockStep::Made);
     if (const int error = markAndHold(made.get())) failLock(file, lock, error);
-    const int linked = linkUnnamed(made.get(), lock);
+    const int linked = linkUnnamed(made.get(), folder, name);
     if (linked == EEXIST) return std::nullopt;
-    if (linked != 0) return makeNamed(file, lock);
+    if (linked != 0) return makeNamed(file, lock, folder, name);
     reachLockStep(LockStep::Linked);
     return made;
 }
@@ -126,15 +187,18 @@ std::optional<bool> recordsBuild(int descriptor) {
 // The file at the lock's name when it holds the mark; nothing when it went meanwhile. Any other
 // file there fails with error 58.
 [[nodiscard]] std::optional<files::Descriptor> openExisting(const std::filesystem::path& file,
-                                                            const std::filesystem::path& lock) {
+                                                            const std::filesystem::path& lock,
+                                                            const files::HeldFolder& folder,
+                                                            const std::string& name) {
     constexpr std::string_view kNotOurs = "is not the lock of a kalvik demo run";
     struct stat named {};
-    if (::lstat(lock.c_str(), &named) != 0) {
+    if (::fstatat(folder.descriptor(), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT) return std::nullopt;
         failLock(file, lock, errno);
     }
     if (!S_ISREG(named.st_mode)) refuseFile(lock, kNotOurs);
-    files::Descriptor existing(::open(lock.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    files::Descriptor existing(
+        ::openat(folder.descriptor(), name.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     if (!existing) {
         if (errno == ENOENT) return std::nullopt;
         failLock(file, lock, errno);
@@ -146,14 +210,19 @@ std::optional<bool> recordsBuild(int descriptor) {
 }  // namespace
 
 DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()>& whenWaiting)
-    : file_(files::realPath(file).value_or(file)), lockFile_(file_.string() + ".lock") {
+    : file_(demoFilePath(file)),
+      lockFile_(file_.string() + ".lock"),
+      folder_(holdFolder(file_, lockFile_)),
+      name_(file_.filename().string()),
+      lockName_(name_ + ".lock") {
     bool waited = false;
     for (;;) {
-        if (std::optional<files::Descriptor> made = makeLock(file_, lockFile_)) {
+        if (std::optional<files::Descriptor> made =
+                makeLock(file_, lockFile_, folder_, lockName_)) {
             descriptor_ = std::move(*made);
             return;
         }
-        std::optional<files::Descriptor> lock = openExisting(file_, lockFile_);
+        std::optional<files::Descriptor> lock = openExisting(file_, lockFile_, folder_, lockName_);
         if (!lock) continue;
         if (::flock(lock->get(), LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK) failLock(file_, lockFile_, errno);
@@ -163,7 +232,7 @@ DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()
                 failLock(file_, lockFile_, error);
             }
         }
-        if (files::isAt(lock->get(), lockFile_)) {
+        if (holdsItsName(lock->get())) {
             buildLeftOver_ = recordsBuild(lock->get()).value_or(false);
             descriptor_ = std::move(*lock);
             return;
@@ -172,7 +241,13 @@ DemoLock::DemoLock(const std::filesystem::path& file, const std::function<void()
 }
 
 DemoLock::~DemoLock() {
-    if (files::isAt(descriptor_.get(), lockFile_)) ::unlink(lockFile_.c_str());
+    // Removed through the folder held, wherever the folder has gone meanwhile.
+    if (holdsItsName(descriptor_.get())) ::unlinkat(folder_.descriptor(), lockName_.c_str(), 0);
+}
+
+bool DemoLock::holdsItsName(int descriptor) const noexcept {
+    const std::optional<files::FileId> opened = files::idOf(descriptor);
+    return opened && opened == folder_.idOf(lockName_);
 }
 
 void DemoLock::recordBuild(bool exists) {

@@ -1,6 +1,5 @@
 #include "demo/lock_test_seam.hpp"
 
-#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -10,14 +9,14 @@ namespace {
 struct Hooks {
     std::mutex mutex;
     std::map<LockStep, std::function<void()>> atStep;
+    std::function<void()> betweenRunSteps;
+    FolderLacks lacks;
 };
 
 Hooks& hooks() {
     static Hooks instance;
     return instance;
 }
-
-std::atomic<bool> noUnnamedFiles = false;
 
 }  // namespace
 
@@ -42,16 +41,38 @@ void reachLockStep(LockStep step) {
     if (hook) hook();
 }
 
-ScopedWithoutUnnamedFiles::ScopedWithoutUnnamedFiles() {
-    noUnnamedFiles = true;
+ScopedRunStepHook::ScopedRunStepHook(std::function<void()> hook) {
+    std::lock_guard lock(hooks().mutex);
+    hooks().betweenRunSteps = std::move(hook);
 }
 
-ScopedWithoutUnnamedFiles::~ScopedWithoutUnnamedFiles() {
-    noUnnamedFiles = false;
+ScopedRunStepHook::~ScopedRunStepHook() {
+    std::lock_guard lock(hooks().mutex);
+    hooks().betweenRunSteps = nullptr;
 }
 
-bool withoutUnnamedFiles() {
-    return noUnnamedFiles;
+void reachRunStep() {
+    std::function<void()> hook;
+    {
+        std::lock_guard lock(hooks().mutex);
+        hook = hooks().betweenRunSteps;
+    }
+    if (hook) hook();
+}
+
+ScopedFolderLacks::ScopedFolderLacks(FolderLacks lacks) {
+    std::lock_guard lock(hooks().mutex);
+    hooks().lacks = lacks;
+}
+
+ScopedFolderLacks::~ScopedFolderLacks() {
+    std::lock_guard lock(hooks().mutex);
+    hooks().lacks = {};
+}
+
+FolderLacks folderLacks() {
+    std::lock_guard lock(hooks().mutex);
+    return hooks().lacks;
 }
 
 }  // namespace kalvik::demo

@@ -1,7 +1,7 @@
 #pragma once
-// The demonstration lock's test seam: hooks run at the steps of making a lock file, and a switch
-// that makes it as on a file system without unnamed files. Nothing runs and nothing changes unless
-// a test asks.
+// The demonstration lock's test seam: hooks run at the steps of making a lock file and between the
+// steps of a run, and a switch that makes the lock as on a file system that lacks unnamed files,
+// hard links or modes. Nothing runs and nothing changes unless a test asks.
 
 #include <functional>
 
@@ -27,16 +27,38 @@ class ScopedLockStepHook {
 // Runs the hook set for a step, if any.
 void reachLockStep(LockStep step);
 
-// While the object lives, lock files are made as where the file system has no unnamed files.
-class ScopedWithoutUnnamedFiles {
+// Runs a hook between every two steps of a run on its database, before the run looks at its file
+// again, while the object lives.
+class ScopedRunStepHook {
   public:
-    ScopedWithoutUnnamedFiles();
-    ~ScopedWithoutUnnamedFiles();
-    ScopedWithoutUnnamedFiles(const ScopedWithoutUnnamedFiles&) = delete;
-    ScopedWithoutUnnamedFiles& operator=(const ScopedWithoutUnnamedFiles&) = delete;
+    explicit ScopedRunStepHook(std::function<void()> hook);
+    ~ScopedRunStepHook();
+    ScopedRunStepHook(const ScopedRunStepHook&) = delete;
+    ScopedRunStepHook& operator=(const ScopedRunStepHook&) = delete;
 };
 
-// Whether lock files are to be made without unnamed files.
-[[nodiscard]] bool withoutUnnamedFiles();
+// Runs the hook set between the steps of a run, if any.
+void reachRunStep();
+
+// What a folder's file system lacks, as a test makes it: lock files are then made as there. FAT
+// has neither unnamed files nor hard links nor modes, and renames without replacing.
+struct FolderLacks {
+    bool unnamedFiles = false;
+    bool hardLinks = false;             // a link fails with EPERM
+    bool modes = false;                 // fchmod fails with ENOSYS
+    bool renameWithoutReplace = false;  // renameat2 with RENAME_NOREPLACE fails with EINVAL
+};
+
+// While the object lives, lock files are made as in a folder that lacks what it says.
+class ScopedFolderLacks {
+  public:
+    explicit ScopedFolderLacks(FolderLacks lacks);
+    ~ScopedFolderLacks();
+    ScopedFolderLacks(const ScopedFolderLacks&) = delete;
+    ScopedFolderLacks& operator=(const ScopedFolderLacks&) = delete;
+};
+
+// What lock files are to be made without; nothing unless a test says.
+[[nodiscard]] FolderLacks folderLacks();
 
 }  // namespace kalvik::demo

@@ -3,9 +3,12 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 #include "demo/builder.hpp"
+#include "demo/demo_path.hpp"
+#include "demo/run_steps.hpp"
 #include "host/commands.hpp"
 #include "host/demo_consumer_update.hpp"
 #include "host/demo_consumption.hpp"
@@ -15,6 +18,7 @@
 #include "host/variant_text.hpp"
 #include "platform/ado/recordset.hpp"
 #include "platform/com/inproc_server.hpp"
+#include "platform/files/held_folder.hpp"
 
 namespace host {
 namespace {
@@ -153,7 +157,8 @@ int32_t tableRows(const std::string& connectionString, const std::string& table)
 
 int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedConsumers) {
     try {
-        const std::string file = std::filesystem::absolute(databaseFile).string();
+        // The file the path leads to; a path a run cannot take is refused before anything is made.
+        const std::string file = kalvik::demo::demoFilePath(databaseFile).string();
         // Held to the end of the run: another run on the file, whatever its path is spelt like,
         // waits until this one is done.
         kalvik::demo::DemoLock lock(file, [&file] {
@@ -168,7 +173,10 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
                 std::cout << "Another connection has " << file << " open; waiting for it to close"
                           << std::endl;
             });
+        // Every step reaches the database through the folder the lock holds, whatever the
+        // folder's path leads to meanwhile, and first looks at it again.
         const std::string& connectionString = database.connectionString;
+        const auto nextStep = [&lock, &database] { kalvik::demo::beforeRunStep(lock, database); };
         if (generatedConsumers) {
             std::cout << "    with " << *generatedConsumers
                       << " generated consumers, their outages, flushings and ventilation\n";
@@ -178,6 +186,7 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         listClasses(registry);
 
         std::cout << "\nJournal: Open_RST.LogFileVs_FSB, S_Vs_FSB and LogFileVs\n";
+        nextStep();
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. начало", ""});
         callWithTexts(registry, "Open_RST", "S_Vs_FSB",
@@ -191,20 +200,29 @@ int runDemo(const std::string& databaseFile, std::optional<int32_t> generatedCon
         for (const SampleCall& sample : kSampleCalls)
             runSample(registry, sample);
         // The month's calculations in their order, then the revisions.
-        bool calculated = runLoadUpdateDemo(registry, connectionString);
-        calculated = runConsumerUpdateDemo(registry, connectionString) && calculated;
-        calculated = runVentilationDemo(registry, connectionString) && calculated;
-        calculated =
-            runConsumptionDemo(registry, connectionString, ConsumptionRuns::Month) && calculated;
-        calculated = runSteamDemo(registry, connectionString) && calculated;
-        calculated = runVentilationRevisionsDemo(registry, connectionString) && calculated;
-        calculated = runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions) &&
-                     calculated;
+        const std::function<bool()> calculations[] = {
+            [&] { return runLoadUpdateDemo(registry, connectionString); },
+            [&] { return runConsumerUpdateDemo(registry, connectionString); },
+            [&] { return runVentilationDemo(registry, connectionString); },
+            [&] { return runConsumptionDemo(registry, connectionString, ConsumptionRuns::Month); },
+            [&] { return runSteamDemo(registry, connectionString); },
+            [&] { return runVentilationRevisionsDemo(registry, connectionString); },
+            [&] {
+                return runConsumptionDemo(registry, connectionString, ConsumptionRuns::Revisions);
+            },
+        };
+        bool calculated = true;
+        for (const std::function<bool()>& calculation : calculations) {
+            nextStep();
+            calculated = calculation() && calculated;
+        }
 
+        nextStep();
         callWithTexts(registry, "Open_RST", "LogFileVs_FSB",
                       {connectionString, "kalvik demo. конец", ""});
+        // Where the file is by now: its folder may have been moved during the run.
         std::cout << "\nJournal: " << tableRows(connectionString, "FSB") << " rows in table FSB of "
-                  << file << '\n';
+                  << files::shownPath(lock.reach()).string() << '\n';
         return calculated ? 0 : 1;
     } catch (...) {
         return reportError();

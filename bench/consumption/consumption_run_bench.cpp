@@ -32,7 +32,7 @@ constexpr double kRevisionRatioTarget = 2;
 // The ventilation results of the month, which the consumption sums.
 void runVentilation(const std::string& file) {
     kalvik::Ras_Vent ventilation;
-    ventilation.Ras_Calc_Vent("Provider=SQLite;Data Source=" + file, 0, 3, 3, 3, "",
+    ventilation.Ras_Calc_Vent(ado::sqliteConnectionString(file), 0, 3, 3, 3, "",
                               oleaut::DateSerial(2009, 1, 1), oleaut::DateSerial(2009, 1, 31), 0,
                               0);
 }

@@ -1,6 +1,7 @@
 #include "library/services/text_log.hpp"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,6 +28,22 @@ std::filesystem::path fromEnvironment(const char* variable) {
                             oleaut::echoedPath(file.string()) + "\": " + std::strerror(error));
 }
 
+// What a file that is not a regular one is, for the message refusing it.
+const char* kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    return "no regular file";
+}
+
+[[noreturn]] void notAFile(const std::filesystem::path& file, mode_t mode) {
+    throw oleaut::Error(oleaut::kPathFileAccessError,
+                        "Path/File access error: cannot append to \"" + file.string() +
+                            "\": it is " + kindOf(mode) + ", not a regular file");
+}
+
 }  // namespace
 
 std::filesystem::path textLogFile() {
@@ -51,11 +68,18 @@ void appendTextLogLine(const std::string& line) {
     const std::filesystem::path file = textLogFile();
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
+    // The log is only ever a regular file (a symbolic link to one included): anything else is
+    // refused before it is opened, and, should it be put there meanwhile, once it is open, which
+    // never waits (a FIFO without a reader).
+    struct stat found {};
+    if (::stat(file.c_str(), &found) == 0 && !S_ISREG(found.st_mode)) notAFile(file, found.st_mode);
     // One write of the whole record on a file opened for appending: writers beside each other
     // never mix their lines.
     const files::Descriptor log(
-        ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
+        ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644));
     if (log.get() < 0) cannotAppend(file, errno);
+    if (::fstat(log.get(), &found) != 0) cannotAppend(file, errno);
+    if (!S_ISREG(found.st_mode)) notAFile(file, found.st_mode);
     const std::string record = line + "\r\n";
     const ssize_t written = ::write(log.get(), record.data(), record.size());
     if (written < 0) cannotAppend(file, errno);

@@ -11,7 +11,8 @@ namespace kalvik {
 std::filesystem::path textLogFile();
 
 // Appends the line and a carriage return and line feed in one write; fails with error 75 naming
-// the file when it cannot be appended to.
+// the file when it cannot be appended to, and at once when it is no regular file (a FIFO, a
+// device, a folder).
 void appendTextLogLine(const std::string& line);
 
 }  // namespace kalvik

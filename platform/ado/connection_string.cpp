@@ -154,6 +154,15 @@ std::string asciiLower(std::string_view text) {
     return result;
 }
 
+std::string quotedConnectionValue(std::string_view value) {
+    std::string quoted = "\"";
+    for (const char c : value) {
+        quoted += c;
+        if (c == '"') quoted += c;
+    }
+    return quoted + '"';
+}
+
 std::string maskedConnectionString(std::string_view text) {
     std::string masked;
     size_t pos = 0;

@@ -26,6 +26,10 @@ class ConnectionString {
     std::vector<std::pair<std::string, std::string>> pairs_;  // a repeated key: the last one counts
 };
 
+// A value written so that the string's reader gives back exactly it, whatever it holds (blanks at
+// either end, ";", "=", quotes, braces): in double quotes, a double quote inside doubled.
+std::string quotedConnectionValue(std::string_view value);
+
 // The text with the value of every Password and Pwd key replaced by "***", for messages; read
 // leniently, so that a malformed string is masked too.
 std::string maskedConnectionString(std::string_view text);

@@ -2,10 +2,12 @@
 // Errors raised by the database layer: ADO's numbers, a description that names the object
 // concerned, and the ADO object as the source.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "platform/ado/constants.hpp"
+#include "platform/files/held_folder.hpp"
 #include "platform/oleaut/error.hpp"
 #include "platform/oleaut/error_text.hpp"
 #include "platform/oleaut/text.hpp"
@@ -60,9 +62,10 @@ inline std::string inQuotes(std::string_view text) {
     return "\"" + oleaut::echoed(text) + "\"";
 }
 
-// A file's path quoted for a message: a long one is cut in its middle, the file's own name whole.
-inline std::string pathInQuotes(std::string_view path) {
-    return "\"" + oleaut::echoedPath(path) + "\"";
+// A file's path quoted for a message, as a user knows it: a path through a held folder is shown as
+// the folder's present path, and a long one is cut in its middle, the file's own name whole.
+inline std::string pathInQuotes(const std::filesystem::path& path) {
+    return "\"" + oleaut::echoedPath(files::shownPath(path).native()) + "\"";
 }
 
 // A recordset's source as failures name it: quoted, or "the recordset" when it has none.

@@ -1,7 +1,9 @@
 #pragma once
 // The embedded provider: "Provider=SQLite;Data Source=PATH".
 
+#include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,6 +14,12 @@
 struct sqlite3;
 
 namespace ado {
+
+// "Provider=SQLite;Data Source=PATH", the path quoted so that it reaches exactly that file.
+std::string sqliteConnectionString(const std::filesystem::path& file);
+
+// The longest path of a database file that SQLite opens, in bytes, its links resolved.
+[[nodiscard]] size_t longestSqlitePath() noexcept;
 
 // Opens a session on an existing SQLite database file; a missing or unreadable file, or one that
 // is not a database, fails with a message that names it.

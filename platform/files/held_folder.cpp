@@ -49,12 +49,18 @@ std::filesystem::path HeldFolder::reach(std::string_view name) const {
 }
 
 std::optional<FileId> HeldFolder::idOf(std::string_view name) const noexcept {
+    const std::optional<Named> found = namedAt(name);
+    if (!found) return std::nullopt;
+    return found->id;
+}
+
+std::optional<HeldFolder::Named> HeldFolder::namedAt(std::string_view name) const noexcept {
     const std::string named(name);
     struct stat found {};
     if (::fstatat(descriptor_.get(), named.c_str(), &found, AT_SYMLINK_NOFOLLOW) != 0) {
         return std::nullopt;
     }
-    return FileId{found.st_dev, found.st_ino};
+    return Named{{found.st_dev, found.st_ino}, found.st_nlink};
 }
 
 int HeldFolder::absence(std::string_view name) const noexcept {

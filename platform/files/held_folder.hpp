@@ -33,6 +33,12 @@ class HeldFolder {
     // As files::absence for a name in the folder: 0 when nothing is there, EEXIST when something
     // is, else the system's error for looking.
     [[nodiscard]] int absence(std::string_view name) const noexcept;
+    // The same with how many names (hard links) the file has, from one look.
+    struct Named {
+        FileId id;
+        nlink_t names = 0;
+    };
+    [[nodiscard]] std::optional<Named> namedAt(std::string_view name) const noexcept;
     // Whether a path still leads to the held folder.
     [[nodiscard]] bool isAt(const std::filesystem::path& folder) const noexcept;
 

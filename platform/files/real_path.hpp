@@ -12,4 +12,15 @@ namespace files {
 // at or the links go round.
 [[nodiscard]] std::optional<std::filesystem::path> realPath(const std::filesystem::path& path);
 
+// Why a path has no real path: the system's error and where it arose: the folder that cannot be
+// looked at (ENOENT: it does not exist), or the last link followed when links go round (ELOOP).
+// The target says where the path's last name leads when it is a symbolic link (else it is the
+// path). An error of 0 when the path has a real path.
+struct Unreachable {
+    int error = 0;
+    std::filesystem::path at;
+    std::filesystem::path target;
+};
+[[nodiscard]] Unreachable unreachable(const std::filesystem::path& path);
+
 }  // namespace files

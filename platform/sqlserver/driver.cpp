@@ -1,5 +1,6 @@
 #include "platform/sqlserver/driver.hpp"
 
+#include "platform/ado/connection_string.hpp"
 #include "platform/ado/provider.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/sqlserver/backup.hpp"
@@ -141,20 +142,12 @@ class ServerSession final : public ado::Session {
     // The connected database's file, opened on first use.
     ado::Session& database() {
         if (!open_) {
-            open_ = ado::openSqliteSession(
-                ado::ConnectionString::parse("Data Source=\"" + quoteDoubled(dataFile_) + "\""),
-                identity_);
+            open_ =
+                ado::openSqliteSession(ado::ConnectionString::parse(
+                                           "Data Source=" + ado::quotedConnectionValue(dataFile_)),
+                                       identity_);
         }
         return *open_;
-    }
-
-    static std::string quoteDoubled(const std::string& text) {
-        std::string result;
-        for (char c : text) {
-            result += c;
-            if (c == '"') result += c;
-        }
-        return result;
     }
 
     std::filesystem::path server_;

@@ -32,7 +32,7 @@ class MonthDatabase {
     std::string path = (std::filesystem::temp_directory_path() /
                         ("kalvik-bench-" + std::to_string(getpid()) + ".db"))
                            .string();
-    std::string connectionString = "Provider=SQLite;Data Source=" + path;
+    std::string connectionString = ado::sqliteConnectionString(path);
 
   private:
     MonthDatabase() {

@@ -1,8 +1,11 @@
 #include "library/services/open_rst.hpp"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "demo/builder.hpp"
@@ -284,6 +287,48 @@ TEST_F(OpenRst, LogFileVsCreatesTheFileAndAppendsOneLine) {
     text << std::ifstream(logFolder / "LogFile_Vs.Log", std::ios::binary).rdbuf();
     const std::string both = text.str();
     EXPECT_EQ(std::count(both.begin(), both.end(), '\n'), 2);
+}
+
+// Anything at the log's name but a regular file is refused at once, naming it; a symbolic link to
+// a regular file is written through.
+TEST_F(OpenRst, LogFileVsWritesOnlyIntoARegularFile) {
+    const auto logFolder = folder.path() / "log";
+    const auto log = logFolder / "LogFile_Vs.Log";
+    ScopedEnvironment logDir("KALVIK_LOG_DIR", logFolder.string());
+    std::string msg = "сообщение";
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* kind;  // nullptr: written
+    } cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(log.c_str(), 0644), 0); }, "a FIFO (named pipe)"},
+        {"a folder", [&] { std::filesystem::create_directories(log); }, "a folder"},
+        {"a link to a device", [&] { std::filesystem::create_symlink("/dev/null", log); },
+         "a character device"},
+        {"a link to a file",
+         [&] {
+             std::ofstream(folder.path() / "kept.log") << "";
+             std::filesystem::create_symlink(folder.path() / "kept.log", log);
+         },
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(logFolder);
+        std::filesystem::create_directory(logFolder);
+        c.make();
+        if (!c.kind) {
+            openRst.LogFileVs(connString, msg);
+            EXPECT_TRUE(testing_support::fileContents(folder.path() / "kept.log")
+                            .ends_with("сообщение\r\n"));
+            continue;
+        }
+        const oleaut::Error error = errorOf([&] { openRst.LogFileVs(connString, msg); });
+        EXPECT_EQ(error.number(), oleaut::kPathFileAccessError);
+        EXPECT_EQ(error.description(), "Path/File access error: cannot append to \"" +
+                                           log.string() + "\": it is " + c.kind +
+                                           ", not a regular file");
+    }
 }
 
 TEST_F(OpenRst, LogFileVsWithoutAnyLogFolderFails) {

@@ -67,4 +67,29 @@ INSTANTIATE_TEST_SUITE_P(Malformed, MalformedConnectionString,
                                            "Data Source='a' b"),
                          kalvik::test::NamedByPrinting{});
 
+// A path with what the reader trims or ends a value at reads back as exactly that path, and the
+// string's other keys stay as they are.
+TEST(QuotedConnectionValue, ReadsBackAsTheValueGiven) {
+    const char* values[] = {"/d/user.db ",
+                            " /d/user.db",
+                            "/d/user.db\t",
+                            "/d/x;y.db",
+                            "/d/x;Data Source=/e/v.db",
+                            "/d/a=b.db",
+                            "/d/it's.db",
+                            "/d/\"q\".db",
+                            "/d/\"",
+                            "/d/{b}.db",
+                            "",
+                            "/d/\"';{}= ;x"};
+    for (const char* value : values) {
+        SCOPED_TRACE(value);
+        const ConnectionString parsed = ConnectionString::parse(
+            "Provider=SQLite;Data Source=" + ado::quotedConnectionValue(value) + ";User ID=u");
+        EXPECT_EQ(parsed.get("Data Source"), value);
+        EXPECT_EQ(parsed.get("User ID"), "u");
+        EXPECT_EQ(parsed.pairs().size(), 3U);
+    }
+}
+
 }  // namespace

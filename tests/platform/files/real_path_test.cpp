@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fstream>
 
 #include "tests/support/temporary_directory.hpp"
@@ -48,8 +49,29 @@ TEST(RealPath, IsNothingWithoutAFolderOrWhenLinksGoRound) {
     const fs::path dir = temp.path();
     fs::create_symlink("b", dir / "a");
     fs::create_symlink("a", dir / "b");
+    fs::create_symlink("none/x", dir / "dangling");
     EXPECT_EQ(files::realPath(dir / "a"), std::nullopt);
     EXPECT_EQ(files::realPath(dir / "none" / "x"), std::nullopt);
+    const struct {
+        const char* spelt;
+        int error;
+        const char* at;
+        const char* target;
+    } reasons[] = {
+        {"none/x", ENOENT, "none", "none/x"},
+        {"dangling", ENOENT, "none", "none/x"},
+        {"d/x", 0, "", ""},
+    };
+    fs::create_directory(dir / "d");
+    for (const auto& reason : reasons) {
+        SCOPED_TRACE(reason.spelt);
+        const files::Unreachable why = files::unreachable(dir / reason.spelt);
+        EXPECT_EQ(why.error, reason.error);
+        if (reason.error == 0) continue;
+        EXPECT_EQ(why.at, dir / reason.at);
+        EXPECT_EQ(why.target, dir / reason.target);
+    }
+    EXPECT_EQ(files::unreachable(dir / "a").error, ELOOP);
 }
 
 }  // namespace
