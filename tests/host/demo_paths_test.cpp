@@ -122,8 +122,12 @@ TEST_F(KalvikDemoPaths, APathARunCannotTakeIsRefusedBeforeAnythingIsMade) {
         {"none/x.db", "none/x.db: the folder " + (dir / "none").string() + " does not exist"},
         {"file/x.db", "file/x.db: " + (dir / "file").string() + " is not a folder"},
         {"folder", "folder is a folder, not a database file"},
-        {"bad\xff.db", "the path bad\xff.db is not valid UTF-8, which a connection string must be"},
-        {tooLong.string(), "the path " + tooLong.string() +
+        {"bad\xff.db",
+         "the path bad\uFFFD.db is not valid UTF-8, which a connection string must be"},
+        // A path longer than an error shows is cut in its middle: its first and last 100
+        // characters, the name whole.
+        {tooLong.string(), "the path " + tooLong.string().substr(0, 100) + "\u2026" +
+                               tooLong.string().substr(tooLong.string().size() - 100) +
                                " is too long for SQLite: with the run's \".building\" it is 505 "
                                "bytes long, and SQLite takes 504 at most"},
         {longName, "the name " + longName +
