@@ -4,6 +4,7 @@
 
 #include "platform/ado/errors.hpp"
 #include "platform/ado/sqlite_database.hpp"
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_values.hpp"
 
 namespace ado::sqlite {
@@ -35,13 +36,9 @@ File::File(const std::filesystem::path& path, Mode mode) : path_(path) {
     if (mode != Mode::Create && !std::filesystem::is_regular_file(path, ec)) {
         failOpen(path, "the file does not exist");
     }
-    const int rc =
-        sqlite3_open_v2(path.c_str(), &db_, flagsOf(mode) | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-        sqlite3_close_v2(db_);
-        failOpen(path, why);
-    }
+    std::string why;
+    db_ = openFile(path, flagsOf(mode) | SQLITE_OPEN_NOMUTEX, why);
+    if (!db_) failOpen(path, why);
     sqlite3_busy_timeout(db_, 30000);
     if (sqlite3_exec(db_, "PRAGMA schema_version", nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close_v2(db_);

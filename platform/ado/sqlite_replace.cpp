@@ -17,8 +17,10 @@
 #include <utility>
 
 #include "platform/ado/errors.hpp"
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_replace_seam.hpp"
+#include "platform/files/held_folder.hpp"
 #include "platform/files/identity.hpp"
 #include "platform/oleaut/text.hpp"
 
@@ -36,8 +38,18 @@ constexpr std::chrono::milliseconds kInUsePoll{100};
 // SQLite's message as a failure shows it: a damaged file's schema is echoed in it, so that it is
 // cut as any echoed value and its bytes that are no UTF-8 are shown as U+FFFD.
 std::string messageOf(sqlite3* db, int rc) {
-    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(message ? message : "")));
+    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(sqlite::whyFailed(db, rc))));
+}
+
+// Opens a file through the door; fails naming it.
+[[nodiscard]] sqlite3* openOrFail(const std::string& path, int flags, const std::string& target) {
+    std::string why;
+    sqlite3* db = sqlite::openFile(path, flags, why);
+    if (!db) {
+        failReplace(target, inQuotes(files::shownPath(path).string()) + ": " +
+                                oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why))));
+    }
+    return db;
 }
 
 bool isDamage(int rc) {
@@ -114,13 +126,8 @@ class ExclusiveHold {
     // A backup into a WAL database keeps its page size and refuses another: where the sizes
     // differ, the copy goes through a rollback journal, the held file out of WAL meanwhile.
     void takeContentOf(const std::string& source) {
-        sqlite3* from = nullptr;
-        int rc = sqlite3_open_v2(source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr);
-        if (rc != SQLITE_OK) {
-            const std::string why = messageOf(from, rc);
-            sqlite3_close_v2(from);
-            failReplace(target_, inQuotes(source) + ": " + why);
-        }
+        sqlite3* from = openOrFail(source, SQLITE_OPEN_READONLY, target_);
+        int rc = SQLITE_OK;
         const bool otherPageSize = pageSizeOf(from) != pageSizeOf(db_);
         const std::string journal = path_ + "-journal";
         const bool journalAbsent = files::absence(journal) == 0;
@@ -157,9 +164,8 @@ class ExclusiveHold {
     // open. Reading the file in exclusive locking mode takes the exclusive lock, and keeps the WAL
     // index in the handle's own memory, never in the -shm file that other connections share.
     bool tryLock() {
-        int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc != SQLITE_OK) fail(rc, messageOf(db_, rc));
-        rc = run(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
+        db_ = openOrFail(path_, SQLITE_OPEN_READWRITE, target_);
+        const int rc = run(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
         if (rc == SQLITE_OK) return true;
         if ((rc & 0xff) != SQLITE_BUSY) fail(rc, messageOf(db_, rc));
         sqlite3_close_v2(db_);
@@ -194,10 +200,13 @@ class ExclusiveHold {
 class RawHold {
   public:
     RawHold(const std::string& path, const std::function<void()>& whenInUse) {
-        int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc == SQLITE_OK) {
-            rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
+        std::string why;
+        db_ = sqlite::openFile(path, SQLITE_OPEN_READWRITE, why);
+        if (!db_) {
+            error_ = oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why)));
+            return;
         }
+        int rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
         if (rc != SQLITE_OK || !file_ || !file_->pMethods) {
             error_ = messageOf(db_, rc == SQLITE_OK ? SQLITE_CANTOPEN : rc);
             return;
@@ -302,6 +311,7 @@ bool placeWhereNoFileIs(const std::string& source, const std::string& target) {
 
 SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& target,
                                  const std::function<void()>& whenInUse) {
+    reachPlacing();
     // Side files without their main file would be read as the new file's: they are nobody's to
     // remove here.
     if (files::absence(target) == 0) {

@@ -22,6 +22,7 @@
 #include "platform/ado/recordset.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_replace_seam.hpp"
+#include "platform/ado/sqlite_vfs.hpp"
 #include "platform/oleaut/text.hpp"
 #include "tests/support/temporary_directory.hpp"
 
@@ -55,9 +56,9 @@ struct RawConnection {
     sqlite3* db = nullptr;
 };
 
-// Counts the openings of one database file by the connections of this process, through a VFS of
-// SQLite's own made the default for as long as it lives: a replacement that waits for a target in
-// use opens it again at each look.
+// Counts the openings of one database file by the connections of this process, through a VFS over
+// the system's own that takes its name for as long as it lives: a replacement that waits for a
+// target in use opens it again at each look.
 class OpeningsCounted {
   public:
     explicit OpeningsCounted(const fs::path& file) {
@@ -66,14 +67,12 @@ class OpeningsCounted {
         device_ = counted.st_dev;
         inode_ = counted.st_ino;
         vfs_ = *real_;
-        vfs_.zName = "openings-counted";
         vfs_.xOpen = open;
         counting_ = this;
-        sqlite3_vfs_register(&vfs_, 1);
+        sqlite3_vfs_register(&vfs_, 0);  // found before the system's VFS of the same name
     }
     ~OpeningsCounted() {
         sqlite3_vfs_unregister(&vfs_);
-        sqlite3_vfs_register(real_, 1);
         counting_ = nullptr;
     }
     OpeningsCounted(const OpeningsCounted&) = delete;
@@ -92,7 +91,7 @@ class OpeningsCounted {
     }
 
     static inline OpeningsCounted* counting_ = nullptr;
-    sqlite3_vfs* const real_ = sqlite3_vfs_find(nullptr);
+    sqlite3_vfs* const real_ = ado::sqlite::guardedVfs();
     sqlite3_vfs vfs_{};
     dev_t device_ = 0;
     ino_t inode_ = 0;
