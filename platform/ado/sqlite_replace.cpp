@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/ado/errors.hpp"
+#include "platform/ado/sqlite_facts.hpp"
 #include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_replace_seam.hpp"
@@ -50,6 +51,16 @@ std::string messageOf(sqlite3* db, int rc) {
                                 oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why))));
     }
     return db;
+}
+
+// The number of names of a held file; fails when its path no longer leads to it.
+[[nodiscard]] nlink_t namesOrFail(sqlite3* db, const std::string& path, const std::string& target) {
+    const std::optional<nlink_t> names = sqlite::namesThrough(db, path);
+    if (!names) {
+        failReplace(target, inQuotes(files::shownPath(path).string()) +
+                                " was moved away or replaced while it was held");
+    }
+    return *names;
 }
 
 bool isDamage(int rc) {
@@ -100,14 +111,17 @@ class ExclusiveHold {
         return hold;
     }
 
-    // The file held once no other connection has it open, calling whenInUse before each wait.
+    // The file held once no other connection has it open, calling whenInUse before each wait,
+    // and taken by judge before anything of it is changed.
     [[nodiscard]] static ExclusiveHold waitFor(const std::string& path, const std::string& target,
+                                               const SqliteFileJudge& judge,
                                                const std::function<void()>& whenInUse) {
         ExclusiveHold hold(path, target);
         while (!hold.tryLock()) {
             if (whenInUse) whenInUse();
             std::this_thread::sleep_for(kInUsePoll);
         }
+        judge(hold.facts());
         hold.foldOrFail();
         return hold;
     }
@@ -159,6 +173,21 @@ class ExclusiveHold {
   private:
     ExclusiveHold(std::string path, std::string target)
         : path_(std::move(path)), target_(std::move(target)) {}
+
+    // What the held file is, read through the hold.
+    [[nodiscard]] SqliteFileFacts facts() {
+        SqliteFileFacts facts;
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, "PRAGMA application_id", -1, &statement, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            facts.applicationId = static_cast<uint32_t>(sqlite3_column_int64(statement, 0));
+        }
+        sqlite3_finalize(statement);
+        facts.tables = sqlite::tablesThrough(db_);
+        facts.names = namesOrFail(db_, path_, target_);
+        return facts;
+    }
 
     // Whether the lock is held; false, the file closed again, while another connection has it
     // open. Reading the file in exclusive locking mode takes the exclusive lock, and keeps the WAL
@@ -232,6 +261,8 @@ class RawHold {
     RawHold(const RawHold&) = delete;
     RawHold& operator=(const RawHold&) = delete;
 
+    sqlite3* handle() const noexcept { return db_; }
+
     // What kept the lock from being taken; empty once held.
     const std::string& error() const noexcept { return error_; }
 
@@ -273,11 +304,12 @@ class RawHold {
 };
 
 // Writes source over a target that SQLite found damaged, once no connection has it open, when its
-// header carries source's application id. Its side files go first, so that a kill on the way
-// leaves it damaged and marked, to be written over by the next replacement, never an old WAL or
-// journal to be replayed into the new content; nobody has them open while the file is held.
+// header carries source's application id and judge takes it. Its side files go first, so that a
+// kill on the way leaves it damaged and marked, to be written over by the next replacement, never
+// an old WAL or journal to be replayed into the new content; nobody has them open while the file is
+// held.
 void writeOverDamaged(const std::string& source, const std::string& target, const std::string& why,
-                      const std::function<void()>& whenInUse) {
+                      const SqliteFileJudge& judge, const std::function<void()>& whenInUse) {
     const std::string damaged = "the file is damaged (" + why + ")";
     RawHold held(target, whenInUse);
     if (!held.error().empty()) failReplace(target, damaged + ": " + held.error());
@@ -285,6 +317,7 @@ void writeOverDamaged(const std::string& source, const std::string& target, cons
     if (!mark || *mark == 0 || held.applicationId() != mark) {
         failReplace(target, damaged + "; delete it or name another file");
     }
+    judge({held.applicationId(), namesOrFail(held.handle(), target, target), std::nullopt});
     removeSideFiles(target);
     if (const int rc = held.writeOver(source)) {
         failReplace(target, damaged + " and cannot be written over: " + sqlite3_errstr(rc));
@@ -310,6 +343,7 @@ bool placeWhereNoFileIs(const std::string& source, const std::string& target) {
 }  // namespace
 
 SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& target,
+                                 const SqliteFileJudge& judge,
                                  const std::function<void()>& whenInUse) {
     reachPlacing();
     // Side files without their main file would be read as the new file's: they are nobody's to
@@ -335,9 +369,9 @@ SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& t
             told = true;
         };
         try {
-            ExclusiveHold::waitFor(target, target, tellOnce).takeContentOf(source);
+            ExclusiveHold::waitFor(target, target, judge, tellOnce).takeContentOf(source);
         } catch (const Damaged& damaged) {
-            writeOverDamaged(source, target, damaged.why, tellOnce);
+            writeOverDamaged(source, target, damaged.why, judge, tellOnce);
         }
         removeSqliteDatabase(source);
     }

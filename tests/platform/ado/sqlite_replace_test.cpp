@@ -32,6 +32,9 @@ using testing_support::TemporaryDirectory;
 namespace fs = std::filesystem;
 constexpr auto kPatience = std::chrono::seconds(20);
 
+// A judge that takes any file in place of which a replacement puts its database.
+const ado::SqliteFileJudge takeAny = [](const ado::SqliteFileFacts&) {};
+
 // A database holding one value, in WAL mode as the provider leaves every file.
 void makeDatabase(const fs::path& path, const std::string& value) {
     ado::createSqliteDatabase(path.string());
@@ -140,7 +143,7 @@ TEST(SqliteReplace, WaitsWhileAnotherConnectionHasTheTargetOpen) {
         std::promise<void> waiting;
         std::future<void> told = waiting.get_future();
         std::future<void> replaced = std::async(std::launch::async, [&] {
-            ado::replaceSqliteDatabase(source.string(), target.string(),
+            ado::replaceSqliteDatabase(source.string(), target.string(), takeAny,
                                        [&waiting] { waiting.set_value(); });
         });
         ASSERT_EQ(told.wait_for(kPatience), std::future_status::ready);
@@ -180,7 +183,7 @@ TEST(SqliteReplace, AConnectionThatOpenedTheTargetBeforeReadingWorksOnTheNewCont
     makeDatabase(source, "new");
     RawConnection early(target);
 
-    ado::replaceSqliteDatabase(source.string(), target.string());
+    ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
     ASSERT_EQ(early.exec("INSERT INTO t VALUES ('written')"), SQLITE_OK);
     EXPECT_EQ(early.exec("SELECT * FROM gone"), SQLITE_ERROR);
     EXPECT_EQ(valueAt(target), "new");
@@ -189,7 +192,7 @@ TEST(SqliteReplace, AConnectionThatOpenedTheTargetBeforeReadingWorksOnTheNewCont
     const fs::path fresh = folder.path() / "fresh.db";
     makeDatabase(source, "newer");
     const ino_t built = inode(source);
-    ado::replaceSqliteDatabase(source.string(), fresh.string());
+    ado::replaceSqliteDatabase(source.string(), fresh.string(), takeAny);
     EXPECT_EQ(inode(fresh), built);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(valueAt(fresh), "newer");
@@ -225,7 +228,7 @@ TEST(SqliteReplace, ACommittedCopyIsTheReplacementWhenFoldingItsWalFails) {
         });
         int status = 0;
         try {
-            ado::replaceSqliteDatabase(source.string(), target.string());
+            ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
         } catch (const oleaut::Error&) {
             status = 1;
         }
@@ -289,7 +292,7 @@ TEST(SqliteReplace, ADamagedTargetIsWrittenOverWhenItsHeaderCarriesTheSourcesMar
         }
         const std::string damaged = testing_support::fileContents(target);
         try {
-            ado::replaceSqliteDatabase(source.string(), target.string());
+            ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
             EXPECT_TRUE(c.writtenOver);
             EXPECT_EQ(valueAt(target), "new");
             EXPECT_EQ(valueAt(target, "PRAGMA integrity_check"), "ok");
@@ -320,7 +323,7 @@ TEST(SqliteReplace, ATargetOfAnotherPageSizeGetsTheSources) {
     ASSERT_EQ(valueAt(target, "PRAGMA page_size"), "8192");
     makeDatabase(source, "new");
     const std::string sourcePageSize = valueAt(source, "PRAGMA page_size");
-    ado::replaceSqliteDatabase(source.string(), target.string());
+    ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
     EXPECT_FALSE(fs::exists(target.string() + "-journal"));
     EXPECT_EQ(valueAt(target), "new");
     EXPECT_EQ(valueAt(target, "PRAGMA page_size"), sourcePageSize);
@@ -338,7 +341,8 @@ TEST(SqliteReplace, FailsWhereSideFilesLieWithoutTheirDatabase) {
         const fs::path source = folder.path() / "source.db";
         makeDatabase(source, "new");
         std::ofstream(side) << "a file of someone else's";
-        EXPECT_THROW(ado::replaceSqliteDatabase(source.string(), target.string()), oleaut::Error);
+        EXPECT_THROW(ado::replaceSqliteDatabase(source.string(), target.string(), takeAny),
+                     oleaut::Error);
         EXPECT_EQ(testing_support::fileContents(side), "a file of someone else's");
         EXPECT_FALSE(fs::exists(target));
     }
@@ -355,12 +359,12 @@ TEST(SqliteReplace, TheHoldItGivesKeepsTheTargetInUse) {
     makeDatabase(first, "first");
     makeDatabase(second, "second");
     std::optional<ado::SqliteHold> hold(
-        std::in_place, ado::replaceSqliteDatabase(first.string(), target.string()));
+        std::in_place, ado::replaceSqliteDatabase(first.string(), target.string(), takeAny));
     EXPECT_TRUE(hold->holds());
     std::promise<void> waiting;
     std::future<void> told = waiting.get_future();
     std::future<void> replaced = std::async(std::launch::async, [&] {
-        ado::replaceSqliteDatabase(second.string(), target.string(),
+        ado::replaceSqliteDatabase(second.string(), target.string(), takeAny,
                                    [&waiting] { waiting.set_value(); });
     });
     ASSERT_EQ(told.wait_for(kPatience), std::future_status::ready);
