@@ -143,8 +143,6 @@ class ExclusiveHold {
         sqlite3* from = openOrFail(source, SQLITE_OPEN_READONLY, target_);
         int rc = SQLITE_OK;
         const bool otherPageSize = pageSizeOf(from) != pageSizeOf(db_);
-        const std::string journal = path_ + "-journal";
-        const bool journalAbsent = files::absence(journal) == 0;
         rc = otherPageSize ? run(db_, "PRAGMA journal_mode=DELETE") : SQLITE_OK;
         if (rc == SQLITE_OK) {
             sqlite3_backup* copy = sqlite3_backup_init(db_, "main", from, "main");
@@ -159,10 +157,12 @@ class ExclusiveHold {
         if (rc != SQLITE_OK) fail(rc, why);
         reachCopyCommitted();
         if (otherPageSize) {
-            // Back to WAL, where the file stays whole; the journal this handle made is empty now
-            // and nobody else can have it open while the file is held.
-            (void)run(db_, "PRAGMA journal_mode=WAL");
-            if (journalAbsent) ::unlink(journal.c_str());
+            // Back to WAL, where the file stays whole. SQLite closes the journal as it goes, which
+            // is then empty, or a killed copy's that the hold has rolled back: nobody else can
+            // have it open while the file is held, and it goes.
+            if (run(db_, "PRAGMA journal_mode=WAL") == SQLITE_OK) {
+                ::unlink((path_ + "-journal").c_str());
+            }
         } else {
             // Committed, the copy is the replacement: a fold that fails (a full disk) leaves the
             // file whole through its WAL, which the next connection reads and folds in.

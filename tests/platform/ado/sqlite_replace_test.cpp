@@ -330,6 +330,37 @@ TEST(SqliteReplace, ATargetOfAnotherPageSizeGetsTheSources) {
     EXPECT_EQ(valueAt(target, "PRAGMA journal_mode"), "wal");
 }
 
+// A copy of another page size killed at a write leaves its journal, which the next replacement
+// rolls back under its hold: that replacement removes it.
+TEST(SqliteReplace, TheJournalOfAKilledCopyIsRemovedByTheReplacementThatRollsItBack) {
+    TemporaryDirectory folder;
+    const fs::path target = folder.path() / "target.db";
+    const fs::path source = folder.path() / "source.db";
+    makeDatabase(target, "old");
+    {
+        RawConnection connection(target);
+        ASSERT_EQ(connection.exec("PRAGMA journal_mode=DELETE; PRAGMA page_size=8192; VACUUM"),
+                  SQLITE_OK);
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        RawConnection connection(target);
+        connection.exec(
+            "PRAGMA cache_size=1; BEGIN; CREATE TABLE filler(x TEXT); WITH RECURSIVE "
+            "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) INSERT "
+            "INTO filler SELECT printf('%0100d', i) FROM n");
+        ::_exit(0);  // killed before the commit
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(fs::exists(target.string() + "-journal"));
+    makeDatabase(source, "new");
+    ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
+    EXPECT_FALSE(fs::exists(target.string() + "-journal"));
+    EXPECT_EQ(valueAt(target), "new");
+    EXPECT_EQ(valueAt(target, "PRAGMA integrity_check"), "ok");
+}
+
 // Side files without their database would be read as the new database's: the replacement fails
 // and leaves them as they are.
 TEST(SqliteReplace, FailsWhereSideFilesLieWithoutTheirDatabase) {
