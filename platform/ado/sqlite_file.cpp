@@ -6,12 +6,14 @@
 #include "platform/ado/sqlite_database.hpp"
 #include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_values.hpp"
+#include "platform/files/held_folder.hpp"
 
 namespace ado::sqlite {
 namespace {
 
 [[noreturn]] void failOpen(const std::filesystem::path& path, const std::string& why) {
-    throw adoError(adErrProviderFailed, "cannot open " + inQuotes(path.string()) + ": " + why,
+    throw adoError(adErrProviderFailed,
+                   "cannot open " + inQuotes(files::shownPath(path).string()) + ": " + why,
                    "SQLite");
 }
 
@@ -52,7 +54,7 @@ File::~File() {
 
 RowSet File::run(const std::string& sql, const std::vector<oleaut::Variant>& values) {
     // The statements are this layer's own: a failure names the file, never the statement's text.
-    const std::string what = "a statement on " + inQuotes(path_.string());
+    const std::string what = "a statement on " + inQuotes(files::shownPath(path_).string());
     std::vector<Binding> bindings;
     bindings.reserve(values.size());
     for (const oleaut::Variant& value : values)

@@ -32,8 +32,10 @@ namespace {
 constexpr std::chrono::milliseconds kInUsePoll{100};
 
 [[noreturn]] void failReplace(const std::string& target, const std::string& why) {
-    throw adoError(adErrProviderFailed, "cannot replace database " + inQuotes(target) + ": " + why,
-                   "SQLite");
+    throw adoError(
+        adErrProviderFailed,
+        "cannot replace database " + inQuotes(files::shownPath(target).string()) + ": " + why,
+        "SQLite");
 }
 
 // SQLite's message as a failure shows it: a damaged file's schema is echoed in it, so that it is

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/ado/connection.hpp"
 #include "platform/ado/sqlite_file.hpp"
@@ -168,6 +169,20 @@ TEST(SqliteDoor, DeletesOnlyTheSideFilesOfADatabaseItHasOpen) {
         EXPECT_EQ(!std::filesystem::exists(c.file), c.deleted) << c.file;
         std::filesystem::remove(c.file);
     }
+}
+
+TEST(SqliteDoor, OpensNoSuperJournal) {
+    TemporaryDirectory folder;
+    const Victim victim(folder.path());
+    sqlite3_vfs* vfs = ado::sqlite::guardedVfs();
+    std::vector<char> file(static_cast<size_t>(vfs->szOsFile));
+    auto* opened = reinterpret_cast<sqlite3_file*>(file.data());
+    int flags = 0;
+    EXPECT_EQ(vfs->xOpen(vfs, victim.path.c_str(), opened,
+                         SQLITE_OPEN_READONLY | SQLITE_OPEN_SUPER_JOURNAL, &flags),
+              SQLITE_CANTOPEN);
+    EXPECT_EQ(opened->pMethods, nullptr);
+    ado::sqlite::clearVfsRefusal(vfs);
 }
 
 // A path through a held folder keeps reaching it after the folder is renamed and its path made a
