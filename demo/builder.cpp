@@ -1,14 +1,17 @@
 #include "demo/builder.hpp"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "demo/build_file.hpp"
 #include "demo/demo_files.hpp"
 #include "demo/foreign_file.hpp"
 #include "platform/ado/command.hpp"
 #include "platform/ado/sqlite_provider.hpp"
-#include "platform/files/identity.hpp"
 #include "platform/oleaut/error.hpp"
 
 namespace kalvik::demo {
@@ -52,8 +55,66 @@ void runFiles(ado::Connection& connection, Role role, const std::vector<ado::Bin
     }
 }
 
-bool isDemoDatabase(const std::string& file) {
-    return ado::sqliteApplicationId(file) == kDemoApplicationId;
+// The name of each table that a CREATE TABLE statement of a text makes, as written there:
+// "name", [name] or a bare name.
+void collectTableNames(std::string_view text, std::set<std::string>& names) {
+    constexpr std::string_view kCreate = "CREATE TABLE";
+    const auto upper = [](std::string_view s) {
+        std::string up(s);
+        std::transform(up.begin(), up.end(), up.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        return up;
+    };
+    const std::string upperText = upper(text);
+    for (size_t at = upperText.find(kCreate); at != std::string::npos;
+         at = upperText.find(kCreate, at + 1)) {
+        size_t begin = text.find_first_not_of(" \t\r\n", at + kCreate.size());
+        if (begin == std::string_view::npos) break;
+        if (upperText.compare(begin, 13, "IF NOT EXISTS") == 0) {
+            begin = text.find_first_not_of(" \t\r\n", begin + 13);
+            if (begin == std::string_view::npos) break;
+        }
+        const char open = text[begin];
+        const char close = open == '"' ? '"' : open == '[' ? ']' : open == '`' ? '`' : '\0';
+        const size_t end =
+            close ? text.find(close, begin + 1) : text.find_first_of(" \t\r\n(", begin);
+        if (end == std::string_view::npos) break;
+        names.emplace(close ? text.substr(begin + 1, end - begin - 1)
+                            : text.substr(begin, end - begin));
+    }
+}
+
+// The tables a build makes: procedures and those of every table file.
+const std::set<std::string>& tablesOfBuild() {
+    static const std::set<std::string> names = [] {
+        std::set<std::string> made;
+        collectTableNames(kProceduresTable, made);
+        for (const DemoFile& file : demoFiles()) {
+            if (roleOf(file) == Role::Tables) collectTableNames(file.text, made);
+        }
+        return made;
+    }();
+    return names;
+}
+
+// Whether a file is a demonstration database that a build may replace: it carries the mark, has
+// one name (SQLite keeps a WAL and its index per name, so that two names of one file do not
+// exclude each other's writers), and holds no table a build does not make (a backup of one holds
+// its list of files, a user's copy the tables added). Else fails with error 58 naming it.
+void judgeDemoFile(const std::string& file, const ado::SqliteFileFacts& facts) {
+    if (facts.applicationId != kDemoApplicationId) {
+        refuseFile(file, "is not a demonstration database");
+    }
+    if (facts.names > 1) {
+        refuseFile(file, "has " + std::to_string(facts.names) +
+                             " names (hard links), under which SQLite cannot keep one database,");
+    }
+    for (const std::string& table : facts.tables.value_or(std::vector<std::string>{})) {
+        if (!tablesOfBuild().contains(table)) {
+            refuseFile(file, "holds the table \"" + table +
+                                 "\", which a kalvik demo build does not make,");
+        }
+    }
 }
 
 // The tables, procedures and rows of every subject in one transaction, in a new file. Closing the
@@ -83,20 +144,16 @@ DemoDatabase buildDemoDatabase(DemoLock& lock, std::optional<int32_t> largeConsu
                                const std::function<void()>& whenInUse) {
     const std::string file = lock.reach().string();
     if (const std::filesystem::path found = firstPresentOf(file); found == file) {
-        if (!isDemoDatabase(file)) refuseFile(file, "is not a demonstration database");
-        // SQLite keeps a WAL and its index per name, so that two names of one file do not
-        // exclude each other's writers.
-        if (const std::optional<nlink_t> names = files::linkCount(file); names && *names > 1) {
-            refuseFile(file,
-                       "has " + std::to_string(*names) +
-                           " names (hard links), under which SQLite cannot keep one database,");
-        }
+        judgeDemoFile(file, ado::sqliteFileFacts(file));
     } else if (!found.empty()) {
         refuseFile(found, "is not a side file of a kalvik demo database");
     }
     const BuildFile building(lock);
     build(building.path(), largeConsumers);
-    ado::SqliteHold held = ado::replaceSqliteDatabase(building.path(), file, whenInUse);
+    // Asked again under the placing's hold: a file may have been put at the path meanwhile.
+    ado::SqliteHold held = ado::replaceSqliteDatabase(
+        building.path(), file,
+        [&file](const ado::SqliteFileFacts& facts) { judgeDemoFile(file, facts); }, whenInUse);
     return {demoConnectionString(file), std::move(held),
             lock.folder().idOf(lock.name()).value_or(files::FileId{})};
 }

@@ -25,8 +25,10 @@ struct DemoDatabase {
 
 // Builds the database afresh in the locked file and returns its connection string. An existing
 // file is replaced only when this builder made it; any other file fails with error 58 and stays
-// untouched, and so does a demonstration database with more than one name (hard link), and a side
-// file (-wal, -shm, -journal) of the file where the file is not there. The build goes into
+// untouched, and so does a demonstration database with more than one name (hard link) or holding
+// a table that no build makes (a backup of one, a copy a user added to), and a side file (-wal,
+// -shm, -journal) of the file where the file is not there. What the file is is asked before the
+// build and again under the placing's hold, just before its content is taken. The build goes into
 // FILE.building beside it and, when whole, is copied into the file in one transaction (renamed to
 // it where no file is), so that the file is at every moment the earlier database or the new one;
 // a damaged demonstration database, which SQLite cannot read, is written over. A failed build

@@ -2,11 +2,14 @@
 
 #include <unistd.h>
 
-#include <map>
 #include <system_error>
+#include <unordered_map>
 
 #include "platform/ado/errors.hpp"
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_values.hpp"
+#include "platform/files/held_folder.hpp"
+#include "platform/files/identity.hpp"
 
 namespace ado::sqlite {
 namespace {
@@ -38,6 +41,7 @@ std::string execOrFail(sqlite3* db, const std::filesystem::path& file, const cha
         std::string why = message ? oleaut::echoed(message) : "unknown error";
         sqlite3_free(message);
         if (sqlite3_errcode(db) == SQLITE_NOTADB) why = "the file is not a database";
+        if (sqlite3_errcode(db) == SQLITE_CANTOPEN) why = whyFailed(db, SQLITE_CANTOPEN);
         failOpen(file, why);
     }
     return value;
@@ -69,16 +73,17 @@ sqlite3* openHandle(const std::filesystem::path& file) {
     if (std::filesystem::file_size(file, ec) == 0 && !ec) {
         failOpen(file, "the file is empty, not a database");
     }
+    // SQLite keeps a WAL per name, so that writers under two names of one file damage it.
+    if (const std::optional<nlink_t> names = files::linkCount(file); names && *names > 1) {
+        failOpen(file, "the file has " + std::to_string(*names) +
+                           " names (hard links), under which SQLite cannot keep one database");
+    }
     const bool readOnly = !writable(file);
-    sqlite3* db = nullptr;
     const int flags =
         (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX;
-    const int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        sqlite3_close_v2(db);
-        failOpen(file, why);
-    }
+    std::string why;
+    sqlite3* db = openFile(file, flags, why);
+    if (!db) failOpen(file, why);
     try {
         configure(db, file, readOnly);
     } catch (...) {
@@ -120,19 +125,30 @@ const std::shared_ptr<const ColumnSet>& Batch::columns(size_t index) {
 }
 
 std::shared_ptr<Database> Database::acquire(const std::filesystem::path& file) {
-    thread_local std::map<std::string, std::weak_ptr<Database>> pool;
+    // By what the file is: every spelling of its path, a link to it or a path through a held
+    // folder, reaches the one handle. A file that is not there is opened to fail naming it.
+    struct FileIdHash {
+        size_t operator()(const files::FileId& id) const noexcept {
+            return std::hash<uint64_t>{}(static_cast<uint64_t>(id.device) * 0x9E3779B97F4A7C15u ^
+                                         static_cast<uint64_t>(id.inode));
+        }
+    };
+    thread_local std::unordered_map<files::FileId, std::weak_ptr<Database>, FileIdHash> pool;
     std::error_code ec;
-    std::filesystem::path key = std::filesystem::weakly_canonical(file, ec);
-    if (ec) key = std::filesystem::absolute(file);
-    for (auto it = pool.begin(); it != pool.end();) {
-        it = it->second.expired() ? pool.erase(it) : std::next(it);
+    const std::filesystem::path absolute = std::filesystem::absolute(file, ec);
+    const std::filesystem::path& path = ec ? file : absolute;
+    const std::optional<files::FileId> key = files::idAt(path);
+    if (!key) {
+        sqlite3_close_v2(openHandle(path));  // fails naming the file
+        failOpen(path, "the file cannot be looked at");
     }
-    if (auto found = pool.find(key.string()); found != pool.end()) {
+    std::erase_if(pool, [](const auto& entry) { return entry.second.expired(); });
+    if (auto found = pool.find(*key); found != pool.end()) {
         if (auto shared = found->second.lock()) return shared;
     }
-    auto database = std::make_shared<Database>(openHandle(key), key);
+    auto database = std::make_shared<Database>(openHandle(path), path);
     registerFunctions(*database);
-    pool[key.string()] = database;
+    pool[*key] = database;
     return database;
 }
 
@@ -172,7 +188,7 @@ void raise(sqlite3* db, int code, const std::string& doing) {
         throw adoError(adErrQueryTimeout, "Query timeout expired while " + doing, "SQLite");
     }
     throw adoError(adErrCommandFailed,
-                   oleaut::echoed(sqlite3_errmsg(db)) + " (while " + doing + ")", "SQLite");
+                   oleaut::echoed(whyFailed(db, code)) + " (while " + doing + ")", "SQLite");
 }
 
 }  // namespace ado::sqlite

@@ -4,7 +4,9 @@
 
 #include "platform/ado/errors.hpp"
 #include "platform/ado/sqlite_database.hpp"
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_values.hpp"
+#include "platform/files/held_folder.hpp"
 
 namespace ado::sqlite {
 namespace {
@@ -35,13 +37,9 @@ File::File(const std::filesystem::path& path, Mode mode, int busyWaitMs) : path_
     if (mode != Mode::Create && !std::filesystem::is_regular_file(path, ec)) {
         failOpen(path, "the file does not exist");
     }
-    const int rc =
-        sqlite3_open_v2(path.c_str(), &db_, flagsOf(mode) | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
-        sqlite3_close_v2(db_);
-        failOpen(path, why);
-    }
+    std::string why;
+    db_ = openFile(path, flagsOf(mode) | SQLITE_OPEN_NOMUTEX, why);
+    if (!db_) failOpen(path, why);
     sqlite3_busy_timeout(db_, busyWaitMs);
     const int read = sqlite3_exec(db_, "PRAGMA schema_version", nullptr, nullptr, nullptr);
     if (read != SQLITE_OK) {
@@ -49,7 +47,7 @@ File::File(const std::filesystem::path& path, Mode mode, int busyWaitMs) : path_
         if ((read & 0xff) == SQLITE_BUSY) {
             throw FileBusyError(
                 adErrProviderFailed,
-                "cannot open " + inQuotes(path.string()) + ": another connection holds the file",
+                "cannot open " + pathInQuotes(path) + ": another connection holds the file",
                 "SQLite");
         }
         failOpen(path, "the file is not a database");

@@ -4,12 +4,15 @@
 
 #include <utility>
 
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 
 namespace ado {
 
 SqliteHold::SqliteHold(const std::string& path) {
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    std::string why;
+    db_ = sqlite::openFile(path, SQLITE_OPEN_READWRITE, why);
+    if (db_) {
         sqlite3_busy_timeout(db_, 30000);
         if (sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
             SQLITE_OK) {

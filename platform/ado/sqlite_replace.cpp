@@ -17,8 +17,11 @@
 #include <utility>
 
 #include "platform/ado/errors.hpp"
+#include "platform/ado/sqlite_facts.hpp"
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_replace_seam.hpp"
+#include "platform/files/held_folder.hpp"
 #include "platform/files/identity.hpp"
 #include "platform/oleaut/text.hpp"
 
@@ -36,8 +39,27 @@ constexpr std::chrono::milliseconds kInUsePoll{100};
 // SQLite's message as a failure shows it: a damaged file's schema is echoed in it, so that it is
 // cut as any echoed value and its bytes that are no UTF-8 are shown as U+FFFD.
 std::string messageOf(sqlite3* db, int rc) {
-    const char* message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(message ? message : "")));
+    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(sqlite::whyFailed(db, rc))));
+}
+
+// Opens a file through the door; fails naming it.
+[[nodiscard]] sqlite3* openOrFail(const std::string& path, int flags, const std::string& target) {
+    std::string why;
+    sqlite3* db = sqlite::openFile(path, flags, why);
+    if (!db) {
+        failReplace(target, pathInQuotes(path) + ": " +
+                                oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why))));
+    }
+    return db;
+}
+
+// The number of names of a held file; fails when its path no longer leads to it.
+[[nodiscard]] nlink_t namesOrFail(sqlite3* db, const std::string& path, const std::string& target) {
+    const std::optional<nlink_t> names = sqlite::namesThrough(db, path);
+    if (!names) {
+        failReplace(target, pathInQuotes(path) + " was moved away or replaced while it was held");
+    }
+    return *names;
 }
 
 bool isDamage(int rc) {
@@ -88,14 +110,17 @@ class ExclusiveHold {
         return hold;
     }
 
-    // The file held once no other connection has it open, calling whenInUse before each wait.
+    // The file held once no other connection has it open, calling whenInUse before each wait,
+    // and taken by judge before anything of it is changed.
     [[nodiscard]] static ExclusiveHold waitFor(const std::string& path, const std::string& target,
+                                               const SqliteFileJudge& judge,
                                                const std::function<void()>& whenInUse) {
         ExclusiveHold hold(path, target);
         while (!hold.tryLock()) {
             if (whenInUse) whenInUse();
             std::this_thread::sleep_for(kInUsePoll);
         }
+        judge(hold.facts());
         hold.foldOrFail();
         return hold;
     }
@@ -114,16 +139,9 @@ class ExclusiveHold {
     // A backup into a WAL database keeps its page size and refuses another: where the sizes
     // differ, the copy goes through a rollback journal, the held file out of WAL meanwhile.
     void takeContentOf(const std::string& source) {
-        sqlite3* from = nullptr;
-        int rc = sqlite3_open_v2(source.c_str(), &from, SQLITE_OPEN_READONLY, nullptr);
-        if (rc != SQLITE_OK) {
-            const std::string why = messageOf(from, rc);
-            sqlite3_close_v2(from);
-            failReplace(target_, pathInQuotes(source) + ": " + why);
-        }
+        sqlite3* from = openOrFail(source, SQLITE_OPEN_READONLY, target_);
+        int rc = SQLITE_OK;
         const bool otherPageSize = pageSizeOf(from) != pageSizeOf(db_);
-        const std::string journal = path_ + "-journal";
-        const bool journalAbsent = files::absence(journal) == 0;
         rc = otherPageSize ? run(db_, "PRAGMA journal_mode=DELETE") : SQLITE_OK;
         if (rc == SQLITE_OK) {
             sqlite3_backup* copy = sqlite3_backup_init(db_, "main", from, "main");
@@ -138,10 +156,12 @@ class ExclusiveHold {
         if (rc != SQLITE_OK) fail(rc, why);
         reachCopyCommitted();
         if (otherPageSize) {
-            // Back to WAL, where the file stays whole; the journal this handle made is empty now
-            // and nobody else can have it open while the file is held.
-            (void)run(db_, "PRAGMA journal_mode=WAL");
-            if (journalAbsent) ::unlink(journal.c_str());
+            // Back to WAL, where the file stays whole. SQLite closes the journal as it goes, which
+            // is then empty, or a killed copy's that the hold has rolled back: nobody else can
+            // have it open while the file is held, and it goes.
+            if (run(db_, "PRAGMA journal_mode=WAL") == SQLITE_OK) {
+                ::unlink((path_ + "-journal").c_str());
+            }
         } else {
             // Committed, the copy is the replacement: a fold that fails (a full disk) leaves the
             // file whole through its WAL, which the next connection reads and folds in.
@@ -153,13 +173,27 @@ class ExclusiveHold {
     ExclusiveHold(std::string path, std::string target)
         : path_(std::move(path)), target_(std::move(target)) {}
 
+    // What the held file is, read through the hold.
+    [[nodiscard]] SqliteFileFacts facts() {
+        SqliteFileFacts facts;
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, "PRAGMA application_id", -1, &statement, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            facts.applicationId = static_cast<uint32_t>(sqlite3_column_int64(statement, 0));
+        }
+        sqlite3_finalize(statement);
+        facts.tables = sqlite::tablesThrough(db_);
+        facts.names = namesOrFail(db_, path_, target_);
+        return facts;
+    }
+
     // Whether the lock is held; false, the file closed again, while another connection has it
     // open. Reading the file in exclusive locking mode takes the exclusive lock, and keeps the WAL
     // index in the handle's own memory, never in the -shm file that other connections share.
     bool tryLock() {
-        int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc != SQLITE_OK) fail(rc, messageOf(db_, rc));
-        rc = run(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
+        db_ = openOrFail(path_, SQLITE_OPEN_READWRITE, target_);
+        const int rc = run(db_, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT");
         if (rc == SQLITE_OK) return true;
         if ((rc & 0xff) != SQLITE_BUSY) fail(rc, messageOf(db_, rc));
         sqlite3_close_v2(db_);
@@ -194,10 +228,13 @@ class ExclusiveHold {
 class RawHold {
   public:
     RawHold(const std::string& path, const std::function<void()>& whenInUse) {
-        int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc == SQLITE_OK) {
-            rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
+        std::string why;
+        db_ = sqlite::openFile(path, SQLITE_OPEN_READWRITE, why);
+        if (!db_) {
+            error_ = oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why)));
+            return;
         }
+        int rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);
         if (rc != SQLITE_OK || !file_ || !file_->pMethods) {
             error_ = messageOf(db_, rc == SQLITE_OK ? SQLITE_CANTOPEN : rc);
             return;
@@ -222,6 +259,8 @@ class RawHold {
     }
     RawHold(const RawHold&) = delete;
     RawHold& operator=(const RawHold&) = delete;
+
+    sqlite3* handle() const noexcept { return db_; }
 
     // What kept the lock from being taken; empty once held.
     const std::string& error() const noexcept { return error_; }
@@ -264,11 +303,12 @@ class RawHold {
 };
 
 // Writes source over a target that SQLite found damaged, once no connection has it open, when its
-// header carries source's application id. Its side files go first, so that a kill on the way
-// leaves it damaged and marked, to be written over by the next replacement, never an old WAL or
-// journal to be replayed into the new content; nobody has them open while the file is held.
+// header carries source's application id and judge takes it. Its side files go first, so that a
+// kill on the way leaves it damaged and marked, to be written over by the next replacement, never
+// an old WAL or journal to be replayed into the new content; nobody has them open while the file is
+// held.
 void writeOverDamaged(const std::string& source, const std::string& target, const std::string& why,
-                      const std::function<void()>& whenInUse) {
+                      const SqliteFileJudge& judge, const std::function<void()>& whenInUse) {
     const std::string damaged = "the file is damaged (" + why + ")";
     RawHold held(target, whenInUse);
     if (!held.error().empty()) failReplace(target, damaged + ": " + held.error());
@@ -276,6 +316,7 @@ void writeOverDamaged(const std::string& source, const std::string& target, cons
     if (!mark || *mark == 0 || held.applicationId() != mark) {
         failReplace(target, damaged + "; delete it or name another file");
     }
+    judge({held.applicationId(), namesOrFail(held.handle(), target, target), std::nullopt});
     removeSideFiles(target);
     if (const int rc = held.writeOver(source)) {
         failReplace(target, damaged + " and cannot be written over: " + sqlite3_errstr(rc));
@@ -301,7 +342,9 @@ bool placeWhereNoFileIs(const std::string& source, const std::string& target) {
 }  // namespace
 
 SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& target,
+                                 const SqliteFileJudge& judge,
                                  const std::function<void()>& whenInUse) {
+    reachPlacing();
     // Side files without their main file would be read as the new file's: they are nobody's to
     // remove here.
     if (files::absence(target) == 0) {
@@ -326,9 +369,9 @@ SqliteHold replaceSqliteDatabase(const std::string& source, const std::string& t
             told = true;
         };
         try {
-            ExclusiveHold::waitFor(target, target, tellOnce).takeContentOf(source);
+            ExclusiveHold::waitFor(target, target, judge, tellOnce).takeContentOf(source);
         } catch (const Damaged& damaged) {
-            writeOverDamaged(source, target, damaged.why, tellOnce);
+            writeOverDamaged(source, target, damaged.why, judge, tellOnce);
         }
         removeSqliteDatabase(source);
     }

@@ -8,9 +8,27 @@ namespace {
 struct Hook {
     std::mutex mutex;
     std::function<void()> run;
+
+    void set(std::function<void()> hook) {
+        std::lock_guard lock(mutex);
+        run = std::move(hook);
+    }
+    void reach() {
+        std::function<void()> hook;
+        {
+            std::lock_guard lock(mutex);
+            hook = run;
+        }
+        if (hook) hook();
+    }
 };
 
-Hook& hook() {
+Hook& copyCommitted() {
+    static Hook instance;
+    return instance;
+}
+
+Hook& placing() {
     static Hook instance;
     return instance;
 }
@@ -18,22 +36,27 @@ Hook& hook() {
 }  // namespace
 
 ScopedCopyCommittedHook::ScopedCopyCommittedHook(std::function<void()> run) {
-    std::lock_guard lock(hook().mutex);
-    hook().run = std::move(run);
+    copyCommitted().set(std::move(run));
 }
 
 ScopedCopyCommittedHook::~ScopedCopyCommittedHook() {
-    std::lock_guard lock(hook().mutex);
-    hook().run = nullptr;
+    copyCommitted().set(nullptr);
 }
 
 void reachCopyCommitted() {
-    std::function<void()> run;
-    {
-        std::lock_guard lock(hook().mutex);
-        run = hook().run;
-    }
-    if (run) run();
+    copyCommitted().reach();
+}
+
+ScopedPlacingHook::ScopedPlacingHook(std::function<void()> run) {
+    placing().set(std::move(run));
+}
+
+ScopedPlacingHook::~ScopedPlacingHook() {
+    placing().set(nullptr);
+}
+
+void reachPlacing() {
+    placing().reach();
 }
 
 }  // namespace ado

@@ -1,6 +1,7 @@
 #pragma once
-// The replacement's test seam: a hook run once a copy into an existing database is committed and
-// before its WAL is folded into the file. Nothing runs unless a test asks.
+// The replacement's test seams: a hook run as the placing begins, before the target is looked at,
+// and one run once a copy into an existing database is committed and before its WAL is folded
+// into the file. Nothing runs unless a test asks.
 
 #include <functional>
 
@@ -17,5 +18,17 @@ class ScopedCopyCommittedHook {
 
 // Runs the hook set, if any.
 void reachCopyCommitted();
+
+// Runs the hook each time a placing begins, while the object lives.
+class ScopedPlacingHook {
+  public:
+    explicit ScopedPlacingHook(std::function<void()> hook);
+    ~ScopedPlacingHook();
+    ScopedPlacingHook(const ScopedPlacingHook&) = delete;
+    ScopedPlacingHook& operator=(const ScopedPlacingHook&) = delete;
+};
+
+// Runs the hook set, if any.
+void reachPlacing();
 
 }  // namespace ado

@@ -10,6 +10,7 @@
 #include "platform/ado/errors.hpp"
 #include "platform/ado/sqlite_database.hpp"
 #include "platform/ado/sqlite_inserter.hpp"
+#include "platform/ado/sqlite_open.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_values.hpp"
 
@@ -318,11 +319,10 @@ void createSqliteDatabase(const std::string& path, uint32_t applicationId) {
     // at once.
     const std::string setUp =
         "PRAGMA application_id=" + std::to_string(applicationId) + "; PRAGMA journal_mode=WAL";
-    sqlite3* db = nullptr;
-    int rc =
-        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_exec(db, setUp.c_str(), nullptr, nullptr, nullptr);
-    const std::string why = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    std::string why;
+    sqlite3* db = sqlite::openFile(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, why);
+    int rc = db ? sqlite3_exec(db, setUp.c_str(), nullptr, nullptr, nullptr) : SQLITE_CANTOPEN;
+    if (db && rc != SQLITE_OK) why = sqlite::whyFailed(db, rc);
     sqlite3_close_v2(db);
     if (rc != SQLITE_OK) {
         throw adoError(adErrProviderFailed,

@@ -22,6 +22,18 @@ bool systemReachesDescriptors() {
     return reaches;
 }
 
+// The end of the descriptor's number in a path spelt as reach() spells it, "/proc/self/fd/N...";
+// null when the path is not spelt so.
+const char* endOfDescriptor(std::string_view text) noexcept {
+    if (!text.starts_with(kDescriptorFolder)) return nullptr;
+    const char* digits = text.data() + kDescriptorFolder.size();
+    const char* end = text.data() + text.size();
+    int descriptor = -1;
+    const auto [rest, error] = std::from_chars(digits, end, descriptor);
+    if (error != std::errc() || rest == digits || (rest != end && *rest != '/')) return nullptr;
+    return rest;
+}
+
 }  // namespace
 
 std::optional<HeldFolder> HeldFolder::open(const std::filesystem::path& folder) {
@@ -75,14 +87,20 @@ bool HeldFolder::isAt(const std::filesystem::path& folder) const noexcept {
     return idAt(folder.empty() ? std::filesystem::path(".") : folder) == id_;
 }
 
+bool reachesThroughHold(const std::filesystem::path& path) noexcept {
+    const std::string_view text = path.native();
+    const char* rest = endOfDescriptor(text);
+    if (!rest || *rest != '/') return false;
+    const std::string_view name(rest + 1,
+                                static_cast<size_t>(text.data() + text.size() - rest - 1));
+    return !name.empty() && name != "." && name != ".." && name.find('/') == name.npos;
+}
+
 std::filesystem::path shownPath(const std::filesystem::path& path) {
     const std::string& text = path.native();
-    if (!text.starts_with(kDescriptorFolder)) return path;
-    const char* digits = text.data() + kDescriptorFolder.size();
+    const char* rest = endOfDescriptor(text);
+    if (!rest) return path;
     const char* end = text.data() + text.size();
-    int descriptor = -1;
-    const auto [rest, error] = std::from_chars(digits, end, descriptor);
-    if (error != std::errc() || rest == digits || (rest != end && *rest != '/')) return path;
     std::array<char, 4096> target{};
     const std::string link(text.data(), rest);
     const ssize_t size = ::readlink(link.c_str(), target.data(), target.size() - 1);

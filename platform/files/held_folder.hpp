@@ -51,6 +51,10 @@ class HeldFolder {
     std::filesystem::path taken_;  // the folder's real path when it was taken
 };
 
+// Whether a path reaches a name through a held folder, as reach() spells it where the system has
+// /proc: the descriptor's link and one name in the folder.
+[[nodiscard]] bool reachesThroughHold(const std::filesystem::path& path) noexcept;
+
 // A path as a user is shown it: one that reaches a file through a held folder becomes the folder's
 // present path and the name; any other stays as it is.
 [[nodiscard]] std::filesystem::path shownPath(const std::filesystem::path& path);

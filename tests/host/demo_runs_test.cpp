@@ -284,7 +284,9 @@ TEST_F(KalvikDemoRuns, ARunHoldsItsDatabaseFromItsCopyInToItsEnd) {
         std::future<int> run = std::async(std::launch::async, [this] { return runDemo(); });
         ASSERT_EQ(shell(std::string(kWaitForTheTextLog) + "test -e log/LogFile_Vs.Log"), 0);
         bool waited = false;
-        ado::replaceSqliteDatabase(other.string(), database.string(), [&waited] { waited = true; });
+        ado::replaceSqliteDatabase(
+            other.string(), database.string(), [](const ado::SqliteFileFacts&) {},
+            [&waited] { waited = true; });
         EXPECT_TRUE(waited);
         EXPECT_EQ(run.get(), 0);
         EXPECT_NE(fileContents(folder.path() / "out")

@@ -22,6 +22,7 @@
 #include "platform/ado/recordset.hpp"
 #include "platform/ado/sqlite_provider.hpp"
 #include "platform/ado/sqlite_replace_seam.hpp"
+#include "platform/ado/sqlite_vfs.hpp"
 #include "platform/oleaut/text.hpp"
 #include "tests/support/temporary_directory.hpp"
 
@@ -30,6 +31,9 @@ namespace {
 using testing_support::TemporaryDirectory;
 namespace fs = std::filesystem;
 constexpr auto kPatience = std::chrono::seconds(20);
+
+// A judge that takes any file in place of which a replacement puts its database.
+const ado::SqliteFileJudge takeAny = [](const ado::SqliteFileFacts&) {};
 
 // A database holding one value, in WAL mode as the provider leaves every file.
 void makeDatabase(const fs::path& path, const std::string& value) {
@@ -55,9 +59,9 @@ struct RawConnection {
     sqlite3* db = nullptr;
 };
 
-// Counts the openings of one database file by the connections of this process, through a VFS of
-// SQLite's own made the default for as long as it lives: a replacement that waits for a target in
-// use opens it again at each look.
+// Counts the openings of one database file by the connections of this process, through a VFS over
+// the system's own that takes its name for as long as it lives: a replacement that waits for a
+// target in use opens it again at each look.
 class OpeningsCounted {
   public:
     explicit OpeningsCounted(const fs::path& file) {
@@ -66,14 +70,12 @@ class OpeningsCounted {
         device_ = counted.st_dev;
         inode_ = counted.st_ino;
         vfs_ = *real_;
-        vfs_.zName = "openings-counted";
         vfs_.xOpen = open;
         counting_ = this;
-        sqlite3_vfs_register(&vfs_, 1);
+        sqlite3_vfs_register(&vfs_, 0);  // found before the system's VFS of the same name
     }
     ~OpeningsCounted() {
         sqlite3_vfs_unregister(&vfs_);
-        sqlite3_vfs_register(real_, 1);
         counting_ = nullptr;
     }
     OpeningsCounted(const OpeningsCounted&) = delete;
@@ -92,7 +94,7 @@ class OpeningsCounted {
     }
 
     static inline OpeningsCounted* counting_ = nullptr;
-    sqlite3_vfs* const real_ = sqlite3_vfs_find(nullptr);
+    sqlite3_vfs* const real_ = ado::sqlite::guardedVfs();
     sqlite3_vfs vfs_{};
     dev_t device_ = 0;
     ino_t inode_ = 0;
@@ -141,7 +143,7 @@ TEST(SqliteReplace, WaitsWhileAnotherConnectionHasTheTargetOpen) {
         std::promise<void> waiting;
         std::future<void> told = waiting.get_future();
         std::future<void> replaced = std::async(std::launch::async, [&] {
-            ado::replaceSqliteDatabase(source.string(), target.string(),
+            ado::replaceSqliteDatabase(source.string(), target.string(), takeAny,
                                        [&waiting] { waiting.set_value(); });
         });
         ASSERT_EQ(told.wait_for(kPatience), std::future_status::ready);
@@ -181,7 +183,7 @@ TEST(SqliteReplace, AConnectionThatOpenedTheTargetBeforeReadingWorksOnTheNewCont
     makeDatabase(source, "new");
     RawConnection early(target);
 
-    ado::replaceSqliteDatabase(source.string(), target.string());
+    ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
     ASSERT_EQ(early.exec("INSERT INTO t VALUES ('written')"), SQLITE_OK);
     EXPECT_EQ(early.exec("SELECT * FROM gone"), SQLITE_ERROR);
     EXPECT_EQ(valueAt(target), "new");
@@ -190,7 +192,7 @@ TEST(SqliteReplace, AConnectionThatOpenedTheTargetBeforeReadingWorksOnTheNewCont
     const fs::path fresh = folder.path() / "fresh.db";
     makeDatabase(source, "newer");
     const ino_t built = inode(source);
-    ado::replaceSqliteDatabase(source.string(), fresh.string());
+    ado::replaceSqliteDatabase(source.string(), fresh.string(), takeAny);
     EXPECT_EQ(inode(fresh), built);
     EXPECT_FALSE(fs::exists(source));
     EXPECT_EQ(valueAt(fresh), "newer");
@@ -226,7 +228,7 @@ TEST(SqliteReplace, ACommittedCopyIsTheReplacementWhenFoldingItsWalFails) {
         });
         int status = 0;
         try {
-            ado::replaceSqliteDatabase(source.string(), target.string());
+            ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
         } catch (const oleaut::Error&) {
             status = 1;
         }
@@ -290,7 +292,7 @@ TEST(SqliteReplace, ADamagedTargetIsWrittenOverWhenItsHeaderCarriesTheSourcesMar
         }
         const std::string damaged = testing_support::fileContents(target);
         try {
-            ado::replaceSqliteDatabase(source.string(), target.string());
+            ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
             EXPECT_TRUE(c.writtenOver);
             EXPECT_EQ(valueAt(target), "new");
             EXPECT_EQ(valueAt(target, "PRAGMA integrity_check"), "ok");
@@ -321,11 +323,42 @@ TEST(SqliteReplace, ATargetOfAnotherPageSizeGetsTheSources) {
     ASSERT_EQ(valueAt(target, "PRAGMA page_size"), "8192");
     makeDatabase(source, "new");
     const std::string sourcePageSize = valueAt(source, "PRAGMA page_size");
-    ado::replaceSqliteDatabase(source.string(), target.string());
+    ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
     EXPECT_FALSE(fs::exists(target.string() + "-journal"));
     EXPECT_EQ(valueAt(target), "new");
     EXPECT_EQ(valueAt(target, "PRAGMA page_size"), sourcePageSize);
     EXPECT_EQ(valueAt(target, "PRAGMA journal_mode"), "wal");
+}
+
+// A copy of another page size killed at a write leaves its journal, which the next replacement
+// rolls back under its hold: that replacement removes it.
+TEST(SqliteReplace, TheJournalOfAKilledCopyIsRemovedByTheReplacementThatRollsItBack) {
+    TemporaryDirectory folder;
+    const fs::path target = folder.path() / "target.db";
+    const fs::path source = folder.path() / "source.db";
+    makeDatabase(target, "old");
+    {
+        RawConnection connection(target);
+        ASSERT_EQ(connection.exec("PRAGMA journal_mode=DELETE; PRAGMA page_size=8192; VACUUM"),
+                  SQLITE_OK);
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        RawConnection connection(target);
+        connection.exec(
+            "PRAGMA cache_size=1; BEGIN; CREATE TABLE filler(x TEXT); WITH RECURSIVE "
+            "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) INSERT "
+            "INTO filler SELECT printf('%0100d', i) FROM n");
+        ::_exit(0);  // killed before the commit
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(fs::exists(target.string() + "-journal"));
+    makeDatabase(source, "new");
+    ado::replaceSqliteDatabase(source.string(), target.string(), takeAny);
+    EXPECT_FALSE(fs::exists(target.string() + "-journal"));
+    EXPECT_EQ(valueAt(target), "new");
+    EXPECT_EQ(valueAt(target, "PRAGMA integrity_check"), "ok");
 }
 
 // Side files without their database would be read as the new database's: the replacement fails
@@ -339,7 +372,8 @@ TEST(SqliteReplace, FailsWhereSideFilesLieWithoutTheirDatabase) {
         const fs::path source = folder.path() / "source.db";
         makeDatabase(source, "new");
         std::ofstream(side) << "a file of someone else's";
-        EXPECT_THROW(ado::replaceSqliteDatabase(source.string(), target.string()), oleaut::Error);
+        EXPECT_THROW(ado::replaceSqliteDatabase(source.string(), target.string(), takeAny),
+                     oleaut::Error);
         EXPECT_EQ(testing_support::fileContents(side), "a file of someone else's");
         EXPECT_FALSE(fs::exists(target));
     }
@@ -356,12 +390,12 @@ TEST(SqliteReplace, TheHoldItGivesKeepsTheTargetInUse) {
     makeDatabase(first, "first");
     makeDatabase(second, "second");
     std::optional<ado::SqliteHold> hold(
-        std::in_place, ado::replaceSqliteDatabase(first.string(), target.string()));
+        std::in_place, ado::replaceSqliteDatabase(first.string(), target.string(), takeAny));
     EXPECT_TRUE(hold->holds());
     std::promise<void> waiting;
     std::future<void> told = waiting.get_future();
     std::future<void> replaced = std::async(std::launch::async, [&] {
-        ado::replaceSqliteDatabase(second.string(), target.string(),
+        ado::replaceSqliteDatabase(second.string(), target.string(), takeAny,
                                    [&waiting] { waiting.set_value(); });
     });
     ASSERT_EQ(told.wait_for(kPatience), std::future_status::ready);

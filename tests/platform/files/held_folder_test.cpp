@@ -41,4 +41,23 @@ TEST(HeldFolder, ReachesTheFolderHeldWhateverItsPathBecomes) {
     EXPECT_EQ(files::shownPath(dir / "d" / "x"), dir / "d" / "x");
 }
 
+TEST(HeldFolder, ReachesThroughAHoldOnlyAsReachSpellsIt) {
+    const struct {
+        const char* path;
+        bool reaches;
+    } cases[] = {
+        {"/proc/self/fd/7/x.db", true},    {"/proc/self/fd/12/a b", true},
+        {"/proc/self/fd/7", false},        {"/proc/self/fd/7/", false},
+        {"/proc/self/fd/7/d/x.db", false}, {"/proc/self/fd/7/..", false},
+        {"/proc/self/fd/x/x.db", false},   {"/tmp/x.db", false},
+        {"proc/self/fd/7/x.db", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(files::reachesThroughHold(c.path), c.reaches) << c.path;
+    testing_support::TemporaryDirectory temp;
+    const std::optional<files::HeldFolder> held = files::HeldFolder::open(temp.path());
+    ASSERT_TRUE(held);
+    EXPECT_TRUE(files::reachesThroughHold(held->reach("x")));
+}
+
 }  // namespace
