@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/ado/errors.hpp"
+#include "platform/ado/sqlite_provider.hpp"
 #include "platform/files/descriptor.hpp"
 #include "platform/files/held_folder.hpp"
 #include "platform/files/identity.hpp"
@@ -188,6 +189,22 @@ bool isPlainSideFile(const std::string& side) {
     return true;
 }
 
+// Why SQLite cannot take a path (its full path, or a side file's, too long), for the refusal.
+std::string whyNoFullPath(const char* path) {
+    const size_t longest = longestSqlitePath();
+    const std::string limit = "longer than the " + std::to_string(longest) + " bytes SQLite takes";
+    std::error_code ec;
+    if (std::filesystem::absolute(path, ec).native().size() > longest) {
+        return quoted(path) + ": the path is " + limit;
+    }
+    const std::optional<std::filesystem::path> real = files::realPath(path);
+    if (real && real->native().size() > longest) {
+        return quoted(path) + ": the path, its links followed, is " + limit;
+    }
+    return quoted(path) + ": SQLite cannot make its full path (its links go round, or a folder " +
+           "on the way cannot be looked at)";
+}
+
 // Before a database is opened: its side files are plain files or absent, and its journal names
 // no super-journal.
 bool mayOpenDatabase(const char* name, int maxPath) {
@@ -234,37 +251,31 @@ int xDelete(sqlite3_vfs* vfs, const char* name, int syncFolder) {
     return base->xDelete(base, name, syncFolder);
 }
 
-// Why the default could not make a path's full path, for the refusal.
-std::string whyNoFullPath(const char* path, int size) {
-    const size_t longest = static_cast<size_t>(size) - 2;
-    const std::string limit = "longer than the " + std::to_string(longest) + " bytes SQLite takes";
-    std::error_code ec;
-    if (std::filesystem::absolute(path, ec).native().size() > longest) {
-        return quoted(path) + ": the path is " + limit;
-    }
-    const std::optional<std::filesystem::path> real = files::realPath(path);
-    if (real && real->native().size() > longest) {
-        return quoted(path) + ": the path, its links followed, is " + limit;
-    }
-    return quoted(path) + ": SQLite cannot make its full path (its links go round, or a folder " +
-           "on the way cannot be looked at)";
-}
-
+// A database's full path leaves room for its journal's suffix within SQLite's longest path: a
+// longer one SQLite refuses without a reason, so that the refusal names it here.
 int xFullPathname(sqlite3_vfs* vfs, const char* path, int size, char* out) {
     struct stat found {};
+    int rc = SQLITE_OK;
     if (files::reachesThroughHold(path) &&
         !(::lstat(path, &found) == 0 && S_ISLNK(found.st_mode))) {
         const size_t length = std::strlen(path);
-        if (length + 2 > static_cast<size_t>(size)) {
-            refuse(whyNoFullPath(path, size));
+        if (length + 1 > static_cast<size_t>(size)) {
+            refuse(whyNoFullPath(path));
             return SQLITE_CANTOPEN;
         }
         std::memcpy(out, path, length + 1);
-        return SQLITE_OK;
+    } else {
+        sqlite3_vfs* base = baseOf(vfs);
+        rc = base->xFullPathname(base, path, size, out);
+        if (rc != SQLITE_OK && rc != SQLITE_OK_SYMLINK) {
+            refuse(whyNoFullPath(path));
+            return rc;
+        }
     }
-    sqlite3_vfs* base = baseOf(vfs);
-    const int rc = base->xFullPathname(base, path, size, out);
-    if (rc != SQLITE_OK && rc != SQLITE_OK_SYMLINK) refuse(whyNoFullPath(path, size));
+    if (std::strlen(out) > longestSqlitePath()) {
+        refuse(whyNoFullPath(path));
+        return SQLITE_CANTOPEN;
+    }
     return rc;
 }
 

@@ -137,14 +137,22 @@ TEST(SqliteDoor, RefusesASideFileThatIsAFolderOrALink) {
 }
 
 TEST(SqliteDoor, APathLongerThanSqliteTakesIsRefusedSayingSo) {
+    // SQLite's longest path is 512 bytes; a database's must leave room for "-journal".
     TemporaryDirectory folder;
     std::filesystem::path deep = folder.path();
     while (deep.native().size() < 600)
         deep /= std::string(60, 'd');
     std::filesystem::create_directories(deep);
-    const std::string why = failureOf([&] { File(deep / "x.db", File::Mode::Create); });
-    EXPECT_NE(why.find("the path is longer than the 511 bytes SQLite takes"), std::string::npos)
-        << why;
+    const std::filesystem::path near =
+        folder.path() / std::string(200, 'n') / std::string(200, 'n');
+    std::filesystem::create_directories(near);
+    const std::filesystem::path paths[] = {deep / "x.db",
+                                           near / std::string(505 - near.native().size() - 1, 'x')};
+    for (const std::filesystem::path& path : paths) {
+        const std::string why = failureOf([&] { File(path, File::Mode::Create); });
+        EXPECT_NE(why.find("the path is longer than the 504 bytes SQLite takes"), std::string::npos)
+            << why;
+    }
 }
 
 // SQLite deletes only the WAL or journal of a database it has open.
