@@ -16,6 +16,7 @@
 #include "platform/wsh/shell.hpp"
 #include "tests/support/temporary_directory.hpp"
 #include "tests/window/screenshot.hpp"
+#include "tests/window/window_input.hpp"
 
 // GoogleTest before the X headers, which define None.
 #include <gtest/gtest.h>
@@ -50,29 +51,9 @@ std::string linkConnect(const std::string& database) {
            ";";
 }
 
-// The first widget below a group (depth first) that passes a test.
-Fl_Widget* findWidget(Fl_Group* group, const std::function<bool(Fl_Widget*)>& test) {
-    for (int i = 0; i < group->children(); ++i) {
-        Fl_Widget* child = group->child(i);
-        if (test(child)) return child;
-        if (Fl_Group* inner = child->as_group()) {
-            if (Fl_Widget* found = findWidget(inner, test)) return found;
-        }
-    }
-    return nullptr;
-}
-
-// A press and release of the left button at a point of the window.
-void clickAt(Fl_Window* window, int x, int y) {
-    Fl::e_x = x;
-    Fl::e_y = y;
-    Fl::e_x_root = window->x_root() + x;
-    Fl::e_y_root = window->y_root() + y;
-    Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
-    Fl::e_state = FL_BUTTON1;
-    Fl::handle(FL_PUSH, window);
-    Fl::e_state = 0;
-    Fl::handle(FL_RELEASE, window);
+// A click at a point of the window, its reaction run.
+void clickAndSettle(Fl_Window* window, int x, int y) {
+    clickAt(window, x, y);
     settle();
 }
 
@@ -81,21 +62,13 @@ void clickButton(Fl_Window* window, const char* caption) {
         return dynamic_cast<Fl_Button*>(w) && w->label() && std::strcmp(w->label(), caption) == 0;
     });
     ASSERT_NE(button, nullptr) << caption;
-    clickAt(window, button->x() + button->w() / 2, button->y() + button->h() / 2);
+    clickAndSettle(window, button->x() + button->w() / 2, button->y() + button->h() / 2);
 }
 
 // Picks a tab by clicking its header.
-void clickTab(Fl_Window* window, const char* caption) {
-    auto* tabs = dynamic_cast<Fl_Tabs*>(
-        findWidget(window, [](Fl_Widget* w) { return dynamic_cast<Fl_Tabs*>(w) != nullptr; }));
-    ASSERT_NE(tabs, nullptr);
-    for (int x = tabs->x() + 2; x < tabs->x() + tabs->w(); x += 4) {
-        Fl_Widget* tab = tabs->which(x, tabs->y() + 5);
-        if (tab && tab->label() && std::strcmp(tab->label(), caption) == 0) {
-            return clickAt(window, x, tabs->y() + 5);
-        }
-    }
-    FAIL() << "no tab " << caption;
+void pickTab(Fl_Window* window, const char* caption) {
+    ASSERT_TRUE(window_tests::clickTab(window, caption)) << "no tab " << caption;
+    settle();
 }
 
 void typeInto(Fl_Window* window, Fl_Widget* input, const char* text) {
@@ -202,7 +175,7 @@ TEST(InstallerEndToEnd, RelinksCompactsAndBuildsTheDemonstrationTree) {
     ASSERT_TRUE(form1.Command8.Enabled());
     boxes.clear();
 
-    clickTab(window, "Присоединить АРМы");
+    pickTab(window, "Присоединить АРМы");
     EXPECT_EQ(form1.SSTab1.Tab(), 1);
     EXPECT_EQ(form1.Text6.Text(), kTree.string() + "/MDB/");
     screenshot("5_relink_tab");

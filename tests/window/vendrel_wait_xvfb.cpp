@@ -8,6 +8,7 @@
 #include "tests/support/demo_server.hpp"
 #include "tests/support/temporary_directory.hpp"
 #include "tests/window/screenshot.hpp"
+#include "tests/window/window_input.hpp"
 
 // GoogleTest before the X headers, which define None.
 #include <gtest/gtest.h>
@@ -98,43 +99,6 @@ Cursor cursorShown() {
     return shown;
 }
 
-Fl_Widget* findWidget(Fl_Group* group, bool (*test)(Fl_Widget*)) {
-    for (int i = 0; i < group->children(); ++i) {
-        Fl_Widget* child = group->child(i);
-        if (test(child)) return child;
-        if (Fl_Group* inner = child->as_group()) {
-            if (Fl_Widget* found = findWidget(inner, test)) return found;
-        }
-    }
-    return nullptr;
-}
-
-// A press and release of the left button at a point of the window.
-void clickAt(Fl_Window* window, int x, int y) {
-    Fl::e_x = x;
-    Fl::e_y = y;
-    Fl::e_x_root = window->x_root() + x;
-    Fl::e_y_root = window->y_root() + y;
-    Fl::e_keysym = FL_Button + FL_LEFT_MOUSE;
-    Fl::e_state = FL_BUTTON1;
-    Fl::handle(FL_PUSH, window);
-    Fl::e_state = 0;
-    Fl::handle(FL_RELEASE, window);
-}
-
-// A click on a tab's caption.
-void clickTab(Fl_Window* window, const char* caption) {
-    auto* tabs = static_cast<Fl_Tabs*>(
-        findWidget(window, [](Fl_Widget* w) { return dynamic_cast<Fl_Tabs*>(w) != nullptr; }));
-    for (int x = tabs->x() + 2; x < tabs->x() + tabs->w(); x += 4) {
-        const Fl_Widget* tab = tabs->which(x, tabs->y() + 5);
-        if (tab && tab->label() && std::strcmp(tab->label(), caption) == 0) {
-            return clickAt(window, x, tabs->y() + 5);
-        }
-    }
-    ADD_FAILURE() << "no tab " << caption;
-}
-
 // Asks the window to close, as a window manager's close button does, and waits until the display
 // has sent the request back.
 void closeWindow(Fl_Window* window) {
@@ -169,7 +133,7 @@ struct Watch {
         if (const Cursor now = cursorShown(); now != watch.idle) {
             watch.waiting = now;
             savePng(grabScreen(), "vendrel_waiting");
-            clickTab(watch.window, "Присоединить АРМы");
+            EXPECT_TRUE(clickTab(watch.window, "Присоединить АРМы"));
             closeWindow(watch.window);
         }
         Fl::repeat_timeout(kTurn, look, data);
