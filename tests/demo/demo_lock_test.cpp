@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 using kalvik::demo::DemoLock;
 using kalvik::demo::FolderLacks;
 using kalvik::demo::LockStep;
+using testing_support::namesIn;
 
 // A lock taken in a child process, stopped at a step of making its lock file until killed.
 testing_support::StoppedChild stoppedLock(const fs::path& file, LockStep step,
@@ -38,13 +39,6 @@ testing_support::StoppedChild stoppedLock(const fs::path& file, LockStep step,
         } catch (...) {
         }
     });
-}
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
 }
 
 // Killed before its lock file has a name, a run leaves no lock; killed after, a marked one that

@@ -18,6 +18,7 @@ namespace {
 
 using testing_support::fileContents;
 namespace fs = std::filesystem;
+using testing_support::namesIn;
 
 class KalvikDemoHeldDatabase : public ::testing::Test {
   protected:
@@ -57,14 +58,6 @@ class KalvikDemoHeldDatabase : public ::testing::Test {
         connection->Open(ado::sqliteConnectionString(file));
         return oleaut::CLng(
             connection->Execute("SELECT count(*) FROM \"" + table + "\"")->Fields(0).Value());
-    }
-
-    static std::vector<std::string> namesIn(const fs::path& folder) {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
     }
 };
 

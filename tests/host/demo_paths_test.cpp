@@ -23,6 +23,7 @@ namespace {
 
 using testing_support::fileContents;
 namespace fs = std::filesystem;
+using testing_support::namesIn;
 
 class KalvikDemoPaths : public ::testing::Test {
   protected:
@@ -88,14 +89,6 @@ TEST_F(KalvikDemoPaths, APathReachesExactlyItsFile) {
         EXPECT_EQ(rows(named, "РезультатыПотребитель"), 72);
         EXPECT_TRUE(fileContents(user) == before);
     }
-}
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 TEST_F(KalvikDemoPaths, APathARunCannotTakeIsRefusedBeforeAnythingIsMade) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -23,6 +24,9 @@ class TemporaryDirectory {
 
 // The whole text of file ("" when it cannot be read).
 std::string fileContents(const std::filesystem::path& file);
+
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 class ScopedEnvironment {
   public:
