@@ -22,10 +22,14 @@ std::filesystem::path fromEnvironment(const char* variable) {
     return value && *value ? std::filesystem::path(value) : std::filesystem::path();
 }
 
-[[noreturn]] void cannotAppend(const std::filesystem::path& file, int error) {
+[[noreturn]] void cannotAppendBecause(const std::filesystem::path& file, const std::string& why) {
     throw oleaut::Error(oleaut::kPathFileAccessError,
                         "Path/File access error: cannot append to \"" +
-                            oleaut::echoedPath(file.string()) + "\": " + std::strerror(error));
+                            oleaut::echoedPath(file.string()) + "\": " + why);
+}
+
+[[noreturn]] void cannotAppend(const std::filesystem::path& file, int error) {
+    cannotAppendBecause(file, std::strerror(error));
 }
 
 // What a file that is not a regular one is, for the message refusing it.
@@ -39,9 +43,7 @@ const char* kindOf(mode_t mode) {
 }
 
 [[noreturn]] void notAFile(const std::filesystem::path& file, mode_t mode) {
-    throw oleaut::Error(oleaut::kPathFileAccessError,
-                        "Path/File access error: cannot append to \"" + file.string() +
-                            "\": it is " + kindOf(mode) + ", not a regular file");
+    cannotAppendBecause(file, std::string("it is ") + kindOf(mode) + ", not a regular file");
 }
 
 }  // namespace

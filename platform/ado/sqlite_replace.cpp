@@ -38,8 +38,12 @@ constexpr std::chrono::milliseconds kInUsePoll{100};
 
 // SQLite's message as a failure shows it: a damaged file's schema is echoed in it, so that it is
 // cut as any echoed value and its bytes that are no UTF-8 are shown as U+FFFD.
+std::string shownWhy(const std::string& why) {
+    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why)));
+}
+
 std::string messageOf(sqlite3* db, int rc) {
-    return oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(sqlite::whyFailed(db, rc))));
+    return shownWhy(sqlite::whyFailed(db, rc));
 }
 
 // Opens a file through the door; fails naming it.
@@ -47,8 +51,7 @@ std::string messageOf(sqlite3* db, int rc) {
     std::string why;
     sqlite3* db = sqlite::openFile(path, flags, why);
     if (!db) {
-        failReplace(target, pathInQuotes(path) + ": " +
-                                oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why))));
+        failReplace(target, pathInQuotes(path) + ": " + shownWhy(why));
     }
     return db;
 }
@@ -82,16 +85,22 @@ void removeSideFiles(const std::string& path) noexcept {
     return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
 }
 
-// The page size of a handle's database; 0 when it cannot be read.
-[[nodiscard]] int pageSizeOf(sqlite3* db) {
+// The value of a pragma that reads one number on a handle's database; nothing when it cannot be
+// read.
+[[nodiscard]] std::optional<int64_t> pragmaNumber(sqlite3* db, const char* pragma) {
     sqlite3_stmt* statement = nullptr;
-    int size = 0;
-    if (sqlite3_prepare_v2(db, "PRAGMA page_size", -1, &statement, nullptr) == SQLITE_OK &&
+    std::optional<int64_t> value;
+    if (sqlite3_prepare_v2(db, pragma, -1, &statement, nullptr) == SQLITE_OK &&
         sqlite3_step(statement) == SQLITE_ROW) {
-        size = sqlite3_column_int(statement, 0);
+        value = sqlite3_column_int64(statement, 0);
     }
     sqlite3_finalize(statement);
-    return size;
+    return value;
+}
+
+// The page size of a handle's database; 0 when it cannot be read.
+[[nodiscard]] int64_t pageSizeOf(sqlite3* db) {
+    return pragmaNumber(db, "PRAGMA page_size").value_or(0);
 }
 
 // A database file held with SQLite's exclusive lock, which SQLite grants only while no other
@@ -176,13 +185,9 @@ class ExclusiveHold {
     // What the held file is, read through the hold.
     [[nodiscard]] SqliteFileFacts facts() {
         SqliteFileFacts facts;
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db_, "PRAGMA application_id", -1, &statement, nullptr) ==
-                SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            facts.applicationId = static_cast<uint32_t>(sqlite3_column_int64(statement, 0));
+        if (const std::optional<int64_t> id = pragmaNumber(db_, "PRAGMA application_id")) {
+            facts.applicationId = static_cast<uint32_t>(*id);
         }
-        sqlite3_finalize(statement);
         facts.tables = sqlite::tablesThrough(db_);
         facts.names = namesOrFail(db_, path_, target_);
         return facts;
@@ -231,7 +236,7 @@ class RawHold {
         std::string why;
         db_ = sqlite::openFile(path, SQLITE_OPEN_READWRITE, why);
         if (!db_) {
-            error_ = oleaut::echoed(oleaut::encodeUtf8(oleaut::decodeUtf8(why)));
+            error_ = shownWhy(why);
             return;
         }
         int rc = sqlite3_file_control(db_, "main", SQLITE_FCNTL_FILE_POINTER, &file_);

@@ -51,7 +51,7 @@ std::filesystem::path walDatabase(const std::filesystem::path& folder) {
     const auto path = folder / "p.db";
     ado::createSqliteDatabase(path.string());
     ado::Connection connection;
-    connection.Open("Provider=SQLite;Data Source=" + path.string());
+    connection.Open(ado::sqliteConnectionString(path));
     connection.Execute("CREATE TABLE t(x)", nullptr, ado::adCmdText | ado::adExecuteNoRecords);
     return path;
 }
@@ -69,7 +69,7 @@ TEST(SqliteDoor, APlantedSuperJournalDeletesNothingAndIsNamed) {
         {"a session", walDatabase,
          [](const auto& path) {
              ado::Connection connection;
-             connection.Open("Provider=SQLite;Data Source=" + path.string());
+             connection.Open(ado::sqliteConnectionString(path));
          }},
     };
     for (const auto& c : cases) {
@@ -128,7 +128,7 @@ TEST(SqliteDoor, RefusesASideFileThatIsAFolderOrALink) {
         }
         const std::string why = failureOf([&] {
             ado::Connection connection;
-            connection.Open("Provider=SQLite;Data Source=" + database.string());
+            connection.Open(ado::sqliteConnectionString(database));
             connection.Execute("INSERT INTO t VALUES (1)");
         });
         EXPECT_NE(why.find("\"" + side.string() + "\" " + c.what), std::string::npos) << why;
@@ -223,7 +223,7 @@ TEST(SqliteDoor, ASessionRefusesAFileWithTwoNames) {
     std::filesystem::create_hard_link(database, folder.path() / "second.db");
     const std::string why = failureOf([&] {
         ado::Connection connection;
-        connection.Open("Provider=SQLite;Data Source=" + database.string());
+        connection.Open(ado::sqliteConnectionString(database));
     });
     EXPECT_NE(why.find("\"" + database.string() + "\": the file has 2 names"), std::string::npos)
         << why;
